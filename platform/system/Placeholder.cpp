@@ -1,0 +1,1 @@
+namespace plat { int placeholder_system; }

@@ -1,0 +1,46 @@
+# Shared by ./run and ./test: installs what is missing, then configures and builds.
+# Sourced, not executed; expects SKELDA_ROOT to be set by the caller.
+
+SKELDA_PACKAGES=(
+  cmake g++ make
+  qt6-base-dev libjpeg62-turbo-dev libcurl4-openssl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core fonts-liberation2 ccache pkg-config
+)
+
+skelda_missing_packages() {
+  local pkg missing=()
+  for pkg in "${SKELDA_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  echo "${missing[@]}"
+}
+
+skelda_install_packages() {
+  local missing
+  missing=$(skelda_missing_packages)
+  [ -z "$missing" ] && return 0
+  echo "Installing Debian packages: $missing"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Need root or sudo to install: $missing" >&2; return 1; }
+    sudo=(sudo)
+  fi
+  # A list older than a day may no longer name the current package versions.
+  local lists=/var/lib/apt/lists
+  if [ -z "$(find "$lists" -maxdepth 1 -name '*Packages*' -mmin -1440 2>/dev/null | head -n 1)" ]; then
+    "${sudo[@]}" apt-get update -q
+  fi
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends $missing
+}
+
+skelda_build() {
+  local build_dir=$1; shift
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+    cmake -S "$SKELDA_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
+  fi
+  cmake --build "$build_dir" --parallel "$(nproc)"
+}
