@@ -1,1 +1,0 @@
-namespace plat { int placeholder_core; }
