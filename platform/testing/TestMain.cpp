@@ -7,11 +7,22 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 int main(int argc, char** argv)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        // Qt wants a private runtime folder; CI and containers often have none.
+        const auto runtimeDir = std::filesystem::temp_directory_path() / ("skelda-runtime-" + std::to_string(::getuid()));
+        std::filesystem::create_directories(runtimeDir);
+        std::filesystem::permissions(runtimeDir, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace);
+        ::setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
+    }
     QApplication::setDesktopSettingsAware(false);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -1,0 +1,16 @@
+#include "platform/core/FormatSettings.h"
+
+namespace plat {
+
+TFormatSettings& FormatSettings()
+{
+    static TFormatSettings settings;
+    return settings;
+}
+
+TFormatSettings DefaultFormatSettings()
+{
+    return TFormatSettings{};
+}
+
+}  // namespace plat

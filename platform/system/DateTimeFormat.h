@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/system/DateTime.h"
+
+#include <string>
+#include <string_view>
+
+namespace plat {
+
+struct TFormatSettings;
+
+// Writes DateTime by a pattern (letters in either case):
+//   d dd         day without / with leading zero       ddd dddd   short / long day name
+//   ddddd        the short date format                 dddddd     the long date format
+//   m mm         month without / with leading zero     mmm mmmm   short / long month name
+//   yy yyyy      two / four digit year
+//   h hh         hour                                  n nn       minute
+//   s ss         second                                z zzz      millisecond
+//   t tt         the short / long time format          c          short date, then the long time
+//                                                                  when the time is not midnight
+//   am/pm a/p    "am"/"pm" or "a"/"p" in the pattern's own case; ampm: the settings' strings;
+//                any of them after h or hh turns that hour to the 12-hour clock
+//   /  :         the date / time separator             '..' ".."  literal text
+// m or mm coming right after h or hh (other letters reset that) means minutes. Any other
+// character is copied. An empty pattern is "c". Names and separators come from the settings.
+std::string FormatDateTime(std::string_view Format, TDateTime DateTime);
+std::string FormatDateTime(std::string_view Format, TDateTime DateTime, const TFormatSettings& Settings);
+
+}  // namespace plat
