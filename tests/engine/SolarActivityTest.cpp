@@ -1,0 +1,58 @@
+#include "engine/SolarActivity.h"
+
+#include <gtest/gtest.h>
+
+namespace skelda::engine {
+namespace {
+
+TEST(SolarActivityTest, FluxToSpotsFollowsEachSegmentOfTheFit)
+{
+    struct Case {
+        long double fluxSfu;
+        long double spots;
+    };
+    // The segments meet almost continuously: 65 starts the quadratic slightly below 0, and 213
+    // already takes the last segment.
+    const Case cases[] = {
+        {0, 0},        {64.9L, 0},     {65, -0.0519L},   {110, 60},
+        {120, 70.68L}, {150, 102.72L}, {213, 169.9951L}, {300, 246.273L},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<double>(c.fluxSfu));
+        EXPECT_NEAR(static_cast<double>(FluxToSpots(c.fluxSfu)), static_cast<double>(c.spots),
+                    5e-4);
+    }
+    EXPECT_LT(FluxToSpots(65), 0);
+}
+
+TEST(SolarActivityTest, PredictedFluxReadsTheMonthAndClampsOutsideTheTable)
+{
+    struct Case {
+        int key;
+        long double fluxSfu;
+    };
+    const Case cases[] = {
+        {200912, 86.6L},
+        {201001, 88.5L},
+        {201305, 141.9L},
+        {201306, 141.9L},
+        {201307, 141.8L},
+        {201812, 82.7L},
+        {201912, 76.3L},
+        // Before and after the table: its nearest end.
+        {200911, 86.6L},
+        {190001, 86.6L},
+        {0, 86.6L},
+        {-201306, 86.6L},
+        {202001, 76.3L},
+        {202406, 76.3L},
+        {2147483647, 76.3L},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(PredictedFlux(c.key), c.fluxSfu);
+    }
+}
+
+}  // namespace
+}  // namespace skelda::engine
