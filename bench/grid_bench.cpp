@@ -1,0 +1,289 @@
+// The grid's cell store and axes at the sizes a full results table reaches, side by side with
+// Qt's QStandardItemModel doing the same work. Heap figures are the bytes malloc holds for the
+// filled table (mallinfo2), so Qt's string buffers count as well as our cells.
+
+#include "platform/grids/GridLimits.h"
+#include "platform/grids/TGridAxis.h"
+#include "platform/grids/TGridCellStore.h"
+
+#include <QStandardItemModel>
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstddef>
+#include <memory>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using plat::TGridAxis;
+using plat::TGridCellStore;
+
+constexpr int Rows = 100000;
+constexpr int Cols = 10;
+constexpr int AxisRows = 1000000;
+
+// A short cell text such as a results table holds ("12345.6"); returns its length. Cheap to make,
+// so that the figures show the tables rather than the formatting.
+int CellText(char (&buffer)[16], int row, int col)
+{
+    char* end = std::to_chars(buffer, buffer + 14, row).ptr;
+    *end++ = '.';
+    *end++ = static_cast<char>('0' + col);
+    return static_cast<int>(end - buffer);
+}
+
+std::size_t HeapBytes()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+std::unique_ptr<TGridCellStore> FilledStore()
+{
+    auto store = std::make_unique<TGridCellStore>();
+    char buffer[16];
+    for (int row = 0; row < Rows; ++row)
+        for (int col = 0; col < Cols; ++col)
+            store->SetText(col, row, std::string(buffer, static_cast<std::size_t>(CellText(buffer, row, col))));
+    return store;
+}
+
+std::unique_ptr<QStandardItemModel> FilledModel()
+{
+    auto model = std::make_unique<QStandardItemModel>(Rows, Cols);
+    char buffer[16];
+    for (int row = 0; row < Rows; ++row)
+        for (int col = 0; col < Cols; ++col)
+            model->setData(model->index(row, col), QString::fromUtf8(buffer, CellText(buffer, row, col)));
+    return model;
+}
+
+// A row axis as an auto-sized table has it: most rows at the default height, every seventh
+// row taller, every hundredth hidden.
+TGridAxis RowAxis(int count)
+{
+    TGridAxis axis(plat::MaxGridRows, 22);
+    axis.SetCount(count);
+    axis.SetFixedCount(1);
+    for (int row = 0; row < count; row += 7)
+        axis.SetSizePx(row, 30 + row % 5);
+    for (int row = 50; row < count; row += 100)
+        axis.SetSizePx(row, 0);
+    return axis;
+}
+
+TGridAxis ColumnAxis()
+{
+    TGridAxis axis(plat::MaxGridCols, 64);
+    axis.SetCount(Cols);
+    axis.SetFixedCount(1);
+    axis.SetSizePx(3, 120);
+    return axis;
+}
+
+// 50,000 of the 100,000 rows, chosen at random with a fixed seed.
+std::vector<int> ScatteredRows()
+{
+    std::vector<int> rows(Rows);
+    std::iota(rows.begin(), rows.end(), 0);
+    std::shuffle(rows.begin(), rows.end(), std::mt19937(7));
+    rows.resize(Rows / 2);
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// The first fill, which also has the system map the pages in, is left out of the timing.
+template <class Fill>
+void MeasureFill(benchmark::State& state, Fill fill)
+{
+    fill();
+    std::size_t heapBytes = 0;
+    for (auto _ : state) {
+        const std::size_t before = HeapBytes();
+        const auto start = Clock::now();
+        auto table = fill();
+        state.SetIterationTime(Seconds(start));
+        heapBytes = HeapBytes() - before;
+    }
+    state.counters["heapMB"] = static_cast<double>(heapBytes) / 1e6;
+    state.counters["bytesPerCell"] = static_cast<double>(heapBytes) / (Rows * Cols);
+}
+
+void Fill_Store(benchmark::State& state)
+{
+    MeasureFill(state, FilledStore);
+}
+void Fill_QStandardItemModel(benchmark::State& state)
+{
+    MeasureFill(state, FilledModel);
+}
+
+void Read_Store(benchmark::State& state)
+{
+    const auto store = FilledStore();
+    for (auto _ : state) {
+        std::size_t length = 0;
+        for (int row = 0; row < Rows; ++row)
+            for (int col = 0; col < Cols; ++col)
+                length += store->GetText(col, row).size();
+        benchmark::DoNotOptimize(length);
+    }
+}
+void Read_QStandardItemModel(benchmark::State& state)
+{
+    const auto model = FilledModel();
+    for (auto _ : state) {
+        qsizetype length = 0;
+        for (int row = 0; row < Rows; ++row)
+            for (int col = 0; col < Cols; ++col)
+                length += model->data(model->index(row, col)).toString().size();
+        benchmark::DoNotOptimize(length);
+    }
+}
+
+void InsertRemoveTop_Store(benchmark::State& state)
+{
+    const auto store = FilledStore();
+    for (auto _ : state) {
+        store->InsertRow(0);
+        store->DeleteRow(0);
+    }
+}
+// The same with the row heights kept in step and a cell rectangle asked after each change,
+// which pays the rebuild of the position sums.
+void InsertRemoveTop_StoreAndRowAxis(benchmark::State& state)
+{
+    const auto store = FilledStore();
+    TGridAxis axis = RowAxis(Rows);
+    for (auto _ : state) {
+        store->InsertRow(0);
+        axis.Insert(0);
+        benchmark::DoNotOptimize(axis.ViewPosition(Rows - 1, 1));
+        store->DeleteRow(0);
+        axis.Delete(0);
+        benchmark::DoNotOptimize(axis.ViewPosition(Rows - 1, 1));
+    }
+}
+void InsertRemoveTop_QStandardItemModel(benchmark::State& state)
+{
+    const auto model = FilledModel();
+    for (auto _ : state) {
+        model->insertRow(0);
+        model->removeRow(0);
+    }
+}
+
+void RemoveScatteredRows_Store(benchmark::State& state)
+{
+    const std::vector<int> rows = ScatteredRows();
+    for (auto _ : state) {
+        auto store = FilledStore();
+        const auto start = Clock::now();
+        store->RemoveRows(rows);
+        state.SetIterationTime(Seconds(start));
+    }
+}
+void RemoveScatteredRows_RowAxis(benchmark::State& state)
+{
+    const std::vector<int> rows = ScatteredRows();
+    for (auto _ : state) {
+        TGridAxis axis = RowAxis(Rows);
+        const auto start = Clock::now();
+        axis.RemoveIndexes(rows);
+        benchmark::DoNotOptimize(axis.TotalExtentPx());
+        state.SetIterationTime(Seconds(start));
+    }
+}
+
+// What CellRect and MouseToCell need at row 900,000 of a million rows scrolled there.
+void CellRectAndHitTest_MillionRows(benchmark::State& state)
+{
+    const TGridAxis rows = RowAxis(AxisRows);
+    const TGridAxis cols = ColumnAxis();
+    constexpr int Target = 900000;
+    constexpr int TopRow = Target - 10;
+    rows.TotalExtentPx();
+    for (auto _ : state) {
+        const std::int64_t top = rows.ViewPosition(Target, TopRow);
+        const std::int64_t left = cols.ViewPosition(4, 1);
+        benchmark::DoNotOptimize(top + rows.GetSizePx(Target) + left + cols.GetSizePx(4));
+        benchmark::DoNotOptimize(rows.ViewIndexAt(top + 5, TopRow) + cols.ViewIndexAt(left + 5, 1));
+    }
+}
+// The first cell rectangle after a row is inserted at the top of a million rows: the position
+// sums are rebuilt once.
+void InsertTopThenCellRect_MillionRows(benchmark::State& state)
+{
+    TGridAxis rows = RowAxis(AxisRows);
+    for (auto _ : state) {
+        rows.Insert(1);
+        benchmark::DoNotOptimize(rows.ViewPosition(900000, 899990));
+        rows.Delete(1);
+        benchmark::DoNotOptimize(rows.ViewPosition(900000, 899990));
+    }
+}
+
+template <class Fill>
+void MeasureDestroy(benchmark::State& state, Fill fill)
+{
+    for (auto _ : state) {
+        auto table = fill();
+        const auto start = Clock::now();
+        table.reset();
+        state.SetIterationTime(Seconds(start));
+    }
+}
+void Destroy_Store(benchmark::State& state)
+{
+    MeasureDestroy(state, FilledStore);
+}
+void Destroy_QStandardItemModel(benchmark::State& state)
+{
+    MeasureDestroy(state, FilledModel);
+}
+
+}  // namespace
+
+BENCHMARK(Fill_Store)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(Fill_QStandardItemModel)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(Read_Store)->Unit(benchmark::kMillisecond);
+BENCHMARK(Read_QStandardItemModel)->Unit(benchmark::kMillisecond);
+BENCHMARK(InsertRemoveTop_Store)->Unit(benchmark::kMicrosecond);
+BENCHMARK(InsertRemoveTop_StoreAndRowAxis)->Unit(benchmark::kMicrosecond);
+BENCHMARK(InsertRemoveTop_QStandardItemModel)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RemoveScatteredRows_Store)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(RemoveScatteredRows_RowAxis)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(CellRectAndHitTest_MillionRows)->Unit(benchmark::kNanosecond);
+BENCHMARK(InsertTopThenCellRect_MillionRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Destroy_Store)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(Destroy_QStandardItemModel)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    // Freed memory stays with the process, so that every fill after the first runs on a warm
+    // heap for both tables alike, as in a program that fills its table again; otherwise glibc
+    // hands the store's few large blocks back to the system and faults them in anew each time,
+    // while the model's many small ones stay.
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
