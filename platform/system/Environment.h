@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+namespace plat {
+
+class IBeeper;
+class IClock;
+class IHelpViewer;
+class IHttpClient;
+class IShell;
+class IDialogService;
+class IInputState;
+class IMessageQueue;
+class IPopupMenuService;
+class ITimerService;
+
+// The services that touch time, the user or the outside world, reached through one place so
+// that a test can replace them (see platform/testing/ScopedEnvironment.h). The pointers do not
+// own; the production services live for the whole process and are installed by default.
+struct Environment {
+    IClock* Clock = nullptr;
+    IHttpClient* Http = nullptr;
+    IShell* Shell = nullptr;
+    IHelpViewer* Help = nullptr;
+    IBeeper* Beeper = nullptr;
+    // Folder of the settings store, ending in '/': $XDG_CONFIG_HOME/skelda/, else
+    // ~/.config/skelda/. Created when the store first writes.
+    std::string ConfigDir;
+    // User-interface services of platform/controls; nullptr stands for the production one
+    // (reached through platform/controls/UiServices.h, which knows both).
+    ITimerService* Timers = nullptr;
+    IMessageQueue* Messages = nullptr;
+    IDialogService* Dialogs = nullptr;
+    IPopupMenuService* Menus = nullptr;
+    IInputState* Input = nullptr;
+};
+
+// The process-wide environment.
+Environment& Env();
+
+}  // namespace plat

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/system/Environment.h"
+#include "platform/testing/CountingBeeper.h"
+#include "platform/testing/FakeClock.h"
+#include "platform/testing/FakeHttpClient.h"
+#include "platform/testing/RecordingHelpViewer.h"
+#include "platform/testing/RecordingShell.h"
+
+#include <string>
+
+namespace plat::testing {
+
+// For the life of the object the environment holds test services: a fake clock, a fake HTTP
+// client, recorders for the shell, the help viewer and beeps, and an empty temporary settings
+// folder. Afterwards the former environment is back and the folder is gone. Nests.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment();
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+    FakeClock& Clock() { return FClock; }
+    FakeHttpClient& Http() { return FHttp; }
+    RecordingShell& Shell() { return FShell; }
+    RecordingHelpViewer& Help() { return FHelp; }
+    CountingBeeper& Beeper() { return FBeeper; }
+    // Ends in '/'.
+    const std::string& ConfigDir() const { return FConfigDir; }
+
+private:
+    Environment FSaved;
+    FakeClock FClock;
+    FakeHttpClient FHttp;
+    RecordingShell FShell;
+    RecordingHelpViewer FHelp;
+    CountingBeeper FBeeper;
+    std::string FConfigDir;
+};
+
+}  // namespace plat::testing

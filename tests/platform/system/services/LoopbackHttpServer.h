@@ -1,0 +1,41 @@
+#pragma once
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace plat::testing {
+
+// A one-answer HTTP server on 127.0.0.1 and a free port, for tests of the HTTP client. Every
+// connection gets the same raw reply (or, when silent, no reply until the server stops). The
+// server stops when it is destroyed, and by itself after a few seconds at most.
+class LoopbackHttpServer {
+public:
+    explicit LoopbackHttpServer(std::string rawReply, bool silent = false);
+    ~LoopbackHttpServer();
+    LoopbackHttpServer(const LoopbackHttpServer&) = delete;
+    LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
+
+    std::string Url(const std::string& path) const;
+    // The head of the last request received.
+    std::string LastRequest() const;
+
+    // A complete reply; without Content-Length the body ends when the connection closes.
+    static std::string Reply(int status, const std::string& reason, const std::string& body, bool withLength = true);
+
+private:
+    void Serve();
+    void Answer(int connection);
+
+    std::string FReply;
+    bool FSilent;
+    int FListener = -1;
+    int FPort = 0;
+    std::atomic<bool> FStop{false};
+    mutable std::mutex FMutex;
+    std::string FLastRequest;
+    std::thread FThread;
+};
+
+}  // namespace plat::testing
