@@ -1,0 +1,231 @@
+#include "CanvasFixture.h"
+
+#include <string>
+
+namespace plat {
+namespace {
+
+class CanvasText : public ImageCanvasTest {
+protected:
+    CanvasText() : ImageCanvasTest(240, 64)
+    {
+        canvas.Font().SetName("Tahoma");
+        canvas.Font().SetHeight(-11);
+        canvas.Font().SetColor(clBlack);
+        canvas.Brush().SetStyle(bsClear);
+        lineHeightPx = canvas.TextHeight("Wg");
+    }
+
+    // Ink of a DrawText call on a blank image.
+    TRect InkOf(const std::string& text, TRect rect, unsigned format)
+    {
+        image.fill(Qt::white);
+        canvas.DrawText(text, rect, format);
+        return InkBounds(image);
+    }
+
+    int lineHeightPx = 0;
+};
+
+TEST_F(CanvasText, TextOutDrawsWithinItsExtentAndMovesThePen)
+{
+    const TSize extent = canvas.TextExtent("Hello");
+    EXPECT_EQ(canvas.TextWidth("Hello"), extent.cx);
+    EXPECT_EQ(canvas.TextHeight("Hello"), extent.cy);
+    EXPECT_EQ(canvas.TextExtent(""), (TSize{0, 0}));
+    EXPECT_GT(canvas.TextWidth("Hello world"), canvas.TextWidth("Hello"));
+
+    canvas.TextOut(10, 20, "Hello");
+    const TRect ink = InkBounds(image);
+    EXPECT_FALSE(ink.IsEmpty());
+    EXPECT_GE(ink.Left, 10);
+    EXPECT_GE(ink.Top, 20);
+    EXPECT_LE(ink.Right, 10 + extent.cx);
+    EXPECT_LE(ink.Bottom, 20 + extent.cy);
+    EXPECT_EQ(canvas.GetPenPos(), (TPoint{10 + extent.cx, 20}));
+}
+
+TEST_F(CanvasText, OpaqueBackgroundFillsTheTextCellWithTheBackgroundColour)
+{
+    canvas.Brush().SetColor(clYellow);  // solid: opaque, yellow background
+    canvas.TextOut(5, 5, "Hi");
+    const TSize extent = canvas.TextExtent("Hi");
+    EXPECT_EQ(Count(Bounds(5, 5, extent.cx, extent.cy), clYellow) + Count(Bounds(5, 5, extent.cx, extent.cy), clBlack),
+              extent.cx * extent.cy);
+    EXPECT_EQ(CountWholeImage(clYellow) + CountWholeImage(clBlack), extent.cx * extent.cy);
+
+    image.fill(Qt::white);
+    canvas.SetBkMode(TRANSPARENT);
+    canvas.TextOut(5, 5, "Hi");
+    EXPECT_EQ(CountWholeImage(clYellow), 0);
+}
+
+TEST_F(CanvasText, TextRectClipsAndFillsItsRectangle)
+{
+    canvas.Brush().SetColor(clAqua);
+    canvas.TextRect(Rect(10, 10, 20, 30), 5, 12, "Clipped text");
+    EXPECT_EQ(InkBounds(image), Rect(10, 10, 20, 30));
+    EXPECT_GT(Count(Rect(10, 10, 20, 30), clBlack), 0);
+}
+
+TEST_F(CanvasText, OrientationTurnsTheTextAboutItsStart)
+{
+    canvas.TextOut(10, 50, "Turned");
+    const TRect flat = InkBounds(image);
+
+    image.fill(Qt::white);
+    canvas.Font().SetOrientation(900);
+    canvas.TextOut(10, 50, "Turned");
+    const TRect turned = InkBounds(image);
+    // Upright text reads bottom to top: its ink rises above the band of the level text.
+    EXPECT_LT(turned.Top, flat.Top - flat.Height());
+    EXPECT_GT(turned.Height(), turned.Width());
+    EXPECT_NEAR(turned.Height(), flat.Width(), 2);
+}
+
+TEST_F(CanvasText, DrawTextAlignsSingleLinesWithinTheRectangle)
+{
+    const std::string text = "Align";
+    const int widthPx = canvas.TextWidth(text);
+    const TRect box = Rect(4, 6, 60, 40);
+    const TRect leftTop = InkOf(text, box, DT_SINGLELINE);
+    const struct {
+        unsigned format;
+        int dx, dy;
+    } cases[] = {
+        {DT_SINGLELINE | DT_CENTER, (box.Width() - widthPx) / 2, 0},
+        {DT_SINGLELINE | DT_RIGHT, box.Width() - widthPx, 0},
+        {DT_SINGLELINE | DT_VCENTER, 0, (box.Height() - lineHeightPx) / 2},
+        {DT_SINGLELINE | DT_BOTTOM | DT_RIGHT, box.Width() - widthPx, box.Height() - lineHeightPx},
+        // Vertical placement applies to single lines only.
+        {DT_VCENTER | DT_CENTER, (box.Width() - widthPx) / 2, 0},
+    };
+    for (const auto& c : cases) {
+        const TRect ink = InkOf(text, box, c.format);
+        const TRect expected{leftTop.Left + c.dx, leftTop.Top + c.dy, leftTop.Right + c.dx, leftTop.Bottom + c.dy};
+        EXPECT_EQ(ink, expected) << std::hex << c.format;
+    }
+}
+
+TEST_F(CanvasText, CalcRectMeasuresWithoutDrawing)
+{
+    const struct {
+        std::string text;
+        unsigned format;
+        int widthPx;
+        int lines;
+    } cases[] = {
+        {"Measured", DT_SINGLELINE, canvas.TextWidth("Measured"), 1},
+        {"Two\nlines", DT_LEFT, canvas.TextWidth("lines"), 2},
+        {"Two\r\nlines\r\n", DT_LEFT, canvas.TextWidth("lines"), 3},
+        {"Two\nlines", DT_SINGLELINE, canvas.TextWidth("Two lines"), 1},
+        {"&File", DT_SINGLELINE, canvas.TextWidth("File"), 1},
+        {"&File", DT_SINGLELINE | DT_NOPREFIX, canvas.TextWidth("&File"), 1},
+        {"A && B", DT_SINGLELINE, canvas.TextWidth("A & B"), 1},
+        {"", DT_LEFT, 0, 0},
+    };
+    for (const auto& c : cases) {
+        TRect r = Rect(3, 4, 5, 6);
+        const int heightPx = canvas.DrawText(c.text, r, c.format | DT_CALCRECT);
+        EXPECT_EQ(r, Rect(3, 4, 3 + c.widthPx, 4 + c.lines * lineHeightPx)) << c.text;
+        EXPECT_EQ(heightPx, c.lines * lineHeightPx) << c.text;
+    }
+    EXPECT_EQ(CountWholeImage(clWhite), image.width() * image.height());
+}
+
+TEST_F(CanvasText, WordBreakWrapsAtSpacesWithinTheWidth)
+{
+    const std::string text = "one two three four";
+    const int widthPx = canvas.TextWidth("one two");
+    TRect r = Rect(0, 0, widthPx, 0);
+    canvas.DrawText(text, r, DT_WORDBREAK | DT_CALCRECT);
+    EXPECT_EQ(r.Bottom, 3 * lineHeightPx);  // "one two" / "three" / "four"
+    EXPECT_EQ(r.Right, widthPx);
+
+    // A word wider than the rectangle sticks out, unless an edit control breaks it.
+    r = Rect(0, 0, canvas.TextWidth("ab"), 0);
+    canvas.DrawText("abcdef", r, DT_WORDBREAK | DT_CALCRECT);
+    EXPECT_EQ(r, Rect(0, 0, canvas.TextWidth("abcdef"), lineHeightPx));
+    r = Rect(0, 0, canvas.TextWidth("ab"), 0);
+    canvas.DrawText("abcdef", r, DT_WORDBREAK | DT_EDITCONTROL | DT_CALCRECT);
+    EXPECT_GE(r.Bottom, 3 * lineHeightPx);
+    EXPECT_LE(r.Right, canvas.TextWidth("ab"));
+}
+
+TEST_F(CanvasText, DrawTextReturnsTheHeightOrTheBottomOfPlacedText)
+{
+    TRect r = Rect(0, 10, 60, 50);
+    EXPECT_EQ(canvas.DrawText("Two\nlines", r, DT_LEFT), 2 * lineHeightPx);
+    EXPECT_EQ(canvas.DrawText("x", r, DT_SINGLELINE | DT_BOTTOM), 40);
+    EXPECT_EQ(canvas.DrawText("x", r, DT_SINGLELINE | DT_VCENTER), (40 - lineHeightPx) / 2 + lineHeightPx);
+}
+
+TEST_F(CanvasText, EllipsesKeepTextInsideTheRectangle)
+{
+    const std::string text = "A long caption that does not fit";
+    const TRect narrow = Rect(2, 2, canvas.TextWidth("A long cap"), 2 + lineHeightPx);
+    const unsigned base = DT_SINGLELINE | DT_NOCLIP;
+    EXPECT_GT(InkOf(text, narrow, base).Right, narrow.Right);
+    EXPECT_LE(InkOf(text, narrow, base | DT_END_ELLIPSIS).Right, narrow.Right);
+
+    // Path ellipsis keeps the file name and shortens the folders before it.
+    const std::string path = "C:\\Program Files\\Skelda\\Data\\stations.txt";
+    const int nameWidthPx = canvas.TextWidth("...\\stations.txt");
+    const TRect pathBox = Rect(2, 2, 2 + nameWidthPx + canvas.TextWidth("C:\\Pro"), 2 + lineHeightPx);
+    const TRect pathInk = InkOf(path, pathBox, base | DT_PATH_ELLIPSIS);
+    EXPECT_LE(pathInk.Right, pathBox.Right);
+    EXPECT_GT(pathInk.Width(), nameWidthPx);
+}
+
+TEST_F(CanvasText, PrefixUnderlinesTheAcceleratorUnlessHidden)
+{
+    const TRect box = Rect(0, 0, 60, 30);
+    const TRect marked = InkOf("&File", box, DT_SINGLELINE);
+    const QImage withUnderline = image.copy();
+    const TRect hidden = InkOf("&File", box, DT_SINGLELINE | DT_HIDEPREFIX);
+    const TRect plain = InkOf("File", box, DT_SINGLELINE);
+    EXPECT_EQ(hidden, plain);
+    EXPECT_GT(marked.Bottom, plain.Bottom);  // the underline sits below the letters
+    // Only the "F" is underlined.
+    EXPECT_LT(marked.Bottom - 1, lineHeightPx);
+    int underlinePx = 0;
+    for (int x = 0; x < 60; ++x)
+        underlinePx += testing::PixelAt(withUnderline, x, marked.Bottom - 1) == clBlack;
+    EXPECT_GT(underlinePx, 0);
+    EXPECT_LE(underlinePx, canvas.TextWidth("F"));
+}
+
+TEST_F(CanvasText, TabsExpandToStopsWhenAsked)
+{
+    auto widthOf = [&](const std::string& text, unsigned format) {
+        TRect r = Rect(0, 0, 0, 0);
+        canvas.DrawText(text, r, format | DT_SINGLELINE | DT_CALCRECT);
+        return r.Right;
+    };
+    const int bPx = canvas.TextWidth("b");
+    const int stopPx = widthOf("a\tb", DT_EXPANDTABS) - bPx;
+    EXPECT_EQ(widthOf("\tb", DT_EXPANDTABS), stopPx + bPx);
+    EXPECT_EQ(widthOf("\t\tb", DT_EXPANDTABS), 2 * stopPx + bPx);
+    EXPECT_GT(stopPx, canvas.TextWidth("a    "));
+    EXPECT_LT(widthOf("a\tb", DT_LEFT), stopPx);
+}
+
+TEST_F(CanvasText, DrawTextClipsToItsRectangleUnlessTold)
+{
+    const TRect box = Rect(10, 10, 30, 14);
+    const TRect clipped = InkOf("Overflowing", box, DT_LEFT);
+    EXPECT_GE(clipped.Left, box.Left);
+    EXPECT_LE(clipped.Right, box.Right);
+    EXPECT_LE(clipped.Bottom, box.Bottom);
+    EXPECT_GT(InkOf("Overflowing", box, DT_NOCLIP).Right, box.Right);
+}
+
+TEST_F(CanvasText, EditControlLeavesOutAPartlyVisibleLastLine)
+{
+    const TRect box = Rect(0, 0, 60, lineHeightPx + lineHeightPx / 2);
+    EXPECT_GT(InkOf("first\nsecond", box, DT_LEFT).Bottom, lineHeightPx);
+    EXPECT_LE(InkOf("first\nsecond", box, DT_LEFT | DT_EDITCONTROL).Bottom, lineHeightPx);
+}
+
+}  // namespace
+}  // namespace plat
