@@ -1,0 +1,348 @@
+#include "PictureProbes.h"
+
+#include "platform/core/Exception.h"
+#include "platform/graphics/EInvalidGraphic.h"
+#include "platform/graphics/Resources.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TIcon.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace plat {
+namespace {
+
+using picture_probes::Fill;
+using picture_probes::Paint;
+using picture_probes::PixelOf;
+
+struct DirectFormat {
+    TPixelFormat format;
+    int bytesPerPixel;
+};
+constexpr DirectFormat DirectFormats[] = {{pf24bit, 3}, {pf32bit, 4}, {pfDevice, 4}};
+
+// An 8-bit picture whose palette index is its grey level, as opacity masks are made.
+QImage GreyImage(int width, int height, int level)
+{
+    QImage image(width, height, QImage::Format_Indexed8);
+    QList<QRgb> palette;
+    for (int i = 0; i < 256; ++i)
+        palette.append(qRgb(i, i, i));
+    image.setColorTable(palette);
+    image.fill(static_cast<uint>(level));
+    return image;
+}
+
+TEST(TBitmap, ScanLineBytesAreBlueGreenRedBothWays)
+{
+    for (const DirectFormat& f : DirectFormats) {
+        SCOPED_TRACE(f.format);
+        TBitmap bitmap;
+        Fill(bitmap, f.format, 4, 2, RGB(10, 20, 30));
+
+        const std::uint8_t* drawn = bitmap.ScanLine(1) + 2 * f.bytesPerPixel;
+        EXPECT_EQ(drawn[0], 30);
+        EXPECT_EQ(drawn[1], 20);
+        EXPECT_EQ(drawn[2], 10);
+
+        std::uint8_t* written = bitmap.ScanLine(1) + 3 * f.bytesPerPixel;
+        written[0] = 200;  // blue
+        written[1] = 100;  // green
+        written[2] = 50;   // red
+        EXPECT_EQ(bitmap.Canvas().GetPixels(3, 1), RGB(50, 100, 200));
+        EXPECT_EQ(bitmap.Canvas().GetPixels(3, 0), RGB(10, 20, 30));
+    }
+}
+
+TEST(TBitmap, ScanLineOutsideTheRowsRaises)
+{
+    TBitmap bitmap;
+    EXPECT_THROW(bitmap.ScanLine(0), EInvalidGraphic);
+    bitmap.SetSize(3, 2);
+    for (int row : {-1, 2, 1000}) {
+        SCOPED_TRACE(row);
+        try {
+            bitmap.ScanLine(row);
+            ADD_FAILURE() << "no exception";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(e.Message(), "Scan line index out of range");
+        }
+        const TBitmap& constant = bitmap;
+        EXPECT_THROW(constant.ScanLine(row), EInvalidGraphic);
+    }
+}
+
+TEST(TBitmap, IndexedBitmapsTranslateBetweenCanvasAndPaletteIndexes)
+{
+    TBitmap colours;
+    Fill(colours, pf8bit, 4, 4, clWhite);
+    Paint(colours, 1, 2, clRed);
+    const std::uint8_t redIndex = colours.ScanLine(2)[1];
+    EXPECT_NE(redIndex, colours.ScanLine(2)[0]);
+    colours.ScanLine(0)[3] = redIndex;
+    EXPECT_EQ(colours.Canvas().GetPixels(3, 0), clRed);
+    EXPECT_EQ(colours.Canvas().GetPixels(2, 0), clWhite);
+
+    TBitmap grey;
+    grey.LoadFromImage(GreyImage(4, 4, 100));
+    EXPECT_EQ(grey.GetPixelFormat(), pf8bit);
+    grey.ScanLine(0)[3] = 200;
+    EXPECT_EQ(grey.Canvas().GetPixels(3, 0), RGB(200, 200, 200));
+    Paint(grey, 0, 3, RGB(7, 7, 7));
+    EXPECT_EQ(grey.ScanLine(3)[0], 7);
+    EXPECT_EQ(grey.ScanLine(3)[1], 100);
+
+    TBitmap mono;
+    Fill(mono, pf1bit, 10, 2, clWhite);
+    Paint(mono, 0, 0, clBlack);
+    Paint(mono, 9, 1, clBlack);
+    EXPECT_EQ(mono.ScanLine(0)[0], 0x7F);  // leftmost pixel in the highest bit
+    EXPECT_EQ(mono.ScanLine(1)[1] & 0xC0, 0x80);
+    mono.ScanLine(0)[0] = 0xFF;
+    EXPECT_EQ(mono.Canvas().GetPixels(0, 0), clWhite);
+}
+
+TEST(TBitmap, NewBitmapsAreWhiteInEveryFormat)
+{
+    for (TPixelFormat format : {pfDevice, pf1bit, pf8bit, pf24bit, pf32bit}) {
+        SCOPED_TRACE(format);
+        TBitmap bitmap;
+        bitmap.SetPixelFormat(format);
+        bitmap.SetSize(9, 3);
+        EXPECT_EQ(bitmap.GetPixelFormat(), format);
+        EXPECT_EQ(PixelOf(bitmap, 8, 2), clWhite);
+    }
+}
+
+TEST(TBitmap, PixelFormatChangesKeepColours)
+{
+    TBitmap bitmap;
+    Fill(bitmap, pf24bit, 6, 4, RGB(12, 34, 56));
+    Paint(bitmap, 0, 0, clRed);
+    Paint(bitmap, 5, 3, RGB(1, 2, 3));
+    Paint(bitmap, 2, 1, RGB(250, 128, 0));
+    const auto expectSamePixels = [&] {
+        EXPECT_EQ(PixelOf(bitmap, 0, 0), clRed);
+        EXPECT_EQ(PixelOf(bitmap, 5, 3), RGB(1, 2, 3));
+        EXPECT_EQ(PixelOf(bitmap, 2, 1), RGB(250, 128, 0));
+        EXPECT_EQ(PixelOf(bitmap, 4, 2), RGB(12, 34, 56));
+    };
+    for (TPixelFormat format : {pf8bit, pf32bit, pfDevice, pf8bit, pf24bit, pfDevice, pf32bit, pf24bit}) {
+        SCOPED_TRACE(format);
+        bitmap.SetPixelFormat(format);
+        EXPECT_EQ(bitmap.GetPixelFormat(), format);
+        expectSamePixels();
+    }
+
+    TBitmap blackAndWhite;
+    Fill(blackAndWhite, pf24bit, 3, 1, clWhite);
+    Paint(blackAndWhite, 1, 0, clBlack);
+    for (TPixelFormat format : {pf1bit, pf8bit, pf1bit, pf32bit}) {
+        SCOPED_TRACE(format);
+        blackAndWhite.SetPixelFormat(format);
+        EXPECT_EQ(PixelOf(blackAndWhite, 0, 0), clWhite);
+        EXPECT_EQ(PixelOf(blackAndWhite, 1, 0), clBlack);
+    }
+}
+
+TEST(TBitmap, ResizingKeepsTheSharedPartAndAddsWhite)
+{
+    for (TPixelFormat format : {pf1bit, pf8bit, pf24bit, pf32bit}) {
+        SCOPED_TRACE(format);
+        TBitmap bitmap;
+        Fill(bitmap, format, 11, 3, clBlack);
+        bitmap.SetSize(13, 5);
+        EXPECT_EQ(PixelOf(bitmap, 10, 2), clBlack);
+        EXPECT_EQ(PixelOf(bitmap, 11, 2), clWhite);
+        EXPECT_EQ(PixelOf(bitmap, 3, 3), clWhite);
+        bitmap.SetWidth(2);
+        EXPECT_EQ(bitmap.GetWidth(), 2);
+        EXPECT_EQ(PixelOf(bitmap, 1, 0), clBlack);
+    }
+    TBitmap bitmap;
+    bitmap.SetSize(-4, 3);
+    EXPECT_TRUE(bitmap.GetEmpty());
+}
+
+// The map shrinks its sun pictures by drawing each on its own top-left corner and cutting the
+// bitmap down; an 8-bit opacity mask must keep its values as bytes.
+TEST(TBitmap, ShrinkingOntoItselfKeepsPaletteBytes)
+{
+    TBitmap mask;
+    mask.LoadFromBytes(picture_probes::Encoded(GreyImage(30, 30, 0), "BMP"));
+    ASSERT_EQ(mask.GetPixelFormat(), pf8bit);
+    mask.Canvas().Brush().SetColor(RGB(255, 255, 255));
+    mask.Canvas().FillRect(Rect(0, 0, 15, 30));
+    mask.Canvas().StretchDraw(Rect(0, 0, 8, 8), &mask);
+    mask.SetSize(8, 8);
+    EXPECT_EQ(mask.GetPixelFormat(), pf8bit);
+    EXPECT_EQ(mask.ScanLine(4)[0], 255);
+    EXPECT_EQ(mask.ScanLine(4)[7], 0);
+}
+
+TEST(TBitmap, TransparentColourFollowsTheMode)
+{
+    TBitmap bitmap;
+    EXPECT_EQ(bitmap.GetTransparentColor(), clNone);
+    Fill(bitmap, pf24bit, 3, 3, clBlue);
+    Paint(bitmap, 0, 2, clFuchsia);
+    EXPECT_EQ(bitmap.GetTransparentMode(), tmAuto);
+    EXPECT_EQ(bitmap.GetTransparentColor(), clFuchsia);
+
+    bitmap.SetTransparentColor(clLime);
+    EXPECT_EQ(bitmap.GetTransparentMode(), tmFixed);
+    EXPECT_EQ(bitmap.GetTransparentColor(), clLime);
+    bitmap.SetTransparentColor(clDefault);
+    EXPECT_EQ(bitmap.GetTransparentMode(), tmAuto);
+    EXPECT_EQ(bitmap.GetTransparentColor(), clFuchsia);
+
+    bitmap.SetTransparentMode(tmFixed);
+    Paint(bitmap, 0, 2, clRed);
+    EXPECT_EQ(bitmap.GetTransparentColor(), clFuchsia);
+}
+
+TEST(TBitmap, TransparentDrawLeavesTheBackground)
+{
+    TBitmap picture;
+    Fill(picture, pf8bit, 2, 2, clRed);
+    Paint(picture, 0, 1, clFuchsia);  // bottom-left: the transparent colour
+    Paint(picture, 1, 0, clFuchsia);
+
+    for (bool transparent : {false, true}) {
+        SCOPED_TRACE(transparent);
+        picture.SetTransparent(transparent);
+        TBitmap target;
+        Fill(target, pf24bit, 6, 6, clGreen);
+        target.Canvas().StretchDraw(Rect(2, 2, 6, 6), &picture);
+        const TColor shown = transparent ? clGreen : clFuchsia;
+        EXPECT_EQ(PixelOf(target, 2, 2), clRed);
+        EXPECT_EQ(PixelOf(target, 3, 3), clRed);
+        EXPECT_EQ(PixelOf(target, 4, 2), shown);
+        EXPECT_EQ(PixelOf(target, 5, 3), shown);
+        EXPECT_EQ(PixelOf(target, 2, 5), shown);
+        EXPECT_EQ(PixelOf(target, 1, 1), clGreen);
+    }
+}
+
+TEST(TBitmap, AlphaOfThirtyTwoBitPixelsCountsOnlyWhenDefined)
+{
+    TBitmap picture;
+    Fill(picture, pf32bit, 1, 1, clRed);
+    picture.ScanLine(0)[3] = 0;
+    for (TAlphaFormat alphaFormat : {afIgnored, afDefined}) {
+        SCOPED_TRACE(alphaFormat);
+        picture.SetAlphaFormat(alphaFormat);
+        TBitmap target;
+        Fill(target, pf24bit, 1, 1, clBlue);
+        target.Canvas().Draw(0, 0, &picture);
+        EXPECT_EQ(PixelOf(target, 0, 0), alphaFormat == afIgnored ? clRed : clBlue);
+    }
+}
+
+TEST(TBitmap, BitmapFilesKeepFormatAndPixels)
+{
+    struct Case {
+        TPixelFormat saved;
+        TPixelFormat loaded;
+    };
+    // The fourth byte of 32-bit pixels is not written, so they come back as 24-bit pixels.
+    for (const Case& c : {Case{pf1bit, pf1bit}, Case{pf8bit, pf8bit}, Case{pf24bit, pf24bit}, Case{pf32bit, pf24bit}}) {
+        SCOPED_TRACE(c.saved);
+        TBitmap original;
+        Fill(original, c.saved, 5, 3, clWhite);
+        Paint(original, 0, 0, clBlack);
+        Paint(original, 4, 2, clBlack);
+
+        TBitmap loaded;
+        loaded.LoadFromBytes(original.SaveToBytes());
+        EXPECT_EQ(loaded.GetPixelFormat(), c.loaded);
+        ASSERT_EQ(loaded.GetWidth(), 5);
+        ASSERT_EQ(loaded.GetHeight(), 3);
+        EXPECT_EQ(PixelOf(loaded, 0, 0), clBlack);
+        EXPECT_EQ(PixelOf(loaded, 4, 2), clBlack);
+        EXPECT_EQ(PixelOf(loaded, 4, 0), clWhite);
+    }
+}
+
+TEST(TBitmap, DataThatIsNoBitmapRaisesAndKeepsThePicture)
+{
+    TBitmap bitmap;
+    Fill(bitmap, pf24bit, 2, 2, clRed);
+    const std::vector<std::uint8_t> cases[] = {
+        {},
+        {'B', 'M'},
+        {'B', 'M', 0x46, 0, 0, 0, 0, 0, 0, 0, 0x36, 0, 0, 0, 40, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F},
+        picture_probes::Encoded(QImage(2, 2, QImage::Format_RGB32), "PNG"),
+    };
+    for (const auto& data : cases) {
+        SCOPED_TRACE(data.size());
+        EXPECT_THROW(bitmap.LoadFromBytes(data), EInvalidGraphic);
+        EXPECT_EQ(bitmap.GetWidth(), 2);
+        EXPECT_EQ(PixelOf(bitmap, 1, 1), clRed);
+    }
+    EXPECT_THROW(bitmap.LoadFromFile("/nonexistent/picture.bmp"), EFOpenError);
+    EXPECT_THROW(TBitmap().SaveToBytes(), EInvalidGraphic);
+}
+
+TEST(TBitmap, LoadsResourcesByName)
+{
+    TBitmap bitmap;
+    bitmap.LoadFromResourceName("test_pattern");
+    EXPECT_EQ(bitmap.GetPixelFormat(), pf24bit);
+    ASSERT_EQ(bitmap.GetWidth(), 4);
+    ASSERT_EQ(bitmap.GetHeight(), 4);
+    EXPECT_EQ(PixelOf(bitmap, 0, 0), clRed);
+    EXPECT_EQ(PixelOf(bitmap, 3, 0), clWhite);
+    EXPECT_EQ(PixelOf(bitmap, 3, 2), RGB(10, 20, 30));
+    EXPECT_EQ(bitmap.GetTransparentColor(), clFuchsia);
+    EXPECT_THROW(bitmap.LoadFromResourceName("NO_SUCH_PICTURE"), EResNotFound);
+}
+
+TEST(TBitmap, AssignCopiesPixelsAndSettings)
+{
+    TBitmap source;
+    Fill(source, pf8bit, 3, 2, clBlue);
+    source.SetTransparent(true);
+    source.SetTransparentColor(clBlue);
+
+    TBitmap copy;
+    copy.Assign(source);
+    Paint(source, 0, 0, clRed);
+    EXPECT_EQ(copy.GetPixelFormat(), pf8bit);
+    EXPECT_TRUE(copy.GetTransparent());
+    EXPECT_EQ(copy.GetTransparentMode(), tmFixed);
+    EXPECT_EQ(copy.GetTransparentColor(), clBlue);
+    EXPECT_EQ(PixelOf(copy, 0, 0), clBlue);
+
+    TIcon icon;
+    QImage iconImage(2, 2, QImage::Format_ARGB32);
+    iconImage.fill(Qt::transparent);
+    iconImage.setPixel(1, 1, qRgb(255, 0, 0));
+    icon.LoadFromBytes(picture_probes::Encoded(iconImage, "PNG"));
+    copy.Assign(icon);
+    EXPECT_EQ(copy.GetWidth(), 2);
+    EXPECT_EQ(PixelOf(copy, 1, 1), clRed);
+    EXPECT_EQ(PixelOf(copy, 0, 0), clWhite);
+}
+
+TEST(TBitmap, ChangesAreAnnounced)
+{
+    TBitmap bitmap;
+    int changes = 0;
+    bitmap.OnChange = [&](TObject* sender) {
+        EXPECT_EQ(sender, &bitmap);
+        ++changes;
+    };
+    bitmap.SetSize(2, 2);
+    EXPECT_EQ(changes, 1);
+    bitmap.Canvas().FillRect(Rect(0, 0, 1, 1));
+    EXPECT_EQ(changes, 2);
+    bitmap.SetPixelFormat(pf24bit);
+    EXPECT_EQ(changes, 3);
+}
+
+}  // namespace
+}  // namespace plat
