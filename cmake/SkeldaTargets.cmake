@@ -28,7 +28,7 @@ function(skelda_add_test target)
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SKELDA_ARTIFACTS=${PROJECT_BINARY_DIR}/artifacts")
+    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()
 
 # skelda_add_subdirectories(<dir>...)
