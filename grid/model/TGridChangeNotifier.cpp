@@ -1,0 +1,7 @@
+#include "grid/model/TGridChangeNotifier.h"
+
+namespace skelda::grid {
+
+void TGridChangeNotifier::CellsChangedNotify(const plat::TRect&) {}
+
+}  // namespace skelda::grid
