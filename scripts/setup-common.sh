@@ -39,8 +39,7 @@ skelda_build() {
   local build_dir=$1; shift
   local launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-  if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-    cmake -S "$SKELDA_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
-  fi
+  # Configuring every time is cheap and picks up folders added since the last build.
+  cmake -S "$SKELDA_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
   cmake --build "$build_dir" --parallel "$(nproc)"
 }
