@@ -1,15 +1,21 @@
-// SKELDA's entry point. The propagation window is not built yet; the program opens its plain
-// main window so that the build, the packaging and the start-up path can be exercised end to end.
+// SKELDA's entry point. The propagation window is not built yet: the program opens its plain
+// main form, so that the build, the packaging and the start-up path run end to end.
+
+#include "platform/controls/TApplication.h"
+#include "platform/controls/TForm.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("SKELDA"));
-    window.resize(800, 600);
-    window.show();
-    return app.exec();
+    QApplication qtApplication(argc, argv);
+    plat::Application->SetTitle("SKELDA");
+    auto* mainForm = plat::Application->CreateForm<plat::TForm>();
+    mainForm->SetCaption("SKELDA");
+    mainForm->SetClientWidth(800);
+    mainForm->SetClientHeight(600);
+    mainForm->SetPosition(plat::poScreenCenter);
+    plat::Application->Run();
+    plat::Application->DestroyComponents();
+    return 0;
 }
