@@ -884,17 +884,24 @@ void TWinControl::PaintControls(TPaintContext& Context)
     }
 }
 
-bool TWinControl::DoKeyDown(TMessage& Message)
+std::optional<bool> TWinControl::PreviewKey(TMessage& Message, bool (TWinControl::*FormHandler)(TMessage&))
 {
-    TWMKey key(Message);
     const std::weak_ptr<void> alive = LifeToken();
     TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->GetKeyPreview() && form->DoKeyDown(Message))
+    if (form && form != this && form->GetKeyPreview() && (form->*FormHandler)(Message))
         return true;
     if (alive.expired())
         return true;
     if (GetControlStyle().Contains(csNoStdEvents))
         return false;
+    return std::nullopt;
+}
+
+bool TWinControl::DoKeyDown(TMessage& Message)
+{
+    if (const std::optional<bool> ended = PreviewKey(Message, &TWinControl::DoKeyDown))
+        return *ended;
+    TWMKey key(Message);
     unsigned code = key.CharCode();
     KeyDown(code, KeyDataToShiftState(key.KeyData()));
     key.SetCharCode(code);
@@ -903,15 +910,9 @@ bool TWinControl::DoKeyDown(TMessage& Message)
 
 bool TWinControl::DoKeyUp(TMessage& Message)
 {
+    if (const std::optional<bool> ended = PreviewKey(Message, &TWinControl::DoKeyUp))
+        return *ended;
     TWMKey key(Message);
-    const std::weak_ptr<void> alive = LifeToken();
-    TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->GetKeyPreview() && form->DoKeyUp(Message))
-        return true;
-    if (alive.expired())
-        return true;
-    if (GetControlStyle().Contains(csNoStdEvents))
-        return false;
     unsigned code = key.CharCode();
     KeyUp(code, KeyDataToShiftState(key.KeyData()));
     key.SetCharCode(code);
@@ -920,15 +921,9 @@ bool TWinControl::DoKeyUp(TMessage& Message)
 
 bool TWinControl::DoKeyPress(TMessage& Message)
 {
+    if (const std::optional<bool> ended = PreviewKey(Message, &TWinControl::DoKeyPress))
+        return *ended;
     TWMKey key(Message);
-    const std::weak_ptr<void> alive = LifeToken();
-    TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->GetKeyPreview() && form->DoKeyPress(Message))
-        return true;
-    if (alive.expired())
-        return true;
-    if (GetControlStyle().Contains(csNoStdEvents))
-        return false;
     auto ch = static_cast<char32_t>(key.CharCode());
     KeyPress(ch);
     key.SetCharCode(static_cast<unsigned>(ch));

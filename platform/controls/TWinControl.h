@@ -2,6 +2,7 @@
 
 #include "platform/controls/TControl.h"
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -137,6 +138,10 @@ protected:
     void PaintControls(TPaintContext& Context);
 
 private:
+    // The form's turn at a key before the control's own key events, when it previews keys.
+    // Holds the DoKey result when the key ends there: the form swallowed it, one of its
+    // handlers freed this control, or the control raises no standard events.
+    std::optional<bool> PreviewKey(TMessage& Message, bool (TWinControl::*FormHandler)(TMessage&));
     friend class TControl;
     friend class THostWidgetCore;
     friend class TMouseAdapter;

@@ -15,6 +15,17 @@ std::string FoldRegistryName(std::string_view name)
     return folded;
 }
 
+std::string JoinRegistryPath(const std::vector<std::string>& path)
+{
+    std::string joined;
+    for (const std::string& step : path) {
+        if (!joined.empty())
+            joined += '\\';
+        joined += step;
+    }
+    return joined;
+}
+
 RegistryKey::RegistryKey(std::string name) : FName(std::move(name)) {}
 
 const RegistryKey* RegistryKey::FindSubKey(std::string_view name) const

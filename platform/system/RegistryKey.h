@@ -56,4 +56,7 @@ private:
 // The form under which two names are the same registry name.
 std::string FoldRegistryName(std::string_view name);
 
+// A key path as text, its names separated by '\\'.
+std::string JoinRegistryPath(const std::vector<std::string>& path);
+
 }  // namespace plat

@@ -28,17 +28,6 @@ std::vector<std::string> Folded(const std::vector<std::string>& path)
     return folded;
 }
 
-std::string JoinPath(const std::vector<std::string>& path)
-{
-    std::string joined;
-    for (const std::string& step : path) {
-        if (!joined.empty())
-            joined += '\\';
-        joined += step;
-    }
-    return joined;
-}
-
 }  // namespace
 
 RegistryStore& RegistryStore::Instance()
@@ -134,7 +123,7 @@ TRegistryWriteResult RegistryStore::Write(const std::string& filePath,
         }
         file.Stamp = StampOf(filePath);
         toTell = WatchersOf(filePath, done);
-        changedPath = JoinPath(done.KeyPath);
+        changedPath = JoinRegistryPath(done.KeyPath);
     }
     // Outside the lock: a watcher may well read or write the settings itself.
     for (const std::shared_ptr<Watcher>& watcher : toTell) {

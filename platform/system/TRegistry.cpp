@@ -11,17 +11,6 @@ namespace plat {
 
 namespace {
 
-std::string JoinPath(const std::vector<std::string>& path)
-{
-    std::string joined;
-    for (const std::string& step : path) {
-        if (!joined.empty())
-            joined += '\\';
-        joined += step;
-    }
-    return joined;
-}
-
 [[noreturn]] void RaiseInvalidType(const std::string& name)
 {
     throw ERegistryException("Invalid data type for '" + name + "'");
@@ -68,7 +57,7 @@ void TRegistry::SetRootKey(HKEY Value)
 
 std::string TRegistry::GetCurrentPath() const
 {
-    return FOpen ? JoinPath(FCurrentPath) : std::string();
+    return FOpen ? JoinRegistryPath(FCurrentPath) : std::string();
 }
 
 std::optional<std::vector<std::string>> TRegistry::Resolve(const std::string& Key) const
