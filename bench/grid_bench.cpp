@@ -1,14 +1,23 @@
 // The grid's cell store and axes at the sizes a full results table reaches, side by side with
 // Qt's QStandardItemModel doing the same work. Heap figures are the bytes malloc holds for the
-// filled table (mallinfo2), so Qt's string buffers count as well as our cells.
+// filled table (mallinfo2), so Qt's string buffers count as well as our cells. Then the string
+// grid control itself on a million rows: its hit tests and a repaint of a full-screen view.
 
+#include "platform/controls/PaintContext.h"
 #include "platform/grids/GridLimits.h"
+#include "platform/grids/ScrollBarCodes.h"
 #include "platform/grids/TGridAxis.h"
 #include "platform/grids/TGridCellStore.h"
+#include "platform/grids/TStringGrid.h"
 
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QStandardItemModel>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
+
+#include <cstdlib>
 
 #include <algorithm>
 #include <charconv>
@@ -237,6 +246,99 @@ void InsertTopThenCellRect_MillionRows(benchmark::State& state)
     }
 }
 
+// A string grid of a million rows and 12 columns in a 1280 x 800 view, its rows sized as
+// RowAxis sizes them. Column 1 holds a text in every row; the rows around where the view is put
+// hold a text in every column (painting reads only the cells in view).
+class MillionRowGrid {
+public:
+    MillionRowGrid() : FGrid(new plat::TStringGrid(nullptr))
+    {
+        FGrid->SetBorderStyle(plat::bsNone);
+        FGrid->SetBounds(0, 0, 1280, 800);
+        FGrid->SetColCount(12);
+        FGrid->SetRowCount(AxisRows);
+        FGrid->SetDefaultRowHeight(22);
+        for (int row = 0; row < AxisRows; row += 7)
+            FGrid->SetRowHeights(row, 30 + row % 5);
+        for (int row = 50; row < AxisRows; row += 100)
+            FGrid->SetRowHeights(row, 0);
+        FGrid->SetColWidths(3, 120);
+        char buffer[16];
+        for (int row = 0; row < AxisRows; ++row)
+            FGrid->SetCells(1, row, std::string(buffer, static_cast<std::size_t>(CellText(buffer, row, 1))));
+    }
+    ~MillionRowGrid() { delete FGrid; }
+    MillionRowGrid(const MillionRowGrid&) = delete;
+    MillionRowGrid& operator=(const MillionRowGrid&) = delete;
+
+    plat::TStringGrid& Grid() { return *FGrid; }
+
+    // Scrolls to ATopRow (the last full page for -1) and fills the rows in view.
+    void ViewAt(int ATopRow)
+    {
+        if (ATopRow < 0)
+            FGrid->Perform(plat::WM_VSCROLL, plat::MAKEWPARAM(plat::SB_BOTTOM, 0), 0);
+        else
+            FGrid->SetTopRow(ATopRow);
+        char buffer[16];
+        for (int row = FGrid->GetTopRow(); row < std::min(FGrid->GetTopRow() + 60, AxisRows); ++row)
+            for (int col = 0; col < FGrid->GetColCount(); ++col)
+                FGrid->SetCells(col, row, std::string(buffer, static_cast<std::size_t>(CellText(buffer, row, col))));
+    }
+
+private:
+    plat::TStringGrid* FGrid;
+};
+
+// Made by the first benchmark that needs it, freed by main while Qt is still there.
+std::unique_ptr<MillionRowGrid>& MillionRowGridSlot()
+{
+    static std::unique_ptr<MillionRowGrid> grid;
+    return grid;
+}
+
+MillionRowGrid& SharedMillionRowGrid()
+{
+    std::unique_ptr<MillionRowGrid>& grid = MillionRowGridSlot();
+    if (!grid)
+        grid = std::make_unique<MillionRowGrid>();
+    return *grid;
+}
+
+void GridCellRectAndMouseToCell_MillionRows(benchmark::State& state)
+{
+    MillionRowGrid& shared = SharedMillionRowGrid();
+    plat::TStringGrid& grid = shared.Grid();
+    constexpr int Target = 900000;
+    shared.ViewAt(Target - 10);
+    const plat::TRect target = grid.CellRect(4, Target);
+    if (target.IsEmpty())
+        state.SkipWithError("row 900,000 is not in view");
+    int col = 0;
+    int row = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(grid.CellRect(4, Target));
+        grid.MouseToCell(target.Left + 5, target.Top + 5, col, row);
+        benchmark::DoNotOptimize(col + row);
+    }
+}
+
+// One full repaint of the view into an image, with the view at the top, in the middle and at
+// the end of the rows.
+void GridRepaint1280x800_MillionRows(benchmark::State& state)
+{
+    MillionRowGrid& shared = SharedMillionRowGrid();
+    const int topRows[] = {1, AxisRows / 2, -1};
+    shared.ViewAt(topRows[state.range(0)]);
+    QImage image(1280, 800, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        plat::TPaintContext context{&painter, {1280, 800}, {0, 0}, plat::Rect(0, 0, 1280, 800)};
+        shared.Grid().Perform(plat::WM_PAINT, reinterpret_cast<plat::WPARAM>(&context), 0);
+    }
+    state.counters["topRow"] = shared.Grid().GetTopRow();
+}
+
 template <class Fill>
 void MeasureDestroy(benchmark::State& state, Fill fill)
 {
@@ -269,6 +371,8 @@ BENCHMARK(RemoveScatteredRows_Store)->UseManualTime()->Iterations(10)->Unit(benc
 BENCHMARK(RemoveScatteredRows_RowAxis)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(CellRectAndHitTest_MillionRows)->Unit(benchmark::kNanosecond);
 BENCHMARK(InsertTopThenCellRect_MillionRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(GridCellRectAndMouseToCell_MillionRows)->Unit(benchmark::kNanosecond);
+BENCHMARK(GridRepaint1280x800_MillionRows)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(Destroy_Store)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(Destroy_QStandardItemModel)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
@@ -280,10 +384,14 @@ int main(int argc, char** argv)
     // while the model's many small ones stay.
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
     mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    // The grid control paints with Qt's fonts: a headless application is enough.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
+    MillionRowGridSlot().reset();
     benchmark::Shutdown();
     return 0;
 }

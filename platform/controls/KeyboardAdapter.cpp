@@ -143,7 +143,7 @@ bool PassNative(THostWidgetCore& Receiver, TWinControl* Target, QKeyEvent* Event
 
 bool TKeyboardAdapter::KeyPress(THostWidgetCore& Host, QKeyEvent* Event, bool)
 {
-    const TVirtualKey key = VirtualKeyFromQt(Event->key(), Event->modifiers());
+    TVirtualKey key = VirtualKeyFromQt(Event->key(), Event->modifiers());
     UpdateInputState(Event->modifiers(), key.Code, true);
     HintManager::CancelHint();
     TWinControl* target = KeyTarget(Host);
@@ -152,6 +152,10 @@ bool TKeyboardAdapter::KeyPress(THostWidgetCore& Host, QKeyEvent* Event, bool)
     const std::u32string chars = CharsOf(*Event, key.Code);
     if (key.Code == 0 && chars.empty())
         return PassNative(Host, target, Event);
+    // A key-down code of 0 reads as swallowed: a character without a key of its own comes, as
+    // typed Unicode did on the platform, with VK_PACKET.
+    if (key.Code == 0)
+        key.Code = VK_PACKET;
 
     const bool alt = IsAltCombination(Event->modifiers(), key.Code);
     std::uint32_t keyData = 1;

@@ -86,6 +86,7 @@ enum : unsigned {
     VK_OEM_5 = 0xDC,       // \|
     VK_OEM_6 = 0xDD,       // ]}
     VK_OEM_7 = 0xDE,       // '"
+    VK_PACKET = 0xE7,      // a typed character that no key of the layout names
 };
 
 }  // namespace plat

@@ -1,6 +1,7 @@
 #include "platform/testing/InputSimulator.h"
 
 #include "platform/controls/FocusManager.h"
+#include "platform/controls/HostWidget.h"
 #include "platform/controls/KeyMapping.h"
 #include "platform/controls/TWinControl.h"
 #include "platform/controls/VirtualKeys.h"
@@ -60,6 +61,21 @@ QPoint WidgetPos(TControl& Target, TWinControl& Window, TPoint Pos)
     const TPoint client = Target.ClientToClient(Pos, Window);
     const TPoint offset = Window.WidgetClientOffset();
     return {client.X + offset.X, client.Y + offset.Y};
+}
+
+// The widget a pointer at Local (in Window's coordinates) reaches: a part Qt made inside the
+// window (the viewport of a scroll area, the edit field of a combo box) or the window itself,
+// never the window of another control. Local becomes the receiver's coordinates.
+QWidget* ReceiverAt(QWidget* Window, QPoint& Local)
+{
+    QWidget* child = Window->childAt(Local);
+    if (!child)
+        return Window;
+    for (QWidget* w = child; w != Window; w = w->parentWidget())
+        if (dynamic_cast<THostWidgetCore*>(w))
+            return Window;
+    Local = child->mapFrom(Window, Local);
+    return child;
 }
 
 // The key and Shift that type Ch on the US layout, if any.
@@ -172,8 +188,8 @@ void InputSimulator::TypeText(const std::string& Text)
 void InputSimulator::SendMouse(TControl& Target, int Type, TPoint Pos, int Button, TShiftState Shift)
 {
     TWinControl& window = WindowOf(Target);
-    QWidget* widget = window.Handle();
-    const QPoint local = WidgetPos(Target, window, Pos);
+    QPoint local = WidgetPos(Target, window, Pos);
+    QWidget* widget = ReceiverAt(window.Handle(), local);
     const auto type = static_cast<QEvent::Type>(Type);
     const auto button = static_cast<Qt::MouseButton>(Button);
     if (type == QEvent::MouseButtonPress)
@@ -230,8 +246,8 @@ void InputSimulator::Drag(TControl& Target, TPoint From, TPoint To, int Steps)
 void InputSimulator::Wheel(TControl& Target, TPoint Pos, int Delta, TShiftState Shift)
 {
     TWinControl& window = WindowOf(Target);
-    QWidget* widget = window.Handle();
-    const QPoint local = WidgetPos(Target, window, Pos);
+    QPoint local = WidgetPos(Target, window, Pos);
+    QWidget* widget = ReceiverAt(window.Handle(), local);
     QWheelEvent event(QPointF(local), QPointF(widget->mapToGlobal(local)), QPoint(), QPoint(0, Delta),
                       Qt::MouseButtons(FButtons), ModifiersOf(Shift), Qt::NoScrollPhase, false);
     event.setTimestamp(NowMs());

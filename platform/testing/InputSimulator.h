@@ -19,7 +19,9 @@ namespace plat::testing {
 // Drives the input adapters the way a user would: it builds Qt key and mouse events and hands
 // them to the host widgets, with time stamps from the clock (so that Clock.Advance decides
 // between a double click and two clicks). Keys go to the focused control; positions are in the
-// target control's client coordinates. Windows are made on demand.
+// target control's client coordinates, and mouse events reach the part of the target's window
+// under the pointer (the viewport of a list or memo, the edit field of a combo box). Windows
+// are made on demand.
 class InputSimulator {
 public:
     explicit InputSimulator(const IClock& Clock);
