@@ -1,0 +1,349 @@
+#include "grid/model/TBaseGrid.h"
+
+#include "grid/model/TVezGridUndoRedo.h"
+#include "platform/graphics/TBrush.h"
+#include "platform/graphics/TFont.h"
+#include "platform/grids/EInvalidGridOperation.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace skelda::grid {
+
+TBaseGrid::TBaseGrid(plat::TComponent* AOwner) : plat::TStringGrid(AOwner)
+{
+    SetGridLineWidth(1);
+    SetDefaultDrawing(false);
+}
+
+TBaseGrid::~TBaseGrid()
+{
+    // Announced before the records go, so nothing stored during the teardown outlives it.
+    Destroying();
+    FreeAllCellProperties();
+}
+
+void TBaseGrid::CheckCell(int ACol, int ARow) const
+{
+    plat::CheckGridIndex(ACol, RecordColCount());
+    plat::CheckGridIndex(ARow, RecordRowCount());
+}
+
+std::string TBaseGrid::GetCellText(int ACol, int ARow)
+{
+    const plat::TPoint Base = HasCellProperties(ACol, ARow) ? FMerged.BaseCell(ACol, ARow) : plat::TPoint{ACol, ARow};
+    std::string Value = GetCells(Base.X, Base.Y);
+    if (Base.Y < FNormalRowCount)
+        GetDisplText(Base.X, Base.Y, Value);
+    return Value;
+}
+
+void TBaseGrid::SetCellText(int ACol, int ARow, const std::string& Value)
+{
+    if (HasCellProperties(ACol, ARow)) {
+        const plat::TPoint Base = FMerged.BaseCell(ACol, ARow);
+        SetCells(Base.X, Base.Y, Value);
+        CellTextChanged(Base.X, Base.Y);
+        if (GetParent())
+            RepaintCell(ACol, ARow);
+    } else {
+        SetCells(ACol, ARow, Value);
+    }
+    if (FHideLastRow && ARow == GetRowCount() - 1)
+        LastRowTextChanged();
+}
+
+void TBaseGrid::SetRawCell(int ACol, int ARow, const std::string& Value)
+{
+    CellStore().SetText(ACol, ARow, Value);
+}
+
+void TBaseGrid::GetDisplText(int ACol, int ARow, std::string& Value)
+{
+    if (OnGetDisplText)
+        OnGetDisplText(this, ACol, ARow, Value);
+}
+
+void TBaseGrid::CellTextChanged(int, int) {}
+
+void TBaseGrid::LastRowTextChanged() {}
+
+bool TBaseGrid::HasCellProperties(int ACol, int ARow) const
+{
+    return ACol >= 0 && ARow >= 0 && ACol < RecordColCount() && ARow < RecordRowCount() &&
+           FindCellProperties(ACol, ARow) != nullptr;
+}
+
+TCellProperties* TBaseGrid::FindCellProperties(int ACol, int ARow) const
+{
+    // Only this class writes the object slots, and only records go there.
+    return static_cast<TCellProperties*>(GetObjects(ACol, ARow));
+}
+
+TCellProperties& TBaseGrid::GetCellProperties(int ACol, int ARow)
+{
+    CheckCell(ACol, ARow);
+    if (TCellProperties* Existing = FindCellProperties(ACol, ARow))
+        return *Existing;
+    auto Record = std::make_unique<TCellProperties>(this, ACol, ARow);
+    plat::TBrush Brush;
+    plat::TFont Font;
+    const TCellLookDefaults Look = GetCellPropertyDefaults(ACol, ARow, Brush, Font);
+    Record->TakeLook(Look, Brush, Font);
+    SetObjects(ACol, ARow, Record.get());
+    return *Record.release();
+}
+
+TCellLookDefaults TBaseGrid::GetCellPropertyDefaults(int, int, plat::TBrush& Brush, plat::TFont& Font)
+{
+    Font.Assign(this->Font());
+    Brush.SetColor(GetColor());
+    TCellLookDefaults Look;
+    Look.WordWrap = FWordWrap;
+    return Look;
+}
+
+void TBaseGrid::SetCellProperties(int ACol, int ARow, std::unique_ptr<TCellProperties> Value)
+{
+    CheckCell(ACol, ARow);
+    TCellProperties* Old = FindCellProperties(ACol, ARow);
+    if (Old == Value.get()) {
+        (void)Value.release();
+        return;
+    }
+    FreeRecord(ACol, ARow, Old);
+    SetObjects(ACol, ARow, Value.release());
+}
+
+void TBaseGrid::FreeRecord(int ACol, int ARow, TCellProperties* Record)
+{
+    if (!Record)
+        return;
+    // A block cannot keep a cell that no longer points back at it: text and painting of that
+    // cell would go astray, so losing any cell's record undoes the block.
+    if (!(FMerged.BaseCell(ACol, ARow) == plat::TPoint{ACol, ARow}))
+        FMerged.SplitCells(ACol, ARow);
+    FMerged.RecordFreed(ACol, ARow, *Record);
+    SetObjects(ACol, ARow, nullptr);
+    delete Record;
+}
+
+void TBaseGrid::FreeCellProperty(int ACol, int ARow)
+{
+    CheckCell(ACol, ARow);
+    FreeRecord(ACol, ARow, FindCellProperties(ACol, ARow));
+}
+
+void TBaseGrid::FreeCellProperties(int ACol1, int ARow1, int ACol2, int ARow2)
+{
+    if (!FHasCellProps)
+        return;
+    // Records may lie beyond the present counts (the store keeps cells of rows and columns the
+    // counts shrank over), so the block is cut to what the store holds, not to the counts.
+    const int LastCol = std::min(ACol2, std::max(GetColCount(), CellStore().ColExtent()) - 1);
+    const int LastRow = std::min(ARow2, std::max(GetRowCount(), CellStore().RowExtent()) - 1);
+    for (int C = std::max(ACol1, 0); C <= LastCol; ++C)
+        for (int R = std::max(ARow1, 0); R <= LastRow; ++R)
+            FreeRecord(C, R, FindCellProperties(C, R));
+}
+
+void TBaseGrid::FreeAllCellProperties()
+{
+    const int Cols = std::max(GetColCount(), CellStore().ColExtent());
+    const int Rows = std::max(GetRowCount(), CellStore().RowExtent());
+    FreeCellProperties(0, 0, Cols - 1, Rows - 1);
+}
+
+int TBaseGrid::GetCellObject(int ACol, int ARow) const
+{
+    const TCellProperties* Record = HasCellProperties(ACol, ARow) ? FindCellProperties(ACol, ARow) : nullptr;
+    return Record ? Record->GetCellObject() : 0;
+}
+
+plat::TObject* TBaseGrid::GetGraphicObject(int ACol, int ARow) const
+{
+    const TCellProperties* Record = HasCellProperties(ACol, ARow) ? FindCellProperties(ACol, ARow) : nullptr;
+    return Record ? Record->GetGraphicObject() : nullptr;
+}
+
+void TBaseGrid::SetCellObject(int ACol, int ARow, int Value)
+{
+    CheckCell(ACol, ARow);
+    const plat::TPoint Base = FMerged.BaseCell(ACol, ARow);
+    // The stored text decides, not the shown one: a display event that hides a value must not
+    // make the blank bracket below write the value away.
+    const bool Blank = GetCells(Base.X, Base.Y).empty();
+    if (Blank)
+        SetCellText(ACol, ARow, " ");
+    GetCellProperties(ACol, ARow).SetCellObject(Value);
+    if (Blank)
+        SetCellText(ACol, ARow, "");
+}
+
+void TBaseGrid::SetGraphicObject(int ACol, int ARow, plat::TObject* Obj)
+{
+    if (IsDestroying())
+        return;
+    CheckCell(ACol, ARow);
+    const plat::TPoint Base = FMerged.BaseCell(ACol, ARow);
+    const bool Blank = GetCells(Base.X, Base.Y).empty();
+    if (Blank)
+        SetCellText(ACol, ARow, " ");
+    GetCellProperties(ACol, ARow).SetGraphicObject(Obj);
+    if (Blank)
+        SetCellText(ACol, ARow, "");
+}
+
+bool TBaseGrid::MergeCells(int ACol, int ARow, int SpanX, int SpanY)
+{
+    CheckCell(ACol, ARow);
+    return FMerged.MergeCells(ACol, ARow, SpanX, SpanY);
+}
+
+bool TBaseGrid::SplitCells(int ACol, int ARow)
+{
+    CheckCell(ACol, ARow);
+    return FMerged.SplitCells(ACol, ARow);
+}
+
+plat::TRect TBaseGrid::CalcCellRect(int ACol, int ARow) const
+{
+    CheckCell(ACol, ARow);
+    // The library's lines take no room (its line width stays 0), so axis positions are the
+    // exact pixel edges, for cells out of view too.
+    const int X = static_cast<int>(ColAxis().ViewPosition(ACol, GetLeftCol()));
+    const int Y = static_cast<int>(RowAxis().ViewPosition(ARow, GetTopRow()));
+    return {X, Y, X + GetColWidths(ACol), Y + GetRowHeights(ARow)};
+}
+
+plat::TRect TBaseGrid::CellRect(int ACol, int ARow) const
+{
+    const TCellProperties* Record = HasCellProperties(ACol, ARow) ? FindCellProperties(ACol, ARow) : nullptr;
+    if (Record && (Record->GetCellSpanX() != -1 || Record->GetCellSpanY() != -1)) {
+        const plat::TGridRect Block = FMerged.FullCell(ACol, ARow);
+        plat::TRect First = CalcCellRect(Block.Left, Block.Top);
+        if (First.Width() == 0)
+            ++First.Right;
+        plat::TRect Last = CalcCellRect(std::min(Block.Right, RecordColCount() - 1),
+                                        std::min(Block.Bottom, RecordRowCount() - 1));
+        if (Last.Width() == 0)
+            --Last.Left;
+        return {std::min(First.Left, Last.Left), std::min(First.Top, Last.Top), std::max(First.Right, Last.Right),
+                std::max(First.Bottom, Last.Bottom)};
+    }
+    if (Record && Record->GetControl())
+        return CalcCellRect(ACol, ARow);
+    plat::TRect Result = plat::TStringGrid::CellRect(ACol, ARow);
+    if (!Result.IsEmpty()) {
+        Result.Right = Result.Left + GetColWidths(ACol);
+        Result.Bottom = Result.Top + GetRowHeights(ARow);
+    }
+    return Result;
+}
+
+void TBaseGrid::RepaintCell(int ACol, int ARow)
+{
+    if (!HandleAllocated() || IsDestroying())
+        return;
+    const plat::TRect Rect = CellRect(ACol, ARow);
+    if (!Rect.IsEmpty())
+        InvalidateRect(Rect);
+}
+
+void TBaseGrid::FocusCell(int ACol, int ARow)
+{
+    plat::TCustomGrid::FocusCell(ACol, ARow, true);
+}
+
+void TBaseGrid::SetUndoRedo(TVezGridUndoRedo* Value)
+{
+    if (Value == FUndoRedo)
+        return;
+    if (FUndoRedo) {
+        // The component left behind must not keep writing into this grid, nor be told of its end.
+        if (FUndoRedo->GetGrid() == this)
+            FUndoRedo->SetGrid(nullptr);
+        RemoveFreeNotification(FUndoRedo);
+    }
+    FUndoRedo = Value;
+    if (FUndoRedo) {
+        FreeNotification(FUndoRedo);
+        FUndoRedo->SetGrid(this);
+    }
+}
+
+void TBaseGrid::Notification(plat::TComponent* AComponent, plat::TOperation Operation)
+{
+    plat::TStringGrid::Notification(AComponent, Operation);
+    if (Operation == plat::opRemove && AComponent == FUndoRedo)
+        FUndoRedo = nullptr;
+}
+
+void TBaseGrid::Paint()
+{
+    plat::TStringGrid::Paint();
+    ++FPaintID;
+}
+
+void TBaseGrid::SetDefaultDrawing(bool Value)
+{
+    FDefaultDrawing = Value;
+    plat::TStringGrid::SetDefaultDrawing(false);
+}
+
+void TBaseGrid::SetGridLineWidth(int Value)
+{
+    FGridLineWidth = Value;
+    plat::TStringGrid::SetGridLineWidth(0);
+    Invalidate();
+}
+
+void TBaseGrid::SetGridLineColor(plat::TColor Value)
+{
+    FGridLineColor = Value;
+    Invalidate();
+}
+
+void TBaseGrid::SetGridFixedLineColor(plat::TColor Value)
+{
+    FGridFixedLineColor = Value;
+    Invalidate();
+}
+
+void TBaseGrid::RepaintIfChanged(bool Changed)
+{
+    if (Changed)
+        Invalidate();
+}
+
+void TBaseGrid::SetActiveRowShow(bool Value)
+{
+    RepaintIfChanged(std::exchange(FActiveRowShow, Value) != Value);
+}
+
+void TBaseGrid::SetActiveRowColor(plat::TColor Value)
+{
+    RepaintIfChanged(std::exchange(FActiveRowColor, Value) != Value);
+}
+
+void TBaseGrid::SetActiveRowColorTo(plat::TColor Value)
+{
+    RepaintIfChanged(std::exchange(FActiveRowColorTo, Value) != Value);
+}
+
+void TBaseGrid::SetActiveRowMirrorColor(plat::TColor Value)
+{
+    RepaintIfChanged(std::exchange(FActiveRowMirrorColor, Value) != Value);
+}
+
+void TBaseGrid::SetActiveRowMirrorColorTo(plat::TColor Value)
+{
+    RepaintIfChanged(std::exchange(FActiveRowMirrorColorTo, Value) != Value);
+}
+
+void TBaseGrid::SetSelectionStyle(TGridSelectionStyle Value)
+{
+    RepaintIfChanged(std::exchange(FSelectionStyle, Value) != Value);
+}
+
+}  // namespace skelda::grid
