@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/model/ChangeValue.h"
-#include "platform/core/TPersistent.h"
+#include "grid/model/TNotifyingSettings.h"
 #include "platform/graphics/Colors.h"
 
 #include <functional>
@@ -11,7 +11,7 @@ namespace skelda::grid {
 // Bands of colour over the normal rows, counted from the first non-fixed row: PrimaryLength rows in
 // PrimaryColor, then SecondaryLength rows in SecondaryColor, again every TotalLength rows. Colour
 // and length changes are reported only while Active, since only then do they show.
-class TBands : public plat::TPersistent {
+class TBands : public TNotifyingSettings {
 public:
     std::string ClassName() const override { return "TBands"; }
 
@@ -39,15 +39,7 @@ public:
     // Always PrimaryLength + SecondaryLength.
     int GetTotalLength() const { return FTotalLength; }
 
-    std::function<void(plat::TObject* Sender)> OnChange;
-
 private:
-    void Changed()
-    {
-        if (OnChange)
-            OnChange(this);
-    }
-
     template <typename T>
     void StoreShown(T& Field, const T& Value);
 

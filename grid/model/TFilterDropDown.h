@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/TPersistent.h"
+#include "grid/model/TNotifyingSettings.h"
 #include "platform/graphics/Colors.h"
 
 #include <functional>
@@ -15,7 +15,7 @@ namespace skelda::grid {
 
 // The look of the filter drop-down in a header row. A change of either glyph, by its setter or
 // drawn on directly, is reported through OnChange so that the grid repaints its header.
-class TFilterDropDown : public plat::TPersistent {
+class TFilterDropDown : public TNotifyingSettings {
 public:
     TFilterDropDown();
     ~TFilterDropDown() override;
@@ -47,15 +47,7 @@ public:
     const plat::TBitmap& GlyphActive() const { return *FGlyphActive; }
     void SetGlyphActive(const plat::TBitmap& Value);
 
-    std::function<void(plat::TObject* Sender)> OnChange;
-
 private:
-    void Changed()
-    {
-        if (OnChange)
-            OnChange(this);
-    }
-
     bool FAutoSize = false;
     int FHeight = 150;
     int FWidth = 150;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/model/ChangeValue.h"
-#include "platform/core/TPersistent.h"
+#include "grid/model/TNotifyingSettings.h"
 #include "platform/graphics/Colors.h"
 
 #include <functional>
@@ -11,7 +11,7 @@ namespace skelda::grid {
 enum TProgressStyle { psXP, psClassic };
 
 // The look of the grid's multi-level progress bars. Every setter reports a change of value.
-class TGridProgressAppearance : public plat::TPersistent {
+class TGridProgressAppearance : public TNotifyingSettings {
 public:
     std::string ClassName() const override { return "TGridProgressAppearance"; }
 
@@ -154,15 +154,7 @@ public:
             Changed();
     }
 
-    std::function<void(plat::TObject* Sender)> OnChange;
-
 private:
-    void Changed()
-    {
-        if (OnChange)
-            OnChange(this);
-    }
-
     plat::TColor FCompleteColor = plat::clRed;
     plat::TColor FCompleteFontColor = plat::clBlue;
     plat::TColor FUnCompleteColor = plat::clNone;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/model/ChangeValue.h"
-#include "platform/core/TPersistent.h"
+#include "grid/model/TNotifyingSettings.h"
 
 #include <functional>
 #include <memory>
@@ -20,7 +20,7 @@ enum TWheelAction { waMoveSelection, waScroll };
 // What the mouse does in the grid: selection modes, direct editing, sizing and the wheel. Only
 // WheelAction reports its changes through OnChange; the grid answers OnIsDesigning and repaints on
 // OnInvalidate.
-class TMouseActions : public plat::TPersistent {
+class TMouseActions : public TNotifyingSettings {
 public:
     TMouseActions();
     ~TMouseActions() override;
@@ -124,15 +124,7 @@ public:
     std::function<void(plat::TObject* Sender)> OnInvalidate;
     std::function<void(plat::TObject* Sender)> OnDisableEdit;
 
-    std::function<void(plat::TObject* Sender)> OnChange;
-
 private:
-    void Changed()
-    {
-        if (OnChange)
-            OnChange(this);
-    }
-
     void SetDisjunct(bool& Field, bool Value);
     bool IsDesigning() { return OnIsDesigning && OnIsDesigning(this); }
 

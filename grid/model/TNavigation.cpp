@@ -70,10 +70,4 @@ void TNavigation::Assign(const plat::TPersistent& Source)
     FSkipDisabledRows = source->FSkipDisabledRows;
 }
 
-void TNavigation::Changed()
-{
-    if (OnChange)
-        OnChange(this);
-}
-
 }  // namespace skelda::grid

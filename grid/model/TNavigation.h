@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/TPersistent.h"
+#include "grid/model/TNotifyingSettings.h"
 
 #include <functional>
 
@@ -14,7 +14,7 @@ enum THomeEndAction { heFirstLastColumn, heFirstLastRow, heFirstLastCell };
 
 // How the keyboard, the editors and the clipboard move through and change the grid. Only
 // AdvanceDirection and AdvanceInsert report their changes; the grid reads the rest when it acts.
-class TNavigation : public plat::TPersistent {
+class TNavigation : public TNotifyingSettings {
 public:
     std::string ClassName() const override { return "TNavigation"; }
 
@@ -105,11 +105,7 @@ public:
     bool GetSkipDisabledRows() const { return FSkipDisabledRows; }
     void SetSkipDisabledRows(bool Value) { FSkipDisabledRows = Value; }
 
-    std::function<void(plat::TObject* Sender)> OnChange;
-
 private:
-    void Changed();
-
     bool FAllowInsertRow = false;
     bool FAllowDeleteRow = false;
     bool FAlwaysEdit = false;

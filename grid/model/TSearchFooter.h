@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/model/ChangeValue.h"
-#include "platform/core/TPersistent.h"
+#include "grid/model/TNotifyingSettings.h"
 #include "platform/graphics/Colors.h"
 
 #include <functional>
@@ -18,7 +18,7 @@ enum TSearchDirection { sdTopBottom, sdLeftRight };
 
 // Settings of the search bar under the grid. The grid applies them to its search panel on
 // OnChange; the search itself reads the Search... properties when it runs.
-class TSearchFooter : public plat::TPersistent {
+class TSearchFooter : public TNotifyingSettings {
 public:
     // FillCaptions gives the captions and hints their English texts, for a grid newly placed on
     // a form being designed; otherwise they start empty and come from the stored form.
@@ -97,8 +97,6 @@ public:
     const std::string& GetLastSearch() const { return FLastSearch; }
     void SetLastSearch(const std::string& Value) { FLastSearch = Value; }
 
-    std::function<void(plat::TObject* Sender)> OnChange;
-
 private:
     // Most settings report every write; the four Show... switches other than ShowClose only a
     // change, as the search panel was designed.
@@ -113,12 +111,6 @@ private:
         if (ChangeValue(Field, Value))
             Changed();
     }
-    void Changed()
-    {
-        if (OnChange)
-            OnChange(this);
-    }
-
     bool FVisible = false;
     plat::TColor FColor = plat::clWhite;
     plat::TColor FColorTo = plat::clBtnFace;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/TPersistent.h"
+#include "grid/model/TNotifyingSettings.h"
 #include "platform/graphics/Colors.h"
 
 #include <functional>
@@ -9,7 +9,7 @@ namespace skelda::grid {
 
 // Marks of modified rows: with Enabled, a row whose cell was changed by editing or a replace shows
 // a mark in Color in its fixed cell. Every write of Color is reported.
-class TShowModified : public plat::TPersistent {
+class TShowModified : public TNotifyingSettings {
 public:
     std::string ClassName() const override { return "TShowModified"; }
 
@@ -25,15 +25,7 @@ public:
         Changed();
     }
 
-    std::function<void(plat::TObject* Sender)> OnChange;
-
 private:
-    void Changed()
-    {
-        if (OnChange)
-            OnChange(this);
-    }
-
     bool FEnabled = false;
     plat::TColor FColor = plat::clYellow;
 };
