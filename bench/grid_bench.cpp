@@ -5,7 +5,7 @@
 
 #include "platform/controls/PaintContext.h"
 #include "platform/grids/GridLimits.h"
-#include "platform/grids/ScrollBarCodes.h"
+#include "platform/controls/ScrollBarCodes.h"
 #include "platform/grids/TGridAxis.h"
 #include "platform/grids/TGridCellStore.h"
 #include "platform/grids/TStringGrid.h"

@@ -9,7 +9,7 @@
 #include "platform/controls/WindowTimers.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/grids/GridLimits.h"
-#include "platform/grids/ScrollBarCodes.h"
+#include "platform/controls/ScrollBarCodes.h"
 #include "platform/grids/TGridScrollBars.h"
 #include "platform/grids/TInplaceEdit.h"
 

@@ -3,7 +3,7 @@
 #include "platform/controls/ExceptionBoundary.h"
 #include "platform/controls/TWinControl.h"
 #include "platform/graphics/QtConversions.h"
-#include "platform/grids/ScrollBarCodes.h"
+#include "platform/controls/ScrollBarCodes.h"
 #include "platform/system/SystemMetrics.h"
 
 #include <QPalette>
