@@ -22,6 +22,7 @@ using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, TRect
 
 // What a scroll bar was asked to do, in the order (and with the numbers) of the platform's
 // scroll request codes, which scroll notifications carry in the low word of WParam.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
 
 }  // namespace plat

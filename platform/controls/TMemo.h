@@ -8,8 +8,6 @@ namespace plat {
 
 class TStrings;
 
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-
 // A multi-line edit field on Qt's plain text edit. Text separates lines with CR LF; Lines is
 // the same text line by line (a final line break starts no line). Inside the field a line
 // break is one character: selections and MaxLength count it once. Enter starts a new line

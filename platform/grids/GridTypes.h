@@ -5,7 +5,7 @@
 // styles (TScrollStyle) are the memo's.
 
 #include "platform/controls/ControlTypes.h"
-#include "platform/controls/TMemo.h"
+#include "platform/controls/StandardControlTypes.h"
 #include "platform/core/TSet.h"
 #include "platform/core/Types.h"
 
