@@ -39,24 +39,6 @@ bool IsDigit(char32_t Ch)
 
 }  // namespace
 
-std::u32string Utf8ToCodePoints(std::string_view Text)
-{
-    std::u32string result;
-    const int length = Utf8Length(Text);
-    result.reserve(static_cast<std::size_t>(length));
-    for (int i = 1; i <= length; ++i)
-        result.push_back(Utf8CodePointAt(Text, i));
-    return result;
-}
-
-std::string CodePointsToUtf8(std::u32string_view Text)
-{
-    std::string result;
-    for (const char32_t ch : Text)
-        result += CodePointToUtf8(ch);
-    return result;
-}
-
 TEditMask::TEditMask(std::string_view Mask)
 {
     const std::vector<std::u32string> fields = SplitFields(Utf8ToCodePoints(Mask));

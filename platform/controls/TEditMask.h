@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/Utf8.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,8 +74,5 @@ private:
     bool FRightAligned = false;
     char32_t FBlank = U'_';
 };
-
-std::u32string Utf8ToCodePoints(std::string_view Text);
-std::string CodePointsToUtf8(std::u32string_view Text);
 
 }  // namespace plat

@@ -379,4 +379,25 @@ bool Utf8SameText(std::string_view A, std::string_view B)
     return CompareFolded(A, B, false) == 0;
 }
 
+std::u32string Utf8ToCodePoints(std::string_view S)
+{
+    std::u32string codePoints;
+    codePoints.reserve(S.size());
+    for (std::size_t i = 0; i < S.size();) {
+        const TDecoded decoded = DecodeAt(S, i);
+        codePoints.push_back(decoded.CodePoint);
+        i += decoded.Length;
+    }
+    return codePoints;
+}
+
+std::string CodePointsToUtf8(std::u32string_view CodePoints)
+{
+    std::string text;
+    text.reserve(CodePoints.size());
+    for (const char32_t cp : CodePoints)
+        AppendUtf8(text, cp);
+    return text;
+}
+
 }  // namespace plat

@@ -25,6 +25,11 @@ char32_t Utf8CodePointAt(std::string_view S, int Index);
 
 std::string CodePointToUtf8(char32_t CodePoint);
 
+// The code points of S in one pass (ill-formed bytes become U+FFFD, as Utf8CodePointAt gives
+// them), and back.
+std::u32string Utf8ToCodePoints(std::string_view S);
+std::string CodePointsToUtf8(std::u32string_view CodePoints);
+
 // Well-formed UTF-8: no stray continuation bytes, overlong forms, surrogates or values past
 // U+10FFFF.
 bool IsValidUtf8(std::string_view S);

@@ -123,3 +123,15 @@ TEST(Utf8, CaseMappingAndComparison)
     }
     EXPECT_TRUE(Utf8SameText("Ελλάδα", "ΕΛΛΆΔΑ"));
 }
+
+TEST(Utf8, CodePointsInOnePassMatchIndexedAccess)
+{
+    // Well-formed text of every sequence length, then stray and cut-off bytes.
+    for (const std::string& text : {std::string("a°€😀z"), std::string("x\x80y\xE2\x82"), std::string()}) {
+        const std::u32string codePoints = Utf8ToCodePoints(text);
+        ASSERT_EQ(static_cast<int>(codePoints.size()), Utf8Length(text));
+        for (std::size_t i = 0; i < codePoints.size(); ++i)
+            EXPECT_EQ(codePoints[i], Utf8CodePointAt(text, static_cast<int>(i) + 1)) << text << " at " << i;
+    }
+    EXPECT_EQ(CodePointsToUtf8(Utf8ToCodePoints("a°€😀z")), "a°€😀z");
+}
