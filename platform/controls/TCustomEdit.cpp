@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <limits>
 
 namespace plat {
 
@@ -71,6 +72,8 @@ void TCustomEdit::CreateWnd()
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         line->setFrame(false);
         line->setContentsMargins(insets.Left, insets.Top, insets.Right, insets.Bottom);
+        // MaxLength is ours, in code points; Qt's own limit would cut any text at 32767.
+        line->setMaxLength(std::numeric_limits<int>::max());
     } else if (auto* frame = qobject_cast<QFrame*>(widget)) {
         ReserveFrame(frame, insets);
     }

@@ -1,15 +1,10 @@
 #include "platform/grids/TInplaceEdit.h"
 
-#include "platform/controls/HostWidget.h"
 #include "platform/controls/VirtualKeys.h"
 #include "platform/core/Utf8.h"
 #include "platform/grids/TCustomGrid.h"
 #include "platform/system/Beeper.h"
 #include "platform/system/Environment.h"
-
-#include <QLineEdit>
-
-#include <limits>
 
 namespace plat {
 
@@ -28,14 +23,6 @@ TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner)
     InitVisible(false);
     SetTabStop(false);
     SetBorderStyle(bsNone);
-}
-
-void TInplaceEdit::CreateWnd()
-{
-    TCustomMaskEdit::CreateWnd();
-    // Qt's line edit cuts texts at 32767 characters; a cell may hold more.
-    if (auto* line = qobject_cast<QLineEdit*>(Host()->Widget()))
-        line->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void TInplaceEdit::Deselect()

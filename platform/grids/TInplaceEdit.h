@@ -48,7 +48,6 @@ public:
     void Dispatch(TMessage& Message) override;
 
 protected:
-    void CreateWnd() override;
     // Places and shows the editor (see Move).
     virtual void InternalMove(const TRect& Loc);
 

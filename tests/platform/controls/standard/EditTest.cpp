@@ -67,6 +67,18 @@ TEST_F(EditTest, MaxLengthRefusesWhatTheUserTypesOrPastesBeyondIt)
     EXPECT_EQ(edit->GetText(), "0123456789");
 }
 
+TEST_F(EditTest, WithoutMaxLengthALongTextIsKeptWhole)
+{
+    TEdit* edit = AddEdit();
+    Focus(edit);
+    const std::string longText(40000, 'x');
+    edit->SetText(longText);
+    EXPECT_EQ(edit->GetText().size(), longText.size());
+    edit->SetSelStart(static_cast<int>(longText.size()));
+    ui.Simulator().TypeText("y");
+    EXPECT_EQ(edit->GetText(), longText + "y");
+}
+
 TEST_F(EditTest, SelectionCountsCodePoints)
 {
     TEdit* edit = AddEdit();
