@@ -29,12 +29,12 @@ void TButtonControl::CreateWnd()
     QAbstractButton* button = Button();
     button->setFocusPolicy(Qt::StrongFocus);
     SetButtonCaption(button, GetText());
-    ApplyColors();
+    UpdateNativeColors();
     OnNativeSignal(Host(), button, &QAbstractButton::clicked,
                    [](TWinControl& control) { SendCommand(control, BN_CLICKED); });
 }
 
-void TButtonControl::ApplyColors()
+void TButtonControl::UpdateNativeColors()
 {
     if (QAbstractButton* button = Button())
         ApplyNativeColors(button, GetColor(), Font().GetColor(), static_cast<QPalette::ColorRole>(FaceRole()));
@@ -58,11 +58,6 @@ void TButtonControl::Dispatch(TMessage& Message)
         if (QAbstractButton* button = Button())
             SetButtonCaption(button, GetText());
         break;
-    case CM_COLORCHANGED:
-    case CM_FONTCHANGED:
-        TWinControl::Dispatch(Message);
-        ApplyColors();
-        return;
     default:
         break;
     }

@@ -24,6 +24,7 @@ public:
     void Dispatch(TMessage& Message) override;
 
 protected:
+    void UpdateNativeColors() override;
     void CreateWnd() override;
     // A click of the native button; the default runs Click.
     virtual void ButtonClicked();
@@ -33,7 +34,6 @@ protected:
     QAbstractButton* Button() const;
 
 private:
-    void ApplyColors();
 
     bool FClicksDisabled = false;
 };

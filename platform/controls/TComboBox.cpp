@@ -90,7 +90,7 @@ void TComboBox::CreateWnd()
     combo->setFocusPolicy(Qt::StrongFocus);
     combo->setInsertPolicy(QComboBox::NoInsert);
     ApplyStyle();
-    ApplyColors();
+    UpdateNativeColors();
     Fill();
     ShowIndex(FItemIndex);
     if (HasEdit() && FItemIndex < 0) {
@@ -133,7 +133,7 @@ void TComboBox::ApplyStyle()
     }
 }
 
-void TComboBox::ApplyColors()
+void TComboBox::UpdateNativeColors()
 {
     if (QComboBox* combo = Combo())
         ApplyNativeColors(combo, GetColor(), Font().GetColor(), QPalette::Base);
@@ -373,11 +373,6 @@ void TComboBox::Dispatch(TMessage& Message)
     }
     case WM_GETDLGCODE:
         Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
-        return;
-    case CM_COLORCHANGED:
-    case CM_FONTCHANGED:
-        TWinControl::Dispatch(Message);
-        ApplyColors();
         return;
     default:
         break;

@@ -66,6 +66,7 @@ public:
     TDrawItemEvent OnDrawItem;
 
 protected:
+    void UpdateNativeColors() override;
     THostWidgetCore* CreateHost(const TCreateParams& Params) override;
     void CreateWnd() override;
     void DestroyWnd() override;
@@ -85,7 +86,6 @@ private:
     bool HasEdit() const { return FStyle == csDropDown || FStyle == csSimple; }
     void Fill();
     void ApplyStyle();
-    void ApplyColors();
     void ShowIndex(int Index);
     void PaintItem(QPainter& Painter, TSize DeviceSize, int Index, const TRect& Rect, TOwnerDrawState State);
 

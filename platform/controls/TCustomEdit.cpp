@@ -85,7 +85,7 @@ void TCustomEdit::CreateWnd()
     SetAlignment(FAlignment);
     FSurface->SetTextMargins(FMarginLeftPx, FMarginRightPx);
     ApplyPasswordChar();
-    ApplyColors();
+    UpdateNativeColors();
     const int start = Utf16PositionOf(text, FSelStart);
     FSurface->SetSelection(start, Utf16PositionOf(text, FSelStart + FSelLength));
     FSurface->OnUserEdit(Host(), [](TWinControl& control) { SendCommand(control, EN_CHANGE); });
@@ -205,7 +205,7 @@ void TCustomEdit::SetMargins(int LeftPx, int RightPx)
         surface->SetTextMargins(FMarginLeftPx, FMarginRightPx);
 }
 
-void TCustomEdit::ApplyColors()
+void TCustomEdit::UpdateNativeColors()
 {
     if (HandleAllocated())
         ApplyNativeColors(Host()->Widget(), GetColor(), Font().GetColor(), QPalette::Base);
@@ -436,11 +436,6 @@ void TCustomEdit::Dispatch(TMessage& Message)
         break;
     case WM_GETDLGCODE:
         Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
-        return;
-    case CM_COLORCHANGED:
-    case CM_FONTCHANGED:
-        TWinControl::Dispatch(Message);
-        ApplyColors();
         return;
     default:
         break;

@@ -93,6 +93,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    void UpdateNativeColors() override;
     THostWidgetCore* CreateHost(const TCreateParams& Params) override;
     void CreateParams(TCreateParams& Params) const override;
     void CreateWnd() override;
@@ -122,7 +123,6 @@ protected:
 
 private:
     void UserEdited();
-    void ApplyColors();
     void ApplyPasswordChar();
     void Paste();
     void Copy();

@@ -61,7 +61,7 @@ void TListBox::CreateWnd()
     list->setFocusPolicy(Qt::StrongFocus);
     list->setUniformItemSizes(true);
     ApplyStyle();
-    ApplyColors();
+    UpdateNativeColors();
     Fill();
     {
         const QSignalBlocker blocker(list);
@@ -119,7 +119,7 @@ void TListBox::ApplyStyle()
         previous->deleteLater();
 }
 
-void TListBox::ApplyColors()
+void TListBox::UpdateNativeColors()
 {
     if (QListWidget* list = List())
         ApplyNativeColors(list, GetColor(), Font().GetColor(), QPalette::Base);
@@ -345,11 +345,6 @@ void TListBox::Dispatch(TMessage& Message)
             Click();
         return;
     }
-    case CM_COLORCHANGED:
-    case CM_FONTCHANGED:
-        TWinControl::Dispatch(Message);
-        ApplyColors();
-        return;
     default:
         break;
     }

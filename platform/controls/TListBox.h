@@ -57,6 +57,7 @@ public:
     TDrawItemEvent OnDrawItem;
 
 protected:
+    void UpdateNativeColors() override;
     THostWidgetCore* CreateHost(const TCreateParams& Params) override;
     void CreateParams(TCreateParams& Params) const override;
     void CreateWnd() override;
@@ -72,7 +73,6 @@ private:
     QListWidget* List() const;
     void Fill();
     void ApplyStyle();
-    void ApplyColors();
     void PaintItem(QPainter& Painter, TSize DeviceSize, int Index, const TRect& Rect, TOwnerDrawState State);
     int RowAt(TPoint ClientPos) const;
 

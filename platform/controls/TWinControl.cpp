@@ -738,10 +738,14 @@ void TWinControl::Dispatch(TMessage& Message)
             FHost->Widget()->setFont(ToQFont(Font()));
         TControl::Dispatch(Message);
         NotifyControls(CM_PARENTFONTCHANGED);
+        if (FHost)
+            UpdateNativeColors();
         return;
     case CM_COLORCHANGED:
         TControl::Dispatch(Message);
         NotifyControls(CM_PARENTCOLORCHANGED);
+        if (FHost)
+            UpdateNativeColors();
         return;
     case CM_SHOWHINTCHANGED:
         NotifyControls(CM_PARENTSHOWHINTCHANGED);

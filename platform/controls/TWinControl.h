@@ -129,6 +129,9 @@ protected:
 
     // WM_PAINT: the native painting, then PaintWindow and the windowless children.
     virtual void PaintHandler(TMessage& Message);
+    // Gives the native widget the control's colour and font colour; called after CM_COLORCHANGED
+    // and CM_FONTCHANGED while the window exists. Controls painted by us have nothing to do.
+    virtual void UpdateNativeColors() {}
     // Paints the control's own client area. The default erases it with Color (WM_ERASEBKGND)
     // unless the control is csOpaque or its widget paints natively (a Qt class other than
     // QWidget).

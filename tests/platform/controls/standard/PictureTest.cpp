@@ -8,6 +8,7 @@
 #include "platform/controls/TEdit.h"
 #include "platform/controls/TImage.h"
 #include "platform/controls/TLabel.h"
+#include "platform/controls/TListBox.h"
 #include "platform/controls/TPaintBox.h"
 #include "platform/controls/TPanel.h"
 #include "platform/controls/TRadioGroup.h"
@@ -103,6 +104,22 @@ TEST_F(PictureTest, AFormOfStandardControlsRendersHeadless)
     EXPECT_EQ(at(201, 170), clFuchsia) << "shape outline";
     EXPECT_GT(CountPixels(picture, Bounds(origin.X + 10, origin.Y + 80, 180, 90), ColorToRGB(clBtnShadow)), 50)
         << "group frame";
+}
+
+TEST_F(PictureTest, NativeControlsTakeColoursChangedAfterTheirWindowExists)
+{
+    auto* edit = AddControl<TEdit>(*form, Bounds(10, 10, 120, 21));
+    auto* list = AddControl<TListBox>(*form, Bounds(10, 40, 120, 60));
+    edit->HandleNeeded();
+    list->HandleNeeded();
+    edit->SetColor(clAqua);
+    list->SetColor(clYellow);
+
+    const QImage picture = RenderForm("native_colours.png");
+    ASSERT_FALSE(picture.isNull());
+    const TPoint origin = form->WidgetClientOffset();
+    EXPECT_EQ(PixelAt(picture, origin.X + 100, origin.Y + 20), clAqua) << "edit";
+    EXPECT_EQ(PixelAt(picture, origin.X + 100, origin.Y + 90), clYellow) << "list";
 }
 
 TEST_F(PictureTest, ShapesFollowTheirKindPenAndBrush)
