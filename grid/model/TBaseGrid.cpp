@@ -3,9 +3,11 @@
 #include "grid/model/TVezGridUndoRedo.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TFont.h"
+#include "platform/controls/VirtualKeys.h"
 #include "platform/grids/EInvalidGridOperation.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace skelda::grid {
@@ -216,6 +218,24 @@ plat::TRect TBaseGrid::CalcCellRect(int ACol, int ARow) const
     return {X, Y, X + GetColWidths(ACol), Y + GetRowHeights(ARow)};
 }
 
+plat::TPoint TBaseGrid::CellSize(int ACol, int ARow) const
+{
+    const plat::TGridRect Block = FMerged.FullCell(ACol, ARow);
+    const plat::TRect First = CalcCellRect(Block.Left, Block.Top);
+    const plat::TRect Last = CalcCellRect(Block.Right, Block.Bottom);
+    return {Last.Right - First.Left, Last.Bottom - First.Top};
+}
+
+int TBaseGrid::FixedColsWidth() const
+{
+    return static_cast<int>(ColAxis().Position(GetFixedCols()));
+}
+
+int TBaseGrid::FixedRowsHeight() const
+{
+    return static_cast<int>(RowAxis().Position(GetFixedRows()));
+}
+
 plat::TRect TBaseGrid::CellRect(int ACol, int ARow) const
 {
     const TCellProperties* Record = HasCellProperties(ACol, ARow) ? FindCellProperties(ACol, ARow) : nullptr;
@@ -277,6 +297,162 @@ void TBaseGrid::Notification(plat::TComponent* AComponent, plat::TOperation Oper
     plat::TStringGrid::Notification(AComponent, Operation);
     if (Operation == plat::opRemove && AComponent == FUndoRedo)
         FUndoRedo = nullptr;
+}
+
+void TBaseGrid::ColumnMoved(int FromIndex, int ToIndex)
+{
+    FMerged.LineMoving(TLineAxis::Columns, FromIndex, ToIndex);
+    plat::TStringGrid::ColumnMoved(FromIndex, ToIndex);
+    FMerged.LineMoved(TLineAxis::Columns, FromIndex, ToIndex);
+}
+
+void TBaseGrid::RowMoved(int FromIndex, int ToIndex)
+{
+    FMerged.LineMoving(TLineAxis::Rows, FromIndex, ToIndex);
+    plat::TStringGrid::RowMoved(FromIndex, ToIndex);
+    FMerged.LineMoved(TLineAxis::Rows, FromIndex, ToIndex);
+}
+
+void TBaseGrid::DeleteColumn(int ACol)
+{
+    // The library grid refuses a bad index and keeps its only column.
+    if (ACol < 0 || ACol >= GetColCount() || GetColCount() <= 1) {
+        plat::TStringGrid::DeleteColumn(ACol);
+        return;
+    }
+    FMerged.LineDeleting(TLineAxis::Columns, ACol);
+    FreeCellProperties(ACol, 0, ACol, std::numeric_limits<int>::max());
+    plat::TStringGrid::DeleteColumn(ACol);
+    FMerged.LineDeleted(TLineAxis::Columns, ACol);
+}
+
+void TBaseGrid::DeleteRow(int ARow)
+{
+    if (ARow < 0 || ARow >= GetRowCount() || GetRowCount() <= 1) {
+        plat::TStringGrid::DeleteRow(ARow);
+        return;
+    }
+    FMerged.LineDeleting(TLineAxis::Rows, ARow);
+    FreeCellProperties(0, ARow, std::numeric_limits<int>::max(), ARow);
+    plat::TStringGrid::DeleteRow(ARow);
+    FMerged.LineDeleted(TLineAxis::Rows, ARow);
+}
+
+void TBaseGrid::ClearRowData(int ARow)
+{
+    const int Cols = std::max(GetColCount(), CellStore().ColExtent());
+    for (int C = 0; C < Cols; ++C)
+        ClearCellData(C, ARow);
+}
+
+void TBaseGrid::ClearColData(int ACol)
+{
+    const int Rows = std::max(GetRowCount(), CellStore().RowExtent());
+    for (int R = 0; R < Rows; ++R)
+        ClearCellData(ACol, R);
+}
+
+void TBaseGrid::ClearCellData(int ACol, int ARow)
+{
+    SetRawObject(ACol, ARow, nullptr);
+    SetCellText(ACol, ARow, "");
+}
+
+void TBaseGrid::MoveToBaseCell()
+{
+    if (!HasCellProperties(GetCol(), GetRow()))
+        return;
+    const plat::TPoint Base = BaseCell(GetCol(), GetRow());
+    if (Base.X != GetCol())
+        SetCol(Base.X);
+    if (Base.Y != GetRow())
+        SetRow(Base.Y);
+}
+
+void TBaseGrid::KeyDown(unsigned& Key, plat::TShiftState Shift)
+{
+    const int Col = GetCol();
+    const int Row = GetRow();
+    const TCellProperties* Own = HasCellProperties(Col, Row) ? FindCellProperties(Col, Row) : nullptr;
+    const plat::TPoint Base = BaseCell(Col, Row);
+    const plat::TPoint Span = CellSpan(Col, Row);
+    switch (Key) {
+    case plat::VK_NEXT:
+        if (FHideLastRow && GetRowCount() > 1 &&
+            GetTopRow() + GetVisibleRowCount() - GetFixedRows() == GetRowCount() - 1) {
+            SetRow(GetRowCount() - 2);
+            Key = 0;
+        }
+        break;
+    // From inside a block the step starts at the block's edge, so it leaves the block by one
+    // line and never skips the line beyond it.
+    case plat::VK_LEFT:
+        if (Own && Base.X < Col && Base.X >= GetFixedCols())
+            SetCol(Base.X);
+        break;
+    case plat::VK_UP:
+        if (Own && Base.Y < Row && Base.Y >= GetFixedRows())
+            SetRow(Base.Y);
+        break;
+    case plat::VK_RIGHT: {
+        const int LastCol = Base.X + Span.X;
+        if (Own && LastCol > Col && Col < GetColCount() - 1 && LastCol < GetColCount())
+            SetCol(LastCol);
+        break;
+    }
+    case plat::VK_DOWN: {
+        const int LastRow = Base.Y + Span.Y;
+        if (Own && LastRow > Row && Row < GetRowCount() - 1 && LastRow < GetRowCount())
+            SetRow(LastRow);
+        break;
+    }
+    default:
+        break;
+    }
+    if (Key != 0)
+        plat::TStringGrid::KeyDown(Key, Shift);
+    MoveToBaseCell();
+}
+
+bool TBaseGrid::SelectCell(int ACol, int ARow)
+{
+    RepaintCell(GetCol(), GetRow());
+    const bool Allowed = plat::TStringGrid::SelectCell(ACol, ARow);
+    RepaintCell(ACol, ARow);
+    return Allowed;
+}
+
+void TBaseGrid::TopLeftChanged()
+{
+    plat::TStringGrid::TopLeftChanged();
+    if (FMerged.MergeCount() <= 0)
+        return;
+    const int LastRow = std::min(GetTopRow() + GetVisibleRowCount(), GetRowCount() - 1);
+    for (int C = 0; C < GetFixedCols(); ++C)
+        for (int R = GetTopRow(); R <= LastRow; ++R)
+            if (IsMergedCell(C, R))
+                RepaintCell(C, R);
+    const int LastCol = std::min(GetLeftCol() + GetVisibleColCount(), GetColCount() - 1);
+    for (int R = 0; R < GetFixedRows(); ++R)
+        for (int C = GetLeftCol(); C <= LastCol; ++C)
+            if (IsMergedCell(C, R))
+                RepaintCell(C, R);
+}
+
+bool TBaseGrid::DoMouseWheelDown(plat::TShiftState Shift, plat::TPoint MousePos)
+{
+    const bool Handled = plat::TStringGrid::DoMouseWheelDown(Shift, MousePos);
+    if (FHideLastRow && GetRow() > GetTopRow() + GetVisibleRowCount() && GetRow() < GetRowCount() - 1)
+        SetTopRow(GetTopRow() + 1);
+    MoveToBaseCell();
+    return Handled;
+}
+
+bool TBaseGrid::DoMouseWheelUp(plat::TShiftState Shift, plat::TPoint MousePos)
+{
+    const bool Handled = plat::TStringGrid::DoMouseWheelUp(Shift, MousePos);
+    MoveToBaseCell();
+    return Handled;
 }
 
 void TBaseGrid::Paint()

@@ -48,6 +48,13 @@ public:
     // Exactly that cell of the store: no mapping, events or repaint.
     const std::string& GetRawCell(int ACol, int ARow) const { return GetCells(ACol, ARow); }
     void SetRawCell(int ACol, int ARow, const std::string& Value);
+    plat::TObject* GetRawObject(int ACol, int ARow) const { return GetObjects(ACol, ARow); }
+    void SetRawObject(int ACol, int ARow, plat::TObject* Obj) { CellStore().SetObject(ACol, ARow, Obj); }
+    // Empty the texts (through SetCellText) and object slots of a row, a column or a cell
+    // without freeing anything: the caller has freed or moved the records.
+    void ClearRowData(int ARow);
+    void ClearColData(int ACol);
+    void ClearCellData(int ACol, int ARow);
 
     // Rows with a smaller index pass through the display-text event.
     int GetNormalRowCount() const { return FNormalRowCount; }
@@ -85,11 +92,18 @@ public:
     bool IsMergedCell(int ACol, int ARow) const { return FMerged.IsMergedCell(ACol, ARow); }
     plat::TPoint CellSpan(int ACol, int ARow) const { return FMerged.CellSpan(ACol, ARow); }
 
+    // The current cell moves to the base of the block it lies in.
+    void MoveToBaseCell();
+
     // Client pixels of the cell, of its whole block for a merged cell (reaching beyond the
     // client area when the block is partly scrolled out of view).
     plat::TRect CellRect(int ACol, int ARow) const;
     // The cell's rectangle from the column widths and row heights, also out of view.
     plat::TRect CalcCellRect(int ACol, int ARow) const;
+    // Width and height of the block holding the cell (of the cell alone when unmerged).
+    plat::TPoint CellSize(int ACol, int ARow) const;
+    int FixedColsWidth() const;
+    int FixedRowsHeight() const;
 
     TVezGridUndoRedo* GetUndoRedo() const { return FUndoRedo; }
     // Links both ways; the link is dropped when the component goes.
@@ -155,6 +169,20 @@ protected:
 
     void Paint() override;
     void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
+    // Steps of the arrow keys leave a merged block as one cell; Page Down stops above a hidden
+    // last row.
+    void KeyDown(unsigned& Key, plat::TShiftState Shift) override;
+    bool SelectCell(int ACol, int ARow) override;
+    // Blocks reaching from the fixed area into the scrolled one are drawn again.
+    void TopLeftChanged() override;
+    bool DoMouseWheelDown(plat::TShiftState Shift, plat::TPoint MousePos) override;
+    bool DoMouseWheelUp(plat::TShiftState Shift, plat::TPoint MousePos) override;
+    // Merged blocks the change would tear apart are split; the records of a deleted line go
+    // with it.
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    void DeleteColumn(int ACol) override;
+    void DeleteRow(int ARow) override;
 
     using plat::TCustomGrid::FocusCell;
 

@@ -128,8 +128,14 @@ void TCellProperties::SetWordWrap(bool Value)
 
 void TCellProperties::RepaintOwnerCell()
 {
-    if (FOwnerGrid)
+    if (!FOwnerGrid)
+        return;
+    // A record travels with its cell when lines move or are deleted, and keeps the position it
+    // was made for; where that position no longer holds it, only repainting the grid is sure.
+    if (FOwnerGrid->FindCellProperties(FOwnerCol, FOwnerRow) == this)
         FOwnerGrid->RepaintCell(FOwnerCol, FOwnerRow);
+    else
+        FOwnerGrid->RepaintGrid();
 }
 
 }  // namespace skelda::grid

@@ -10,6 +10,23 @@ namespace skelda::grid {
 
 namespace {
 
+int FirstLine(const plat::TGridRect& Block, TLineAxis Axis)
+{
+    return Axis == TLineAxis::Rows ? Block.Top : Block.Left;
+}
+
+int LastLine(const plat::TGridRect& Block, TLineAxis Axis)
+{
+    return Axis == TLineAxis::Rows ? Block.Bottom : Block.Right;
+}
+
+// The lines that shift by one when line From moves to To.
+void ShiftedLines(int From, int To, int& First, int& Last)
+{
+    First = From < To ? From + 1 : To;
+    Last = From < To ? To : From - 1;
+}
+
 bool InBlock(const TCellProperties& Record)
 {
     return !Record.GetIsBaseCell() || Record.GetCellSpanX() != -1 || Record.GetCellSpanY() != -1;
@@ -248,6 +265,80 @@ void TMergedCells::RecordFreed(int ACol, int ARow, const TCellProperties& Record
 void TMergedCells::Clear()
 {
     FBlocks.clear();
+}
+
+template <typename Pred>
+void TMergedCells::SplitBlocksWhere(Pred ShouldSplit)
+{
+    for (const plat::TGridRect& Block : Blocks()) {
+        if (!ShouldSplit(Block))
+            continue;
+        plat::TPoint Base;
+        if (const TCellProperties* BaseRecord = BlockBase(Block.Left, Block.Top, Base))
+            SplitBlock(Base, *BaseRecord);
+        else
+            FBlocks.erase(Key(Block.Left, Block.Top));
+    }
+}
+
+void TMergedCells::ShiftBlocks(TLineAxis Axis, int First, int Last, int Delta)
+{
+    std::map<std::uint64_t, plat::TGridRect> Shifted;
+    for (auto It = FBlocks.begin(); It != FBlocks.end();) {
+        plat::TGridRect Block = It->second;
+        if (FirstLine(Block, Axis) < First || LastLine(Block, Axis) > Last) {
+            ++It;
+            continue;
+        }
+        if (Axis == TLineAxis::Rows) {
+            Block.Top += Delta;
+            Block.Bottom += Delta;
+        } else {
+            Block.Left += Delta;
+            Block.Right += Delta;
+        }
+        Shifted[Key(Block.Left, Block.Top)] = Block;
+        It = FBlocks.erase(It);
+    }
+    FBlocks.merge(Shifted);
+}
+
+void TMergedCells::LineMoving(TLineAxis Axis, int From, int To)
+{
+    if (From == To)
+        return;
+    int First = 0, Last = 0;
+    ShiftedLines(From, To, First, Last);
+    const int Low = std::min(From, To);
+    const int High = std::max(From, To);
+    SplitBlocksWhere([&](const plat::TGridRect& Block) {
+        const int BlockFirst = FirstLine(Block, Axis);
+        const int BlockLast = LastLine(Block, Axis);
+        const bool Touched = BlockLast >= Low && BlockFirst <= High;
+        const bool OnlyShifts = BlockFirst >= First && BlockLast <= Last;
+        return Touched && !OnlyShifts;
+    });
+}
+
+void TMergedCells::LineMoved(TLineAxis Axis, int From, int To)
+{
+    if (From == To)
+        return;
+    int First = 0, Last = 0;
+    ShiftedLines(From, To, First, Last);
+    ShiftBlocks(Axis, First, Last, From < To ? -1 : 1);
+}
+
+void TMergedCells::LineDeleting(TLineAxis Axis, int Index)
+{
+    SplitBlocksWhere([&](const plat::TGridRect& Block) {
+        return FirstLine(Block, Axis) <= Index && LastLine(Block, Axis) >= Index;
+    });
+}
+
+void TMergedCells::LineDeleted(TLineAxis Axis, int Index)
+{
+    ShiftBlocks(Axis, Index + 1, std::numeric_limits<int>::max(), -1);
 }
 
 }  // namespace skelda::grid

@@ -12,6 +12,8 @@ namespace skelda::grid {
 class TCellGridHost;
 class TCellProperties;
 
+enum class TLineAxis { Columns, Rows };
+
 // The merged blocks of a grid. The records of the block's cells say where the base is (an O(1)
 // step from any covered cell, see TCellProperties); an index of the blocks by base cell serves
 // validation, splitting and structure changes.
@@ -65,6 +67,15 @@ public:
     // Forgets every block (all records are gone).
     void Clear();
 
+    // The store moves its line From to To on the axis (the lines between shift by one), and the
+    // records move with their cells. A block the move would tear apart is split before; a block
+    // that lies wholly among the shifting lines keeps its shape and moves after.
+    void LineMoving(TLineAxis Axis, int From, int To);
+    void LineMoved(TLineAxis Axis, int From, int To);
+    // The store deletes a line: blocks holding it are split before, blocks past it move after.
+    void LineDeleting(TLineAxis Axis, int Index);
+    void LineDeleted(TLineAxis Axis, int Index);
+
 private:
     static std::uint64_t Key(int ACol, int ARow);
     // The cell's record when the cell lies inside the grid.
@@ -73,6 +84,11 @@ private:
     TCellProperties* BlockBase(int ACol, int ARow, plat::TPoint& Base) const;
     void SplitBlock(plat::TPoint Base, const TCellProperties& BaseRecord);
     void RepaintBlock(const plat::TGridRect& Block);
+    // Splits every indexed block that ShouldSplit picks.
+    template <typename Pred>
+    void SplitBlocksWhere(Pred ShouldSplit);
+    // Moves every indexed block whose lines on the axis all lie in First .. Last by Delta lines.
+    void ShiftBlocks(TLineAxis Axis, int First, int Last, int Delta);
 
     TCellGridHost& FHost;
     int FMergeCount = 0;

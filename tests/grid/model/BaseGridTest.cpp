@@ -3,6 +3,7 @@
 #include "grid/model/TVezGridUndoRedo.h"
 #include "platform/controls/TApplication.h"
 #include "platform/controls/TForm.h"
+#include "platform/controls/VirtualKeys.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/testing/UiTestEnvironment.h"
@@ -21,6 +22,15 @@ std::string Name(int ACol, int ARow)
     return std::to_string(ACol) + "," + std::to_string(ARow);
 }
 
+// The grid with the steps that grids built on it reach, open to the tests.
+class TTestBaseGrid : public TBaseGrid {
+public:
+    using TBaseGrid::TBaseGrid;
+    using TBaseGrid::DeleteColumn;
+    using TBaseGrid::DeleteRow;
+    using TBaseGrid::KeyDown;
+};
+
 class BaseGridTest : public ::testing::Test {
 protected:
     // A shown 8 x 8 grid of 64 x 24 pixel cells without frame or scroll bars, every cell
@@ -28,7 +38,7 @@ protected:
     void SetUp() override
     {
         form->SetBounds(0, 0, 800, 600);
-        grid = new TBaseGrid(form);
+        grid = new TTestBaseGrid(form);
         grid->SetBorderStyle(plat::bsNone);
         grid->SetScrollBars(plat::ssNone);
         grid->SetBounds(0, 0, 400, 200);
@@ -72,7 +82,7 @@ protected:
 
     plat::testing::UiTestEnvironment ui;
     plat::TForm* form = new plat::TForm(plat::Application);
-    TBaseGrid* grid = nullptr;
+    TTestBaseGrid* grid = nullptr;
 };
 
 TEST_F(BaseGridTest, StartsWithTheGridsOwnLineAndLookSettings)
@@ -158,6 +168,78 @@ TEST_F(BaseGridTest, BlocksStayConsistentThroughEveryKindOfChange)
         EXPECT_EQ(grid->GetMergeCount(), S.MergeCount);
         ExpectConsistentBlocks();
     }
+}
+
+TEST_F(BaseGridTest, BlocksFollowMovedAndDeletedLinesOrSplitWhenTornApart)
+{
+    struct Step {
+        const char* What;
+        std::function<void(TTestBaseGrid&)> Change;
+        int MergeCount;
+        plat::TPoint Probe;
+        plat::TGridRect ProbeBlock;
+    };
+    const Step Steps[] = {
+        {"two blocks", [](TTestBaseGrid& G) { G.MergeCells(1, 1, 2, 2); G.MergeCells(4, 4, 2, 2); }, 2, {2, 2}, {1, 1, 2, 2}},
+        {"rows shift under a whole block", [](TTestBaseGrid& G) { G.MoveRow(0, 3); }, 2, {2, 1}, {1, 0, 2, 1}},
+        {"a move through a block splits it", [](TTestBaseGrid& G) { G.MoveRow(7, 5); }, 1, {5, 5}, {5, 5, 5, 5}},
+        {"columns shift under a whole block",
+         [](TTestBaseGrid& G) { G.MergeCells(3, 5, 3, 2); G.MoveColumn(7, 3); }, 2, {6, 6}, {4, 5, 6, 6}},
+        {"deleting a row of a block splits it", [](TTestBaseGrid& G) { G.DeleteRow(5); }, 1, {5, 5}, {5, 5, 5, 5}},
+        {"blocks below a deleted row move up",
+         [](TTestBaseGrid& G) { G.MergeCells(0, 4, 2, 3); G.DeleteRow(2); }, 2, {1, 5}, {0, 3, 1, 5}},
+        {"deleting a column splits the blocks holding it", [](TTestBaseGrid& G) { G.DeleteColumn(1); }, 0, {0, 3}, {0, 3, 0, 3}},
+        {"blocks right of a deleted column move left",
+         [](TTestBaseGrid& G) { G.MergeCells(3, 3, 2, 2); G.DeleteColumn(0); }, 1, {3, 4}, {2, 3, 3, 4}},
+    };
+    for (const Step& S : Steps) {
+        SCOPED_TRACE(S.What);
+        S.Change(*grid);
+        EXPECT_EQ(grid->GetMergeCount(), S.MergeCount);
+        EXPECT_EQ(grid->MergedCells().FullCell(S.Probe.X, S.Probe.Y), S.ProbeBlock);
+        ExpectConsistentBlocks();
+    }
+    // The base keeps its text through the shift; every cell of the block reads it.
+    EXPECT_EQ(grid->GetCellText(3, 4), grid->GetRawCell(2, 3));
+}
+
+TEST_F(BaseGridTest, ArrowKeysLeaveABlockAsOneCellAndLandOnBases)
+{
+    grid->SetFixedCols(1);
+    grid->SetFixedRows(1);
+    grid->MergeCells(2, 2, 3, 2);
+    struct Case {
+        plat::TPoint From;
+        unsigned Key;
+        plat::TPoint To;
+    };
+    const Case Cases[] = {
+        {{2, 2}, plat::VK_RIGHT, {5, 2}},
+        {{2, 2}, plat::VK_DOWN, {2, 4}},
+        {{3, 3}, plat::VK_UP, {3, 1}},
+        {{4, 3}, plat::VK_LEFT, {1, 3}},
+        {{5, 3}, plat::VK_LEFT, {2, 2}},
+        {{3, 1}, plat::VK_DOWN, {2, 2}},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(::testing::Message() << Name(C.From.X, C.From.Y) << " key " << C.Key);
+        grid->SetCol(C.From.X);
+        grid->SetRow(C.From.Y);
+        unsigned Key = C.Key;
+        grid->KeyDown(Key, {});
+        EXPECT_EQ((plat::TPoint{grid->GetCol(), grid->GetRow()}), C.To);
+    }
+}
+
+TEST_F(BaseGridTest, PageDownStopsAboveAHiddenLastRow)
+{
+    grid->SetRowCount(20);
+    grid->SetHideLastRow(true);
+    grid->SetTopRow(grid->GetRowCount() - 1 + grid->GetFixedRows() - grid->GetVisibleRowCount());
+    grid->SetRow(grid->GetTopRow());
+    unsigned Key = plat::VK_NEXT;
+    grid->KeyDown(Key, {});
+    EXPECT_EQ(grid->GetRow(), 18);
 }
 
 TEST_F(BaseGridTest, DisplayTextEventRewritesOnlyNormalRowsWithTheBaseCoordinates)

@@ -88,7 +88,7 @@ TEST(CellPropertiesTest, TakesThePresentLookAndKeepsItWhenTheSourceChanges)
 TEST(CellPropertiesTest, LookSettersRepaintTheOwnerCellButAlignmentDoesNot)
 {
     TFakeCellGrid Grid(5, 5);
-    TCellProperties Record(&Grid, 3, 4);
+    TCellProperties& Record = Grid.GetCellProperties(3, 4);
     const struct {
         const char* Name;
         void (*Set)(TCellProperties&);
@@ -109,6 +109,12 @@ TEST(CellPropertiesTest, LookSettersRepaintTheOwnerCellButAlignmentDoesNot)
         else
             EXPECT_TRUE(Grid.Repainted.empty()) << Case.Name;
     }
+    // A record that travelled with its cell no longer knows its place: the grid repaints whole.
+    Grid.Store.MoveRow(4, 0);
+    Grid.Repainted.clear();
+    Record.SetBrushColor(plat::clBlue);
+    EXPECT_TRUE(Grid.Repainted.empty());
+    EXPECT_EQ(Grid.GridRepaints, 1);
 }
 
 TEST(CellPropertiesTest, AssignCopiesTheCellsLookAndDataButNotGraphicGradientOrCalculation)
