@@ -1,7 +1,12 @@
 #include "grid/model/TBaseGrid.h"
 
 #include "grid/model/TVezGridUndoRedo.h"
+#include "grid/model/GradientDrawing.h"
+#include "grid/model/RoundedGradientFace.h"
+#include "grid/model/TextKinds.h"
+#include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/TBrush.h"
+#include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TFont.h"
 #include "platform/controls/VirtualKeys.h"
 #include "platform/grids/EInvalidGridOperation.h"
@@ -35,8 +40,14 @@ std::string TBaseGrid::GetCellText(int ACol, int ARow)
 {
     const plat::TPoint Base = HasCellProperties(ACol, ARow) ? FMerged.BaseCell(ACol, ARow) : plat::TPoint{ACol, ARow};
     std::string Value = GetCells(Base.X, Base.Y);
-    if (Base.Y < FNormalRowCount)
+    if (Base.Y < FNormalRowCount) {
         GetDisplText(Base.X, Base.Y, Value);
+        if (OnGetDisplWideText) {
+            std::u16string Wide = UnpackWideText(Value);
+            GetDisplWideText(Base.X, Base.Y, Wide);
+            Value = PackWideText(Wide);
+        }
+    }
     return Value;
 }
 
@@ -64,6 +75,12 @@ void TBaseGrid::GetDisplText(int ACol, int ARow, std::string& Value)
 {
     if (OnGetDisplText)
         OnGetDisplText(this, ACol, ARow, Value);
+}
+
+void TBaseGrid::GetDisplWideText(int ACol, int ARow, std::u16string& Value)
+{
+    if (OnGetDisplWideText)
+        OnGetDisplWideText(this, ACol, ARow, Value);
 }
 
 void TBaseGrid::CellTextChanged(int, int) {}
@@ -455,10 +472,229 @@ bool TBaseGrid::DoMouseWheelUp(plat::TShiftState Shift, plat::TPoint MousePos)
     return Handled;
 }
 
+bool TBaseGrid::IsFixed(int, int)
+{
+    return false;
+}
+
+int TBaseGrid::GetNodeIndent(int)
+{
+    return 0;
+}
+
+bool TBaseGrid::HasNodes()
+{
+    return false;
+}
+
+bool TBaseGrid::HasCustomBorders()
+{
+    return false;
+}
+
+void TBaseGrid::GetVisualProperties(int, int, TCellVisualProperties&, plat::TFont&, plat::TBrush&, bool, bool, bool,
+                                    plat::TGridDrawState&)
+{
+}
+
+void TBaseGrid::DrawCellContent(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect,
+                                plat::TGridDrawState)
+{
+    plat::TRect TextRect = Rect;
+    Canvas.Brush().SetStyle(plat::bsClear);
+    Canvas.DrawText(GetCellText(ACol, ARow), TextRect,
+                    plat::DT_CENTER | plat::DT_VCENTER | plat::DT_SINGLELINE | plat::DT_NOPREFIX);
+}
+
+void TBaseGrid::DrawCell(int ACol, int ARow, const plat::TRect& ARect, plat::TGridDrawState AState)
+{
+    DrawCellBase(Canvas(), ACol, ARow, ARect, AState, true);
+}
+
+void TBaseGrid::PaintCell(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect,
+                          plat::TGridDrawState State)
+{
+    DrawCellBase(Canvas, ACol, ARow, Rect, State, true);
+}
+
+void TBaseGrid::PaintCellExt(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect,
+                             plat::TGridDrawState State)
+{
+    DrawCellBase(Canvas, ACol, ARow, Rect, State, false);
+}
+
+namespace {
+
+struct TSelectionFaceColors {
+    plat::TColor Face, FaceTo, LowerFirst, LowerSecond, UpperLine, LowerLine, Border, Corner;
+};
+
+const TSelectionFaceColors& SelectionFaceColors(TGridSelectionStyle Style, bool Focused)
+{
+    static const TSelectionFaceColors Vista{0xFDF8F1, 0xFCEFD5, plat::clNone, plat::clNone,
+                                            0xFDFBF6, 0xFDF5E7, 0xFDDE99, 0xFCEDCB};
+    static const TSelectionFaceColors Win7{0xFCEBDC, 0xFCDBC1, plat::clNone, plat::clNone,
+                                           0xFDF4EB, 0xFDEADB, 0xCEA27D, 0xE0C5AE};
+    static const TSelectionFaceColors Office2007{0xD7FFFD, 0x58D4FC, 0x58D4FC, 0xB3F1FC,
+                                                 0xF4FEFF, 0xCAF8FF, 0x8DD7D3, 0xC3D9DF};
+    static const TSelectionFaceColors Unfocused{0xF8F8F8, 0xE5E5E5, plat::clNone, plat::clNone,
+                                                0xFBFAFA, 0xF0F0F0, 0xD9D9D9, 0xEFEFEF};
+    if (!Focused)
+        return Unfocused;
+    switch (Style) {
+    case ssWin7:
+        return Win7;
+    case ssOffice2007:
+        return Office2007;
+    default:
+        return Vista;
+    }
+}
+
+}  // namespace
+
+void TBaseGrid::DrawSelectionFace(plat::TCanvas& Canvas, int ACol, plat::TRect Rect)
+{
+    const plat::TGridRect Sel = GetSelection();
+    TFaceEdges Part = feBoth;
+    if (ACol == Sel.Left && Sel.Left < Sel.Right)
+        Part = feLeftOnly;
+    else if (ACol == Sel.Right && Sel.Right > Sel.Left)
+        Part = feRightOnly;
+    else if (Sel.Left < ACol && ACol < Sel.Right)
+        Part = feNeither;
+    if (!GetOptions().Contains(plat::goHorzLine))
+        ++Rect.Bottom;
+    if (!GetOptions().Contains(plat::goVertLine))
+        ++Rect.Right;
+    const bool HasFocus = Focused() || GetOptions().Contains(plat::goDrawFocusSelected);
+    const TSelectionFaceColors& C = SelectionFaceColors(FSelectionStyle, HasFocus);
+    DrawRoundedGradientFace(Canvas, C.Face, C.FaceTo, Part, Rect, GetColor(), C.Corner, C.Border, C.LowerLine,
+                            C.UpperLine, C.LowerSecond, C.LowerFirst);
+}
+
+void TBaseGrid::DrawCellBase(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect Rect, plat::TGridDrawState State,
+                             bool FullPaint)
+{
+    if (FHideLastRow && ARow == GetRowCount() - 1) {
+        Canvas.Brush().SetColor(GetColor());
+        Canvas.Pen().SetColor(GetColor());
+        Canvas.FillRect(Rect);
+        return;
+    }
+
+    int BaseCol = ACol, BaseRow = ARow;
+    if (!FMerged.FindBaseCell(ACol, ARow, BaseCol, BaseRow)) {
+        TCellProperties* BaseRecord = FindCellProperties(BaseCol, BaseRow);
+        if (BaseRecord && BaseRecord->GetPaintID() != FPaintID) {
+            BaseRecord->SetPaintID(FPaintID);
+            PaintCell(Canvas, BaseCol, BaseRow, Rect, State);
+        }
+        return;
+    }
+
+    if (FullPaint && IsFixed(ACol, ARow)) {
+        State.Exclude(plat::gdSelected);
+        State.Include(plat::gdFixed);
+    }
+    if (FullPaint)
+        Rect = CellRect(ACol, ARow);
+    const bool FixedCol = ACol < GetFixedCols();
+    const bool FixedRow = ARow < GetFixedRows();
+    const bool Fixed = State.Contains(plat::gdFixed);
+
+    // A block scrolled partly under the fixed cells must not paint over them.
+    const int X0 = FixedCol ? 0 : FixedColsWidth();
+    const int Y0 = FixedRow ? 0 : FixedRowsHeight();
+    const bool Clip = (!FixedCol && GetFixedCols() > 0 && Rect.Left < X0) ||
+                      (!FixedRow && GetFixedRows() > 0 && Rect.Top < Y0);
+    const int SavedDC = Clip ? Canvas.SaveDC() : 0;
+    if (Clip)
+        Canvas.IntersectClipRect({X0, Y0, GetWidth(), GetHeight()});
+
+    Canvas.Pen().SetWidth(1);
+    Canvas.Font().Assign(Font());
+    const bool Selected = State.Contains(plat::gdSelected) && FShowSel;
+    Canvas.Brush().SetColor(Fixed ? GetFixedColor() : Selected ? plat::clHighlight : GetColor());
+    if (Selected && !Fixed)
+        Canvas.Font().SetColor(plat::clHighlightText);
+    TCellVisualProperties Visual;
+    GetVisualProperties(DisplColIndex(ACol), ARow, Visual, Canvas.Font(), Canvas.Brush(), true, true, false, State);
+    Canvas.Pen().SetColor(Canvas.Brush().GetColor());
+
+    if (ARow == FHoverRowIdx && FHoverRow && !State.Contains(plat::gdSelected)) {
+        Canvas.Brush().SetColor(FHoverRowColor);
+        Visual.ColorTo = FHoverRowColorTo;
+        Visual.MirrorColor = plat::clNone;
+        Visual.MirrorColorTo = plat::clNone;
+        Visual.GradientDirection = GradientVertical;
+    }
+    const bool ActiveRow = FActiveRowShow && ARow == GetRow() && ACol >= GetFixedCols() &&
+                           (ACol != GetCol() || !FShowSel);
+    if (ActiveRow || (!FullPaint && State.Contains(plat::gdSelected))) {
+        Canvas.Brush().SetColor(FActiveRowColor);
+        Visual.ColorTo = FActiveRowColorTo;
+        Visual.MirrorColor = FActiveRowMirrorColor;
+        Visual.MirrorColorTo = FActiveRowMirrorColorTo;
+        Canvas.Pen().SetColor(Canvas.Brush().GetColor());
+    }
+
+    if (State.Contains(plat::gdSelected) && FSelectionStyle != ssDefault && FShowSel)
+        DrawSelectionFace(Canvas, ACol, Rect);
+    else if (Visual.MirrorColorTo == plat::clNone)
+        DrawGradient(Canvas, Canvas.Brush().GetColor(), Visual.ColorTo, Visual.GradientDirection == GradientHorizontal,
+                     Rect, 64);
+    else
+        DrawMirroredGradient(Canvas, Rect, Canvas.Brush().GetColor(), true, false, plat::clNone,
+                             Visual.GradientDirection == GradientVertical, Visual.MirrorColorTo, Visual.MirrorColor,
+                             Visual.ColorTo);
+
+    int Half = 0;
+    if (Fixed) {
+        Canvas.Pen().SetColor(FGridFixedLineColor);
+        Canvas.Pen().SetWidth(1);
+        Half = 1;
+    } else if (FGridLineWidth > 0) {
+        Canvas.Pen().SetColor(FGridLineColor);
+        Canvas.Pen().SetWidth(FGridLineWidth);
+        Half = (FGridLineWidth + 1) / 2;
+    }
+    const plat::TGridOptions Options = GetOptions();
+    const bool HorzLine = Fixed ? Options.Contains(plat::goFixedHorzLine) : Options.Contains(plat::goHorzLine);
+    const bool VertLine = Fixed ? Options.Contains(plat::goFixedVertLine) : Options.Contains(plat::goVertLine);
+    if (HorzLine && !(ACol == 0 && HasNodes())) {
+        Canvas.MoveTo(Rect.Left - Half + 1, Rect.Bottom - Half);
+        Canvas.LineTo(Rect.Right - Half + 1, Rect.Bottom - Half);
+    }
+    if (VertLine) {
+        Canvas.MoveTo(Rect.Right - Half, Rect.Bottom - Half);
+        Canvas.LineTo(Rect.Right - Half, Rect.Top - Half);
+    }
+
+    if (FullPaint) {
+        plat::TRect Content = Rect;
+        if (Fixed) {
+            Content.Right -= 1;
+            Content.Bottom -= 2;
+        } else {
+            Content.Left += FGridLineWidth;
+            Content.Top += FGridLineWidth;
+            Content.Right -= FGridLineWidth;
+            Content.Bottom -= FGridLineWidth;
+        }
+        DrawCellContent(Canvas, ACol, ARow, Content, State);
+    }
+
+    if (Clip)
+        Canvas.RestoreDC(SavedDC);
+    Canvas.Brush().SetStyle(plat::bsSolid);
+    Canvas.Pen().SetStyle(plat::psSolid);
+}
+
 void TBaseGrid::Paint()
 {
     plat::TStringGrid::Paint();
-    ++FPaintID;
+    AdvancePaintID();
 }
 
 void TBaseGrid::SetDefaultDrawing(bool Value)

@@ -3,6 +3,7 @@
 #include "grid/model/CellPropertyTypes.h"
 #include "grid/model/TCellGridHost.h"
 #include "grid/model/TCellProperties.h"
+#include "grid/model/TCellVisualProperties.h"
 #include "grid/model/TMergedCells.h"
 #include "platform/graphics/Colors.h"
 #include "platform/grids/TStringGrid.h"
@@ -21,6 +22,7 @@ namespace skelda::grid {
 class TVezGridUndoRedo;
 
 using TGetDisplTextEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, std::string& Value)>;
+using TGetDisplWideTextEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, std::u16string& Value)>;
 
 // The library string grid with a record per cell (TCellProperties, kept in the cell's object
 // slot and owned by the grid), merged blocks, and one road for cell text: every read and write
@@ -41,7 +43,9 @@ public:
     std::string ClassName() const override { return "TBaseGrid"; }
 
     // The text the grid shows for a cell: the base cell's stored text, passed through
-    // OnGetDisplText for rows below NormalRowCount. Nothing is cached.
+    // OnGetDisplText for rows below NormalRowCount, and then, when OnGetDisplWideText is set,
+    // through that event as 16-bit text, coming back in the packed wide form (see
+    // PackWideText) whatever the handler did. Nothing is cached.
     std::string GetCellText(int ACol, int ARow) override;
     // Stores the text in the base cell of the block holding the cell.
     void SetCellText(int ACol, int ARow, const std::string& Value) override;
@@ -118,6 +122,14 @@ public:
     plat::TColor GetGridFixedLineColor() const { return FGridFixedLineColor; }
     void SetGridFixedLineColor(plat::TColor Value);
     int GetPaintID() const { return FPaintID; }
+    // Every paint pass ends here, on the screen or off it (drag image, print): within one pass a
+    // merged block is painted from its base at most once on behalf of its other cells.
+    void AdvancePaintID() { ++FPaintID; }
+
+    // The cell painted as on the screen (whole block, content included) on any canvas.
+    void PaintCell(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect, plat::TGridDrawState State);
+    // Only the background, selection face and lines, in the rectangle given.
+    void PaintCellExt(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect, plat::TGridDrawState State);
     bool GetHideLastRow() const { return FHideLastRow; }
     void SetHideLastRow(bool Value) { FHideLastRow = Value; }
     bool GetWordWrap() const { return FWordWrap; }
@@ -146,6 +158,7 @@ public:
     void SetShowSel(bool Value) { FShowSel = Value; }
 
     TGetDisplTextEvent OnGetDisplText;
+    TGetDisplWideTextEvent OnGetDisplWideText;
 
     // TCellGridHost
     int RecordColCount() const override { return TotalColCount(); }
@@ -158,9 +171,27 @@ public:
     plat::TComponent& GridComponent() override { return *this; }
 
 protected:
+    // Cells painted and edited as fixed beyond the fixed rows and columns.
+    virtual bool IsFixed(int ACol, int ARow);
+    // Outline nodes: column 0 then draws the node lines in place of its bottom grid line.
+    virtual int GetNodeIndent(int ARow);
+    virtual bool HasNodes();
+    // The content inside the grid lines: here the display text, centred on one line.
+    virtual void DrawCellContent(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect,
+                                 plat::TGridDrawState State);
+    virtual bool HasCustomBorders();
+    // The look a cell is painted with: the background on Brush, the font on Font, the rest in
+    // Visual; may change State. Remap takes ACol as a display column; WithSelection makes the
+    // selection colours part of the answer; Print answers for the printer. Here the brush comes
+    // with the fixed, selected or grid colour already, and nothing more is said.
+    virtual void GetVisualProperties(int ACol, int ARow, TCellVisualProperties& Visual, plat::TFont& Font,
+                                     plat::TBrush& Brush, bool Remap, bool WithSelection, bool Print,
+                                     plat::TGridDrawState& State);
+
     // Columns including hidden ones.
     virtual int TotalColCount() const { return GetColCount(); }
     virtual void GetDisplText(int ACol, int ARow, std::string& Value);
+    virtual void GetDisplWideText(int ACol, int ARow, std::u16string& Value);
     // The look a new record starts with; Brush and Font arrive fresh to be filled in.
     virtual TCellLookDefaults GetCellPropertyDefaults(int ACol, int ARow, plat::TBrush& Brush, plat::TFont& Font);
     virtual void CellTextChanged(int ACol, int ARow);
@@ -179,6 +210,7 @@ protected:
     bool DoMouseWheelUp(plat::TShiftState Shift, plat::TPoint MousePos) override;
     // Merged blocks the change would tear apart are split; the records of a deleted line go
     // with it.
+    void DrawCell(int ACol, int ARow, const plat::TRect& ARect, plat::TGridDrawState AState) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
     void DeleteColumn(int ACol) override;
@@ -187,6 +219,9 @@ protected:
     using plat::TCustomGrid::FocusCell;
 
 private:
+    void DrawCellBase(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect Rect, plat::TGridDrawState State,
+                      bool FullPaint);
+    void DrawSelectionFace(plat::TCanvas& Canvas, int ACol, plat::TRect Rect);
     // Frees the record in the slot, after the merge bookkeeping has seen it.
     void FreeRecord(int ACol, int ARow, TCellProperties* Record);
     void CheckCell(int ACol, int ARow) const;

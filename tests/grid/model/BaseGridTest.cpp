@@ -1,6 +1,7 @@
 #include "grid/model/TBaseGrid.h"
 #include "grid/model/TCellGraphic.h"
 #include "grid/model/TVezGridUndoRedo.h"
+#include "grid/model/TextKinds.h"
 #include "platform/controls/TApplication.h"
 #include "platform/controls/TForm.h"
 #include "platform/controls/VirtualKeys.h"
@@ -259,6 +260,30 @@ TEST_F(BaseGridTest, DisplayTextEventRewritesOnlyNormalRowsWithTheBaseCoordinate
     EXPECT_EQ(grid->GetCellText(0, 4), "0,4");
     EXPECT_EQ(grid->GetCellText(0, 7), "0,7");
     EXPECT_TRUE(Asked.empty());
+}
+
+TEST_F(BaseGridTest, WideDisplayTextComesBackPackedAfterTheNarrowEvent)
+{
+    grid->SetNormalRowCount(4);
+    grid->OnGetDisplText = [](plat::TObject*, int ACol, int, std::string& Value) {
+        if (ACol == 0)
+            Value += "!";
+    };
+    std::vector<std::u16string> Seen;
+    grid->OnGetDisplWideText = [&](plat::TObject*, int ACol, int, std::u16string& Value) {
+        Seen.push_back(Value);
+        if (ACol == 1)
+            Value = u"\u03a9";
+    };
+    grid->SetRawCell(2, 0, PackWideText(u"\u20ac"));
+
+    EXPECT_EQ(grid->GetCellText(0, 0), PackWideText(u"0,0!"));
+    EXPECT_EQ(grid->GetCellText(1, 0), PackWideText(u"\u03a9"));
+    EXPECT_EQ(UnpackWideText(grid->GetCellText(2, 0)), u"\u20ac");
+    EXPECT_EQ(Seen.front(), u"0,0!");
+    // Rows from NormalRowCount on pass no event at all.
+    EXPECT_EQ(grid->GetCellText(0, 5), "0,5");
+    EXPECT_EQ(Seen.size(), 3u);
 }
 
 TEST_F(BaseGridTest, StoringAnObjectKeepsTheStoredTextEvenWhenTheDisplayHidesIt)
