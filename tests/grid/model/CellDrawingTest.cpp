@@ -26,6 +26,7 @@
 namespace skelda::grid {
 namespace {
 
+using foundation::TColorTone;
 using plat::Point;
 using plat::RGB;
 using plat::TColor;
