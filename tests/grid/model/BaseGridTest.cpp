@@ -273,7 +273,7 @@ TEST_F(BaseGridTest, WideDisplayTextComesBackPackedAfterTheNarrowEvent)
     grid->OnGetDisplWideText = [&](plat::TObject*, int ACol, int, std::u16string& Value) {
         Seen.push_back(Value);
         if (ACol == 1)
-            Value = u"\u03a9";
+            Value.assign(1, u'\u03a9');
     };
     grid->SetRawCell(2, 0, PackWideText(u"\u20ac"));
 
