@@ -69,8 +69,6 @@ namespace skelda::grid {
 
 namespace {
 
-constexpr std::uintptr_t GridTimerId = 111;
-constexpr unsigned GridTimerMs = 500;
 constexpr std::uint32_t VersionNr = 0x06000404;
 constexpr int SearchPanelHeightPx = 32;
 
@@ -612,14 +610,6 @@ void TVezEzuzorEvad::Invalidate()
         RepaintFooter();
 }
 
-void TVezEzuzorEvad::EndUpdate()
-{
-    if (FUpdateCount == 0)
-        return;
-    if (--FUpdateCount == 0)
-        Invalidate();
-}
-
 void TVezEzuzorEvad::Resize()
 {
     TBaseGrid::Resize();
@@ -702,7 +692,7 @@ void TVezEzuzorEvad::CreateWnd()
         FSearchPanel->SetVisible(FSearchFooter->GetVisible());
     }
     UpdateSearchPanel();
-    plat::SetTimer(this, GridTimerId, GridTimerMs);
+    plat::SetTimer(this, GridTimerID, GridTimerMs);
     if (Designing && !IsLoading() && !FWindowCreatedBefore)
         Font().SetName("Tahoma");
     FWindowCreatedBefore = true;
@@ -711,7 +701,7 @@ void TVezEzuzorEvad::CreateWnd()
 
 void TVezEzuzorEvad::DestroyWnd()
 {
-    plat::KillTimer(this, GridTimerId);
+    plat::KillTimer(this, GridTimerID);
     TBaseGrid::DestroyWnd();
 }
 

@@ -194,10 +194,32 @@ public:
     bool ScrollBarAlwaysEnabled(int ABar) const { return FAlwaysBarEnabled[ABar != 0]; }
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
-    // Nested update blocks: a repaint of the whole grid once the outermost ends.
-    void BeginUpdate() { ++FUpdateCount; }
+    // Nested update blocks: while one is open the grid paints nothing, and when the outermost
+    // ends the whole grid repaints once. Taken only while the grid is visible; an unbalanced
+    // EndUpdate never takes the count below 0.
+    void BeginUpdate();
     void EndUpdate();
     int GetUpdateCount() const { return FUpdateCount; }
+    // A lock without touching the window, for scrolls that must not repaint.
+    void StartUpdate() { ++FUpdateCount; }
+    // Ends any lock without a repaint.
+    void ResetUpdate() { FUpdateCount = 0; }
+    bool GetLockUpdate() const { return FUpdateCount != 0; }
+    void SetLockUpdate(bool Value);
+
+    // The grid timer runs while the window exists: blinking, follow-the-mouse selection and the
+    // expiry of the incremental search text.
+    static constexpr std::uintptr_t GridTimerID = 111;
+    static constexpr unsigned GridTimerMs = 500;
+
+    // Text in a blink tag shows in one phase of the grid timer only.
+    bool GetEnableBlink() const { return FEnableBlink; }
+    void SetEnableBlink(bool Value) { FEnableBlink = Value; }
+    bool GetGridBlink() const { return FGridBlink; }
+    int GetTimerTicks() const { return FTimerTicks; }
+    // The incremental search text and the timer ticks since its last key; it expires after four.
+    const std::string& GetSearchInc() const { return FSearchInc; }
+    void SetSearchInc(const std::string& Value);
 
     // ---- Cell look ------------------------------------------------------------------------------
 
@@ -696,6 +718,7 @@ protected:
     void CreateWnd() override;
     void DestroyWnd() override;
     void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
+    void Dispatch(plat::TMessage& Message) override;
 
     // Set by an edit change that asks for no repaint: the next Invalidate only clears it.
     void SetEditChange(bool Value) { FEditChange = Value; }
@@ -718,6 +741,16 @@ private:
     bool IsLoading() const { return ComponentState().Contains(plat::csLoading); }
     bool Updating() const { return FUpdateCount > 0; }
     void RepaintIfChanged(bool Changed);
+
+    void WMTimer(plat::TMessage& Message);
+    void WMSize(plat::TMessage& Message);
+    // The normal cell under the mouse becomes the current cell.
+    void FollowMouse();
+    // Cells whose text holds a blink tag, in view.
+    void RepaintBlinkingCells();
+    void RepaintIfBlinking(int RealCol, int ARow);
+    // Columns keep their share of the grid's width.
+    void SynchColumnsWithWidth(int ClientWidth);
 
     // Cells of the fills and the row setters.
     template <typename F>
@@ -814,6 +847,11 @@ private:
 
     int FUpdateCount = 0;
     bool FEditChange = false;
+    bool FEnableBlink = false;
+    bool FGridBlink = false;
+    int FTimerTicks = 0;
+    int FSearchTics = 0;
+    std::string FSearchInc;
     bool FGridLoaded = false;
     bool FWindowCreatedBefore = false;
     bool FIsWinXP = true;
