@@ -8,7 +8,7 @@
 #include "platform/controls/ScrollBarCodes.h"
 #include "platform/grids/TGridAxis.h"
 #include "platform/grids/TGridCellStore.h"
-#include "platform/grids/TStringGrid.h"
+#include "grid/model/TVezEzuzorEvad.h"
 
 #include <QApplication>
 #include <QImage>
@@ -246,12 +246,13 @@ void InsertTopThenCellRect_MillionRows(benchmark::State& state)
     }
 }
 
-// A string grid of a million rows and 12 columns in a 1280 x 800 view, its rows sized as
+// The string grid with a million rows and 12 columns in a 1280 x 800 view, its rows sized as
 // RowAxis sizes them. Column 1 holds a text in every row; the rows around where the view is put
-// hold a text in every column (painting reads only the cells in view).
+// hold a text in every column, and every third of those cells its own colours, as the results
+// table colours its cells (painting reads only the cells in view).
 class MillionRowGrid {
 public:
-    MillionRowGrid() : FGrid(new plat::TStringGrid(nullptr))
+    MillionRowGrid() : FGrid(new skelda::grid::TVezEzuzorEvad(nullptr))
     {
         FGrid->SetBorderStyle(plat::bsNone);
         FGrid->SetBounds(0, 0, 1280, 800);
@@ -265,13 +266,13 @@ public:
         FGrid->SetColWidths(3, 120);
         char buffer[16];
         for (int row = 0; row < AxisRows; ++row)
-            FGrid->SetCells(1, row, std::string(buffer, static_cast<std::size_t>(CellText(buffer, row, 1))));
+            FGrid->SetCellText(1, row, std::string(buffer, static_cast<std::size_t>(CellText(buffer, row, 1))));
     }
     ~MillionRowGrid() { delete FGrid; }
     MillionRowGrid(const MillionRowGrid&) = delete;
     MillionRowGrid& operator=(const MillionRowGrid&) = delete;
 
-    plat::TStringGrid& Grid() { return *FGrid; }
+    skelda::grid::TVezEzuzorEvad& Grid() { return *FGrid; }
 
     // Scrolls to ATopRow (the last full page for -1) and fills the rows in view.
     void ViewAt(int ATopRow)
@@ -282,12 +283,17 @@ public:
             FGrid->SetTopRow(ATopRow);
         char buffer[16];
         for (int row = FGrid->GetTopRow(); row < std::min(FGrid->GetTopRow() + 60, AxisRows); ++row)
-            for (int col = 0; col < FGrid->GetColCount(); ++col)
-                FGrid->SetCells(col, row, std::string(buffer, static_cast<std::size_t>(CellText(buffer, row, col))));
+            for (int col = 0; col < FGrid->GetColCount(); ++col) {
+                FGrid->SetCellText(col, row, std::string(buffer, static_cast<std::size_t>(CellText(buffer, row, col))));
+                if ((row + col) % 3 == 0) {
+                    FGrid->SetCellColor(col, row, plat::clYellow);
+                    FGrid->SetCellFontColor(col, row, plat::clGreen);
+                }
+            }
     }
 
 private:
-    plat::TStringGrid* FGrid;
+    skelda::grid::TVezEzuzorEvad* FGrid;
 };
 
 // Made by the first benchmark that needs it, freed by main while Qt is still there.
@@ -308,7 +314,7 @@ MillionRowGrid& SharedMillionRowGrid()
 void GridCellRectAndMouseToCell_MillionRows(benchmark::State& state)
 {
     MillionRowGrid& shared = SharedMillionRowGrid();
-    plat::TStringGrid& grid = shared.Grid();
+    skelda::grid::TVezEzuzorEvad& grid = shared.Grid();
     constexpr int Target = 900000;
     shared.ViewAt(Target - 10);
     const plat::TRect target = grid.CellRect(4, Target);
