@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/model/CellPaintTypes.h"
 #include "grid/model/TBaseGrid.h"
 #include "grid/model/TCellType.h"
 #include "grid/model/VezGridTypes.h"
@@ -33,6 +34,7 @@ class TBalloonSettings;
 class TBands;
 class TCellGraphic;
 class TCellNode;
+struct TCellPaintContext;
 class TCellSelection;
 class TColumnSize;
 class TControlCombo;
@@ -757,6 +759,7 @@ private:
     void ForFillCells(bool DoFixed, F Fill);
     // Clears one colour field in the row's records, freeing those left with nothing else.
     void ClearRowField(int ARow, void (*Clear)(TCellProperties&));
+    class TRecordSetAside;
     bool HoldsOnlyDefaults(int ACol, int ARow, const TCellProperties& Record);
     void MoveFooterRow(int OldLast, int NewLast);
     void SplitBlocksInRow(int ARow);
@@ -967,6 +970,128 @@ private:
     bool FModified = false;
     int FPrintPageFrom = 1;
     int FPrintPageTo = 1;
+
+    // ---- Cell painting --------------------------------------------------------------------------
+    // The look of one cell and the content the base grid's painter asks for: fixed-cell looks,
+    // row indicator, modified marker, in-cell buttons, the text with its glyphs and
+    // backgrounds, borders and the owner's drawing, firing the owner's events in a fixed order
+    // (TVezEzuzorEvadPaint.cpp, the text in TVezEzuzorEvadCellText.cpp).
+public:
+    // Text settings of the painter; each repaints when changed.
+    bool GetMultilinecells() const { return FMultilinecells; }
+    void SetMultilinecells(bool Value);
+    bool GetEnhTextSize() const { return FEnhTextSize; }
+    void SetEnhTextSize(bool Value);
+    bool GetURLShow() const { return FURLShow; }
+    void SetURLShow(bool Value);
+    bool GetURLFull() const { return FURLFull; }
+    // Repaints when URLShow is on.
+    void SetURLFull(bool Value);
+    bool GetXYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
+    void SetXYOffsetTopLeftOnly(bool Value);
+    bool GetHideFocusRect() const { return FHideFocusRect; }
+    void SetHideFocusRect(bool Value);
+    // With OnDrawCell or OnCustomCellDraw assigned, the owner draws the text.
+    bool GetNoDefaultDraw() const { return FNoDefaultDraw; }
+    void SetNoDefaultDraw(bool Value);
+    // Cells with a cell object show no text.
+    bool GetNoImageAndText() const { return FNoImageAndText; }
+    void SetNoImageAndText(bool Value);
+    plat::TColor GetSelectionRectangleColor() const { return FSelectionRectangleColor; }
+    void SetSelectionRectangleColor(plat::TColor Value);
+    // The fixed row whose cells show the filter glyph; only rows above FixedRows are taken.
+    int GetFilterDropDownRow() const { return FFilterDropDownRow; }
+    void SetFilterDropDownRow(int Value);
+
+    // The fixed cell the mouse lights up; the mouse handling keeps it. Repaints the cells whose
+    // look the change touches.
+    const TFixedCellHover& GetFixedCellHover() const { return FFixedCellHover; }
+    void SetFixedCellHover(const TFixedCellHover& Value);
+    // Whether HoverFixedCells lets the cell light up: a cell of the fixed columns with hfAll or
+    // hfFixedColumns, of the fixed rows with hfAll or hfFixedRows.
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    // OnCanShowFixedDropDown, starting from true.
+    virtual bool CanShowFixedDropDown(int ACol);
+
+    // The text the painter shows: the display text, a number formatted by the float format
+    // OnGetFloatFormat agrees to; a value or format that fails leaves the display text.
+    virtual std::string GetFormattedCellText(int ACol, int ARow);
+    // The cell's object and the room it takes beside the text.
+    TCellGraphicLayout GetCellGraphicLayout(int ACol, int ARow);
+    // DefaultAlignment and VAlignment; numbers right-aligned with AutoNumAlign; the record's
+    // alignment unless the text is a formula; then QueryCellAlignment.
+    void GetCellAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign);
+    // The font a cell is measured with: FixedFont or Font, the record's font, then
+    // QueryCellColor with ABrush and AState.
+    void GetFontProperties(int ACol, int RCol, int ARow, plat::TBrush& ABrush, plat::TFont& AFont,
+                           plat::TGridDrawState AState);
+    // Percent of Color1 over Color2, each channel rounded: 100 or more gives Color1, below 1
+    // (or Color1 clNone) Color2, Color2 clNone gives Color1.
+    static plat::TColor BlendColor(plat::TColor Color1, plat::TColor Color2, int Percent);
+    // BlendColor with the mixer on, Color1 otherwise.
+    static plat::TColor BlendSelectionColor(plat::TColor Color1, plat::TColor Color2, bool Mixer, int Percent);
+    // The sort glyph of a column centred on (X, Y): the index sort's numbered triangle, else
+    // the direction's glyph or a 3-D arrow.
+    void DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X);
+
+    TGridGradientEvent OnGetCellGradient;
+    TFloatFormatEvent OnGetFloatFormat;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+
+protected:
+    void DrawCellContent(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& ARect,
+                         plat::TGridDrawState AState) override;
+    void GetVisualProperties(int ACol, int ARow, TCellVisualProperties& Visual, plat::TFont& AFont,
+                             plat::TBrush& ABrush, bool Remap, bool WithSelection, bool Print,
+                             plat::TGridDrawState& AState) override;
+    bool HasCustomBorders() override { return static_cast<bool>(OnGetCellBorder); }
+
+private:
+    void ApplySelection(TCellVisualProperties& Visual, plat::TFont& AFont, plat::TBrush& ABrush,
+                        plat::TGridDrawState& AState, plat::TColor Brush) const;
+    bool IsActiveHeaderCell(int ACol, int ARow) const;
+    bool IsGradientLook() const;
+    bool IsSortGlyphCell(int ACol, int ARow);
+    void PaintFixedGradient(TCellPaintContext& P);
+    void PaintHoveredFixedCell(TCellPaintContext& P);
+    void PaintRowIndicator(TCellPaintContext& P);
+    void PaintListViewHeader(TCellPaintContext& P);
+    void PaintModifiedMarker(TCellPaintContext& P);
+    void PaintEditorButtons(TCellPaintContext& P);
+    // The cell's object (check box, picture, progress bar, ...) after the borders, in P.R. The
+    // cell-object painter fills this in; until then cell objects show nothing.
+    void PaintCellObject(TCellPaintContext& P);
+    void PaintFixedEdges(TCellPaintContext& P);
+    void PaintFocusRect(TCellPaintContext& P);
+    void DrawCellBorders(TCellPaintContext& P);
+    // The text stage.
+    void DrawCellText(TCellPaintContext& P);
+    void ApplyTextSelectionColors(TCellPaintContext& P, plat::TColor& LinkColor);
+    void RestoreDisjunctColors(TCellPaintContext& P, plat::TColor& LinkColor);
+    void DrawFilterGlyph(TCellPaintContext& P, const plat::TRect& T);
+    void DrawCellBackground(TCellPaintContext& P, const plat::TRect& T);
+    void DrawCellPicture(plat::TCanvas& Canvas, const plat::TRect& B);
+    void DrawCellTiles(TCellPaintContext& P, const plat::TRect& B);
+    void DrawCellGradient(plat::TCanvas& Canvas, const plat::TRect& B);
+    void DrawSelectionRectangle(TCellPaintContext& P, const plat::TRect& T);
+    void DrawPlainText(TCellPaintContext& P, plat::TRect T, std::string Text, plat::TColor LinkColor,
+                       int SortObjectOffset, bool SortGlyph);
+    int SortGlyphY(const TCellPaintContext& P, const plat::TRect& T) const;
+
+    bool FMultilinecells = false;
+    bool FEnhTextSize = false;
+    bool FURLShow = false;
+    bool FURLFull = false;
+    bool FXYOffsetTopLeftOnly = false;
+    bool FHideFocusRect = false;
+    bool FNoDefaultDraw = false;
+    bool FNoImageAndText = false;
+    plat::TColor FSelectionRectangleColor = plat::clBlack;
+    int FFilterDropDownRow = 0;
+    TFixedCellHover FFixedCellHover;
 };
 
 }  // namespace skelda::grid

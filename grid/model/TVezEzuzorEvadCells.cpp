@@ -172,13 +172,38 @@ void TVezEzuzorEvad::ClearRowField(int ARow, void (*Clear)(TCellProperties&))
     RepaintRow(ARow);
 }
 
+// Empties a cell's object slot for the time of a question and puts the record back, also when
+// an owner's event raises.
+class TVezEzuzorEvad::TRecordSetAside {
+public:
+    TRecordSetAside(TVezEzuzorEvad& AGrid, int ACol, int ARow)
+        : FGrid(AGrid), FCol(ACol), FRow(ARow), FRecord(AGrid.GetRawObject(ACol, ARow))
+    {
+        FGrid.SetRawObject(FCol, FRow, nullptr);
+    }
+    ~TRecordSetAside() { FGrid.SetRawObject(FCol, FRow, FRecord); }
+    TRecordSetAside(const TRecordSetAside&) = delete;
+    TRecordSetAside& operator=(const TRecordSetAside&) = delete;
+
+private:
+    TVezEzuzorEvad& FGrid;
+    int FCol, FRow;
+    plat::TObject* FRecord;
+};
+
 bool TVezEzuzorEvad::HoldsOnlyDefaults(int ACol, int ARow, const TCellProperties& Record)
 {
     if (Record.HoldsCellData() || Record.GetBrushStyle() != plat::bsSolid)
         return false;
     plat::TBrush Brush;
     plat::TFont Font;
-    const TCellLookDefaults Look = GetCellPropertyDefaults(ACol, ARow, Brush, Font);
+    // The defaults are the look the cell has without this record, which the look query would
+    // otherwise read back as its own answer.
+    TCellLookDefaults Look;
+    {
+        const TRecordSetAside Aside(*this, ACol, ARow);
+        Look = GetCellPropertyDefaults(ACol, ARow, Brush, Font);
+    }
     const auto DefaultColor = [](plat::TColor Value, plat::TColor Default) {
         return Value == plat::clNone || Value == Default;
     };

@@ -31,4 +31,15 @@ void DrawResourceBitmapTransparent(plat::TCanvas& Canvas, plat::TColor Backgroun
     DrawBitmapTransparent(Canvas, bitmap, BackgroundColor, Rect);
 }
 
+void DrawBitmapAutoTransparent(plat::TCanvas& Canvas, int X, int Y, const plat::TBitmap& Bitmap)
+{
+    if (Bitmap.GetEmpty())
+        return;
+    plat::TBitmap Keyed;
+    Keyed.Assign(Bitmap);
+    Keyed.SetTransparentMode(plat::tmAuto);
+    Keyed.SetTransparent(true);
+    Canvas.Draw(X, Y, &Keyed);
+}
+
 }  // namespace skelda::grid

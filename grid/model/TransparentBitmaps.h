@@ -23,4 +23,9 @@ void DrawBitmapTransparent(plat::TCanvas& Canvas, const plat::TBitmap& Bitmap, p
 void DrawResourceBitmapTransparent(plat::TCanvas& Canvas, plat::TColor BackgroundColor, const plat::TRect& Rect,
                                    std::string_view ResourceName);
 
+// Draws Bitmap at its own size with its top-left corner at (X, Y), leaving out the pixels of
+// the colour of its bottom-left pixel. The bitmap itself is not changed; an empty one draws
+// nothing.
+void DrawBitmapAutoTransparent(plat::TCanvas& Canvas, int X, int Y, const plat::TBitmap& Bitmap);
+
 }  // namespace skelda::grid
