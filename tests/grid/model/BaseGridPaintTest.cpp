@@ -2,6 +2,7 @@
 #include "platform/controls/TApplication.h"
 #include "platform/controls/TEdit.h"
 #include "platform/controls/TForm.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/testing/ImageProbe.h"
 #include "platform/testing/Screenshot.h"
@@ -117,6 +118,43 @@ TEST_F(BaseGridPaintTest, MergedBlockPaintsFromItsBaseOncePerPassAlsoScrolledBut
     EXPECT_EQ(PixelAt(Image, Covered.Left + 10, Covered.Top + 5), BlockColor);
     const plat::TRect FixedAbove = grid->plat::TCustomGrid::CellRect(3, 0);
     EXPECT_EQ(plat::testing::CountPixels(Image, FixedAbove, BlockColor), 0);
+}
+
+TEST_F(BaseGridPaintTest, AnOffscreenPassEndsWithANewPaintIdSoTheScreenPaintsEveryBlock)
+{
+    grid->BlockBase = {2, 2};
+    grid->MergeCells(2, 2, 3, 2);
+    plat::TBitmap Offscreen;
+    Offscreen.SetSize(400, 200);
+    grid->PaintCell(Offscreen.Canvas(), 3, 2, grid->CellRect(3, 2), {});
+    grid->AdvancePaintID();
+    grid->ContentDrawn.clear();
+    Shot("base-grid-block-after-offscreen-pass.png");
+    // The covered cells still paint the block on the screen.
+    EXPECT_EQ((grid->ContentDrawn[{2, 2}]), 2);
+}
+
+TEST_F(BaseGridPaintTest, SizingLineInvertsWhatItCrossesAndLeavesNothingBehind)
+{
+    plat::TGridOptions Options = grid->GetOptions();
+    grid->SetOptions(Options.Include(plat::goColSizing));
+    const plat::TRect Header = grid->plat::TCustomGrid::CellRect(2, 0);
+    const plat::TRect Below = grid->CellRect(3, 5);
+    const int LineX = Header.Right - 1;
+    const int Y = Below.Top + 5;
+    ui.Simulator().MouseDown(*grid, {LineX, 10});
+    ui.Simulator().MouseMove(*grid, {LineX + 20, 10});
+    QImage Image = Shot("base-grid-sizing-line.png");
+    // White cells under the line show inverted, as black.
+    EXPECT_EQ(PixelAt(Image, Header.Right + 20, Y), plat::clBlack);
+    ui.Simulator().MouseMove(*grid, {LineX + 40, 10});
+    Image = Shot("base-grid-sizing-line-moved.png");
+    EXPECT_EQ(PixelAt(Image, Header.Right + 20, Y), plat::clWhite);
+    EXPECT_EQ(PixelAt(Image, Header.Right + 40, Y), plat::clBlack);
+    ui.Simulator().MouseUp(*grid, {LineX + 40, 10});
+    Image = Shot("base-grid-after-sizing.png");
+    EXPECT_EQ(PixelAt(Image, Header.Right + 41, Y), plat::clWhite);
+    EXPECT_EQ(grid->GetColWidths(2), 104);
 }
 
 TEST_F(BaseGridPaintTest, SelectionFacePartsFollowTheSelectionsColumnsAndTurnGreyWithoutFocus)
