@@ -721,8 +721,12 @@ int TCanvas::DrawText(const std::string& Text, TRect& Rect, unsigned Format)
     if ((Format & DT_EDITCONTROL) && !(Format & DT_SINGLELINE)) {
         // Like an edit control: no partly visible last line (the first one always shows).
         const std::size_t fullLines = std::max(1, Rect.Height() / std::max(1, lineHeightPx));
-        if (lines.size() > fullLines)
+        if (lines.size() > fullLines) {
             lines.resize(fullLines);
+            // The last line shown says that more follows.
+            if (Format & DT_END_ELLIPSIS)
+                lines.back() = formatter.WithEndEllipsis(lines.back());
+        }
     }
     const int heightPx = static_cast<int>(lines.size()) * lineHeightPx;
     int top = Rect.Top;

@@ -194,6 +194,19 @@ TextFormatter::MarkedText TextFormatter::EndEllipsized(const MarkedText& line) c
     return result;
 }
 
+FormattedLine TextFormatter::WithEndEllipsis(const FormattedLine& line) const
+{
+    MarkedText marked{line.text, std::vector<bool>(line.text.size(), false)};
+    for (int i : line.underlined)
+        marked.underline[static_cast<std::size_t>(i)] = true;
+    const MarkedText cut = EndEllipsized(marked);
+    FormattedLine result{cut.text, {}, WidthOf(cut.text)};
+    for (int i = 0; i < static_cast<int>(cut.underline.size()); ++i)
+        if (cut.underline[static_cast<std::size_t>(i)])
+            result.underlined.push_back(i);
+    return result;
+}
+
 TextFormatter::MarkedText TextFormatter::Slice(const MarkedText& text, int from, int to)
 {
     MarkedText result;

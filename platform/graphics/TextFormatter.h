@@ -25,6 +25,10 @@ public:
     // rectangle as DT_END_ELLIPSIS / DT_PATH_ELLIPSIS ask.
     std::vector<FormattedLine> Layout(const QString& text, bool withEllipsis) const;
 
+    // The line cut where needed to end in an ellipsis inside the rectangle: the last line shown
+    // of a text whose further lines do not fit.
+    FormattedLine WithEndEllipsis(const FormattedLine& line) const;
+
     int LineHeightPx() const { return FMetrics.height(); }
     int AscentPx() const { return FMetrics.ascent(); }
     // Width of a line, tabs expanded to the next stop when DT_EXPANDTABS asks for it.

@@ -177,6 +177,26 @@ TEST_F(CanvasText, EllipsesKeepTextInsideTheRectangle)
     EXPECT_GT(pathInk.Width(), nameWidthPx);
 }
 
+TEST_F(CanvasText, WrappedTextCutOffAtTheBottomEndsItsLastLineWithAnEllipsis)
+{
+    const std::string text = "one two three four five six";
+    const unsigned wrap = DT_WORDBREAK | DT_EDITCONTROL;
+    const TRect box = Rect(0, 0, canvas.TextWidth("one two"), 2 * lineHeightPx);
+    InkOf(text, box, wrap);
+    const QImage cut = image.copy();
+    const TRect ink = InkOf(text, box, wrap | DT_END_ELLIPSIS);
+    EXPECT_NE(image, cut);
+    EXPECT_LE(ink.Right, box.Right);
+    EXPECT_LE(ink.Bottom, box.Bottom);
+
+    // With room for every line nothing is shortened.
+    const TRect tall = Rect(0, 0, box.Right, 10 * lineHeightPx);
+    InkOf(text, tall, wrap);
+    const QImage whole = image.copy();
+    InkOf(text, tall, wrap | DT_END_ELLIPSIS);
+    EXPECT_EQ(image, whole);
+}
+
 TEST_F(CanvasText, PrefixUnderlinesTheAcceleratorUnlessHidden)
 {
     const TRect box = Rect(0, 0, 60, 30);
