@@ -2,6 +2,7 @@
 
 #include "grid/model/CellPaintTypes.h"
 #include "grid/model/TBaseGrid.h"
+#include "grid/model/TCheckDrawer.h"
 #include "grid/model/TCellType.h"
 #include "grid/model/VezGridTypes.h"
 #include "platform/system/DateTime.h"
@@ -1030,6 +1031,10 @@ public:
     static plat::TColor BlendColor(plat::TColor Color1, plat::TColor Color2, int Percent);
     // BlendColor with the mixer on, Color1 otherwise.
     static plat::TColor BlendSelectionColor(plat::TColor Color1, plat::TColor Color2, bool Mixer, int Percent);
+    // One check box on the grid's canvas, and a radio group on any canvas, in the control look.
+    void DrawCheck(const plat::TRect& Rect, bool Checked, TCheckBoxState TriStateValue, bool TriState,
+                   TControlStyle Style, bool Greyed, bool Enabled);
+    void DrawRadioGroup(plat::TCanvas& Canvas, const TRadioGroupItems& Group);
     // The sort glyph of a column centred on (X, Y): the index sort's numbered triangle, else
     // the direction's glyph or a 3-D arrow.
     void DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X);

@@ -793,4 +793,15 @@ void TVezEzuzorEvad::PaintFocusRect(TCellPaintContext& P)
     P.Canvas.DrawFocusRect(Focus);
 }
 
+void TVezEzuzorEvad::DrawCheck(const plat::TRect& Rect, bool Checked, TCheckBoxState TriStateValue, bool TriState,
+                               TControlStyle Style, bool Greyed, bool Enabled)
+{
+    TCheckDrawer(Canvas(), *FControlLook).DrawCheck(Rect, Checked, TriStateValue, TriState, Style, Greyed, Enabled);
+}
+
+void TVezEzuzorEvad::DrawRadioGroup(plat::TCanvas& Canvas, const TRadioGroupItems& Group)
+{
+    TCheckDrawer(Canvas, *FControlLook).DrawRadioGroup(Group);
+}
+
 }  // namespace skelda::grid
