@@ -81,4 +81,18 @@ int ClosingParenPos(std::string_view Text)
     return 0;
 }
 
+std::string ReplaceAll(std::string_view Text, std::string_view From, std::string_view To)
+{
+    std::string result;
+    result.reserve(Text.size());
+    std::size_t pos = 0;
+    for (std::size_t found = Text.find(From); found != std::string_view::npos; found = Text.find(From, pos)) {
+        result.append(Text, pos, found - pos);
+        result += To;
+        pos = found + From.size();
+    }
+    result.append(Text, pos);
+    return result;
+}
+
 }  // namespace skelda::grid

@@ -21,6 +21,9 @@ int CountChar(char32_t Ch, std::string_view Text);
 // Every character of Text replaced by Ch, the character count kept: how password cells show.
 void FillTextWithChar(std::string& Text, char32_t Ch);
 
+// Text with every occurrence of From (not empty) replaced by To, in one pass.
+std::string ReplaceAll(std::string_view Text, std::string_view From, std::string_view To);
+
 // Position of the ")" at which as many "(" as ")" have been seen; 0 when there is none.
 int ClosingParenPos(std::string_view Text);
 

@@ -1,5 +1,7 @@
 #include "grid/model/CsvQuoting.h"
 
+#include "grid/model/CharRoutines.h"
+
 #include "platform/core/Utf8.h"
 
 namespace skelda::grid {
@@ -41,17 +43,7 @@ std::string DoubleQuoteChars(std::string_view Text)
 std::string CollapseDoubledChar(char32_t Ch, std::string_view Text)
 {
     const std::string single = plat::CodePointToUtf8(Ch);
-    const std::string pair = single + single;
-    std::string result;
-    result.reserve(Text.size());
-    std::size_t pos = 0;
-    for (std::size_t found = Text.find(pair); found != std::string_view::npos; found = Text.find(pair, pos)) {
-        result.append(Text, pos, found - pos);
-        result += single;
-        pos = found + pair.size();
-    }
-    result.append(Text, pos);
-    return result;
+    return ReplaceAll(Text, single + single, single);
 }
 
 int FindUnpairedQuote(char32_t Quote, std::string_view Text, int& Pos)

@@ -1,5 +1,7 @@
 #include "grid/model/LineBreakForms.h"
 
+#include "grid/model/CharRoutines.h"
+
 namespace skelda::grid {
 
 namespace {
@@ -7,21 +9,6 @@ namespace {
 constexpr char CR = '\r';
 constexpr char LF = '\n';
 constexpr char VerticalTab = '\x0B';
-
-// Text with every occurrence of From replaced by To.
-std::string ReplaceAll(std::string_view Text, std::string_view From, std::string_view To)
-{
-    std::string result;
-    result.reserve(Text.size());
-    std::size_t pos = 0;
-    for (std::size_t found = Text.find(From); found != std::string_view::npos; found = Text.find(From, pos)) {
-        result.append(Text, pos, found - pos);
-        result += To;
-        pos = found + From.size();
-    }
-    result.append(Text, pos);
-    return result;
-}
 
 // Text with each byte put through Map, which appends what the byte becomes.
 template <typename MapFunction>
