@@ -84,6 +84,7 @@ public:
     // The cell graphic kept with a cell; nullptr without a record. An object of class
     // TCellGraphic is owned by the record from then on.
     plat::TObject* GetGraphicObject(int ACol, int ARow) const;
+    static plat::TObject* GetGraphicObjectOf(const TCellProperties& Record) { return Record.GetGraphicObject(); }
     void SetGraphicObject(int ACol, int ARow, plat::TObject* Obj);
 
     // Merged blocks (see TMergedCells): SpanX columns by SpanY rows from (ACol, ARow).
