@@ -1,8 +1,8 @@
 // SKELDA's entry point. The propagation window is not built yet: the program opens its plain
 // main form, so that the build, the packaging and the start-up path run end to end.
 
-#include "platform/controls/TApplication.h"
-#include "platform/controls/TForm.h"
+#include "platform/controls/forms/TApplication.h"
+#include "platform/controls/forms/TForm.h"
 
 #include <QApplication>
 

@@ -3,9 +3,9 @@
 // filled table (mallinfo2), so Qt's string buffers count as well as our cells. Then the string
 // grid control itself on a million rows: its hit tests and a repaint of a full-screen view.
 
-#include "platform/controls/PaintContext.h"
+#include "platform/controls/core/PaintContext.h"
 #include "platform/grids/GridLimits.h"
-#include "platform/controls/ScrollBarCodes.h"
+#include "platform/controls/core/ScrollBarCodes.h"
 #include "platform/grids/TGridAxis.h"
 #include "platform/grids/TGridCellStore.h"
 #include "grid/model/TVezEzuzorEvad.h"

@@ -1,7 +1,7 @@
 #include "grid/model/GridModuleIds.h"
 
 #include "grid/model/ClipboardFormats.h"
-#include "platform/controls/Messages.h"
+#include "platform/controls/core/Messages.h"
 
 namespace skelda::grid {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/model/CellPropertyTypes.h"
-#include "platform/controls/StandardControlTypes.h"
+#include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/core/Types.h"
 
 #include <string>

@@ -8,7 +8,7 @@
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TFont.h"
-#include "platform/controls/VirtualKeys.h"
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/grids/EInvalidGridOperation.h"
 
 #include <algorithm>

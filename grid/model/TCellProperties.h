@@ -2,7 +2,7 @@
 
 #include "grid/model/CellPropertyTypes.h"
 #include "grid/model/TEditorType.h"
-#include "platform/controls/StandardControlTypes.h"
+#include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/core/TPersistent.h"
 #include "platform/core/Types.h"
 #include "platform/graphics/Colors.h"

@@ -2,7 +2,7 @@
 
 #include "grid/model/CellPropertyTypes.h"
 #include "platform/graphics/Colors.h"
-#include "platform/controls/StandardControlTypes.h"
+#include "platform/controls/standard/StandardControlTypes.h"
 
 namespace skelda::grid {
 

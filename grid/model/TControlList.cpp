@@ -1,6 +1,6 @@
 #include "grid/model/TControlList.h"
 
-#include "platform/controls/TWinControl.h"
+#include "platform/controls/core/TWinControl.h"
 #include "platform/core/Exception.h"
 
 namespace skelda::grid {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/model/TDropListSelectEvent.h"
-#include "platform/controls/TListBox.h"
+#include "platform/controls/standard/TListBox.h"
 
 namespace skelda::grid {
 

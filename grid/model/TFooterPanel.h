@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/TPanel.h"
+#include "platform/controls/standard/TPanel.h"
 
 namespace skelda::grid {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/TButton.h"
+#include "platform/controls/standard/TButton.h"
 
 namespace skelda::grid {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/TCheckBox.h"
+#include "platform/controls/standard/TCheckBox.h"
 
 namespace skelda::grid {
 

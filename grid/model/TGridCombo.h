@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/TComboBox.h"
+#include "platform/controls/standard/TComboBox.h"
 
 namespace skelda::grid {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/TCustomControl.h"
+#include "platform/controls/core/TCustomControl.h"
 
 namespace skelda::grid {
 

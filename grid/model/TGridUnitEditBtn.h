@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/TEdit.h"
+#include "platform/controls/standard/TEdit.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/THintWindow.h"
+#include "platform/controls/forms/THintWindow.h"
 
 #include <string>
 

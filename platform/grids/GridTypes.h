@@ -4,8 +4,8 @@
 // coordinates and rectangles, scroll-bar state, and the event signatures. The scroll-bar
 // styles (TScrollStyle) are the memo's.
 
-#include "platform/controls/ControlTypes.h"
-#include "platform/controls/StandardControlTypes.h"
+#include "platform/controls/core/ControlTypes.h"
+#include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/core/TSet.h"
 #include "platform/core/Types.h"
 

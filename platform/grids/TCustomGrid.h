@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/TCustomControl.h"
+#include "platform/controls/core/TCustomControl.h"
 #include "platform/grids/GridTypes.h"
 #include "platform/grids/TGridAxis.h"
 

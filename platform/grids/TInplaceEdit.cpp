@@ -1,6 +1,6 @@
 #include "platform/grids/TInplaceEdit.h"
 
-#include "platform/controls/VirtualKeys.h"
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Utf8.h"
 #include "platform/grids/TCustomGrid.h"
 #include "platform/system/Beeper.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/TMaskEdit.h"
+#include "platform/controls/standard/TMaskEdit.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/TimerService.h"
+#include "platform/controls/services/TimerService.h"
 #include "platform/testing/FakeClock.h"
 
 #include <cstdint>

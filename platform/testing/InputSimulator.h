@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/ControlTypes.h"
+#include "platform/controls/core/ControlTypes.h"
 #include "platform/core/Types.h"
 
 #include <string>

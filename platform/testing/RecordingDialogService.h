@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/DialogService.h"
+#include "platform/controls/services/DialogService.h"
 
 #include <deque>
 #include <string>

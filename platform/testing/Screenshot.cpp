@@ -1,6 +1,6 @@
 #include "platform/testing/Screenshot.h"
 
-#include "platform/controls/ControlRendering.h"
+#include "platform/controls/qt/ControlRendering.h"
 #include "platform/testing/Artifacts.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/PopupMenuService.h"
+#include "platform/controls/services/PopupMenuService.h"
 
 #include <deque>
 #include <string>

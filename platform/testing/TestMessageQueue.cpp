@@ -1,7 +1,7 @@
 #include "platform/testing/TestMessageQueue.h"
 
-#include "platform/controls/ExceptionBoundary.h"
-#include "platform/controls/TControl.h"
+#include "platform/controls/core/ExceptionBoundary.h"
+#include "platform/controls/core/TControl.h"
 #include "platform/core/Exception.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/MessageQueue.h"
+#include "platform/controls/services/MessageQueue.h"
 
 #include <cstddef>
 #include <deque>

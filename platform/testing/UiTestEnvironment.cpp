@@ -1,11 +1,11 @@
 #include "platform/testing/UiTestEnvironment.h"
 
-#include "platform/controls/DialogService.h"
-#include "platform/controls/FocusManager.h"
-#include "platform/controls/HintManager.h"
-#include "platform/controls/MouseCapture.h"
-#include "platform/controls/TApplication.h"
-#include "platform/controls/TScreen.h"
+#include "platform/controls/services/DialogService.h"
+#include "platform/controls/forms/FocusManager.h"
+#include "platform/controls/forms/HintManager.h"
+#include "platform/controls/core/MouseCapture.h"
+#include "platform/controls/forms/TApplication.h"
+#include "platform/controls/forms/TScreen.h"
 
 #include <QCoreApplication>
 #include <QEvent>

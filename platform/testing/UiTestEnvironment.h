@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/controls/ControlTypes.h"
-#include "platform/controls/HintInfo.h"
-#include "platform/controls/InputState.h"
+#include "platform/controls/core/ControlTypes.h"
+#include "platform/controls/forms/HintInfo.h"
+#include "platform/controls/services/InputState.h"
 #include "platform/testing/FakeTimerService.h"
 #include "platform/testing/InputSimulator.h"
 #include "platform/testing/RecordingDialogService.h"

@@ -1,6 +1,6 @@
 #include "grid/model/ClipboardFormats.h"
 #include "grid/model/GridModuleIds.h"
-#include "platform/controls/Messages.h"
+#include "platform/controls/core/Messages.h"
 #include "platform/core/Exception.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "grid/model/TControlList.h"
 #include "grid/model/TIntList.h"
 #include "grid/model/TSortIndexList.h"
-#include "platform/controls/TWinControl.h"
+#include "platform/controls/core/TWinControl.h"
 #include "platform/core/Exception.h"
 
 #include <gtest/gtest.h>

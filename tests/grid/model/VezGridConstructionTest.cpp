@@ -9,7 +9,7 @@
 #include "grid/model/TEditorType.h"
 #include "grid/model/TGridEditBtn.h"
 #include "grid/model/TSearchPanel.h"
-#include "platform/controls/ControlTypes.h"
+#include "platform/controls/core/ControlTypes.h"
 #include "platform/core/TStringList.h"
 #include "platform/system/SystemMetrics.h"
 

@@ -2,7 +2,7 @@
 
 #include "grid/model/TColumnSize.h"
 #include "grid/model/TNavigation.h"
-#include "platform/controls/Messages.h"
+#include "platform/controls/core/Messages.h"
 
 #include <gtest/gtest.h>
 

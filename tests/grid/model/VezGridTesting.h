@@ -4,8 +4,8 @@
 // protected hooks, a fixture with a form around it, and the check that merged blocks are sound.
 
 #include "grid/model/TVezEzuzorEvad.h"
-#include "platform/controls/TApplication.h"
-#include "platform/controls/TForm.h"
+#include "platform/controls/forms/TApplication.h"
+#include "platform/controls/forms/TForm.h"
 #include "platform/testing/UiTestEnvironment.h"
 
 #include <gtest/gtest.h>

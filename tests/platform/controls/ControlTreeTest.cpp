@@ -1,11 +1,11 @@
 #include "TestControls.h"
 
-#include "platform/controls/FocusManager.h"
-#include "platform/controls/HintManager.h"
-#include "platform/controls/MessageQueue.h"
-#include "platform/controls/MouseCapture.h"
-#include "platform/controls/TApplication.h"
-#include "platform/controls/WindowTimers.h"
+#include "platform/controls/forms/FocusManager.h"
+#include "platform/controls/forms/HintManager.h"
+#include "platform/controls/services/MessageQueue.h"
+#include "platform/controls/core/MouseCapture.h"
+#include "platform/controls/forms/TApplication.h"
+#include "platform/controls/forms/WindowTimers.h"
 #include "platform/core/Exception.h"
 #include "platform/testing/UiTestEnvironment.h"
 

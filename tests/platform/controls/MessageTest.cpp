@@ -1,7 +1,7 @@
 #include "TestControls.h"
 
-#include "platform/controls/MessageQueue.h"
-#include "platform/controls/TApplication.h"
+#include "platform/controls/services/MessageQueue.h"
+#include "platform/controls/forms/TApplication.h"
 #include "platform/core/Exception.h"
 #include "platform/testing/UiTestEnvironment.h"
 

@@ -1,8 +1,8 @@
 #include "TestControls.h"
 
-#include "platform/controls/FocusManager.h"
-#include "platform/controls/MouseCapture.h"
-#include "platform/controls/TApplication.h"
+#include "platform/controls/forms/FocusManager.h"
+#include "platform/controls/core/MouseCapture.h"
+#include "platform/controls/forms/TApplication.h"
 #include "platform/testing/UiTestEnvironment.h"
 
 #include <QWidget>

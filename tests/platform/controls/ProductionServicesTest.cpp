@@ -2,8 +2,8 @@
 
 #include "TestControls.h"
 
-#include "platform/controls/QtMessageQueue.h"
-#include "platform/controls/QtTimerService.h"
+#include "platform/controls/qt/QtMessageQueue.h"
+#include "platform/controls/qt/QtTimerService.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

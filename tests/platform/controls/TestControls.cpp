@@ -1,7 +1,7 @@
 #include "TestControls.h"
 
-#include "platform/controls/HostWidget.h"
-#include "platform/controls/Messages.h"
+#include "platform/controls/qt/HostWidget.h"
+#include "platform/controls/core/Messages.h"
 
 #include <QLineEdit>
 

@@ -2,10 +2,10 @@
 
 // Small controls the tests build their forms from.
 
-#include "platform/controls/IButtonControl.h"
-#include "platform/controls/TCustomControl.h"
-#include "platform/controls/TForm.h"
-#include "platform/controls/TGraphicControl.h"
+#include "platform/controls/forms/IButtonControl.h"
+#include "platform/controls/core/TCustomControl.h"
+#include "platform/controls/forms/TForm.h"
+#include "platform/controls/core/TGraphicControl.h"
 #include "platform/testing/EventLog.h"
 
 #include <functional>

@@ -1,8 +1,8 @@
 #include "TestControls.h"
 
-#include "platform/controls/TApplication.h"
-#include "platform/controls/TTimer.h"
-#include "platform/controls/WindowTimers.h"
+#include "platform/controls/forms/TApplication.h"
+#include "platform/controls/forms/TTimer.h"
+#include "platform/controls/forms/WindowTimers.h"
 #include "platform/core/Exception.h"
 #include "platform/testing/UiTestEnvironment.h"
 

@@ -2,13 +2,13 @@
 
 #include "StandardFixture.h"
 
-#include "platform/controls/TEdit.h"
-#include "platform/controls/THeaderControl.h"
-#include "platform/controls/TMenuItem.h"
-#include "platform/controls/TPageControl.h"
-#include "platform/controls/TPopupMenu.h"
-#include "platform/controls/TTabSheet.h"
-#include "platform/controls/VirtualKeys.h"
+#include "platform/controls/standard/TEdit.h"
+#include "platform/controls/standard/THeaderControl.h"
+#include "platform/controls/forms/TMenuItem.h"
+#include "platform/controls/standard/TPageControl.h"
+#include "platform/controls/forms/TPopupMenu.h"
+#include "platform/controls/standard/TTabSheet.h"
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Exception.h"
 #include "platform/testing/Screenshot.h"
 

@@ -3,8 +3,8 @@
 // What the tests of the standard controls share: the test environment, a form to put the
 // controls on and a log for their events.
 
-#include "platform/controls/TApplication.h"
-#include "platform/controls/TForm.h"
+#include "platform/controls/forms/TApplication.h"
+#include "platform/controls/forms/TForm.h"
 #include "platform/testing/EventLog.h"
 #include "platform/testing/UiTestEnvironment.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/grids/GridLimits.h"
-#include "platform/controls/ScrollBarCodes.h"
+#include "platform/controls/core/ScrollBarCodes.h"
 #include "platform/system/SystemMetrics.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "GridTestSupport.h"
 
-#include "platform/controls/VirtualKeys.h"
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/testing/EventLog.h"
 
 #include <gmock/gmock.h>

@@ -3,8 +3,8 @@
 // What the grid control tests share: a shown form with a string grid that has the focus, and
 // grids that open their protected hooks to the tests.
 
-#include "platform/controls/TApplication.h"
-#include "platform/controls/TForm.h"
+#include "platform/controls/forms/TApplication.h"
+#include "platform/controls/forms/TForm.h"
 #include "platform/grids/TStringGrid.h"
 #include "platform/testing/UiTestEnvironment.h"
 

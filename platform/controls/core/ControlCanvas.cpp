@@ -1,0 +1,66 @@
+#include "platform/controls/core/ControlCanvas.h"
+
+#include "platform/controls/core/PaintContext.h"
+#include "platform/graphics/TCanvasBackend.h"
+
+#include <QImage>
+
+namespace plat {
+
+// Draws through the painter of the paint message while the control paints, on a scratch image
+// otherwise.
+class TControlCanvasBackend : public TCanvasBackend {
+public:
+    TControlCanvasBackend() : FScratch(1, 1, QImage::Format_RGB32), FScratchBackend(MakeImageCanvasBackend(FScratch)) {}
+
+    void Attach(const TPaintContext& Context)
+    {
+        FPainterBackend = MakePainterCanvasBackend(*Context.Painter, Context.DeviceSize);
+    }
+    void Detach() { FPainterBackend.reset(); }
+    bool Attached() const { return FPainterBackend != nullptr; }
+
+    QPainter* BeginPaint() override { return Current().BeginPaint(); }
+    void EndPaint() override { Current().EndPaint(); }
+    QImage* Pixels() override { return Current().Pixels(); }
+    TSize DeviceSize() const override { return Current().DeviceSize(); }
+    int PixelsPerInch() const override { return Current().PixelsPerInch(); }
+
+private:
+    TCanvasBackend& Current() const { return FPainterBackend ? *FPainterBackend : *FScratchBackend; }
+
+    QImage FScratch;
+    std::unique_ptr<TCanvasBackend> FScratchBackend;
+    std::unique_ptr<TCanvasBackend> FPainterBackend;
+};
+
+TControlCanvas::TControlCanvas() : TCanvas(std::make_unique<TControlCanvasBackend>()) {}
+
+TControlCanvas::~TControlCanvas() = default;
+
+void TControlCanvas::Attach(const TPaintContext& Context)
+{
+    Switch().Attach(Context);
+    SelectClipRgn(nullptr);
+    SetViewportOrg(Context.Origin);
+    IntersectClipRect(Context.ClipRect);
+}
+
+void TControlCanvas::Detach()
+{
+    Switch().Detach();
+    SelectClipRgn(nullptr);
+    SetViewportOrg({});
+}
+
+bool TControlCanvas::Attached() const
+{
+    return const_cast<TControlCanvas*>(this)->Switch().Attached();
+}
+
+TControlCanvasBackend& TControlCanvas::Switch()
+{
+    return static_cast<TControlCanvasBackend&>(Backend());
+}
+
+}  // namespace plat

@@ -1,0 +1,589 @@
+#include "platform/controls/core/TControl.h"
+
+#include "platform/controls/forms/FocusManager.h"
+#include "platform/controls/forms/HintManager.h"
+#include "platform/controls/services/InputState.h"
+#include "platform/controls/services/MessageQueue.h"
+#include "platform/controls/qt/MouseAdapter.h"
+#include "platform/controls/core/MouseCapture.h"
+#include "platform/controls/core/TWinControl.h"
+#include "platform/controls/services/UiServices.h"
+#include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/forms/WindowTimers.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Utf8.h"
+
+#include <algorithm>
+
+namespace plat {
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_unique<TFont>())
+{
+    FFont->OnChange = [this](TObject*) { FontChanged(); };
+}
+
+TControl::~TControl()
+{
+    ReleaseLayerReferences();
+    if (FParent)
+        FParent->RemoveControl(this);
+}
+
+void TControl::ReleaseLayerReferences()
+{
+    if (!FLifeToken)
+        return;
+    Destroying();
+    FocusManager::ControlDestroying(this);
+    TMouseAdapter::ControlDestroying(this);
+    HintManager::ControlDestroying(this);
+    KillControlTimers(this);
+    Messages().Forget(this);
+    // Last: the layer above still recognised the control by its references.
+    FLifeToken.reset();
+}
+
+void TControl::SetParent(TWinControl* AParent)
+{
+    if (FParent == AParent)
+        return;
+    if (AParent == this)
+        throw EInvalidOperation("A control cannot have itself as its parent");
+    if (const auto* self = dynamic_cast<const TWinControl*>(this); self && AParent && self->ContainsControl(AParent))
+        throw EInvalidOperation("A control cannot have one of its own children as its parent");
+    // A window moving from one parent window to another keeps its widget (and the native state
+    // in it); otherwise it is made again under the new parent when that has a window.
+    const auto* windowed = dynamic_cast<const TWinControl*>(this);
+    const bool keepWindow = windowed && windowed->HandleAllocated() && FParent && AParent && AParent->HandleAllocated();
+    if (FParent)
+        FParent->DetachControl(this, keepWindow);
+    if (AParent)
+        AParent->InsertControl(this);
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    AWidth = std::max(AWidth, 0);
+    AHeight = std::max(AHeight, 0);
+    if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight)
+        return;
+    const bool sized = AWidth != FWidth || AHeight != FHeight;
+    const bool moved = ALeft != FLeft || ATop != FTop;
+    InvalidateInParent(GetBoundsRect());
+    FLeft = ALeft;
+    FTop = ATop;
+    FWidth = AWidth;
+    FHeight = AHeight;
+    // Bounds set by the parent's alignment keep the reference the anchors work from.
+    if (!FParent || !FParent->FAligning)
+        UpdateAnchorRules();
+    InvalidateInParent(GetBoundsRect());
+    Perform(WM_WINDOWPOSCHANGED);
+    if (moved)
+        Perform(WM_MOVE, 0, MAKELPARAM(FLeft, FTop));
+    if (sized)
+        Perform(WM_SIZE, SIZE_RESTORED, MAKELPARAM(GetClientWidth(), GetClientHeight()));
+    if (FAlign != alNone)
+        RequestAlign();
+}
+
+TRect TControl::GetClientRect() const
+{
+    return Rect(0, 0, FWidth, FHeight);
+}
+
+void TControl::SetClientWidth(int Value)
+{
+    SetWidth(FWidth - GetClientWidth() + Value);
+}
+
+void TControl::SetClientHeight(int Value)
+{
+    SetHeight(FHeight - GetClientHeight() + Value);
+}
+
+TPoint TControl::ClientOrigin() const
+{
+    if (!FParent)
+        return {FLeft, FTop};
+    const TPoint origin = FParent->ClientOrigin();
+    return {origin.X + FLeft, origin.Y + FTop};
+}
+
+TPoint TControl::ClientToScreen(TPoint Point) const
+{
+    const TPoint origin = ClientOrigin();
+    return {Point.X + origin.X, Point.Y + origin.Y};
+}
+
+TPoint TControl::ScreenToClient(TPoint Point) const
+{
+    const TPoint origin = ClientOrigin();
+    return {Point.X - origin.X, Point.Y - origin.Y};
+}
+
+TPoint TControl::ClientToClient(TPoint Point, const TControl& Other) const
+{
+    return Other.ScreenToClient(ClientToScreen(Point));
+}
+
+void TControl::SetAlign(TAlign Value)
+{
+    if (FAlign == Value)
+        return;
+    FAlign = Value;
+    if (Value == alNone)
+        UpdateAnchorRules();
+    RequestAlign();
+}
+
+void TControl::SetAnchors(TAnchors Value)
+{
+    FAnchors = Value;
+    UpdateAnchorRules();
+}
+
+void TControl::UpdateAnchorRules()
+{
+    FAnchorBounds = GetBoundsRect();
+    if (FParent) {
+        const TRect client = FParent->GetClientRect();
+        FAnchorParentSize = {client.Width(), client.Height()};
+    }
+}
+
+TRect TControl::AnchoredBounds(TSize ParentClientSize) const
+{
+    auto place = [](int start, int size, int delta, bool nearSide, bool farSide, int& newStart, int& newSize) {
+        newStart = start;
+        newSize = size;
+        if (nearSide && farSide)
+            newSize = std::max(size + delta, 0);
+        else if (farSide)
+            newStart = start + delta;
+        else if (!nearSide)
+            newStart = start + delta / 2;
+    };
+    int left = 0, width = 0, top = 0, height = 0;
+    place(FAnchorBounds.Left, FAnchorBounds.Width(), ParentClientSize.cx - FAnchorParentSize.cx,
+          FAnchors.Contains(akLeft), FAnchors.Contains(akRight), left, width);
+    place(FAnchorBounds.Top, FAnchorBounds.Height(), ParentClientSize.cy - FAnchorParentSize.cy,
+          FAnchors.Contains(akTop), FAnchors.Contains(akBottom), top, height);
+    return Bounds(left, top, width, height);
+}
+
+void TControl::RequestAlign()
+{
+    if (FParent && !IsDestroying())
+        FParent->AlignAll(this);
+}
+
+void TControl::Loaded()
+{
+    TComponent::Loaded();
+    RequestAlign();
+}
+
+void TControl::SetVisible(bool Value)
+{
+    if (FVisible == Value)
+        return;
+    FVisible = Value;
+    Perform(CM_VISIBLECHANGED, Value ? 1 : 0);
+    RequestAlign();
+}
+
+bool TControl::Showing() const
+{
+    return FVisible && FParent && FParent->Showing();
+}
+
+void TControl::SetEnabled(bool Value)
+{
+    if (FEnabled == Value)
+        return;
+    FEnabled = Value;
+    Perform(CM_ENABLEDCHANGED);
+}
+
+bool TControl::IsEnabledInParents() const
+{
+    for (const TControl* c = this; c; c = c->FParent)
+        if (!c->FEnabled)
+            return false;
+    return true;
+}
+
+void TControl::SetColor(TColor Value)
+{
+    if (FColor != Value) {
+        FColor = Value;
+        Perform(CM_COLORCHANGED);
+    }
+    FParentColor = false;
+}
+
+void TControl::SetParentColor(bool Value)
+{
+    if (FParentColor == Value)
+        return;
+    FParentColor = Value;
+    if (Value && FParent)
+        Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TControl::SetParentFont(bool Value)
+{
+    if (FParentFont == Value)
+        return;
+    FParentFont = Value;
+    if (Value && FParent)
+        Perform(CM_PARENTFONTCHANGED);
+}
+
+void TControl::FontChanged()
+{
+    if (!FAdoptingParentFont)
+        FParentFont = false;
+    Perform(CM_FONTCHANGED);
+}
+
+void TControl::SetShowHint(bool Value)
+{
+    FParentShowHint = false;
+    if (FShowHint == Value)
+        return;
+    FShowHint = Value;
+    Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetParentShowHint(bool Value)
+{
+    if (FParentShowHint == Value)
+        return;
+    FParentShowHint = Value;
+    if (Value && FParent)
+        Perform(CM_PARENTSHOWHINTCHANGED);
+}
+
+void TControl::SetCursor(TCursor Value)
+{
+    if (FCursor == Value)
+        return;
+    FCursor = Value;
+    Perform(CM_CURSORCHANGED);
+}
+
+void TControl::SetText(const std::string& Value)
+{
+    if (FText == Value)
+        return;
+    FText = Value;
+    Perform(CM_TEXTCHANGED);
+}
+
+void TControl::BringToFront()
+{
+    if (FParent)
+        FParent->ChangeZOrder(this, true);
+}
+
+void TControl::SendToBack()
+{
+    if (FParent)
+        FParent->ChangeZOrder(this, false);
+}
+
+void TControl::InvalidateInParent(const TRect& Rect)
+{
+    if (FParent && FVisible && !Rect.IsEmpty())
+        FParent->InvalidateRect(Rect);
+}
+
+void TControl::Invalidate()
+{
+    InvalidateInParent(GetBoundsRect());
+}
+
+void TControl::Update()
+{
+    if (FParent)
+        FParent->Update();
+}
+
+void TControl::Repaint()
+{
+    Invalidate();
+    Update();
+}
+
+bool TControl::GetMouseCapture() const
+{
+    return GetCaptureControl() == this;
+}
+
+void TControl::SetMouseCapture(bool Value)
+{
+    if (Value)
+        SetCaptureControl(this);
+    else if (GetCaptureControl() == this)
+        SetCaptureControl(nullptr);
+}
+
+LRESULT TControl::Perform(unsigned Msg, WPARAM WParam, LPARAM LParam)
+{
+    TMessage message{Msg, WParam, LParam, 0};
+    WndProc(message);
+    return message.Result;
+}
+
+void TControl::WndProc(TMessage& Message)
+{
+    Dispatch(Message);
+}
+
+void TControl::Dispatch(TMessage& Message)
+{
+    switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        WMMouseButton(Message);
+        return;
+    case WM_MOUSEMOVE:
+        WMMouseMove(Message);
+        return;
+    case WM_MOUSEWHEEL:
+        WMMouseWheel(Message);
+        return;
+    case CM_MOUSEENTER:
+        if (OnMouseEnter && !IsDestroying())
+            OnMouseEnter(this);
+        return;
+    case CM_MOUSELEAVE:
+        if (OnMouseLeave && !IsDestroying())
+            OnMouseLeave(this);
+        return;
+    case WM_SIZE:
+        if (!ComponentState().Contains(csLoading))
+            Resize();
+        DefaultHandler(Message);
+        return;
+    case CM_ENABLEDCHANGED:
+    case CM_COLORCHANGED:
+    case CM_FONTCHANGED:
+    case CM_VISIBLECHANGED:
+        Invalidate();
+        if (Message.Msg == CM_VISIBLECHANGED && !Message.WParam)
+            InvalidateInParent(GetBoundsRect());
+        return;
+    case CM_PARENTFONTCHANGED:
+        CMParentFontChanged(Message);
+        return;
+    case CM_PARENTCOLORCHANGED:
+        CMParentColorChanged(Message);
+        return;
+    case CM_PARENTSHOWHINTCHANGED:
+        CMParentShowHintChanged(Message);
+        return;
+    case CM_CURSORCHANGED:
+        TMouseAdapter::RefreshCursor(this);
+        return;
+    case WM_CANCELMODE:
+        SetMouseCapture(false);
+        DefaultHandler(Message);
+        return;
+    default:
+        DefaultHandler(Message);
+    }
+}
+
+void TControl::DefaultHandler(TMessage&) {}
+
+void TControl::WMMouseButton(TMessage& Message)
+{
+    DefaultHandler(Message);
+    const std::weak_ptr<void> alive = FLifeToken;
+    const unsigned index = Message.Msg - WM_LBUTTONDOWN;
+    const TMouseButton button = index < 3 ? mbLeft : index < 6 ? mbRight : mbMiddle;
+    const unsigned kind = index % 3;
+    const TWMMouse mouse(Message);
+    const TShiftState shift = KeysToShiftState(mouse.Keys());
+    const int x = mouse.XPos();
+    const int y = mouse.YPos();
+    const bool clickEvents = FControlStyle.Contains(csClickEvents);
+    if (kind == 1) {
+        if (FControlStyle.Contains(csCaptureMouse))
+            SetMouseCapture(false);
+        if (button == mbLeft && FControlState.Contains(csClicked)) {
+            FControlState.Exclude(csClicked);
+            if (GetClientRect().Contains({x, y}))
+                Click();
+        }
+        if (!alive.expired())
+            MouseUp(button, shift, x, y);
+        return;
+    }
+    if (FControlStyle.Contains(csCaptureMouse))
+        SetMouseCapture(true);
+    if (kind == 0) {
+        if (button == mbLeft && clickEvents)
+            FControlState.Include(csClicked);
+        MouseDown(button, shift, x, y);
+        return;
+    }
+    if (button == mbLeft && clickEvents)
+        DblClick();
+    if (!alive.expired())
+        MouseDown(button, shift + TShiftState{ssDouble}, x, y);
+}
+
+void TControl::WMMouseMove(TMessage& Message)
+{
+    DefaultHandler(Message);
+    const TWMMouse mouse(Message);
+    MouseMove(KeysToShiftState(mouse.Keys()), mouse.XPos(), mouse.YPos());
+}
+
+void TControl::WMMouseWheel(TMessage& Message)
+{
+    const TWMMouseWheel wheel(Message);
+    if (DoMouseWheel(KeysToShiftState(wheel.Keys()), wheel.WheelDelta(), wheel.Pos()))
+        Message.Result = 1;
+    else
+        DefaultHandler(Message);
+}
+
+void TControl::CMParentFontChanged(TMessage&)
+{
+    if (!FParentFont || !FParent)
+        return;
+    FAdoptingParentFont = true;
+    try {
+        FFont->Assign(FParent->Font());
+    } catch (...) {
+        FAdoptingParentFont = false;
+        throw;
+    }
+    FAdoptingParentFont = false;
+}
+
+void TControl::CMParentColorChanged(TMessage&)
+{
+    if (!FParentColor || !FParent)
+        return;
+    SetColor(FParent->GetColor());
+    FParentColor = true;
+}
+
+void TControl::CMParentShowHintChanged(TMessage&)
+{
+    if (!FParentShowHint || !FParent || FShowHint == FParent->GetShowHint())
+        return;
+    FShowHint = FParent->GetShowHint();
+    Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::Click()
+{
+    if (OnClick && !IsDestroying())
+        OnClick(this);
+}
+
+void TControl::DblClick()
+{
+    if (OnDblClick && !IsDestroying())
+        OnDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (OnMouseDown && !FControlStyle.Contains(csNoStdEvents))
+        OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (OnMouseUp && !FControlStyle.Contains(csNoStdEvents))
+        OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y)
+{
+    if (OnMouseMove && !FControlStyle.Contains(csNoStdEvents))
+        OnMouseMove(this, Shift, X, Y);
+}
+
+bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
+{
+    bool handled = false;
+    if (OnMouseWheel)
+        OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+    return handled;
+}
+
+void TControl::Resize()
+{
+    if (OnResize && !IsDestroying())
+        OnResize(this);
+}
+
+TShiftState KeysToShiftState(unsigned Keys)
+{
+    TShiftState shift;
+    if (Keys & MK_SHIFT)
+        shift.Include(ssShift);
+    if (Keys & MK_CONTROL)
+        shift.Include(ssCtrl);
+    if (Keys & MK_LBUTTON)
+        shift.Include(ssLeft);
+    if (Keys & MK_RBUTTON)
+        shift.Include(ssRight);
+    if (Keys & MK_MBUTTON)
+        shift.Include(ssMiddle);
+    if (GetKeyState(VK_MENU) < 0)
+        shift.Include(ssAlt);
+    return shift;
+}
+
+TShiftState KeyDataToShiftState(std::uint32_t KeyData)
+{
+    TShiftState shift;
+    if (GetKeyState(VK_SHIFT) < 0)
+        shift.Include(ssShift);
+    if (GetKeyState(VK_CONTROL) < 0)
+        shift.Include(ssCtrl);
+    if (KeyData & KF_ALTDOWN)
+        shift.Include(ssAlt);
+    return shift;
+}
+
+std::string GetShortHint(const std::string& Hint)
+{
+    const auto bar = Hint.find('|');
+    return bar == std::string::npos ? Hint : Hint.substr(0, bar);
+}
+
+bool IsAccel(char32_t CharCode, const std::string& Caption)
+{
+    const int length = Utf8Length(Caption);
+    for (int i = 1; i < length; ++i) {
+        if (Utf8CodePointAt(Caption, i) != U'&')
+            continue;
+        const char32_t next = Utf8CodePointAt(Caption, i + 1);
+        if (next == U'&') {
+            ++i;
+            continue;
+        }
+        return Utf8SameText(CodePointToUtf8(next), CodePointToUtf8(CharCode));
+    }
+    return false;
+}
+
+}  // namespace plat

@@ -1,0 +1,249 @@
+#pragma once
+
+#include "platform/controls/core/ControlTypes.h"
+#include "platform/controls/core/Messages.h"
+#include "platform/core/TComponent.h"
+#include "platform/core/Types.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/TFont.h"
+
+#include <memory>
+#include <string>
+
+namespace plat {
+
+class TCustomForm;
+class TWinControl;
+
+// A visual element: bounds in its parent's client area, visibility, enabled state, colour,
+// font, hint, cursor, caption and mouse events.
+//
+// Messages: Perform hands a message to WndProc, which passes it to Dispatch; Dispatch calls the
+// handler the class has for that message (a switch in each class's Dispatch override) or, when
+// the class has none, the base class's Dispatch, and at the root DefaultHandler. A handler that
+// wants the inherited handling calls its base class's Dispatch. DefaultHandler is what the
+// window itself does (for a windowed control, the Qt class it is built on).
+//
+// Owner and parent are separate: the owner (TComponent) frees the control; the parent shows it.
+// A freed control leaves its parent and every reference the layer keeps to it (focus, capture,
+// mouse hover, hint, timers, posted messages, its form's active control).
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+
+    std::string ClassName() const override { return "TControl"; }
+
+    TWinControl* GetParent() const { return FParent; }
+    virtual void SetParent(TWinControl* AParent);
+
+    int GetLeft() const { return FLeft; }
+    int GetTop() const { return FTop; }
+    int GetWidth() const { return FWidth; }
+    int GetHeight() const { return FHeight; }
+    void SetLeft(int Value) { SetBounds(Value, FTop, FWidth, FHeight); }
+    void SetTop(int Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
+    void SetWidth(int Value) { SetBounds(FLeft, FTop, Value, FHeight); }
+    void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+    // Moves and sizes the control; a size change sends WM_SIZE (and so OnResize) and asks the
+    // parent to align its children again. Negative sizes count as 0.
+    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    TRect GetBoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    void SetBoundsRect(const TRect& Rect) { SetBounds(Rect.Left, Rect.Top, Rect.Width(), Rect.Height()); }
+
+    // The area inside the frame, in the control's own coordinates.
+    virtual TRect GetClientRect() const;
+    int GetClientWidth() const { return GetClientRect().Width(); }
+    int GetClientHeight() const { return GetClientRect().Height(); }
+    void SetClientWidth(int Value);
+    void SetClientHeight(int Value);
+    // Screen position of the client area's top-left corner, from the control tree's geometry.
+    virtual TPoint ClientOrigin() const;
+    TPoint ClientToScreen(TPoint Point) const;
+    TPoint ScreenToClient(TPoint Point) const;
+    // Client coordinates of this control to those of Other (which need not be related).
+    TPoint ClientToClient(TPoint Point, const TControl& Other) const;
+
+    TAlign GetAlign() const { return FAlign; }
+    void SetAlign(TAlign Value);
+    TAnchors GetAnchors() const { return FAnchors; }
+    void SetAnchors(TAnchors Value);
+
+    bool GetVisible() const { return FVisible; }
+    void SetVisible(bool Value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible, and so is every parent up to a shown top-level window.
+    virtual bool Showing() const;
+
+    bool GetEnabled() const { return FEnabled; }
+    virtual void SetEnabled(bool Value);
+    // Enabled, and so is every parent.
+    bool IsEnabledInParents() const;
+
+    TColor GetColor() const { return FColor; }
+    void SetColor(TColor Value);
+    bool GetParentColor() const { return FParentColor; }
+    void SetParentColor(bool Value);
+
+    TFont& Font() { return *FFont; }
+    const TFont& Font() const { return *FFont; }
+    bool GetParentFont() const { return FParentFont; }
+    void SetParentFont(bool Value);
+
+    const std::string& GetHint() const { return FHint; }
+    void SetHint(const std::string& Value) { FHint = Value; }
+    bool GetShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value);
+    bool GetParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool Value);
+
+    TCursor GetCursor() const { return FCursor; }
+    void SetCursor(TCursor Value);
+
+    // The caption; controls that keep their text in a native widget override both.
+    virtual std::string GetText() const { return FText; }
+    virtual void SetText(const std::string& Value);
+    std::string GetCaption() const { return GetText(); }
+    void SetCaption(const std::string& Value) { SetText(Value); }
+
+    TControlStyle GetControlStyle() const { return FControlStyle; }
+    void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
+    TControlState GetControlState() const { return FControlState; }
+    void SetControlState(TControlState Value) { FControlState = Value; }
+
+    // Top or bottom of the z-order among the parent's children of the same kind (windowless
+    // controls always lie below windowed ones).
+    void BringToFront();
+    void SendToBack();
+
+    // Marks the control for painting; the paint comes through the event loop.
+    virtual void Invalidate();
+    // Paints what is marked now.
+    virtual void Update();
+    void Repaint();
+
+    bool GetMouseCapture() const;
+    void SetMouseCapture(bool Value);
+
+    LRESULT Perform(unsigned Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+    void Perform(TMessage& Message) { WndProc(Message); }
+
+    // Every message passes here first; overrides call the inherited one for what they leave.
+    virtual void WndProc(TMessage& Message);
+    virtual void Dispatch(TMessage& Message);
+    virtual void DefaultHandler(TMessage& Message);
+
+    // Becomes empty when the control is freed; the layer checks it after each message it sends
+    // in a sequence, since any handler may free the control.
+    std::weak_ptr<void> LifeToken() const { return FLifeToken; }
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TMouseWheelEvent OnMouseWheel;
+    TNotifyEvent OnResize;
+
+protected:
+    virtual void Click();
+    virtual void DblClick();
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    // True when the wheel turn was used; otherwise the parent is asked.
+    virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+    virtual void Resize();
+    // The parent aligns its children again (after a change of this control's bounds,
+    // alignment or visibility).
+    void RequestAlign();
+    // Remembers the present bounds and the parent's client size as the reference for anchors.
+    void UpdateAnchorRules();
+    void Loaded() override;
+
+    // Early part of destruction shared by the destructors of the layer's classes: silences
+    // events and clears every reference the layer holds to the control. Runs once.
+    void ReleaseLayerReferences();
+    // For constructors: the starting visibility, without notifications.
+    void InitVisible(bool Value) { FVisible = Value; }
+    bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
+
+private:
+    friend class TWinControl;
+
+    void FontChanged();
+    void WMMouseButton(TMessage& Message);
+    void WMMouseMove(TMessage& Message);
+    void WMMouseWheel(TMessage& Message);
+    void CMParentFontChanged(TMessage& Message);
+    void CMParentColorChanged(TMessage& Message);
+    void CMParentShowHintChanged(TMessage& Message);
+    // Bounds from the anchor reference for a parent client area of the given size.
+    TRect AnchoredBounds(TSize ParentClientSize) const;
+    void InvalidateInParent(const TRect& Rect);
+
+    TWinControl* FParent = nullptr;
+    int FLeft = 0;
+    int FTop = 0;
+    int FWidth = 0;
+    int FHeight = 0;
+    TAlign FAlign = alNone;
+    TAnchors FAnchors{akLeft, akTop};
+    TRect FAnchorBounds;
+    TSize FAnchorParentSize;
+    bool FVisible = true;
+    bool FEnabled = true;
+    TColor FColor = clWindow;
+    bool FParentColor = false;
+    std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    bool FAdoptingParentFont = false;
+    std::string FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    TCursor FCursor = crDefault;
+    std::string FText;
+    TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    TControlState FControlState;
+    std::shared_ptr<int> FLifeToken = std::make_shared<int>(0);
+};
+
+// A reference to a control that reads as nullptr once the control is freed.
+template <typename T = TControl>
+class TControlRef {
+public:
+    TControlRef() = default;
+    explicit TControlRef(T* Control) : FControl(Control)
+    {
+        if (Control)
+            FToken = Control->LifeToken();
+    }
+    T* Get() const { return FToken.expired() ? nullptr : FControl; }
+    T* operator->() const { return Get(); }
+    explicit operator bool() const { return Get() != nullptr; }
+
+private:
+    T* FControl = nullptr;
+    std::weak_ptr<void> FToken;
+};
+
+// The form a control sits on (its topmost parent, when that is a form), or nullptr.
+TCustomForm* GetParentForm(const TControl* Control);
+
+// Shift state from the flags of a mouse message (Alt from the keyboard state).
+TShiftState KeysToShiftState(unsigned Keys);
+// Shift state of a keyboard message: Shift and Ctrl from the keyboard state, Alt from the
+// key data.
+TShiftState KeyDataToShiftState(std::uint32_t KeyData);
+
+// The part of a hint before the first '|' (the whole hint when there is none).
+std::string GetShortHint(const std::string& Hint);
+
+// True when Caption marks CharCode as its accelerator with '&' (letters compared without
+// regard to case; "&&" is a literal ampersand).
+bool IsAccel(char32_t CharCode, const std::string& Caption);
+
+}  // namespace plat

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/controls/core/TWinControl.h"
+
+#include "platform/graphics/TCanvas.h"
+
+#include <memory>
+
+namespace plat {
+
+class TControlCanvas;
+
+// A windowed control that paints itself: WM_PAINT erases the client area with Color (unless
+// the control is csOpaque or answers WM_ERASEBKGND itself) and calls Paint with Canvas on the
+// window.
+class TCustomControl : public TWinControl {
+public:
+    explicit TCustomControl(TComponent* AOwner);
+    ~TCustomControl() override;
+
+    std::string ClassName() const override { return "TCustomControl"; }
+
+    TCanvas& Canvas();
+
+protected:
+    virtual void Paint();
+    void PaintWindow(TPaintContext& Context) override;
+
+private:
+    std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+}  // namespace plat

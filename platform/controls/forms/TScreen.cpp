@@ -1,0 +1,224 @@
+#include "platform/controls/forms/TScreen.h"
+
+#include "platform/controls/forms/CursorShapes.h"
+#include "platform/controls/forms/FocusManager.h"
+#include "platform/controls/forms/TForm.h"
+#include "platform/core/Exception.h"
+#include "platform/graphics/QtConversions.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+
+#include <algorithm>
+#include <map>
+
+namespace plat {
+
+namespace {
+
+std::map<TCursor, QCursor>& CustomCursors()
+{
+    static std::map<TCursor, QCursor> cursors;
+    return cursors;
+}
+
+std::optional<Qt::CursorShape> StockShape(TCursor Cursor)
+{
+    switch (Cursor) {
+    case crNone:
+        return Qt::BlankCursor;
+    case crArrow:
+        return Qt::ArrowCursor;
+    case crCross:
+        return Qt::CrossCursor;
+    case crIBeam:
+        return Qt::IBeamCursor;
+    case crSizeNESW:
+        return Qt::SizeBDiagCursor;
+    case crSizeNS:
+        return Qt::SizeVerCursor;
+    case crSizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case crSizeWE:
+        return Qt::SizeHorCursor;
+    case crUpArrow:
+        return Qt::UpArrowCursor;
+    case crHourGlass:
+    case crSQLWait:
+        return Qt::WaitCursor;
+    case crDrag:
+    case crMultiDrag:
+        return Qt::DragCopyCursor;
+    case crNoDrop:
+    case crNo:
+        return Qt::ForbiddenCursor;
+    case crHSplit:
+        return Qt::SplitHCursor;
+    case crVSplit:
+        return Qt::SplitVCursor;
+    case crAppStart:
+        return Qt::BusyCursor;
+    case crHelp:
+        return Qt::WhatsThisCursor;
+    case crHandPoint:
+        return Qt::PointingHandCursor;
+    case crSizeAll:
+        return Qt::SizeAllCursor;
+    default:
+        return std::nullopt;
+    }
+}
+
+TRect ScreenRect(bool WorkArea)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    return FromQRect(WorkArea ? screen->availableGeometry() : screen->geometry());
+}
+
+}  // namespace
+
+std::optional<QCursor> CursorShapeOf(TCursor Cursor)
+{
+    if (const auto shape = StockShape(Cursor))
+        return QCursor(*shape);
+    const auto& custom = CustomCursors();
+    if (const auto it = custom.find(Cursor); it != custom.end())
+        return it->second;
+    return std::nullopt;
+}
+
+TScreen& TheScreen()
+{
+    // Never destroyed: forms may still leave it while the program ends.
+    static auto* screen = new TScreen;
+    return *screen;
+}
+
+TScreen::TScreen() : TComponent(nullptr) {}
+
+TScreen::~TScreen() = default;
+
+TCustomForm* TScreen::Forms(int Index) const
+{
+    if (Index < 0 || Index >= FormCount())
+        throw EListError("Form index out of bounds (%d)", {Index});
+    return FForms[Index];
+}
+
+TWinControl* TScreen::ActiveControl() const
+{
+    TWinControl* focused = FocusManager::Focused();
+    return FActiveForm && FActiveForm->ContainsControl(focused) ? focused : nullptr;
+}
+
+void TScreen::SetCursor(TCursor Value)
+{
+    if (FCursor == Value)
+        return;
+    const bool overriding = FCursor != crDefault;
+    FCursor = Value;
+    if (!QGuiApplication::instance())
+        return;
+    const std::optional<QCursor> shape = CursorShapeOf(Value);
+    if (shape && overriding)
+        QGuiApplication::changeOverrideCursor(*shape);
+    else if (shape)
+        QGuiApplication::setOverrideCursor(*shape);
+    else if (overriding)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void TScreen::SetCursorImage(TCursor Id, const QImage& Image, TPoint HotSpot)
+{
+    CustomCursors()[Id] = QCursor(QPixmap::fromImage(Image), HotSpot.X, HotSpot.Y);
+}
+
+int TScreen::Width() const
+{
+    return ScreenRect(false).Width();
+}
+
+int TScreen::Height() const
+{
+    return ScreenRect(false).Height();
+}
+
+TRect TScreen::DesktopRect() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? FromQRect(screen->virtualGeometry()) : TRect{};
+}
+
+TRect TScreen::WorkAreaRect() const
+{
+    return ScreenRect(true);
+}
+
+int TScreen::MonitorCount() const
+{
+    return static_cast<int>(QGuiApplication::screens().size());
+}
+
+TMonitor TScreen::Monitors(int Index) const
+{
+    const auto screens = QGuiApplication::screens();
+    if (Index < 0 || Index >= screens.size())
+        throw EListError("Monitor index out of bounds (%d)", {Index});
+    const QScreen* screen = screens[Index];
+    return {Index, FromQRect(screen->geometry()), FromQRect(screen->availableGeometry()),
+            screen == QGuiApplication::primaryScreen()};
+}
+
+void TScreen::AddForm(TCustomForm* Form)
+{
+    FForms.push_back(Form);
+}
+
+void TScreen::RemoveForm(TCustomForm* Form)
+{
+    std::erase(FForms, Form);
+    std::erase(FActivationOrder, Form);
+    if (FActiveForm == Form) {
+        FActiveForm = nullptr;
+        if (OnActiveFormChange)
+            OnActiveFormChange(this);
+    }
+}
+
+void TScreen::SetActiveForm(TCustomForm* Form)
+{
+    if (FActiveForm == Form)
+        return;
+    TCustomForm* old = FActiveForm;
+    FActiveForm = Form;
+    if (Form) {
+        std::erase(FActivationOrder, Form);
+        FActivationOrder.push_back(Form);
+    }
+    if (old)
+        old->DoDeactivate();
+    if (Form && FActiveForm == Form)
+        Form->DoActivate();
+    if (OnActiveFormChange)
+        OnActiveFormChange(this);
+}
+
+void TScreen::ActiveControlChanged()
+{
+    if (OnActiveControlChange)
+        OnActiveControlChange(this);
+}
+
+TCustomForm* TScreen::LastActiveForm(const TCustomForm* Except) const
+{
+    for (auto it = FActivationOrder.rbegin(); it != FActivationOrder.rend(); ++it)
+        if (*it != Except && (*it)->Showing())
+            return *it;
+    return nullptr;
+}
+
+}  // namespace plat

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/controls/core/Messages.h"
+
+namespace plat {
+
+class TControl;
+
+// Posted messages and the message loop's steps. Production delivers posted messages through
+// Qt's event queue; tests deliver them when they pump (platform/testing/TestMessageQueue.h).
+class IMessageQueue {
+public:
+    virtual ~IMessageQueue() = default;
+
+    // Queues Message for Target; it is performed after the current handler has returned,
+    // in the order posted. Messages for a control that is freed meanwhile are dropped.
+    virtual void Post(TControl* Target, const TMessage& Message) = 0;
+    // Drops the queued messages of a control that is being freed.
+    virtual void Forget(const TControl* Target) = 0;
+    // One step of a message loop: handles what is waiting, or waits for something when Wait
+    // is set. False when there was nothing to handle and nothing to wait for (a loop that
+    // depends on a step must then give up instead of hanging).
+    virtual bool ProcessOne(bool Wait) = 0;
+    // Handles everything that is waiting, without waiting for more.
+    virtual void ProcessAll() = 0;
+};
+
+// Queues a message for Target (see IMessageQueue::Post). A null target is ignored.
+void PostMessage(TControl* Target, unsigned Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+// Performs the message at once and returns its result; 0 for a null target.
+LRESULT SendMessage(TControl* Target, unsigned Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+
+}  // namespace plat
