@@ -5,7 +5,7 @@ namespace skelda::grid {
 template <typename T>
 void TBands::StoreShown(T& Field, const T& Value)
 {
-    if (!ChangeValue(Field, Value))
+    if (!plat::ChangeValue(Field, Value))
         return;
     FTotalLength = FPrimaryLength + FSecondaryLength;
     if (FActive)

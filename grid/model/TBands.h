@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/model/ChangeValue.h"
+#include "platform/core/ChangeValue.h"
 #include "grid/model/TNotifyingSettings.h"
 #include "platform/graphics/Colors.h"
 
@@ -22,7 +22,7 @@ public:
     bool GetActive() const { return FActive; }
     void SetActive(bool Value)
     {
-        if (ChangeValue(FActive, Value))
+        if (plat::ChangeValue(FActive, Value))
             Changed();
     }
     plat::TColor GetPrimaryColor() const { return FPrimaryColor; }

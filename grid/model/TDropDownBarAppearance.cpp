@@ -1,6 +1,6 @@
 #include "grid/model/TDropDownBarAppearance.h"
 
-#include "grid/model/ChangeValue.h"
+#include "platform/core/ChangeValue.h"
 #include "platform/graphics/TFont.h"
 
 namespace skelda::grid {
@@ -11,7 +11,7 @@ TDropDownBarAppearance::~TDropDownBarAppearance() = default;
 
 void TDropDownBarAppearance::SetVisible(bool Value)
 {
-    if (ChangeValue(FVisible, Value) && OnChange)
+    if (plat::ChangeValue(FVisible, Value) && OnChange)
         OnChange(this);
 }
 

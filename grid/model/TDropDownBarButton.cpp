@@ -1,24 +1,24 @@
 #include "grid/model/TDropDownBarButton.h"
 
-#include "grid/model/ChangeValue.h"
+#include "platform/core/ChangeValue.h"
 
 namespace skelda::grid {
 
 void TDropDownBarButton::SetCaption(const std::string& Value)
 {
-    if (ChangeValue(FCaption, Value))
+    if (plat::ChangeValue(FCaption, Value))
         Changed();
 }
 
 void TDropDownBarButton::SetEnabled(bool Value)
 {
-    if (ChangeValue(FEnabled, Value))
+    if (plat::ChangeValue(FEnabled, Value))
         Changed();
 }
 
 void TDropDownBarButton::SetWidth(int Value)
 {
-    if (ChangeValue(FWidth, Value))
+    if (plat::ChangeValue(FWidth, Value))
         Changed();
 }
 

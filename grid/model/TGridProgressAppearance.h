@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/model/ChangeValue.h"
+#include "platform/core/ChangeValue.h"
 #include "grid/model/TNotifyingSettings.h"
 #include "platform/graphics/Colors.h"
 
@@ -22,135 +22,135 @@ public:
     plat::TColor GetCompleteColor() const { return FCompleteColor; }
     void SetCompleteColor(plat::TColor Value)
     {
-        if (ChangeValue(FCompleteColor, Value))
+        if (plat::ChangeValue(FCompleteColor, Value))
             Changed();
     }
     plat::TColor GetCompleteFontColor() const { return FCompleteFontColor; }
     void SetCompleteFontColor(plat::TColor Value)
     {
-        if (ChangeValue(FCompleteFontColor, Value))
+        if (plat::ChangeValue(FCompleteFontColor, Value))
             Changed();
     }
     // clNone uses the grid's brush colour.
     plat::TColor GetUnCompleteColor() const { return FUnCompleteColor; }
     void SetUnCompleteColor(plat::TColor Value)
     {
-        if (ChangeValue(FUnCompleteColor, Value))
+        if (plat::ChangeValue(FUnCompleteColor, Value))
             Changed();
     }
     plat::TColor GetUnCompleteFontColor() const { return FUnCompleteFontColor; }
     void SetUnCompleteFontColor(plat::TColor Value)
     {
-        if (ChangeValue(FUnCompleteFontColor, Value))
+        if (plat::ChangeValue(FUnCompleteFontColor, Value))
             Changed();
     }
     plat::TColor GetLevel0Color() const { return FLevel0Color; }
     void SetLevel0Color(plat::TColor Value)
     {
-        if (ChangeValue(FLevel0Color, Value))
+        if (plat::ChangeValue(FLevel0Color, Value))
             Changed();
     }
     plat::TColor GetLevel0ColorTo() const { return FLevel0ColorTo; }
     void SetLevel0ColorTo(plat::TColor Value)
     {
-        if (ChangeValue(FLevel0ColorTo, Value))
+        if (plat::ChangeValue(FLevel0ColorTo, Value))
             Changed();
     }
     plat::TColor GetLevel1Color() const { return FLevel1Color; }
     void SetLevel1Color(plat::TColor Value)
     {
-        if (ChangeValue(FLevel1Color, Value))
+        if (plat::ChangeValue(FLevel1Color, Value))
             Changed();
     }
     plat::TColor GetLevel1ColorTo() const { return FLevel1ColorTo; }
     void SetLevel1ColorTo(plat::TColor Value)
     {
-        if (ChangeValue(FLevel1ColorTo, Value))
+        if (plat::ChangeValue(FLevel1ColorTo, Value))
             Changed();
     }
     plat::TColor GetLevel2Color() const { return FLevel2Color; }
     void SetLevel2Color(plat::TColor Value)
     {
-        if (ChangeValue(FLevel2Color, Value))
+        if (plat::ChangeValue(FLevel2Color, Value))
             Changed();
     }
     plat::TColor GetLevel2ColorTo() const { return FLevel2ColorTo; }
     void SetLevel2ColorTo(plat::TColor Value)
     {
-        if (ChangeValue(FLevel2ColorTo, Value))
+        if (plat::ChangeValue(FLevel2ColorTo, Value))
             Changed();
     }
     plat::TColor GetLevel3Color() const { return FLevel3Color; }
     void SetLevel3Color(plat::TColor Value)
     {
-        if (ChangeValue(FLevel3Color, Value))
+        if (plat::ChangeValue(FLevel3Color, Value))
             Changed();
     }
     plat::TColor GetLevel3ColorTo() const { return FLevel3ColorTo; }
     void SetLevel3ColorTo(plat::TColor Value)
     {
-        if (ChangeValue(FLevel3ColorTo, Value))
+        if (plat::ChangeValue(FLevel3ColorTo, Value))
             Changed();
     }
     // Percentages where levels 1 and 2 begin.
     int GetLevel1Perc() const { return FLevel1Perc; }
     void SetLevel1Perc(int Value)
     {
-        if (ChangeValue(FLevel1Perc, Value))
+        if (plat::ChangeValue(FLevel1Perc, Value))
             Changed();
     }
     int GetLevel2Perc() const { return FLevel2Perc; }
     void SetLevel2Perc(int Value)
     {
-        if (ChangeValue(FLevel2Perc, Value))
+        if (plat::ChangeValue(FLevel2Perc, Value))
             Changed();
     }
     plat::TColor GetBorderColor() const { return FBorderColor; }
     void SetBorderColor(plat::TColor Value)
     {
-        if (ChangeValue(FBorderColor, Value))
+        if (plat::ChangeValue(FBorderColor, Value))
             Changed();
     }
     bool GetShowBorder() const { return FShowBorder; }
     void SetShowBorder(bool Value)
     {
-        if (ChangeValue(FShowBorder, Value))
+        if (plat::ChangeValue(FShowBorder, Value))
             Changed();
     }
     bool GetStacked() const { return FStacked; }
     void SetStacked(bool Value)
     {
-        if (ChangeValue(FStacked, Value))
+        if (plat::ChangeValue(FStacked, Value))
             Changed();
     }
     bool GetShowPercentage() const { return FShowPercentage; }
     void SetShowPercentage(bool Value)
     {
-        if (ChangeValue(FShowPercentage, Value))
+        if (plat::ChangeValue(FShowPercentage, Value))
             Changed();
     }
     bool GetCompletionSmooth() const { return FCompletionSmooth; }
     void SetCompletionSmooth(bool Value)
     {
-        if (ChangeValue(FCompletionSmooth, Value))
+        if (plat::ChangeValue(FCompletionSmooth, Value))
             Changed();
     }
     bool GetShowGradient() const { return FShowGradient; }
     void SetShowGradient(bool Value)
     {
-        if (ChangeValue(FShowGradient, Value))
+        if (plat::ChangeValue(FShowGradient, Value))
             Changed();
     }
     int GetSteps() const { return FSteps; }
     void SetSteps(int Value)
     {
-        if (ChangeValue(FSteps, Value))
+        if (plat::ChangeValue(FSteps, Value))
             Changed();
     }
     TProgressStyle GetStyle() const { return FStyle; }
     void SetStyle(TProgressStyle Value)
     {
-        if (ChangeValue(FStyle, Value))
+        if (plat::ChangeValue(FStyle, Value))
             Changed();
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/model/ChangeValue.h"
+#include "platform/core/ChangeValue.h"
 #include "grid/model/TNotifyingSettings.h"
 
 #include <functional>
@@ -109,7 +109,7 @@ public:
     TWheelAction GetWheelAction() const { return FWheelAction; }
     void SetWheelAction(TWheelAction Value)
     {
-        if (ChangeValue(FWheelAction, Value))
+        if (plat::ChangeValue(FWheelAction, Value))
             Changed();
     }
     // The values offered when a fixed cell is edited with a combo box.

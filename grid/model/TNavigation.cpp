@@ -1,18 +1,18 @@
 #include "grid/model/TNavigation.h"
 
-#include "grid/model/ChangeValue.h"
+#include "platform/core/ChangeValue.h"
 
 namespace skelda::grid {
 
 void TNavigation::SetAdvanceDirection(TAdvanceDirection Value)
 {
-    if (ChangeValue(FAdvanceDirection, Value))
+    if (plat::ChangeValue(FAdvanceDirection, Value))
         Changed();
 }
 
 void TNavigation::SetAdvanceInsert(bool Value)
 {
-    if (ChangeValue(FAdvanceInsert, Value))
+    if (plat::ChangeValue(FAdvanceInsert, Value))
         Changed();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/model/ChangeValue.h"
+#include "platform/core/ChangeValue.h"
 #include "grid/model/TNotifyingSettings.h"
 #include "platform/graphics/Colors.h"
 
@@ -34,7 +34,7 @@ public:
     bool GetVisible() const { return FVisible; }
     void SetVisible(bool Value)
     {
-        if (ChangeValue(FVisible, Value))
+        if (plat::ChangeValue(FVisible, Value))
             Changed();
     }
     plat::TColor GetColor() const { return FColor; }
@@ -108,7 +108,7 @@ private:
     }
     void StoreChanged(bool& Field, bool Value)
     {
-        if (ChangeValue(Field, Value))
+        if (plat::ChangeValue(Field, Value))
             Changed();
     }
     bool FVisible = false;

@@ -23,7 +23,7 @@
 #include "grid/model/TextKinds.h"
 #include "grid/model/TextTrim.h"
 #include "platform/controls/services/InputState.h"
-#include "platform/controls/standard/RectOps.h"
+#include "platform/core/RectOps.h"
 #include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Format.h"

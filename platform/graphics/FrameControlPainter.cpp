@@ -3,6 +3,7 @@
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/EdgePainter.h"
 #include "platform/graphics/QtConversions.h"
+#include "platform/core/RectOps.h"
 
 #include <QPainter>
 
@@ -21,7 +22,6 @@ TRect CenteredSquare(const TRect& rect, int sidePx)
     return Bounds(left, top, sidePx, sidePx);
 }
 
-TRect Shifted(const TRect& r, int d) { return {r.Left + d, r.Top + d, r.Right + d, r.Bottom + d}; }
 
 }  // namespace
 
@@ -177,7 +177,7 @@ bool FrameControlPainter::CaptionButton(const TRect& rect, unsigned state)
     const int glyphPx = std::max(4, std::min(face.Width(), face.Height()) - 4) & ~1;
     const TRect g = CenteredSquare(face, glyphPx);
     Glyph(state, [&](TColor color, int offsetPx) {
-        const TRect b = Shifted(g, offsetPx);
+        const TRect b = MovedRect(g, offsetPx, offsetPx);
         const QColor c = ToQColor(color);
         switch (kind) {
         case DFCS_CAPTIONCLOSE:
@@ -241,7 +241,7 @@ void FrameControlPainter::Arrow(const TRect& face, int direction, TColor color, 
     const int sizePx = std::min(face.Width(), face.Height());
     const int depthPx = std::max(1, sizePx / 4);
     const int baseLengthPx = 2 * depthPx - 1;
-    const TRect box = Shifted(CenteredSquare(face, baseLengthPx), offsetPx);
+    const TRect box = MovedRect(CenteredSquare(face, baseLengthPx), offsetPx, offsetPx);
     const int centerX = box.Left + depthPx - 1;
     const int centerY = box.Top + depthPx - 1;
     const int originX = centerX - depthPx / 2;

@@ -11,6 +11,7 @@
 #include "platform/graphics/TCanvasBackend.h"
 #include "platform/graphics/TGraphic.h"
 #include "platform/graphics/TextFormatter.h"
+#include "platform/core/RectOps.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>
@@ -59,7 +60,6 @@ TRect Normalized(int x1, int y1, int x2, int y2)
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
-TRect Offset(const TRect& r, TPoint by) { return {r.Left + by.X, r.Top + by.Y, r.Right + by.X, r.Bottom + by.Y}; }
 
 // Qt's clip operations treat "no clip yet" differently from an intersection with everything.
 Qt::ClipOperation CombinedClip(const QPainter& painter)
@@ -640,7 +640,7 @@ void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle)
     std::vector<QRect> rects;
     rects.reserve(spans.size());
     for (const TRect& span : spans)
-        rects.push_back(ToQRect(Offset(span, {-FViewportOrg.X, -FViewportOrg.Y})));
+        rects.push_back(ToQRect(MovedRect(span, {-FViewportOrg.X, -FViewportOrg.Y})));
     QRegion area;
     area.setRects(rects.data(), static_cast<int>(rects.size()));
     PainterScope p(*FBackend, FViewportOrg, FClip);
@@ -837,13 +837,13 @@ void TCanvas::StretchBlt(const TRect& Dest, TCanvas& Source, const TRect& Source
             throw EInvalidOperation("Cannot copy from a canvas whose pixels cannot be read");
         if (SourceRect.Width() == 0 || SourceRect.Height() == 0)
             return;
-        source = SourcePixels(*sourcePixels, Offset(SourceRect, Source.FViewportOrg), Dest);
+        source = SourcePixels(*sourcePixels, MovedRect(SourceRect, Source.FViewportOrg), Dest);
         if (source.isNull())
             return;
     }
     const QRgb pattern = ToQRgb(FBrush->GetColor());
     if (QImage* pixels = FBackend->Pixels()) {
-        PixelSurface(*pixels, FClip).Combine(Offset(dest, FViewportOrg), source, rop, pattern);
+        PixelSurface(*pixels, FClip).Combine(MovedRect(dest, FViewportOrg), source, rop, pattern);
         return;
     }
     PainterScope p(*FBackend, FViewportOrg, FClip);
@@ -890,14 +890,14 @@ void TCanvas::SelectClipRgn(const TRegion* Region)
 
 void TCanvas::IntersectClipRect(const TRect& Rect)
 {
-    const TRegion area(Offset(Rect, FViewportOrg));
+    const TRegion area(MovedRect(Rect, FViewportOrg));
     const TSize size = FBackend->DeviceSize();
     FClip = (FClip ? *FClip : TRegion(plat::Rect(0, 0, size.cx, size.cy))).Intersect(area);
 }
 
 void TCanvas::ExcludeClipRect(const TRect& Rect)
 {
-    const TRegion area(Offset(Rect, FViewportOrg));
+    const TRegion area(MovedRect(Rect, FViewportOrg));
     const TSize size = FBackend->DeviceSize();
     FClip = (FClip ? *FClip : TRegion(plat::Rect(0, 0, size.cx, size.cy))).Subtract(area);
 }
@@ -906,7 +906,7 @@ TRect TCanvas::GetClipRect() const
 {
     const TSize size = FBackend->DeviceSize();
     const TRect bounds = FClip ? FClip->Bounds() : Rect(0, 0, size.cx, size.cy);
-    return Offset(bounds, {-FViewportOrg.X, -FViewportOrg.Y});
+    return MovedRect(bounds, {-FViewportOrg.X, -FViewportOrg.Y});
 }
 
 int TCanvas::SaveDC()

@@ -1,22 +1,8 @@
 #include "platform/graphics/TFont.h"
 
-#include <cstdint>
-#include <cstdlib>
+#include "platform/core/MulDiv.h"
 
 namespace plat {
-
-namespace {
-
-// a * b / c rounded half away from zero, in 64 bits so that large values cannot overflow.
-int MulDivRounded(int a, int b, int c)
-{
-    const std::int64_t product = static_cast<std::int64_t>(a) * b;
-    const std::int64_t half = std::llabs(c) / 2;
-    const bool negative = (product < 0) != (c < 0);
-    return static_cast<int>((std::llabs(product) + half) / std::llabs(c) * (negative ? -1 : 1));
-}
-
-}  // namespace
 
 TFont::TFont() : FName("Tahoma") {}
 
@@ -27,7 +13,7 @@ void TFont::Assign(const TPersistent& Source)
         // Across resolutions the point size carries over, so a screen font copied to a printer
         // keeps its size on paper.
         FHeightPx = font->FPixelsPerInch == FPixelsPerInch ? font->FHeightPx
-                                                           : -MulDivRounded(font->GetSize(), FPixelsPerInch, 72);
+                                                           : -MulDiv(font->GetSize(), FPixelsPerInch, 72);
         FStyle = font->FStyle;
         FColor = font->FColor;
         FPitch = font->FPitch;
@@ -49,12 +35,12 @@ void TFont::SetName(const std::string& Value)
 
 int TFont::GetSize() const
 {
-    return -MulDivRounded(FHeightPx, 72, FPixelsPerInch);
+    return -MulDiv(FHeightPx, 72, FPixelsPerInch);
 }
 
 void TFont::SetSize(int Value)
 {
-    SetHeight(-MulDivRounded(Value, FPixelsPerInch, 72));
+    SetHeight(-MulDiv(Value, FPixelsPerInch, 72));
 }
 
 void TFont::SetHeight(int Value)

@@ -1,4 +1,5 @@
 #include "platform/graphics/TRegion.h"
+#include "platform/core/RectOps.h"
 
 #include <algorithm>
 
@@ -6,15 +7,10 @@ namespace plat {
 
 namespace {
 
-TRect Intersection(const TRect& a, const TRect& b)
-{
-    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
-}
-
 // What lies of a outside b: at most a band above, a band below and two strips beside b.
 void AppendDifference(const TRect& a, const TRect& b, std::vector<TRect>& out)
 {
-    const TRect common = Intersection(a, b);
+    const TRect common = IntersectedRect(a, b);
     if (common.IsEmpty()) {
         out.push_back(a);
         return;
@@ -51,7 +47,7 @@ TRegion TRegion::Intersect(const TRegion& Other) const
     TRegion result;
     for (const TRect& a : FRects)
         for (const TRect& b : Other.FRects) {
-            const TRect common = Intersection(a, b);
+            const TRect common = IntersectedRect(a, b);
             if (!common.IsEmpty())
                 result.FRects.push_back(common);
         }

@@ -9,6 +9,8 @@
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/forms/TScreen.h"
 #include "platform/core/Exception.h"
+#include "platform/core/RectOps.h"
+#include "platform/core/ScopedRestore.h"
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/QtConversions.h"
 #include "platform/graphics/TCanvas.h"
@@ -63,30 +65,6 @@ Qt::WindowFlags TopLevelFlags(const TCreateParams& Params)
         flags |= Qt::WindowStaysOnTopHint;
     return flags;
 }
-
-TRect Intersect(const TRect& a, const TRect& b)
-{
-    TRect r = Rect(std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-                   std::min(a.Bottom, b.Bottom));
-    return r.IsEmpty() ? TRect{} : r;
-}
-
-TRect Offset(const TRect& r, int dx, int dy)
-{
-    return Rect(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy);
-}
-
-// Keeps the alignment flag up for the length of one alignment pass.
-class AligningScope {
-public:
-    explicit AligningScope(bool& flag) : FFlag(flag) { FFlag = true; }
-    ~AligningScope() { FFlag = false; }
-    AligningScope(const AligningScope&) = delete;
-    AligningScope& operator=(const AligningScope&) = delete;
-
-private:
-    bool& FFlag;
-};
 
 }  // namespace
 
@@ -447,7 +425,7 @@ void TWinControl::AlignAll(TControl* AControl)
         TRect area = GetClientRect();
         AdjustClientRect(area);
         {
-            AligningScope scope(FAligning);
+            TScopedRestore aligning(FAligning, true);
             AlignControls(AControl, area);
         }
         if (!FAlignPending)
@@ -657,7 +635,7 @@ void TWinControl::InvalidateRect(const TRect& Rect)
     if (!FHost)
         return;
     const TPoint offset = WidgetClientOffset();
-    FHost->Widget()->update(ToQRect(Offset(Rect, offset.X, offset.Y)));
+    FHost->Widget()->update(ToQRect(MovedRect(Rect, offset)));
 }
 
 void TWinControl::Update()
@@ -846,7 +824,7 @@ void TWinControl::PaintHandler(TMessage& Message)
     }
     const TPoint offset = WidgetClientOffset();
     TPaintContext context{&painter, device, offset,
-                          Intersect(Offset(FromQRect(dirty), -offset.X, -offset.Y), GetClientRect())};
+                          IntersectedRect(MovedRect(FromQRect(dirty), -offset.X, -offset.Y), GetClientRect())};
     Guarded(this, [&] { PaintWindow(context); });
     if (!alive.expired())
         PaintControls(context);
@@ -877,12 +855,12 @@ void TWinControl::PaintControls(TPaintContext& Context)
         if (!child || !child->GetVisible())
             continue;
         const TRect bounds = child->GetBoundsRect();
-        const TRect area = Intersect(bounds, Context.ClipRect);
+        const TRect area = IntersectedRect(bounds, Context.ClipRect);
         if (area.IsEmpty())
             continue;
         TPaintContext childContext{Context.Painter, Context.DeviceSize,
                                    {Context.Origin.X + bounds.Left, Context.Origin.Y + bounds.Top},
-                                   Offset(area, -bounds.Left, -bounds.Top)};
+                                   MovedRect(area, -bounds.Left, -bounds.Top)};
         // One control that fails to paint must not keep its siblings from painting.
         Guarded(child, [&] { child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(&childContext)); });
     }

@@ -1,7 +1,7 @@
 #include "platform/controls/standard/TBitBtn.h"
 
 #include "platform/controls/core/ControlCanvas.h"
-#include "platform/controls/standard/RectOps.h"
+#include "platform/core/RectOps.h"
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/TCanvas.h"
 

@@ -1,6 +1,6 @@
 #include "platform/controls/standard/TButtonGlyph.h"
 
-#include "platform/controls/standard/RectOps.h"
+#include "platform/core/RectOps.h"
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/PixelOps.h"
 #include "platform/graphics/QtConversions.h"

@@ -1,6 +1,6 @@
 #include "platform/controls/standard/TLabel.h"
 
-#include "platform/controls/standard/RectOps.h"
+#include "platform/core/RectOps.h"
 #include "platform/controls/core/TWinControl.h"
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/TCanvas.h"

@@ -1,7 +1,7 @@
 #include "platform/controls/standard/TPanel.h"
 
 #include "platform/controls/standard/Frame3D.h"
-#include "platform/controls/standard/RectOps.h"
+#include "platform/core/RectOps.h"
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/TCanvas.h"
 

@@ -1,11 +1,14 @@
 #pragma once
 
-namespace skelda::grid {
+#include <type_traits>
+
+namespace plat {
 
 // Stores Value in Field and tells whether that changed the field, so that a setter reports
-// only real changes.
+// only real changes:
+//     if (ChangeValue(FColor, Value)) Invalidate();
 template <typename T>
-bool ChangeValue(T& Field, const T& Value)
+bool ChangeValue(T& Field, const std::type_identity_t<T>& Value)
 {
     if (Field == Value)
         return false;
@@ -13,4 +16,4 @@ bool ChangeValue(T& Field, const T& Value)
     return true;
 }
 
-}  // namespace skelda::grid
+}  // namespace plat
