@@ -13,22 +13,38 @@ namespace skelda::engine {
 
 namespace {
 
+// The daytime E layer's critical frequency, foE = 0.9 [(180 + 1.44 R) cos(zenith)]^(1/4) MHz for
+// the sunspot number R, with a night-time floor that grows with solar activity.
+constexpr long double kFoEScaleMHz = 0.9L;
+constexpr long double kFoEQuietSunIllumination = 180;     // the bracket's value at R = 0
+constexpr long double kFoEIlluminationPerSunspot = 1.44L;
+constexpr long double kFoEExponent = 0.25L;
+constexpr long double kNightFoEMHzPerSunspot = 0.005L;
+
+// The absorption index, [cos(zenith / 1.12)]^1.3 (1 + 0.0037 R), never below 0.1. The zenith angle is
+// divided by 1.12 so that absorption fades out at 90 x 1.12 = 100.8 degrees, the night-time zenith.
+constexpr long double kAbsorptionZenithScale = 0.8928571428571429L;  // 1 / 1.12, as the fit has it
+constexpr long double kAbsorptionExponent = 1.3L;
+constexpr long double kAbsorptionPerSunspot = 0.0037L;
+constexpr long double kMinAbsorptionIndex = 0.1L;
+
 long double ELayerCriticalMHz(long double zenithRad, long double sunSpotNumber)
 {
     long double foE = 0;
     // Below the horizon there is no E layer; a sunspot number below -125 (a flux far beyond the
     // fit's range) would ask for the fourth root of a negative number, and gets none either.
-    const long double illumination = (1.44L * sunSpotNumber + 180) * std::cos(zenithRad);
-    if (std::cos(zenithRad) > 0 && illumination > 0) foE = 0.9L * std::pow(illumination, 0.25L);
-    return std::max(foE, 0.005L * sunSpotNumber);
+    const long double illumination =
+        (kFoEIlluminationPerSunspot * sunSpotNumber + kFoEQuietSunIllumination) * std::cos(zenithRad);
+    if (std::cos(zenithRad) > 0 && illumination > 0) foE = kFoEScaleMHz * std::pow(illumination, kFoEExponent);
+    return std::max(foE, kNightFoEMHzPerSunspot * sunSpotNumber);
 }
 
 long double AbsorptionIndex(long double zenithRad, long double sunSpotNumber)
 {
-    long double a = std::cos(0.8928571428571429L * zenithRad);
+    long double a = std::cos(kAbsorptionZenithScale * zenithRad);
     if (a < 0) a = 0;
-    a = std::pow(a, 1.3L) * (1 + 0.0037L * sunSpotNumber);
-    return a < 0.1L ? 0.1L : a;
+    a = std::pow(a, kAbsorptionExponent) * (1 + kAbsorptionPerSunspot * sunSpotNumber);
+    return a < kMinAbsorptionIndex ? kMinAbsorptionIndex : a;
 }
 
 }  // namespace
