@@ -3,12 +3,14 @@
 
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TForm.h"
+#include "platform/controls/qt/ProductionServices.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication qtApplication(argc, argv);
+    plat::InstallProductionServices();
     plat::Application->SetTitle("SKELDA");
     auto* mainForm = plat::Application->CreateForm<plat::TForm>();
     mainForm->SetCaption("SKELDA");

@@ -6,6 +6,7 @@
 #include "platform/controls/core/PaintContext.h"
 #include "platform/grids/GridLimits.h"
 #include "platform/controls/core/ScrollBarCodes.h"
+#include "platform/controls/qt/ProductionServices.h"
 #include "platform/grids/TGridAxis.h"
 #include "platform/grids/TGridCellStore.h"
 #include "grid/model/TVezEzuzorEvad.h"
@@ -393,6 +394,7 @@ int main(int argc, char** argv)
     // The grid control paints with Qt's fonts: a headless application is enough.
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
+    plat::InstallProductionServices();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

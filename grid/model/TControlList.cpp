@@ -24,7 +24,7 @@ TControlItem& TControlList::GetItem(int Index) const
     return *FItems[static_cast<std::size_t>(Index)];
 }
 
-bool TControlList::HasHandle(const plat::THostWidgetCore* Handle) const
+bool TControlList::HasHandle(const plat::TWindowHost* Handle) const
 {
     for (const auto& item : FItems) {
         const auto* window = dynamic_cast<const plat::TWinControl*>(item->GetControl());

@@ -6,7 +6,7 @@
 #include <vector>
 
 namespace plat {
-class THostWidgetCore;
+class TWindowHost;
 }  // namespace plat
 
 namespace skelda::grid {
@@ -25,7 +25,7 @@ public:
     TControlItem& GetItem(int Index) const;
     // True when some item's control is a windowed control whose window is Handle; window
     // messages reach the controls in cells this way.
-    bool HasHandle(const plat::THostWidgetCore* Handle) const;
+    bool HasHandle(const plat::TWindowHost* Handle) const;
     // Frees the item (its control lives on) and takes it out of the list.
     void RemoveControl(int Index);
 

@@ -21,7 +21,7 @@
 #include "grid/model/TSortSettings.h"
 #include "grid/model/TextKinds.h"
 #include "grid/model/Utf16Text.h"
-#include "platform/controls/services/InputState.h"
+#include "platform/controls/core/InputQueries.h"
 #include "platform/core/RectOps.h"
 #include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Utf8.h"

@@ -7,7 +7,7 @@
 #include "grid/model/TNavigation.h"
 #include "grid/model/TSearchFooter.h"
 #include "grid/model/TSearchPanel.h"
-#include "platform/controls/services/InputState.h"
+#include "platform/controls/core/InputQueries.h"
 #include "platform/controls/core/Messages.h"
 #include "platform/core/Utf8.h"
 

@@ -1,9 +1,9 @@
 #include "platform/graphics/FrameControlPainter.h"
 
+#include "platform/core/RectOps.h"
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/EdgePainter.h"
 #include "platform/graphics/QtConversions.h"
-#include "platform/core/RectOps.h"
 
 #include <QPainter>
 

@@ -1,6 +1,7 @@
 #include "platform/graphics/TCanvas.h"
 
 #include "platform/core/Exception.h"
+#include "platform/core/RectOps.h"
 #include "platform/graphics/CosmeticLine.h"
 #include "platform/graphics/EdgePainter.h"
 #include "platform/graphics/FrameControlPainter.h"
@@ -11,7 +12,6 @@
 #include "platform/graphics/TCanvasBackend.h"
 #include "platform/graphics/TGraphic.h"
 #include "platform/graphics/TextFormatter.h"
-#include "platform/core/RectOps.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>

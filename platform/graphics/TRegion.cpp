@@ -1,4 +1,5 @@
 #include "platform/graphics/TRegion.h"
+
 #include "platform/core/RectOps.h"
 
 #include <algorithm>

@@ -1,15 +1,14 @@
 #include "platform/grids/TCustomGrid.h"
 
-#include "platform/controls/forms/CursorShapes.h"
-#include "platform/controls/qt/HostWidget.h"
-#include "platform/controls/services/InputState.h"
-#include "platform/controls/services/MessageQueue.h"
-#include "platform/controls/forms/TForm.h"
+#include "platform/controls/core/InputQueries.h"
+#include "platform/controls/core/MessageDelivery.h"
+#include "platform/controls/core/ScrollBarCodes.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/core/WindowHost.h"
+#include "platform/controls/forms/TForm.h"
 #include "platform/controls/forms/WindowTimers.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/grids/GridLimits.h"
-#include "platform/controls/core/ScrollBarCodes.h"
 #include "platform/grids/TGridScrollBars.h"
 #include "platform/grids/TInplaceEdit.h"
 
@@ -1553,7 +1552,7 @@ void TCustomGrid::Dispatch(TMessage& Message)
             CalcSizingState(pos.X, pos.Y, state, index, posPx, ofsPx);
         }
         if ((state == gsColSizing || state == gsRowSizing) && Host()) {
-            Host()->SetCursorShape(CursorShapeOf(state == gsColSizing ? crHSplit : crVSplit));
+            Host()->SetCursor(state == gsColSizing ? crHSplit : crVSplit);
             Message.Result = 1;
             return;
         }

@@ -1,9 +1,9 @@
 #include "platform/grids/TGridScrollBars.h"
 
 #include "platform/controls/core/ExceptionBoundary.h"
+#include "platform/controls/core/ScrollBarCodes.h"
 #include "platform/controls/core/TWinControl.h"
 #include "platform/graphics/QtConversions.h"
-#include "platform/controls/core/ScrollBarCodes.h"
 #include "platform/system/SystemMetrics.h"
 
 #include <QPalette>

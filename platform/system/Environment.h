@@ -17,7 +17,8 @@ class ITimerService;
 
 // The services that touch time, the user or the outside world, reached through one place so
 // that a test can replace them (see platform/testing/ScopedEnvironment.h). The pointers do not
-// own; the production services live for the whole process and are installed by default.
+// own; the production services live for the whole process. Those of the system are there from
+// the start.
 struct Environment {
     IClock* Clock = nullptr;
     IHttpClient* Http = nullptr;
@@ -27,8 +28,9 @@ struct Environment {
     // Folder of the settings store, ending in '/': $XDG_CONFIG_HOME/skelda/, else
     // ~/.config/skelda/. Created when the store first writes.
     std::string ConfigDir;
-    // User-interface services of platform/controls; nullptr stands for the production one
-    // (reached through platform/controls/UiServices.h, which knows both).
+    // User-interface services of platform/controls (reached through
+    // platform/controls/services/UiServices.h); the program installs the production ones at
+    // start-up (platform/controls/qt/ProductionServices.h).
     ITimerService* Timers = nullptr;
     IMessageQueue* Messages = nullptr;
     IDialogService* Dialogs = nullptr;

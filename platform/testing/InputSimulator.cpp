@@ -1,10 +1,10 @@
 #include "platform/testing/InputSimulator.h"
 
+#include "platform/controls/core/TWinControl.h"
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/qt/HostWidget.h"
 #include "platform/controls/qt/KeyMapping.h"
-#include "platform/controls/core/TWinControl.h"
-#include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Utf8.h"
 #include "platform/system/Clock.h"

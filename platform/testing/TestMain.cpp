@@ -1,5 +1,8 @@
 // The main of every test program that touches Qt: an offscreen application with the Fusion style
-// and one pinned font, so that drawing and measuring tests see the same pixels on every machine.
+// and one pinned font, so that drawing and measuring tests see the same pixels on every machine,
+// and the production services in place until a test puts its own.
+
+#include "platform/controls/qt/ProductionServices.h"
 
 #include <QApplication>
 #include <QFont>
@@ -30,6 +33,7 @@ int main(int argc, char** argv)
     pinned.setPixelSize(11);
     pinned.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(pinned);
+    plat::InstallProductionServices();
 
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -21,22 +21,22 @@ void ProcessQtEvents()
 
 void TestMessageQueue::Post(TControl* Target, const TMessage& Message)
 {
-    FPending.push_back({Target, Target->LifeToken(), Message});
+    FPending.push_back({TControlRef<>(Target), Message});
 }
 
 void TestMessageQueue::Forget(const TControl* Target)
 {
-    std::erase_if(FPending, [Target](const Pending& p) { return p.Target == Target; });
+    std::erase_if(FPending, [Target](const Pending& p) { return p.Target.Get() == Target; });
 }
 
 void TestMessageQueue::DeliverFirst()
 {
     const Pending pending = FPending.front();
     FPending.pop_front();
-    if (!pending.Alive.expired())
-        Guarded(pending.Target, [&] {
+    if (TControl* target = pending.Target.Get())
+        Guarded(target, [&] {
             TMessage message = pending.Message;
-            pending.Target->Perform(message);
+            target->Perform(message);
         });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/controls/core/Messages.h"
+#include "platform/controls/core/TControl.h"
 #include "platform/controls/services/MessageQueue.h"
 
 #include <cstddef>
@@ -30,8 +32,7 @@ public:
 
 private:
     struct Pending {
-        TControl* Target;
-        std::weak_ptr<void> Alive;
+        TControlRef<> Target;
         TMessage Message;
     };
 
@@ -39,6 +40,8 @@ private:
 
     std::deque<Pending> FPending;
     std::deque<std::function<void()>> FIdleSteps;
+    // Messages of a control being freed go with it.
+    TReleaseHookRegistration FRelease = TControl::AddReleaseHook([this](TControl& Control) { Forget(&Control); });
 };
 
 }  // namespace plat::testing

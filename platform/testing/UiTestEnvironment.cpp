@@ -1,11 +1,10 @@
 #include "platform/testing/UiTestEnvironment.h"
 
-#include "platform/controls/services/DialogService.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/HintManager.h"
-#include "platform/controls/core/MouseCapture.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TScreen.h"
+#include "platform/controls/services/DialogService.h"
 
 #include <QCoreApplication>
 #include <QEvent>

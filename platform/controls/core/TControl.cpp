@@ -1,21 +1,75 @@
 #include "platform/controls/core/TControl.h"
 
-#include "platform/controls/forms/FocusManager.h"
-#include "platform/controls/forms/HintManager.h"
-#include "platform/controls/services/InputState.h"
-#include "platform/controls/services/MessageQueue.h"
-#include "platform/controls/qt/MouseAdapter.h"
-#include "platform/controls/core/MouseCapture.h"
+#include "platform/controls/core/InputQueries.h"
 #include "platform/controls/core/TWinControl.h"
-#include "platform/controls/services/UiServices.h"
 #include "platform/controls/core/VirtualKeys.h"
-#include "platform/controls/forms/WindowTimers.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Utf8.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace plat {
+
+namespace {
+
+struct ReleaseHooks {
+    std::vector<std::pair<std::uint64_t, TControl::TReleaseHook>> Hooks;
+    std::uint64_t NextId = 1;
+};
+
+ReleaseHooks& Hooks()
+{
+    static ReleaseHooks hooks;
+    return hooks;
+}
+
+struct MouseReferences {
+    TControlRef<> Capture;
+    TControlRef<> Hover;
+};
+
+MouseReferences& References()
+{
+    static MouseReferences references;
+    return references;
+}
+
+// A control being freed neither holds the capture nor is under the cursor any more, and is
+// sent nothing about it.
+void ForgetMouseReferences(const TControl* Control)
+{
+    MouseReferences& references = References();
+    if (references.Capture.Get() == Control)
+        references.Capture = {};
+    if (references.Hover.Get() == Control)
+        references.Hover = {};
+}
+
+}  // namespace
+
+TReleaseHookRegistration TControl::AddReleaseHook(TReleaseHook Hook)
+{
+    ReleaseHooks& hooks = Hooks();
+    const std::uint64_t id = hooks.NextId++;
+    hooks.Hooks.emplace_back(id, std::move(Hook));
+    return TReleaseHookRegistration(id);
+}
+
+TReleaseHookRegistration& TReleaseHookRegistration::operator=(TReleaseHookRegistration&& Other) noexcept
+{
+    if (this != &Other) {
+        TReleaseHookRegistration old(std::move(*this));
+        FId = std::exchange(Other.FId, 0);
+    }
+    return *this;
+}
+
+TReleaseHookRegistration::~TReleaseHookRegistration()
+{
+    if (FId != 0)
+        std::erase_if(Hooks().Hooks, [this](const auto& entry) { return entry.first == FId; });
+}
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_unique<TFont>())
 {
@@ -34,12 +88,12 @@ void TControl::ReleaseLayerReferences()
     if (!FLifeToken)
         return;
     Destroying();
-    FocusManager::ControlDestroying(this);
-    TMouseAdapter::ControlDestroying(this);
-    HintManager::ControlDestroying(this);
-    KillControlTimers(this);
-    Messages().Forget(this);
-    // Last: the layer above still recognised the control by its references.
+    ForgetMouseReferences(this);
+    // A copy: a hook may register or drop hooks while it runs.
+    const auto hooks = Hooks().Hooks;
+    for (const auto& [id, hook] : hooks)
+        hook(*this);
+    // Last: the layers above still recognised the control by their references.
     FLifeToken.reset();
 }
 
@@ -393,7 +447,7 @@ void TControl::Dispatch(TMessage& Message)
         CMParentShowHintChanged(Message);
         return;
     case CM_CURSORCHANGED:
-        TMouseAdapter::RefreshCursor(this);
+        RefreshCursor(this);
         return;
     case WM_CANCELMODE:
         SetMouseCapture(false);
@@ -409,7 +463,7 @@ void TControl::DefaultHandler(TMessage&) {}
 void TControl::WMMouseButton(TMessage& Message)
 {
     DefaultHandler(Message);
-    const std::weak_ptr<void> alive = FLifeToken;
+    const TControlRef<> alive(this);
     const unsigned index = Message.Msg - WM_LBUTTONDOWN;
     const TMouseButton button = index < 3 ? mbLeft : index < 6 ? mbRight : mbMiddle;
     const unsigned kind = index % 3;
@@ -426,7 +480,7 @@ void TControl::WMMouseButton(TMessage& Message)
             if (GetClientRect().Contains({x, y}))
                 Click();
         }
-        if (!alive.expired())
+        if (alive)
             MouseUp(button, shift, x, y);
         return;
     }
@@ -440,7 +494,7 @@ void TControl::WMMouseButton(TMessage& Message)
     }
     if (button == mbLeft && clickEvents)
         DblClick();
-    if (!alive.expired())
+    if (alive)
         MouseDown(button, shift + TShiftState{ssDouble}, x, y);
 }
 
@@ -532,6 +586,62 @@ void TControl::Resize()
 {
     if (OnResize && !IsDestroying())
         OnResize(this);
+}
+
+void SetCaptureControl(TControl* Control)
+{
+    MouseReferences& references = References();
+    TControl* old = references.Capture.Get();
+    if (old == Control)
+        return;
+    references.Capture = TControlRef<>(Control);
+    if (old)
+        old->Perform(WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(Control));
+}
+
+TControl* GetCaptureControl()
+{
+    return References().Capture.Get();
+}
+
+void ReleaseCapture()
+{
+    SetCaptureControl(nullptr);
+}
+
+void SetHoverControl(TControl* Control)
+{
+    MouseReferences& references = References();
+    TControl* old = references.Hover.Get();
+    if (old == Control)
+        return;
+    references.Hover = TControlRef<>(Control);
+    if (old)
+        old->Perform(CM_MOUSELEAVE);
+    if (Control && references.Hover.Get() == Control)
+        Control->Perform(CM_MOUSEENTER);
+}
+
+TControl* GetHoverControl()
+{
+    return References().Hover.Get();
+}
+
+void RefreshCursor(const TControl* Control)
+{
+    TControl* hover = GetHoverControl();
+    if (!hover)
+        return;
+    bool affected = false;
+    for (const TControl* c = hover; c && !affected; c = c->GetParent())
+        affected = c == Control;
+    if (!affected)
+        return;
+    TWinControl* window = dynamic_cast<TWinControl*>(hover);
+    if (!window)
+        window = hover->GetParent();
+    if (window && window->HandleAllocated())
+        window->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
 }
 
 TShiftState KeysToShiftState(unsigned Keys)

@@ -7,12 +7,15 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/TFont.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace plat {
 
-class TCustomForm;
+class TReleaseHookRegistration;
 class TWinControl;
 
 // A visual element: bounds in its parent's client area, visibility, enabled state, colour,
@@ -26,11 +29,19 @@ class TWinControl;
 //
 // Owner and parent are separate: the owner (TComponent) frees the control; the parent shows it.
 // A freed control leaves its parent and every reference the layer keeps to it (focus, capture,
-// mouse hover, hint, timers, posted messages, its form's active control).
+// mouse hover, hint, timers, posted messages, its form's active control): the core drops its own
+// and the layers above drop theirs through release hooks.
 class TControl : public TComponent {
 public:
     explicit TControl(TComponent* AOwner);
     ~TControl() override;
+
+    // What keeps references to controls above the core (focus, hints, timers, posted messages)
+    // registers a hook: every control being freed passes through each hook once, early in its
+    // destruction while it is still whole, so that no reference outlives it. The hook stays
+    // until the registration goes.
+    using TReleaseHook = std::function<void(TControl& Control)>;
+    [[nodiscard]] static TReleaseHookRegistration AddReleaseHook(TReleaseHook Hook);
 
     std::string ClassName() const override { return "TControl"; }
 
@@ -230,8 +241,18 @@ private:
     std::weak_ptr<void> FToken;
 };
 
-// The form a control sits on (its topmost parent, when that is a form), or nullptr.
-TCustomForm* GetParentForm(const TControl* Control);
+// Keeps a release hook of TControl registered for its own lifetime.
+class TReleaseHookRegistration {
+public:
+    TReleaseHookRegistration() = default;
+    explicit TReleaseHookRegistration(std::uint64_t Id) : FId(Id) {}
+    TReleaseHookRegistration(TReleaseHookRegistration&& Other) noexcept : FId(std::exchange(Other.FId, 0)) {}
+    TReleaseHookRegistration& operator=(TReleaseHookRegistration&& Other) noexcept;
+    ~TReleaseHookRegistration();
+
+private:
+    std::uint64_t FId = 0;
+};
 
 // Shift state from the flags of a mouse message (Alt from the keyboard state).
 TShiftState KeysToShiftState(unsigned Keys);
@@ -245,5 +266,22 @@ std::string GetShortHint(const std::string& Hint);
 // True when Caption marks CharCode as its accelerator with '&' (letters compared without
 // regard to case; "&&" is a literal ampersand).
 bool IsAccel(char32_t CharCode, const std::string& Caption);
+
+// The control that gets every mouse message while it holds the capture, whatever lies under the
+// cursor. The layer keeps it (windowless controls can hold it too). Setting another control
+// (or nullptr) sends WM_CAPTURECHANGED to the one losing it.
+void SetCaptureControl(TControl* Control);
+TControl* GetCaptureControl();
+void ReleaseCapture();
+
+// The control under the cursor, as the mouse input last found it. A change sends CM_MOUSELEAVE
+// to the control left, then CM_MOUSEENTER to the one entered (unless the first moved the hover
+// on).
+void SetHoverControl(TControl* Control);
+TControl* GetHoverControl();
+
+// Applies Control's cursor at once when the cursor is over it or one of its children: the
+// window under the cursor is asked again (WM_SETCURSOR).
+void RefreshCursor(const TControl* Control);
 
 }  // namespace plat

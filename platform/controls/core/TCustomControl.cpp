@@ -18,10 +18,10 @@ void TCustomControl::PaintWindow(TPaintContext& Context)
 {
     TCanvasAttachment attached(*FCanvas, Context);
     FCanvas->Font().Assign(Font());
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     if (!GetControlStyle().Contains(csOpaque))
         Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<TCanvas*>(FCanvas.get())));
-    if (alive.expired())
+    if (!alive)
         return;
     FCanvas->Brush().SetColor(GetColor());
     FCanvas->Brush().SetStyle(bsSolid);

@@ -1,13 +1,11 @@
 #include "platform/controls/core/TWinControl.h"
 
-#include "platform/controls/forms/CursorShapes.h"
 #include "platform/controls/core/ExceptionBoundary.h"
-#include "platform/controls/forms/FocusManager.h"
-#include "platform/controls/qt/HostWidget.h"
-#include "platform/controls/services/InputState.h"
+#include "platform/controls/core/IFocusOwner.h"
+#include "platform/controls/core/InputQueries.h"
+#include "platform/controls/core/KeyboardFocus.h"
 #include "platform/controls/core/PaintContext.h"
-#include "platform/controls/forms/TForm.h"
-#include "platform/controls/forms/TScreen.h"
+#include "platform/controls/core/WindowHost.h"
 #include "platform/core/Exception.h"
 #include "platform/core/RectOps.h"
 #include "platform/core/ScopedRestore.h"
@@ -18,6 +16,7 @@
 #include "platform/system/SystemMetrics.h"
 
 #include <QPainter>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -46,6 +45,23 @@ TRect InsetsOfStyles(std::uint32_t Style, std::uint32_t ExStyle)
     return Rect(border, border + caption, border, border);
 }
 
+// The top-level window a control sits on when that keeps the focus of its controls (a form);
+// a window is not its own owner.
+TWinControl* FocusOwnerWindowOf(const TControl* Control)
+{
+    TWinControl* top = Control->GetParent();
+    if (!top)
+        return nullptr;
+    while (top->GetParent())
+        top = top->GetParent();
+    return dynamic_cast<IFocusOwner*>(top) ? top : nullptr;
+}
+
+IFocusOwner* FocusOwnerOf(const TControl* Control)
+{
+    return dynamic_cast<IFocusOwner*>(FocusOwnerWindowOf(Control));
+}
+
 Qt::WindowFlags TopLevelFlags(const TCreateParams& Params)
 {
     const bool tool = Params.ExStyle & WS_EX_TOOLWINDOW;
@@ -67,6 +83,16 @@ Qt::WindowFlags TopLevelFlags(const TCreateParams& Params)
 }
 
 }  // namespace
+
+void TWindowHost::NotifyBoundsChanged(TWinControl& Control, const TRect& WidgetRectOnScreen)
+{
+    Control.BoundsChangedByHost(WidgetRectOnScreen);
+}
+
+void TWindowHost::NotifyDestroyed(TWinControl& Control)
+{
+    Control.HostDestroyed();
+}
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
@@ -147,9 +173,9 @@ void TWinControl::CreateParams(TCreateParams& Params) const
     Params.WinClassName = ClassName();
 }
 
-THostWidgetCore* TWinControl::CreateHost(const TCreateParams&)
+TWindowHost* TWinControl::CreateHost(const TCreateParams&)
 {
-    return new THostWidget<QWidget>(this);
+    return CreateDefaultWindowHost(*this);
 }
 
 void TWinControl::CreateWnd()
@@ -180,7 +206,7 @@ void TWinControl::CreateWnd()
 
 void TWinControl::DestroyWnd()
 {
-    THostWidgetCore* host = FHost;
+    TWindowHost* host = FHost;
     FHost = nullptr;
     host->Release();
 }
@@ -569,29 +595,30 @@ bool TWinControl::CanFocus() const
 
 bool TWinControl::Focused() const
 {
-    return FocusManager::Focused() == this;
+    const IFocusKeeper* keeper = GetFocusKeeper();
+    return keeper && keeper->Focused() == this;
 }
 
 void TWinControl::SetFocus()
 {
-    TCustomForm* form = GetParentForm(this);
-    if (form && form != this) {
-        form->FocusControl(this);
+    if (IFocusOwner* owner = FocusOwnerOf(this)) {
+        owner->FocusControl(this);
         return;
     }
     if (!CanFocus())
         throw EInvalidOperation("Cannot focus a disabled or invisible window");
-    FocusManager::SetFocus(this);
+    if (IFocusKeeper* keeper = GetFocusKeeper())
+        keeper->SetFocus(this);
 }
 
 void TWinControl::RemoveFocusFrom()
 {
     if (IsDestroying())
         return;
-    if (TCustomForm* form = GetParentForm(this); form && form != this)
-        form->DefocusControl(this, false);
-    if (ContainsControl(FocusManager::Focused()))
-        FocusManager::RemoveFocus(this);
+    if (IFocusOwner* owner = FocusOwnerOf(this))
+        owner->DefocusControl(this, false);
+    if (IFocusKeeper* keeper = GetFocusKeeper(); keeper && ContainsControl(keeper->Focused()))
+        keeper->RemoveFocus(this);
 }
 
 void TWinControl::Broadcast(TMessage& Message)
@@ -646,20 +673,20 @@ void TWinControl::Update()
 
 void TWinControl::Dispatch(TMessage& Message)
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     switch (Message.Msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        if (!DoKeyDown(Message) && !alive.expired())
+        if (!DoKeyDown(Message) && alive)
             DefaultHandler(Message);
         return;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-        if (!DoKeyUp(Message) && !alive.expired())
+        if (!DoKeyUp(Message) && alive)
             DefaultHandler(Message);
         return;
     case WM_CHAR:
-        if (!DoKeyPress(Message) && !alive.expired())
+        if (!DoKeyPress(Message) && alive)
             DefaultHandler(Message);
         return;
     case CM_ENTER:
@@ -752,14 +779,12 @@ void TWinControl::WMSetCursor(TMessage& Message)
 {
     if (!FHost)
         return;
-    TCursor cursor = TheScreen().GetCursor();
-    if (cursor == crDefault) {
-        const TPoint pos = ScreenToClient(GetCursorPos());
-        const TControl* under = ControlAtPos(pos, false);
-        for (const TControl* c = under ? under : this; c && cursor == crDefault; c = c->GetParent())
-            cursor = c->GetCursor();
-    }
-    FHost->SetCursorShape(CursorShapeOf(cursor));
+    TCursor cursor = crDefault;
+    const TPoint pos = ScreenToClient(GetCursorPos());
+    const TControl* under = ControlAtPos(pos, false);
+    for (const TControl* c = under ? under : this; c && cursor == crDefault; c = c->GetParent())
+        cursor = c->GetCursor();
+    FHost->SetCursor(cursor);
     Message.Result = 1;
 }
 
@@ -810,9 +835,9 @@ void TWinControl::PaintHandler(TMessage& Message)
         Invalidate();
         return;
     }
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     DefaultHandler(Message);
-    if (alive.expired() || !FHost)
+    if (!alive || !FHost)
         return;
     QWidget* widget = FHost->Widget();
     const QRect dirty = FHost->CurrentPaintRect();
@@ -826,7 +851,7 @@ void TWinControl::PaintHandler(TMessage& Message)
     TPaintContext context{&painter, device, offset,
                           IntersectedRect(MovedRect(FromQRect(dirty), -offset.X, -offset.Y), GetClientRect())};
     Guarded(this, [&] { PaintWindow(context); });
-    if (!alive.expired())
+    if (alive)
         PaintControls(context);
 }
 
@@ -868,11 +893,11 @@ void TWinControl::PaintControls(TPaintContext& Context)
 
 std::optional<bool> TWinControl::PreviewKey(TMessage& Message, bool (TWinControl::*FormHandler)(TMessage&))
 {
-    const std::weak_ptr<void> alive = LifeToken();
-    TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->GetKeyPreview() && (form->*FormHandler)(Message))
+    const TControlRef<> alive(this);
+    TWinControl* owner = FocusOwnerWindowOf(this);
+    if (owner && dynamic_cast<IFocusOwner*>(owner)->PreviewsKeys() && (owner->*FormHandler)(Message))
         return true;
-    if (alive.expired())
+    if (!alive)
         return true;
     if (GetControlStyle().Contains(csNoStdEvents))
         return false;

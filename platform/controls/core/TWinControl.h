@@ -9,14 +9,14 @@ class QWidget;
 
 namespace plat {
 
-class THostWidgetCore;
+class TWindowHost;
 struct TPaintContext;
 
 // A control with a window of its own: it takes the focus and keyboard input, parents other
 // controls and aligns them.
 //
 // The window is a Qt widget made on demand (HandleNeeded) from CreateParams by CreateWnd, which
-// asks CreateHost for the widget: a THostWidget over the Qt class that gives the window its
+// asks CreateHost for its host (TWindowHost): a widget of the Qt class that gives the window its
 // native behaviour (QWidget for controls that paint themselves). The widget follows the
 // control's parent, bounds, visibility and enabled state; it never owns the control. A parent's
 // window brings its windowed children's windows into being with it.
@@ -37,7 +37,7 @@ public:
     // Makes the window anew (after a change of CreateParams); without a window, only forgets
     // the frame it had worked out.
     void RecreateWnd();
-    THostWidgetCore* Host() const { return FHost; }
+    TWindowHost* Host() const { return FHost; }
 
     TRect GetClientRect() const override;
     TPoint ClientOrigin() const override;
@@ -109,8 +109,9 @@ protected:
     virtual void CreateParams(TCreateParams& Params) const;
     virtual void CreateWnd();
     virtual void DestroyWnd();
-    // The widget of the window; the default paints nothing of its own (THostWidget<QWidget>).
-    virtual THostWidgetCore* CreateHost(const TCreateParams& Params);
+    // The window; the default paints nothing of its own (a plain QWidget from the window system
+    // installed at start-up, CreateDefaultWindowHost).
+    virtual TWindowHost* CreateHost(const TCreateParams& Params);
 
     virtual void AlignControls(TControl* AControl, TRect& Rect);
     // The part of the client area that aligned children share.
@@ -146,8 +147,7 @@ private:
     // handlers freed this control, or the control raises no standard events.
     std::optional<bool> PreviewKey(TMessage& Message, bool (TWinControl::*FormHandler)(TMessage&));
     friend class TControl;
-    friend class THostWidgetCore;
-    friend class TMouseAdapter;
+    friend class TWindowHost;
 
     // Takes a child off; KeepWindow leaves its window for a new parent to take over.
     void DetachControl(TControl* AControl, bool KeepWindow);
@@ -169,7 +169,7 @@ private:
     std::vector<TControl*> FControls;
     std::vector<TWinControl*> FWinControls;
     std::vector<TWinControl*> FTabList;
-    THostWidgetCore* FHost = nullptr;
+    TWindowHost* FHost = nullptr;
     bool FTabStop = false;
     int FAlignLevel = 0;
     bool FAlignPending = false;

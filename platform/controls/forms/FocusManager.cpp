@@ -1,18 +1,24 @@
 #include "platform/controls/forms/FocusManager.h"
 
-#include "platform/controls/qt/HostWidget.h"
+#include "platform/controls/core/KeyboardFocus.h"
+#include "platform/controls/core/WindowHost.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/forms/TScreen.h"
+
+#include <QWidget>
 
 namespace plat {
 
 namespace {
+
+void ControlDestroying(TControl& Control);
 
 struct FocusState {
     TWinControl* Focused = nullptr;
     // Counts focus changes, so that a sequence notices when a handler moved the focus on.
     unsigned Generation = 0;
     bool MovingQtFocus = false;
+    TReleaseHookRegistration Release = TControl::AddReleaseHook(ControlDestroying);
 };
 
 FocusState& State()
@@ -21,7 +27,39 @@ FocusState& State()
     return state;
 }
 
+// Every reference to a control being freed goes, without messages to it.
+void ControlDestroying(TControl& Control)
+{
+    FocusState& state = State();
+    auto* windowed = dynamic_cast<TWinControl*>(&Control);
+    if (!windowed)
+        return;
+    if (state.Focused && windowed->ContainsControl(state.Focused)) {
+        state.Focused = nullptr;
+        ++state.Generation;
+    }
+    TScreen& screen = TheScreen();
+    for (int i = 0; i < screen.FormCount(); ++i) {
+        TCustomForm* form = screen.Forms(i);
+        if (form != &Control && !form->ComponentState().Contains(csDestroying))
+            form->DefocusControl(windowed, true);
+    }
+}
+
+class TFocusKeeper : public IFocusKeeper {
+public:
+    TWinControl* Focused() const override { return FocusManager::Focused(); }
+    void SetFocus(TWinControl* Target) override { FocusManager::SetFocus(Target); }
+    void RemoveFocus(TWinControl* Control) override { FocusManager::RemoveFocus(Control); }
+};
+
 }  // namespace
+
+IFocusKeeper& FocusManager::Keeper()
+{
+    static TFocusKeeper keeper;
+    return keeper;
+}
 
 TWinControl* FocusManager::Focused()
 {
@@ -76,24 +114,6 @@ void FocusManager::RemoveFocus(TWinControl* Control)
         SetFocus(form);
     else
         SetFocus(nullptr);
-}
-
-void FocusManager::ControlDestroying(TControl* Control)
-{
-    FocusState& state = State();
-    auto* windowed = dynamic_cast<TWinControl*>(Control);
-    if (!windowed)
-        return;
-    if (state.Focused && windowed->ContainsControl(state.Focused)) {
-        state.Focused = nullptr;
-        ++state.Generation;
-    }
-    TScreen& screen = TheScreen();
-    for (int i = 0; i < screen.FormCount(); ++i) {
-        TCustomForm* form = screen.Forms(i);
-        if (form != Control && !form->ComponentState().Contains(csDestroying))
-            form->DefocusControl(windowed, true);
-    }
 }
 
 void FocusManager::QtFocusIn(TWinControl* Control)

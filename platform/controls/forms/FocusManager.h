@@ -2,7 +2,7 @@
 
 namespace plat {
 
-class TControl;
+class IFocusKeeper;
 class TWinControl;
 
 // The keyboard focus is the layer's, not Qt's. SetFocus moves it synchronously:
@@ -23,10 +23,11 @@ public:
     // The focus is inside Control and Control can no longer hold it (hidden, disabled): the
     // focus moves to Control's form.
     static void RemoveFocus(TWinControl* Control);
-    // Control is being freed: every reference goes, without messages to it.
-    static void ControlDestroying(TControl* Control);
     // Qt gave focus to a host widget.
     static void QtFocusIn(TWinControl* Control);
+
+    // The focus manager as the control core reaches it (the application installs it).
+    static IFocusKeeper& Keeper();
 };
 
 }  // namespace plat

@@ -2,10 +2,10 @@
 
 #include "platform/controls/core/ExceptionBoundary.h"
 #include "platform/controls/forms/HintInfo.h"
-#include "platform/controls/services/InputState.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/THintWindow.h"
 #include "platform/controls/forms/TScreen.h"
+#include "platform/controls/services/InputState.h"
 #include "platform/controls/services/TimerService.h"
 #include "platform/controls/services/UiServices.h"
 
@@ -34,6 +34,8 @@ struct ServiceTimer {
     }
 };
 
+void ControlDestroying(TControl& Control);
+
 struct HintState {
     TControlRef<> Candidate;
     TPoint CursorScreen;
@@ -44,6 +46,7 @@ struct HintState {
     TRect CursorRectScreen;
     // A hint showed a moment ago: the next one follows after the short pause.
     bool Recent = false;
+    TReleaseHookRegistration Release = TControl::AddReleaseHook(ControlDestroying);
 };
 
 HintState& State()
@@ -130,6 +133,20 @@ void ActivateHint()
         StartPause(info.ReshowTimeout);
 }
 
+// A control being freed takes its hint along; the hint window being freed is forgotten.
+void ControlDestroying(TControl& Control)
+{
+    HintState& state = State();
+    if (&Control == state.Window) {
+        state.Window = nullptr;
+        state.Hide.Stop();
+        state.ShownFor = {};
+        return;
+    }
+    if (&Control == state.Candidate.Get() || &Control == state.ShownFor.Get())
+        HintManager::CancelHint();
+}
+
 }  // namespace
 
 void HintManager::MouseMoved(TControl* Control, TPoint ScreenPos)
@@ -160,19 +177,6 @@ void HintManager::CancelHint()
     HideHint();
     state.Candidate = {};
     state.Recent = false;
-}
-
-void HintManager::ControlDestroying(const TControl* Control)
-{
-    HintState& state = State();
-    if (Control == state.Window) {
-        state.Window = nullptr;
-        state.Hide.Stop();
-        state.ShownFor = {};
-        return;
-    }
-    if (Control == state.Candidate.Get() || Control == state.ShownFor.Get())
-        CancelHint();
 }
 
 THintWindow* HintManager::ShowingHintWindow()

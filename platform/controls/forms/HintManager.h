@@ -17,7 +17,6 @@ public:
     // The cursor is at ScreenPos over Control (nullptr: over no control of ours).
     static void MouseMoved(TControl* Control, TPoint ScreenPos);
     static void CancelHint();
-    static void ControlDestroying(const TControl* Control);
 
     // The hint window showing now, or nullptr.
     static THintWindow* ShowingHintWindow();

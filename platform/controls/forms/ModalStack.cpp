@@ -1,20 +1,18 @@
 #include "platform/controls/forms/ModalStack.h"
 
-#include "platform/controls/forms/TForm.h"
-#include "platform/controls/forms/TScreen.h"
+#include "platform/controls/core/TWinControl.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace plat {
 
 namespace {
 
 struct ModalLevel {
-    const TCustomForm* Form;
-    // The forms that were showing when the modal form came: they take no input meanwhile.
-    // Forms shown later (popups of the modal form) do.
-    std::vector<TControlRef<TCustomForm>> Blocked;
+    const TWinControl* Form;
+    // The windows that were showing when the modal form came: they take no input meanwhile.
+    // Windows shown later (popups of the modal form) do.
+    std::vector<TControlRef<TWinControl>> Blocked;
 };
 
 std::vector<ModalLevel>& Levels()
@@ -25,27 +23,27 @@ std::vector<ModalLevel>& Levels()
 
 }  // namespace
 
-void ModalStack::Push(TCustomForm* Form)
+void ModalStack::Push(const TWinControl* Form, const std::vector<TWinControl*>& Blocked)
 {
     ModalLevel level{Form, {}};
-    TScreen& screen = TheScreen();
-    for (int i = 0; i < screen.FormCount(); ++i)
-        if (TCustomForm* other = screen.Forms(i); other != Form && other->Showing())
-            level.Blocked.emplace_back(other);
+    for (TWinControl* window : Blocked)
+        level.Blocked.emplace_back(window);
     Levels().push_back(std::move(level));
 }
 
-void ModalStack::Remove(const TCustomForm* Form)
+void ModalStack::Remove(const TWinControl* Form)
 {
     std::erase_if(Levels(), [Form](const ModalLevel& level) { return level.Form == Form; });
 }
 
 bool ModalStack::AcceptsInput(const TControl* Control)
 {
-    const TCustomForm* form = GetParentForm(Control);
+    const TControl* top = Control;
+    while (top && top->GetParent())
+        top = top->GetParent();
     for (const ModalLevel& level : Levels())
         for (const auto& blocked : level.Blocked)
-            if (blocked.Get() && blocked.Get() == form)
+            if (blocked.Get() && blocked.Get() == top)
                 return false;
     return true;
 }

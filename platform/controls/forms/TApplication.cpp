@@ -1,9 +1,12 @@
 #include "platform/controls/forms/TApplication.h"
 
-#include "platform/controls/services/DialogService.h"
+#include "platform/controls/core/ExceptionBoundary.h"
+#include "platform/controls/core/KeyboardFocus.h"
+#include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/HintManager.h"
-#include "platform/controls/services/MessageQueue.h"
 #include "platform/controls/forms/TForm.h"
+#include "platform/controls/services/DialogService.h"
+#include "platform/controls/services/MessageQueue.h"
 #include "platform/controls/services/UiServices.h"
 #include "platform/core/Exception.h"
 
@@ -19,7 +22,14 @@ TApplication& TheApplication()
     return *application;
 }
 
-TApplication::TApplication() : TComponent(nullptr) {}
+TApplication::TApplication() : TComponent(nullptr)
+{
+    // The controls below the forms know neither: exceptions at the edge of an event end up here,
+    // and the focus moves through the forms.
+    SetBoundaryHandler([](TObject* Sender) { TheApplication().HandleException(Sender); });
+    SetFocusKeeper(&FocusManager::Keeper());
+    SetFormRunner(this);
+}
 
 TApplication::~TApplication() = default;
 

@@ -2,6 +2,7 @@
 
 #include "platform/controls/core/ControlTypes.h"
 #include "platform/controls/forms/HintInfo.h"
+#include "platform/controls/forms/IFormRunner.h"
 #include "platform/core/TComponent.h"
 #include "platform/graphics/Colors.h"
 
@@ -23,7 +24,7 @@ using TShowHintEvent = std::function<void(std::string& HintStr, bool& CanShow, T
 
 // The program as a whole: its forms (which it owns), the message loop, hint settings and the
 // place every exception that reaches the event loop ends up.
-class TApplication : public TComponent {
+class TApplication : public TComponent, public IFormRunner {
 public:
     TApplication();
     ~TApplication() override;
@@ -37,7 +38,7 @@ public:
     void SetHelpFile(const std::string& Value) { FHelpFile = Value; }
 
     // The first form made by CreateForm; closing it ends the program.
-    TCustomForm* MainForm() const { return FMainForm; }
+    TCustomForm* MainForm() const override { return FMainForm; }
     // Makes a form owned by the application and runs its OnCreate.
     template <typename T, typename... Args>
     T* CreateForm(Args&&... args)
@@ -56,8 +57,8 @@ public:
     bool HandleMessage();
     // Shows the main form and runs the message loop until Terminate.
     void Run();
-    void Terminate();
-    bool Terminated() const { return FTerminated; }
+    void Terminate() override;
+    bool Terminated() const override { return FTerminated; }
 
     TColor GetHintColor() const { return FHintColor; }
     void SetHintColor(TColor Value) { FHintColor = Value; }
@@ -73,7 +74,7 @@ public:
     void SetShowHint(bool Value);
     // Makes the hint windows; THintWindow unless set.
     THintWindowClass HintWindowClass;
-    void CancelHint();
+    void CancelHint() override;
 
     int MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags);
 

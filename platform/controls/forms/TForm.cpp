@@ -1,17 +1,19 @@
 #include "platform/controls/forms/TForm.h"
 
 #include "platform/controls/core/ExceptionBoundary.h"
-#include "platform/controls/forms/FocusManager.h"
-#include "platform/controls/qt/HostWidget.h"
-#include "platform/controls/forms/IButtonControl.h"
-#include "platform/controls/services/MessageQueue.h"
-#include "platform/controls/forms/ModalStack.h"
-#include "platform/controls/core/MouseCapture.h"
-#include "platform/controls/forms/TApplication.h"
-#include "platform/controls/forms/TScreen.h"
-#include "platform/controls/services/UiServices.h"
+#include "platform/controls/core/KeyboardFocus.h"
+#include "platform/controls/core/MessageDelivery.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/core/WindowHost.h"
+#include "platform/controls/forms/IButtonControl.h"
+#include "platform/controls/forms/IFormRunner.h"
+#include "platform/controls/forms/ModalStack.h"
+#include "platform/controls/forms/TScreen.h"
+#include "platform/controls/services/MessageQueue.h"
+#include "platform/controls/services/UiServices.h"
 #include "platform/core/Exception.h"
+
+#include <QWidget>
 
 namespace plat {
 
@@ -146,8 +148,8 @@ void TCustomForm::SetActiveControl(TWinControl* Control)
         throw EInvalidOperation("%s is not a control of this form", {Control->GetName()});
     if (!Control) {
         FActiveControl = nullptr;
-        if (Active() && ContainsControl(FocusManager::Focused()) && CanFocus())
-            FocusManager::SetFocus(this);
+        if (Active() && ContainsControl(GetKeyboardFocus()) && CanFocus())
+            SetKeyboardFocus(this);
         return;
     }
     if (!Showing() || ComponentState().Contains(csLoading)) {
@@ -158,7 +160,7 @@ void TCustomForm::SetActiveControl(TWinControl* Control)
         throw EInvalidOperation("Cannot focus a disabled or invisible window");
     FActiveControl = Control;
     if (Active())
-        FocusManager::SetFocus(Control);
+        SetKeyboardFocus(Control);
 }
 
 void TCustomForm::FocusControl(TWinControl* Control)
@@ -217,10 +219,10 @@ void TCustomForm::Activate()
     if (IsDestroying() || !Showing())
         return;
     TheScreen().SetActiveForm(this);
-    if (ContainsControl(FocusManager::Focused()))
+    if (ContainsControl(GetKeyboardFocus()))
         return;
     if (FActiveControl && FActiveControl->CanFocus())
-        FocusManager::SetFocus(FActiveControl);
+        SetKeyboardFocus(FActiveControl);
     else
         FocusFirstControl();
 }
@@ -228,9 +230,9 @@ void TCustomForm::Activate()
 void TCustomForm::FocusFirstControl()
 {
     if (TWinControl* first = FindNextControl(nullptr, true, true))
-        FocusManager::SetFocus(first);
+        SetKeyboardFocus(first);
     else if (CanFocus())
-        FocusManager::SetFocus(this);
+        SetKeyboardFocus(this);
 }
 
 void TCustomForm::Show()
@@ -247,19 +249,19 @@ void TCustomForm::Hide()
 
 void TCustomForm::CMShowingChanged(bool Showing)
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     if (Showing) {
         if (!FShown) {
             FShown = true;
             ApplyPosition();
         }
         DoShow();
-        if (!alive.expired())
+        if (alive)
             Activate();
         return;
     }
     DoHide();
-    if (alive.expired())
+    if (!alive)
         return;
     if (Active()) {
         TheScreen().SetActiveForm(nullptr);
@@ -280,7 +282,9 @@ void TCustomForm::ApplyPosition()
         break;
     case poMainFormCenter:
     case poOwnerFormCenter: {
-        TCustomForm* over = FPosition == poMainFormCenter ? Application->MainForm() : dynamic_cast<TCustomForm*>(Owner());
+        const IFormRunner* runner = GetFormRunner();
+        TCustomForm* over = FPosition == poMainFormCenter ? (runner ? runner->MainForm() : nullptr)
+                                                          : dynamic_cast<TCustomForm*>(Owner());
         area = over && over != this ? over->GetBoundsRect() : TheScreen().WorkAreaRect();
         break;
     }
@@ -296,11 +300,16 @@ TModalResult TCustomForm::ShowModal()
     if (GetVisible() || !GetEnabled() || FModal)
         throw EInvalidOperation("Cannot make a visible window modal");
     ReleaseCapture();
-    Application->CancelHint();
+    if (IFormRunner* runner = GetFormRunner())
+        runner->CancelHint();
     const TControlRef<TCustomForm> previous(TheScreen().ActiveForm());
     const TControlRef<TCustomForm> self(this);
     FModal = true;
-    ModalStack::Push(this);
+    std::vector<TWinControl*> showing;
+    for (int i = 0; i < TheScreen().FormCount(); ++i)
+        if (TCustomForm* other = TheScreen().Forms(i); other != this && other->Showing())
+            showing.push_back(other);
+    ModalStack::Push(this, showing);
     FModalResult = mrNone;
     auto restore = [&] {
         if (!self)
@@ -318,7 +327,7 @@ TModalResult TCustomForm::ShowModal()
                 throw EInvalidOperation("Nothing is left to end the modal loop of %s", {ClassName()});
             if (!self)
                 break;
-            if (Application->Terminated())
+            if (const IFormRunner* runner = GetFormRunner(); runner && runner->Terminated())
                 FModalResult = mrCancel;
             if (FModalResult != mrNone)
                 CloseModal();
@@ -364,12 +373,12 @@ void TCustomForm::Close()
     if (!CloseQuery())
         return;
     TCloseAction action = FFormStyle == fsMDIChild ? (FBorderIcons.Contains(biMinimize) ? caMinimize : caNone) : caHide;
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     DoClose(action);
-    if (alive.expired() || action == caNone)
+    if (!alive || action == caNone)
         return;
-    if (Application->MainForm() == this) {
-        Application->Terminate();
+    if (IFormRunner* runner = GetFormRunner(); runner && runner->MainForm() == this) {
+        runner->Terminate();
         return;
     }
     switch (action) {
@@ -441,9 +450,9 @@ void TCustomForm::Dispatch(TMessage& Message)
         const bool showing = Message.WParam != 0;
         if (showing)
             HandleNeeded();
-        const std::weak_ptr<void> alive = LifeToken();
+        const TControlRef<> alive(this);
         TWinControl::Dispatch(Message);
-        if (!alive.expired() && !IsDestroying())
+        if (alive && !IsDestroying())
             CMShowingChanged(showing);
         return;
     }
@@ -459,7 +468,7 @@ void TCustomForm::CMDialogKey(TMessage& Message)
     switch (key.CharCode()) {
     case VK_TAB:
         if (!shift.Contains(ssCtrl) && !shift.Contains(ssAlt)) {
-            TWinControl* focused = FocusManager::Focused();
+            TWinControl* focused = GetKeyboardFocus();
             SelectNext(ContainsControl(focused) ? focused : FActiveControl, !shift.Contains(ssShift), true);
             Message.Result = 1;
             return;
@@ -484,7 +493,7 @@ void TCustomForm::ClickButton(bool Cancel, TMessage& Message)
     auto usable = [](TControl* c) { return c->Showing() && c->IsEnabledInParents(); };
     IButtonControl* button = nullptr;
     if (!Cancel) {
-        TWinControl* focused = FocusManager::Focused();
+        TWinControl* focused = GetKeyboardFocus();
         if (ContainsControl(focused))
             button = dynamic_cast<IButtonControl*>(focused);
     }

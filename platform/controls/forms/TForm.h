@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/controls/core/IFocusOwner.h"
 #include "platform/controls/core/TWinControl.h"
 #include "platform/core/TSet.h"
 
@@ -48,7 +49,7 @@ using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 //
 // Construction has a second step, AfterConstruction (OnCreate); Application->CreateForm and
 // CreateForm below run it.
-class TCustomForm : public TWinControl {
+class TCustomForm : public TWinControl, public IFocusOwner {
 public:
     explicit TCustomForm(TComponent* AOwner);
     ~TCustomForm() override;
@@ -70,13 +71,14 @@ public:
     void SetWindowState(TWindowState Value);
     bool GetKeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool Value) { FKeyPreview = Value; }
+    bool PreviewsKeys() const override { return FKeyPreview; }
 
     // The control that has (or, while the form is not active, will get) the focus.
     TWinControl* GetActiveControl() const { return FActiveControl; }
     // Raises EInvalidOperation "Cannot focus a disabled or invisible window" when the form is
     // showing and the control cannot take the focus.
     void SetActiveControl(TWinControl* Control);
-    void FocusControl(TWinControl* Control);
+    void FocusControl(TWinControl* Control) override;
     bool Active() const;
 
     TModalResult GetModalResult() const { return FModalResult; }
@@ -104,7 +106,7 @@ public:
     TWinControl* FocusedControl() const { return FFocusedControl; }
     void SetFocusedControl(TWinControl* Control);
     // Control (or something inside it) is losing the focus for good.
-    void DefocusControl(TWinControl* Control, bool Removing);
+    void DefocusControl(TWinControl* Control, bool Removing) override;
     // Makes this the active form and gives the focus back to its active control (the first
     // control in Tab order, or the form itself, when it has none).
     void Activate();
@@ -158,6 +160,9 @@ public:
     using TCustomForm::TCustomForm;
     std::string ClassName() const override { return "TForm"; }
 };
+
+// The form a control sits on (its topmost parent, when that is a form), or nullptr.
+TCustomForm* GetParentForm(const TControl* Control);
 
 // Makes a form of class T for AOwner and runs its OnCreate.
 template <typename T, typename... Args>

@@ -1,7 +1,7 @@
 #include "platform/controls/forms/TPopupMenu.h"
 
-#include "platform/controls/services/PopupMenuService.h"
 #include "platform/controls/forms/TMenuItem.h"
+#include "platform/controls/services/PopupMenuService.h"
 #include "platform/controls/services/UiServices.h"
 
 #include <algorithm>

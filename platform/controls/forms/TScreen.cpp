@@ -1,7 +1,7 @@
 #include "platform/controls/forms/TScreen.h"
 
+#include "platform/controls/core/KeyboardFocus.h"
 #include "platform/controls/forms/CursorShapes.h"
-#include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/core/Exception.h"
 #include "platform/graphics/QtConversions.h"
@@ -111,7 +111,7 @@ TCustomForm* TScreen::Forms(int Index) const
 
 TWinControl* TScreen::ActiveControl() const
 {
-    TWinControl* focused = FocusManager::Focused();
+    TWinControl* focused = GetKeyboardFocus();
     return FActiveForm && FActiveForm->ContainsControl(focused) ? focused : nullptr;
 }
 

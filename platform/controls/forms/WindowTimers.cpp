@@ -20,11 +20,29 @@ struct ServiceTimer {
     int Handle;
 };
 
+void KillControlTimers(TControl& Control);
+
 // Window timer -> the timer of the service that runs it.
+struct TimerHandles {
+    std::map<TimerKey, ServiceTimer> Map;
+    // The timers of a control die with it.
+    TReleaseHookRegistration Release = TControl::AddReleaseHook(KillControlTimers);
+};
+
 std::map<TimerKey, ServiceTimer>& Handles()
 {
-    static std::map<TimerKey, ServiceTimer> handles;
-    return handles;
+    static TimerHandles handles;
+    return handles.Map;
+}
+
+void KillControlTimers(TControl& Control)
+{
+    auto& handles = Handles();
+    for (auto it = handles.lower_bound({&Control, 0}); it != handles.end() && it->first.first == &Control;) {
+        const ServiceTimer timer = it->second;
+        it = handles.erase(it);
+        timer.Service->KillTimer(timer.Handle);
+    }
 }
 
 }  // namespace
@@ -34,12 +52,11 @@ std::uintptr_t SetTimer(TControl* Control, std::uintptr_t IDEvent, unsigned Elap
     if (!Control)
         return 0;
     KillTimer(Control, IDEvent);
-    const std::weak_ptr<void> alive = Control->LifeToken();
+    const TControlRef<> alive(Control);
     ITimerService& service = Timers();
-    const int handle = service.StartTimer(static_cast<int>(Elapse), [Control, IDEvent, alive] {
-        if (alive.expired())
-            return;
-        Guarded(Control, [&] { Control->Perform(WM_TIMER, IDEvent); });
+    const int handle = service.StartTimer(static_cast<int>(Elapse), [alive, IDEvent] {
+        if (TControl* control = alive.Get())
+            Guarded(control, [&] { control->Perform(WM_TIMER, IDEvent); });
     });
     Handles()[{Control, IDEvent}] = {&service, handle};
     return IDEvent;
@@ -54,16 +71,6 @@ bool KillTimer(TControl* Control, std::uintptr_t IDEvent)
     Handles().erase(it);
     timer.Service->KillTimer(timer.Handle);
     return true;
-}
-
-void KillControlTimers(const TControl* Control)
-{
-    auto& handles = Handles();
-    for (auto it = handles.lower_bound({Control, 0}); it != handles.end() && it->first.first == Control;) {
-        const ServiceTimer timer = it->second;
-        it = handles.erase(it);
-        timer.Service->KillTimer(timer.Handle);
-    }
 }
 
 }  // namespace plat

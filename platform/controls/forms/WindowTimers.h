@@ -13,7 +13,4 @@ std::uintptr_t SetTimer(TControl* Control, std::uintptr_t IDEvent, unsigned Elap
 // False when the control has no such timer.
 bool KillTimer(TControl* Control, std::uintptr_t IDEvent);
 
-// Kills every timer of a control that is being freed.
-void KillControlTimers(const TControl* Control);
-
 }  // namespace plat

@@ -1,18 +1,15 @@
 #include "platform/controls/qt/HostWidget.h"
 
 #include "platform/controls/core/ExceptionBoundary.h"
-#include "platform/controls/forms/FocusManager.h"
-#include "platform/controls/services/InputState.h"
-#include "platform/controls/qt/KeyMapping.h"
-#include "platform/controls/qt/KeyboardAdapter.h"
-#include "platform/controls/qt/MouseAdapter.h"
-#include "platform/controls/qt/NativeEventScope.h"
-#include "platform/controls/forms/TForm.h"
+#include "platform/controls/core/InputQueries.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/forms/CursorShapes.h"
+#include "platform/controls/forms/TScreen.h"
+#include "platform/controls/qt/KeyMapping.h"
+#include "platform/controls/qt/NativeEventScope.h"
 #include "platform/core/Utf8.h"
 #include "platform/graphics/QtConversions.h"
 
-#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -68,7 +65,7 @@ THostWidgetCore::THostWidgetCore(TWinControl* Control, QWidget* Self) : FControl
 THostWidgetCore::~THostWidgetCore()
 {
     if (FControl)
-        FControl->HostDestroyed();
+        NotifyDestroyed(*FControl);
 }
 
 void THostWidgetCore::Release()
@@ -143,67 +140,6 @@ THostWidgetCore::Outcome THostWidgetCore::Route(QEvent* Event, QWidget* Receiver
     Guarded(FControl, [&] { outcome = Translate(Event, Receiver, Routed); });
     --FEventDepth;
     return outcome;
-}
-
-THostWidgetCore::Outcome THostWidgetCore::Translate(QEvent* Event, QWidget* Receiver, bool Routed)
-{
-    auto pass = [](bool toBase) { return toBase ? Outcome::PassToBase : Outcome::Consumed; };
-    switch (Event->type()) {
-    case QEvent::KeyPress:
-        return pass(TKeyboardAdapter::KeyPress(*this, static_cast<QKeyEvent*>(Event), Routed));
-    case QEvent::KeyRelease:
-        return pass(TKeyboardAdapter::KeyRelease(*this, static_cast<QKeyEvent*>(Event), Routed));
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-        return pass(TMouseAdapter::Handle(*this, Receiver, Event, Routed));
-    case QEvent::ContextMenu: {
-        auto* menuEvent = static_cast<QContextMenuEvent*>(Event);
-        TNativeEventScope scope(*this, Event, Routed);
-        scope.Expect(WM_CONTEXTMENU);
-        const LPARAM pos = menuEvent->reason() == QContextMenuEvent::Keyboard
-                               ? MAKELPARAM(-1, -1)
-                               : PointToLParam(FControl->ClientToScreen(
-                                     {menuEvent->pos().x() - FControl->WidgetClientOffset().X,
-                                      menuEvent->pos().y() - FControl->WidgetClientOffset().Y}));
-        FControl->Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(FControl), pos);
-        return pass(Routed && scope.Reached(WM_CONTEXTMENU));
-    }
-    case QEvent::Leave:
-        TMouseAdapter::WindowLeft(*this);
-        return Outcome::PassToBase;
-    case QEvent::ToolTip:
-    case QEvent::WhatsThis:
-        // Hints are the hint manager's.
-        return Outcome::Consumed;
-    case QEvent::Paint:
-        Paint(Event);
-        return Outcome::Consumed;
-    case QEvent::FocusIn:
-        FocusManager::QtFocusIn(FControl);
-        return Outcome::PassToBase;
-    case QEvent::Move:
-    case QEvent::Resize:
-        if (FSelf->isWindow())
-            FControl->BoundsChangedByHost(FromQRect(FSelf->geometry()));
-        return Outcome::PassToBase;
-    case QEvent::Close:
-        if (dynamic_cast<TCustomForm*>(FControl)) {
-            // The form decides (OnCloseQuery, OnClose); Qt must not close the window itself.
-            Event->ignore();
-            FControl->Perform(WM_CLOSE);
-            return Outcome::Consumed;
-        }
-        return Outcome::PassToBase;
-    case QEvent::WindowActivate:
-        if (auto* form = dynamic_cast<TCustomForm*>(FControl))
-            form->Activate();
-        return Outcome::PassToBase;
-    default:
-        return Outcome::NotOurs;
-    }
 }
 
 void THostWidgetCore::Paint(QEvent* Event)
@@ -364,10 +300,12 @@ void THostWidgetCore::SynthesizeNative(TMessage& Message)
     }
 }
 
-void THostWidgetCore::SetCursorShape(const std::optional<QCursor>& Shape)
+void THostWidgetCore::SetCursor(TCursor Cursor)
 {
-    if (Shape) {
-        FSelf->setCursor(*Shape);
+    const TCursor screenCursor = TheScreen().GetCursor();
+    const std::optional<QCursor> shape = CursorShapeOf(screenCursor != crDefault ? screenCursor : Cursor);
+    if (shape) {
+        FSelf->setCursor(*shape);
         FCursorSet = true;
         return;
     }

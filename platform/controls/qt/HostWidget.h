@@ -4,6 +4,8 @@
 // brings in Qt's widget headers.
 
 #include "platform/controls/core/Messages.h"
+#include "platform/controls/core/TWinControl.h"
+#include "platform/controls/core/WindowHost.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -24,18 +26,16 @@ struct TNativeEventScope;
 // (not from a Qt event) reaches the base class as an equivalent Qt event, where there is one.
 //
 // Nothing raised by the control escapes: every event runs inside the exception boundary.
-class THostWidgetCore {
+class THostWidgetCore : public TWindowHost {
 public:
     THostWidgetCore(TWinControl* Control, QWidget* Self);
-    virtual ~THostWidgetCore();
-    THostWidgetCore(const THostWidgetCore&) = delete;
-    THostWidgetCore& operator=(const THostWidgetCore&) = delete;
+    ~THostWidgetCore() override;
 
-    TWinControl* Control() const { return FControl; }
-    QWidget* Widget() const { return FSelf; }
+    TWinControl* Control() const override { return FControl; }
+    QWidget* Widget() const override { return FSelf; }
 
     // The default handling of Message: see the class comment.
-    void DefaultMessage(TMessage& Message);
+    void DefaultMessage(TMessage& Message) override;
 
     // Routes the input and paint events of a widget that Qt made inside this one (the viewport
     // of a scroll area, the line edit of a combo box) through the adapters too, as if they had
@@ -44,17 +44,17 @@ public:
 
     // Cuts the link to the control (the control is going away). The widget is deleted at once,
     // or by the event loop when it is inside one of its own events or routes children.
-    void Release();
+    void Release() override;
 
     // Gives an event to the Qt base class, bypassing the adapters.
     virtual bool BaseEvent(QEvent* Event) = 0;
 
     // Whether the widget is inside Qt's paint event (only then can it be painted on), and the
     // part being painted (widget coordinates).
-    bool Painting() const;
-    QRect CurrentPaintRect() const;
-    // Shows Shape over the widget; nothing restores the widget's own cursor.
-    void SetCursorShape(const std::optional<QCursor>& Shape);
+    bool Painting() const override;
+    QRect CurrentPaintRect() const override;
+    // The screen's cursor when the application set one (TScreen::SetCursor), else Cursor.
+    void SetCursor(TCursor Cursor) override;
     // Gives a message to the Qt base class as the equivalent Qt event (key, character, mouse,
     // wheel); other messages have none and are dropped.
     void SynthesizeNative(TMessage& Message);
@@ -104,5 +104,12 @@ protected:
     bool event(QEvent* Event) override { return HandleEvent(Event); }
     bool focusNextPrevChild(bool) override { return false; }
 };
+
+// The host widget behind a control's window: every window the Qt layer makes is one. Only for
+// controls whose window exists.
+inline THostWidgetCore& HostWidgetOf(const TWinControl& Control)
+{
+    return static_cast<THostWidgetCore&>(*Control.Host());
+}
 
 }  // namespace plat

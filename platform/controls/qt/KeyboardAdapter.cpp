@@ -1,15 +1,15 @@
 #include "platform/controls/qt/KeyboardAdapter.h"
 
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/HintManager.h"
-#include "platform/controls/qt/HostWidget.h"
-#include "platform/controls/services/InputState.h"
-#include "platform/controls/qt/KeyMapping.h"
 #include "platform/controls/forms/ModalStack.h"
-#include "platform/controls/qt/NativeEventScope.h"
 #include "platform/controls/forms/TForm.h"
+#include "platform/controls/qt/HostWidget.h"
+#include "platform/controls/qt/KeyMapping.h"
+#include "platform/controls/qt/NativeEventScope.h"
+#include "platform/controls/services/InputState.h"
 #include "platform/controls/services/UiServices.h"
-#include "platform/controls/core/VirtualKeys.h"
 
 #include <QKeyEvent>
 
@@ -135,7 +135,7 @@ bool PassNative(THostWidgetCore& Receiver, TWinControl* Target, QKeyEvent* Event
     if (Target == Receiver.Control())
         return true;
     if (Target->HandleAllocated())
-        Target->Host()->BaseEvent(Event);
+        HostWidgetOf(*Target).BaseEvent(Event);
     return false;
 }
 
@@ -167,7 +167,7 @@ bool TKeyboardAdapter::KeyPress(THostWidgetCore& Host, QKeyEvent* Event, bool)
         keyData |= KF_REPEAT;
 
     const TControlRef<TWinControl> alive(target);
-    THostWidgetCore& targetHost = *target->Host();
+    THostWidgetCore& targetHost = HostWidgetOf(*target);
     // What the native widget gets: nothing, the Qt event itself, or the characters the
     // handlers let through (changed or not). Decided while the scope is open, done after.
     enum class NativeStep { Nothing, Original, Characters };
@@ -252,7 +252,7 @@ bool TKeyboardAdapter::KeyRelease(THostWidgetCore& Host, QKeyEvent* Event, bool)
     const unsigned msg = alt ? WM_SYSKEYUP : WM_KEYUP;
     bool reached = false;
     {
-        TNativeEventScope scope(*target->Host(), Event, true);
+        TNativeEventScope scope(HostWidgetOf(*target), Event, true);
         scope.Expect(msg);
         target->Perform(msg, key.Code, static_cast<LPARAM>(keyData));
         reached = alive && scope.Reached(msg);

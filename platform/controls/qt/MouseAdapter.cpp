@@ -1,15 +1,15 @@
 #include "platform/controls/qt/MouseAdapter.h"
 
+#include "platform/controls/core/InputQueries.h"
+#include "platform/controls/core/TWinControl.h"
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/HintManager.h"
-#include "platform/controls/qt/HostWidget.h"
-#include "platform/controls/services/InputState.h"
 #include "platform/controls/forms/ModalStack.h"
-#include "platform/controls/core/MouseCapture.h"
+#include "platform/controls/qt/HostWidget.h"
 #include "platform/controls/qt/NativeEventScope.h"
-#include "platform/controls/core/TWinControl.h"
+#include "platform/controls/services/InputState.h"
 #include "platform/controls/services/UiServices.h"
-#include "platform/controls/core/VirtualKeys.h"
 #include "platform/system/SystemMetrics.h"
 
 #include <QMouseEvent>
@@ -21,10 +21,8 @@ namespace plat {
 
 namespace {
 
+// The last press, for double-click detection.
 struct MouseState {
-    TControlRef<> Capture;
-    TControlRef<> Hover;
-    // The last press, for double-click detection.
     bool HasLastPress = false;
     Qt::MouseButton LastButton = Qt::NoButton;
     std::uint64_t LastPressMs = 0;
@@ -112,19 +110,6 @@ unsigned ButtonMessageBase(Qt::MouseButton Button)
     }
 }
 
-void SetHover(TControl* Control)
-{
-    MouseState& state = State();
-    TControl* old = state.Hover.Get();
-    if (old == Control)
-        return;
-    state.Hover = TControlRef<>(Control);
-    if (old)
-        old->Perform(CM_MOUSELEAVE);
-    if (Control && state.Hover.Get() == Control)
-        Control->Perform(CM_MOUSEENTER);
-}
-
 // Sends a message that may carry the Qt event; true when the Qt base class should still get
 // the event (for routed children, whose native handling comes after).
 bool SendCarrying(THostWidgetCore& Host, QEvent* Event, bool Routed, TControl* Target, unsigned Msg, WPARAM WParam,
@@ -139,68 +124,12 @@ bool SendCarrying(THostWidgetCore& Host, QEvent* Event, bool Routed, TControl* T
 
 }  // namespace
 
-void SetCaptureControl(TControl* Control)
-{
-    MouseState& state = State();
-    TControl* old = state.Capture.Get();
-    if (old == Control)
-        return;
-    state.Capture = TControlRef<>(Control);
-    if (old)
-        old->Perform(WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(Control));
-}
-
-TControl* GetCaptureControl()
-{
-    return State().Capture.Get();
-}
-
-void ReleaseCapture()
-{
-    SetCaptureControl(nullptr);
-}
-
-TControl* TMouseAdapter::HoverControl()
-{
-    return State().Hover.Get();
-}
-
-void TMouseAdapter::ControlDestroying(const TControl* Control)
-{
-    MouseState& state = State();
-    if (state.Capture.Get() == Control)
-        state.Capture = {};
-    if (state.Hover.Get() == Control)
-        state.Hover = {};
-    if (state.LastWindow.Get() == Control) {
-        state.LastWindow = {};
-        state.HasLastPress = false;
-    }
-}
-
-void TMouseAdapter::RefreshCursor(TControl* Control)
-{
-    TControl* hover = State().Hover.Get();
-    if (!hover)
-        return;
-    bool affected = false;
-    for (const TControl* c = hover; c && !affected; c = c->GetParent())
-        affected = c == Control;
-    if (!affected)
-        return;
-    TWinControl* window = dynamic_cast<TWinControl*>(hover);
-    if (!window)
-        window = hover->GetParent();
-    if (window && window->HandleAllocated())
-        window->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-}
-
 void TMouseAdapter::WindowLeft(THostWidgetCore& Host)
 {
-    TControl* hover = State().Hover.Get();
+    TControl* hover = GetHoverControl();
     if (hover && Host.Control()->ContainsControl(hover) &&
         (hover == Host.Control() || !dynamic_cast<TWinControl*>(hover))) {
-        SetHover(nullptr);
+        SetHoverControl(nullptr);
         HintManager::MouseMoved(nullptr, GetCursorPos());
     }
 }
@@ -209,8 +138,6 @@ bool TMouseAdapter::Handle(THostWidgetCore& Host, QWidget* Receiver, QEvent* Eve
 {
     TWinControl* window = Host.Control();
     const TControlRef<TWinControl> windowRef(window);
-    MouseState& state = State();
-
     if (Event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(Event);
         const QPoint local = Receiver->mapTo(Host.Widget(), wheel->position().toPoint());
@@ -257,7 +184,7 @@ bool TMouseAdapter::Handle(THostWidgetCore& Host, QWidget* Receiver, QEvent* Eve
     TControl* under = window->ControlAtPos(client, false);
     if (!under)
         under = window;
-    TControl* capture = state.Capture.Get();
+    TControl* capture = GetCaptureControl();
     TControl* target = capture ? capture : under;
     const TPoint pos = target->ScreenToClient(screen);
     const LPARAM lParam = MAKELPARAM(pos.X, pos.Y);
@@ -269,11 +196,11 @@ bool TMouseAdapter::Handle(THostWidgetCore& Host, QWidget* Receiver, QEvent* Eve
             window->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         if (!windowRef)
             return false;
-        SetHover(under);
-        HintManager::MouseMoved(state.Hover.Get(), screen);
-        if (!windowRef || (capture && !state.Capture.Get()))
+        SetHoverControl(under);
+        HintManager::MouseMoved(GetHoverControl(), screen);
+        if (!windowRef || (capture && !GetCaptureControl()))
             return false;
-        TControl* moveTarget = state.Capture.Get() ? state.Capture.Get() : window->ControlAtPos(client, false);
+        TControl* moveTarget = GetCaptureControl() ? GetCaptureControl() : window->ControlAtPos(client, false);
         if (!moveTarget)
             moveTarget = window;
         const TPoint movePos = moveTarget->ScreenToClient(screen);

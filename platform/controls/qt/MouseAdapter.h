@@ -22,18 +22,13 @@ class THostWidgetCore;
 //            the cursor changes, then WM_MOUSEMOVE;
 //   wheel:   WM_MOUSEWHEEL to the focused control, then up the parent chain until one answers.
 // The target is the capture control when there is one, else the windowless child under the
-// cursor, else the window. Disabled controls and forms behind a modal form get nothing.
+// cursor, else the window (capture and hover are the core's: core/MouseTracking.h). Disabled controls and forms behind a modal form get nothing.
 class TMouseAdapter {
 public:
     // True when the Qt base class should still get the event afterwards (only for events of
     // routed child widgets, whose native handling comes after the filter).
     static bool Handle(THostWidgetCore& Host, QWidget* Receiver, QEvent* Event, bool Routed);
     static void WindowLeft(THostWidgetCore& Host);
-
-    static TControl* HoverControl();
-    // Applies Control's cursor at once when the cursor is over it.
-    static void RefreshCursor(TControl* Control);
-    static void ControlDestroying(const TControl* Control);
 };
 
 }  // namespace plat

@@ -4,9 +4,9 @@
 // it brings in Qt's widget headers.
 
 #include "platform/controls/core/ExceptionBoundary.h"
-#include "platform/controls/qt/HostWidget.h"
 #include "platform/controls/core/Messages.h"
 #include "platform/controls/core/TWinControl.h"
+#include "platform/controls/qt/HostWidget.h"
 #include "platform/graphics/Colors.h"
 
 #include <QObject>
@@ -23,7 +23,7 @@ namespace plat {
 // Runs Act(control) whenever Source emits Sig while the widget still belongs to its control.
 // Such a signal comes from a user action inside Qt, so Act runs inside the exception boundary.
 template <typename Widget, typename Signal, typename Action>
-void OnNativeSignal(THostWidgetCore* Host, Widget* Source, Signal Sig, Action Act)
+void OnNativeSignal(TWindowHost* Host, Widget* Source, Signal Sig, Action Act)
 {
     QObject::connect(Source, Sig, Source, [Host, Act] {
         if (TWinControl* control = Host->Control())

@@ -50,13 +50,13 @@ QtMessageQueue::~QtMessageQueue() = default;
 void QtMessageQueue::Post(TControl* Target, const TMessage& Message)
 {
     const std::uint64_t id = FNextId++;
-    FPending.push_back({id, Target, Target->LifeToken(), Message});
+    FPending.push_back({id, TControlRef<>(Target), Message});
     QCoreApplication::postEvent(FReceiver.get(), new PostedEvent(id));
 }
 
 void QtMessageQueue::Forget(const TControl* Target)
 {
-    std::erase_if(FPending, [Target](const Pending& p) { return p.Target == Target; });
+    std::erase_if(FPending, [Target](const Pending& p) { return p.Target.Get() == Target; });
 }
 
 void QtMessageQueue::Deliver(std::uint64_t Id)
@@ -66,9 +66,8 @@ void QtMessageQueue::Deliver(std::uint64_t Id)
         return;
     Pending pending = *it;
     FPending.erase(it);
-    if (pending.Alive.expired())
-        return;
-    Guarded(pending.Target, [&] { pending.Target->Perform(pending.Message); });
+    if (TControl* target = pending.Target.Get())
+        Guarded(target, [&] { target->Perform(pending.Message); });
 }
 
 bool QtMessageQueue::ProcessOne(bool Wait)

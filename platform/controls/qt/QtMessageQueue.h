@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/controls/core/Messages.h"
+#include "platform/controls/core/TControl.h"
 #include "platform/controls/services/MessageQueue.h"
 
 #include <cstdint>
@@ -24,8 +26,7 @@ private:
     class Receiver;
     struct Pending {
         std::uint64_t Id;
-        TControl* Target;
-        std::weak_ptr<void> Alive;
+        TControlRef<> Target;
         TMessage Message;
     };
 
@@ -34,6 +35,8 @@ private:
     std::unique_ptr<Receiver> FReceiver;
     std::deque<Pending> FPending;
     std::uint64_t FNextId = 1;
+    // Messages of a control being freed go with it.
+    TReleaseHookRegistration FRelease = TControl::AddReleaseHook([this](TControl& Control) { Forget(&Control); });
 };
 
 }  // namespace plat

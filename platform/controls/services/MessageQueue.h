@@ -1,10 +1,9 @@
 #pragma once
 
-#include "platform/controls/core/Messages.h"
-
 namespace plat {
 
 class TControl;
+struct TMessage;
 
 // Posted messages and the message loop's steps. Production delivers posted messages through
 // Qt's event queue; tests deliver them when they pump (platform/testing/TestMessageQueue.h).
@@ -24,10 +23,5 @@ public:
     // Handles everything that is waiting, without waiting for more.
     virtual void ProcessAll() = 0;
 };
-
-// Queues a message for Target (see IMessageQueue::Post). A null target is ignored.
-void PostMessage(TControl* Target, unsigned Msg, WPARAM WParam = 0, LPARAM LParam = 0);
-// Performs the message at once and returns its result; 0 for a null target.
-LRESULT SendMessage(TControl* Target, unsigned Msg, WPARAM WParam = 0, LPARAM LParam = 0);
 
 }  // namespace plat

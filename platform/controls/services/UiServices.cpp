@@ -1,55 +1,45 @@
 #include "platform/controls/services/UiServices.h"
 
-#include "platform/controls/services/InputState.h"
-#include "platform/controls/qt/QtDialogService.h"
-#include "platform/controls/qt/QtMessageQueue.h"
-#include "platform/controls/qt/QtPopupMenuService.h"
-#include "platform/controls/qt/QtTimerService.h"
+#include "platform/core/Exception.h"
 #include "platform/system/Environment.h"
 
 namespace plat {
 
-// The production services live for the whole process; they are made on first use, when Qt is
-// there, and never destroyed, since controls may still call them while the program ends.
+namespace {
+
+template <typename Service>
+Service& Installed(Service* Pointer, const char* Name)
+{
+    if (!Pointer)
+        throw EInvalidOperation("No %s service is installed", {std::string(Name)});
+    return *Pointer;
+}
+
+}  // namespace
 
 ITimerService& Timers()
 {
-    if (ITimerService* service = Env().Timers)
-        return *service;
-    static auto* production = new QtTimerService;
-    return *production;
+    return Installed(Env().Timers, "timer");
 }
 
 IMessageQueue& Messages()
 {
-    if (IMessageQueue* service = Env().Messages)
-        return *service;
-    static auto* production = new QtMessageQueue;
-    return *production;
+    return Installed(Env().Messages, "message queue");
 }
 
 IDialogService& Dialogs()
 {
-    if (IDialogService* service = Env().Dialogs)
-        return *service;
-    static auto* production = new QtDialogService;
-    return *production;
+    return Installed(Env().Dialogs, "dialog");
 }
 
 IPopupMenuService& Menus()
 {
-    if (IPopupMenuService* service = Env().Menus)
-        return *service;
-    static auto* production = new QtPopupMenuService;
-    return *production;
+    return Installed(Env().Menus, "popup menu");
 }
 
 IInputState& Input()
 {
-    if (IInputState* service = Env().Input)
-        return *service;
-    static auto* production = new TTrackedInputState;
-    return *production;
+    return Installed(Env().Input, "input state");
 }
 
 }  // namespace plat

@@ -8,8 +8,10 @@ class IMessageQueue;
 class IPopupMenuService;
 class ITimerService;
 
-// The user-interface services of the environment (plat::Env()); where the environment holds
-// none, the production service.
+// The user-interface services of the environment (plat::Env()). The program installs the
+// production ones at start-up (InstallProductionServices, platform/controls/qt/ProductionServices.h);
+// a test replaces them (platform/testing/UiTestEnvironment.h). Asking for one that nobody
+// installed raises EInvalidOperation.
 ITimerService& Timers();
 IMessageQueue& Messages();
 IDialogService& Dialogs();

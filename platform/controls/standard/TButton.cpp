@@ -11,7 +11,7 @@ TButton::TButton(TComponent* AOwner) : TButtonControl(AOwner)
     SetBounds(0, 0, 75, 25);
 }
 
-THostWidgetCore* TButton::CreateHost(const TCreateParams&)
+TWindowHost* TButton::CreateHost(const TCreateParams&)
 {
     return new THostWidget<QPushButton>(this);
 }

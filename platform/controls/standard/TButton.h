@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/controls/forms/IButtonControl.h"
-#include "platform/controls/standard/TButtonControl.h"
 #include "platform/controls/forms/TForm.h"
+#include "platform/controls/standard/TButtonControl.h"
 
 namespace plat {
 
@@ -27,7 +27,7 @@ public:
     void Dispatch(TMessage& Message) override;
 
 protected:
-    THostWidgetCore* CreateHost(const TCreateParams& Params) override;
+    TWindowHost* CreateHost(const TCreateParams& Params) override;
     void CreateWnd() override;
     int FaceRole() const override;
 

@@ -13,7 +13,7 @@ TCheckBox::TCheckBox(TComponent* AOwner) : TButtonControl(AOwner)
     SetBounds(0, 0, 97, 17);
 }
 
-THostWidgetCore* TCheckBox::CreateHost(const TCreateParams&)
+TWindowHost* TCheckBox::CreateHost(const TCreateParams&)
 {
     return new THostWidget<TWholeAreaButton<QCheckBox>>(this);
 }
@@ -78,9 +78,9 @@ void TCheckBox::Toggle()
 void TCheckBox::ButtonClicked()
 {
     // Qt has stepped its own state already; ours decides.
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     Toggle();
-    if (!alive.expired())
+    if (alive)
         ShowState();
 }
 

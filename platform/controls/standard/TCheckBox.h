@@ -29,7 +29,7 @@ public:
     void Dispatch(TMessage& Message) override;
 
 protected:
-    THostWidgetCore* CreateHost(const TCreateParams& Params) override;
+    TWindowHost* CreateHost(const TCreateParams& Params) override;
     void CreateWnd() override;
     void ButtonClicked() override;
     // The next state of a click.

@@ -1,8 +1,8 @@
 #include "platform/controls/standard/TComboBox.h"
 
 #include "platform/controls/core/ControlCanvas.h"
-#include "platform/controls/qt/NativeWidgetSupport.h"
 #include "platform/controls/core/PaintContext.h"
+#include "platform/controls/qt/NativeWidgetSupport.h"
 #include "platform/controls/standard/TOwnerDrawDelegate.h"
 #include "platform/graphics/QtConversions.h"
 #include "platform/graphics/TCanvas.h"
@@ -72,7 +72,7 @@ QComboBox* TComboBox::Combo() const
     return HandleAllocated() ? static_cast<QComboBox*>(Host()->Widget()) : nullptr;
 }
 
-THostWidgetCore* TComboBox::CreateHost(const TCreateParams&)
+TWindowHost* TComboBox::CreateHost(const TCreateParams&)
 {
     auto* host = new THostWidget<TComboWidget>(this);
     host->PopupChanged = [core = static_cast<THostWidgetCore*>(host)](bool open) {
@@ -119,7 +119,7 @@ void TComboBox::ApplyStyle()
     combo->setEditable(HasEdit());
     combo->setMaxVisibleItems(FDropDownCount);
     if (QLineEdit* edit = combo->lineEdit()) {
-        Host()->RouteEventsOf(edit);
+        HostWidgetOf(*this).RouteEventsOf(edit);
         OnNativeSignal(Host(), edit, &QLineEdit::textEdited,
                        [](TWinControl& control) { SendCommand(control, CBN_EDITCHANGE); });
     }
@@ -350,11 +350,11 @@ void TComboBox::Dispatch(TMessage& Message)
 {
     switch (Message.Msg) {
     case CN_COMMAND: {
-        const std::weak_ptr<void> alive = LifeToken();
+        const TControlRef<> alive(this);
         switch (TWMCommand(Message).NotifyCode()) {
         case CBN_SELCHANGE:
             Click();
-            if (!alive.expired())
+            if (alive)
                 Select();
             return;
         case CBN_EDITCHANGE:

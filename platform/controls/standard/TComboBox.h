@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/controls/core/TWinControl.h"
 #include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/controls/standard/TListControlItems.h"
-#include "platform/controls/core/TWinControl.h"
 
 #include <memory>
 
@@ -67,7 +67,7 @@ public:
 
 protected:
     void UpdateNativeColors() override;
-    THostWidgetCore* CreateHost(const TCreateParams& Params) override;
+    TWindowHost* CreateHost(const TCreateParams& Params) override;
     void CreateWnd() override;
     void DestroyWnd() override;
     virtual void Change();

@@ -1,10 +1,10 @@
 #include "platform/controls/standard/TCustomEdit.h"
 
+#include "platform/controls/core/InputQueries.h"
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/qt/HostWidget.h"
-#include "platform/controls/services/InputState.h"
 #include "platform/controls/qt/NativeWidgetSupport.h"
 #include "platform/controls/standard/TEditSurface.h"
-#include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Utf8.h"
 #include "platform/graphics/QtConversions.h"
 
@@ -51,7 +51,7 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner)
 
 TCustomEdit::~TCustomEdit() = default;
 
-THostWidgetCore* TCustomEdit::CreateHost(const TCreateParams&)
+TWindowHost* TCustomEdit::CreateHost(const TCreateParams&)
 {
     return new THostWidget<QLineEdit>(this);
 }

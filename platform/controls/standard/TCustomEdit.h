@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/controls/core/TWinControl.h"
+#include "platform/controls/standard/StandardControlTypes.h"
 
 #include <memory>
 #include <string>
@@ -94,7 +94,7 @@ public:
 
 protected:
     void UpdateNativeColors() override;
-    THostWidgetCore* CreateHost(const TCreateParams& Params) override;
+    TWindowHost* CreateHost(const TCreateParams& Params) override;
     void CreateParams(TCreateParams& Params) const override;
     void CreateWnd() override;
     void DestroyWnd() override;

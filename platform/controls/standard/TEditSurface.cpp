@@ -45,7 +45,7 @@ public:
     void SetReadOnly(bool Value) override { FEdit->setReadOnly(Value); }
     void SetAlignment(Qt::Alignment Value) override { FEdit->setAlignment(Value | Qt::AlignVCenter); }
     void SetTextMargins(int LeftPx, int RightPx) override { FEdit->setTextMargins(LeftPx, 0, RightPx, 0); }
-    void OnUserEdit(THostWidgetCore* Host, std::function<void(TWinControl&)> Edited) override
+    void OnUserEdit(TWindowHost* Host, std::function<void(TWinControl&)> Edited) override
     {
         OnNativeSignal(Host, FEdit, &QLineEdit::textEdited, Edited);
     }
@@ -83,7 +83,7 @@ public:
     void SetReadOnly(bool Value) override { FEdit->setReadOnly(Value); }
     void SetAlignment(Qt::Alignment) override {}
     void SetTextMargins(int, int) override {}
-    void OnUserEdit(THostWidgetCore* Host, std::function<void(TWinControl&)> Edited) override
+    void OnUserEdit(TWindowHost* Host, std::function<void(TWinControl&)> Edited) override
     {
         OnNativeSignal(Host, FEdit, &QPlainTextEdit::textChanged, Edited);
     }

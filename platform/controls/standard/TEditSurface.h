@@ -13,7 +13,7 @@ class QWidget;
 
 namespace plat {
 
-class THostWidgetCore;
+class TWindowHost;
 class TWinControl;
 
 // Positions are in UTF-16 units, as Qt counts them; line breaks of a multi-line field are
@@ -41,7 +41,7 @@ public:
     virtual void SetTextMargins(int LeftPx, int RightPx) = 0;
     // Edited runs after every change the user makes (typing, deleting, pasting, undoing),
     // inside the exception boundary, as long as the widget belongs to its control.
-    virtual void OnUserEdit(THostWidgetCore* Host, std::function<void(TWinControl&)> Edited) = 0;
+    virtual void OnUserEdit(TWindowHost* Host, std::function<void(TWinControl&)> Edited) = 0;
 };
 
 // Code points of Text before the UTF-16 position Utf16Pos.

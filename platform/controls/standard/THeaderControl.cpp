@@ -154,9 +154,9 @@ void THeaderControl::Track(int X, TSectionTrackState State)
 {
     THeaderSection& section = Sections(FTracking);
     int width = std::clamp(X - section.Left(), section.FMinWidth, std::max(section.FMaxWidth, section.FMinWidth));
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     SectionTrack(section, width, State);
-    if (alive.expired() || FTracking < 0 || FTracking >= SectionCount() || &Sections(FTracking) != &section)
+    if (!alive || FTracking < 0 || FTracking >= SectionCount() || &Sections(FTracking) != &section)
         return;
     section.SetWidth(width);
 }
@@ -191,13 +191,13 @@ void THeaderControl::MouseMove(TShiftState Shift, int X, int Y)
 
 void THeaderControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     TCustomControl::MouseUp(Button, Shift, X, Y);
-    if (alive.expired() || Button != mbLeft)
+    if (!alive || Button != mbLeft)
         return;
     if (FTracking >= 0) {
         Track(X, tsTrackEnd);
-        if (alive.expired() || FTracking < 0)
+        if (!alive || FTracking < 0)
             return;
         THeaderSection& section = Sections(FTracking);
         FTracking = -1;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/controls/core/TCustomControl.h"
+#include "platform/controls/standard/StandardControlTypes.h"
 
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "platform/controls/standard/TLabel.h"
 
-#include "platform/core/RectOps.h"
 #include "platform/controls/core/TWinControl.h"
+#include "platform/core/RectOps.h"
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/TCanvas.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/controls/core/TGraphicControl.h"
+#include "platform/controls/standard/StandardControlTypes.h"
 
 namespace plat {
 

@@ -1,8 +1,8 @@
 #include "platform/controls/standard/TListBox.h"
 
 #include "platform/controls/core/ControlCanvas.h"
-#include "platform/controls/qt/NativeWidgetSupport.h"
 #include "platform/controls/core/PaintContext.h"
+#include "platform/controls/qt/NativeWidgetSupport.h"
 #include "platform/controls/standard/TOwnerDrawDelegate.h"
 #include "platform/core/Exception.h"
 #include "platform/graphics/QtConversions.h"
@@ -40,7 +40,7 @@ QListWidget* TListBox::List() const
     return HandleAllocated() ? static_cast<QListWidget*>(Host()->Widget()) : nullptr;
 }
 
-THostWidgetCore* TListBox::CreateHost(const TCreateParams&)
+TWindowHost* TListBox::CreateHost(const TCreateParams&)
 {
     auto* host = new THostWidget<QListWidget>(this);
     host->RouteEventsOf(host->viewport());
@@ -330,18 +330,18 @@ void TListBox::Dispatch(TMessage& Message)
         // the list reports a double click on a line itself.
         FPressedRow = RowAt(TWMMouse(Message).Pos());
         FChangedSincePress = false;
-        const std::weak_ptr<void> alive = LifeToken();
+        const TControlRef<> alive(this);
         TWinControl::Dispatch(Message);
-        if (!alive.expired() && FPressedRow >= 0)
+        if (alive && FPressedRow >= 0)
             DblClick();
         return;
     }
     case WM_LBUTTONUP: {
         const int pressed = FPressedRow;
         FPressedRow = -1;
-        const std::weak_ptr<void> alive = LifeToken();
+        const TControlRef<> alive(this);
         TWinControl::Dispatch(Message);
-        if (!alive.expired() && pressed >= 0 && !FChangedSincePress && RowAt(TWMMouse(Message).Pos()) == pressed)
+        if (alive && pressed >= 0 && !FChangedSincePress && RowAt(TWMMouse(Message).Pos()) == pressed)
             Click();
         return;
     }

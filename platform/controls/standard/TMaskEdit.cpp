@@ -262,16 +262,16 @@ void TCustomMaskEdit::ValidateEdit()
     if (missing < 0)
         return;
     if (CanFocus() && !Focused()) {
-        const std::weak_ptr<void> alive = LifeToken();
+        const TControlRef<> alive(this);
         FReEntering = true;
         try {
             SetFocus();
         } catch (...) {
-            if (!alive.expired())
+            if (alive)
                 FReEntering = false;
             throw;
         }
-        if (alive.expired())
+        if (!alive)
             return;
         FReEntering = false;
     }

@@ -1,7 +1,7 @@
 #include "platform/controls/standard/TMemo.h"
 
-#include "platform/controls/qt/HostWidget.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/qt/HostWidget.h"
 #include "platform/core/TStrings.h"
 
 #include <QPlainTextEdit>
@@ -136,7 +136,7 @@ TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner), FLines(std::make_unique<
 
 TMemo::~TMemo() = default;
 
-THostWidgetCore* TMemo::CreateHost(const TCreateParams&)
+TWindowHost* TMemo::CreateHost(const TCreateParams&)
 {
     auto* host = new THostWidget<QPlainTextEdit>(this);
     host->RouteEventsOf(host->viewport());

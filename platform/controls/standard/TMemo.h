@@ -38,7 +38,7 @@ public:
     void DefaultHandler(TMessage& Message) override;
 
 protected:
-    THostWidgetCore* CreateHost(const TCreateParams& Params) override;
+    TWindowHost* CreateHost(const TCreateParams& Params) override;
     void CreateWnd() override;
     bool IsMultiLine() const override { return true; }
     std::string FitPastedText(const std::string& Text) const override;

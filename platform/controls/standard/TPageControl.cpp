@@ -1,10 +1,10 @@
 #include "platform/controls/standard/TPageControl.h"
 
 #include "platform/controls/core/ExceptionBoundary.h"
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/qt/HostWidget.h"
 #include "platform/controls/standard/TTabSheet.h"
-#include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Exception.h"
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/QtConversions.h"
@@ -86,8 +86,8 @@ void TPageControl::CreateWnd()
     tabs->setUsesScrollButtons(true);
     tabs->setFocusPolicy(Qt::NoFocus);
     tabs->setGeometry(0, 0, GetClientWidth(), TabHeight());
-    Host()->RouteEventsOf(tabs);
-    THostWidgetCore* host = Host();
+    HostWidgetOf(*this).RouteEventsOf(tabs);
+    TWindowHost* host = Host();
     QObject::connect(tabs, &QTabBar::currentChanged, tabs, [host](int index) {
         if (TWinControl* control = host->Control())
             Guarded(control, [&] { static_cast<TPageControl*>(control)->TabChosen(index); });
@@ -209,8 +209,8 @@ void TPageControl::SelectNextPage(bool GoForward)
     TTabSheet* page = FindNextPage(FActivePage, GoForward, true);
     if (!page || page == FActivePage)
         return;
-    const std::weak_ptr<void> alive = LifeToken();
-    if (!CanChange() || alive.expired())
+    const TControlRef<> alive(this);
+    if (!CanChange() || !alive)
         return;
     ShowPage(page);
     Change();

@@ -14,7 +14,7 @@ TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner)
     SetTabStop(false);
 }
 
-THostWidgetCore* TRadioButton::CreateHost(const TCreateParams&)
+TWindowHost* TRadioButton::CreateHost(const TCreateParams&)
 {
     auto* host = new THostWidget<TWholeAreaButton<QRadioButton>>(this);
     // The siblings are ours to uncheck.
@@ -71,9 +71,9 @@ void TRadioButton::SetAlignment(TAlignment Value)
 void TRadioButton::ButtonClicked()
 {
     // Qt may have unchecked a checked button; ours stays checked.
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     SetChecked(true);
-    if (!alive.expired())
+    if (alive)
         ShowChecked();
 }
 

@@ -22,7 +22,7 @@ public:
     void Dispatch(TMessage& Message) override;
 
 protected:
-    THostWidgetCore* CreateHost(const TCreateParams& Params) override;
+    TWindowHost* CreateHost(const TCreateParams& Params) override;
     void CreateWnd() override;
     void ButtonClicked() override;
     // Puts Checked on the native button.

@@ -1,7 +1,7 @@
 #include "platform/controls/standard/TRadioGroup.h"
 
-#include "platform/controls/standard/TRadioButton.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/standard/TRadioButton.h"
 #include "platform/core/Exception.h"
 #include "platform/core/TStringList.h"
 
@@ -20,17 +20,17 @@ public:
         if (FInClick)
             return;
         FInClick = true;
-        const std::weak_ptr<void> alive = LifeToken();
+        const TControlRef<> alive(this);
         try {
             TRadioButton::Click();
-            if (!alive.expired())
+            if (alive)
                 FGroup->ButtonClick(this);
         } catch (...) {
-            if (!alive.expired())
+            if (alive)
                 FInClick = false;
             throw;
         }
-        if (!alive.expired())
+        if (alive)
             FInClick = false;
     }
 
@@ -198,9 +198,9 @@ void TCustomRadioGroup::SelectNeighbour(TGroupButton* Button, bool Forward)
         TGroupButton* next = FButtons[static_cast<std::size_t>(index)];
         if (!next->CanFocus())
             continue;
-        const std::weak_ptr<void> alive = next->LifeToken();
+        const TControlRef<> alive(next);
         next->SetFocus();
-        if (!alive.expired())
+        if (alive)
             next->SetChecked(true);
         return;
     }

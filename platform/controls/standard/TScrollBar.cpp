@@ -1,7 +1,7 @@
 #include "platform/controls/standard/TScrollBar.h"
 
-#include "platform/controls/qt/NativeWidgetSupport.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/qt/NativeWidgetSupport.h"
 #include "platform/core/Exception.h"
 
 #include <QScrollBar>
@@ -33,7 +33,7 @@ QScrollBar* TScrollBar::Bar() const
     return HandleAllocated() ? static_cast<QScrollBar*>(Host()->Widget()) : nullptr;
 }
 
-THostWidgetCore* TScrollBar::CreateHost(const TCreateParams&)
+TWindowHost* TScrollBar::CreateHost(const TCreateParams&)
 {
     return new THostWidget<QScrollBar>(this, static_cast<Qt::Orientation>(Orientation()));
 }
@@ -44,16 +44,16 @@ void TScrollBar::CreateWnd()
     QScrollBar* bar = Bar();
     bar->setFocusPolicy(Qt::StrongFocus);
     ShowRange();
-    THostWidgetCore* host = Host();
+    TWindowHost* host = Host();
     QObject::connect(bar, &QScrollBar::actionTriggered, bar, [host](int action) {
         if (TWinControl* control = host->Control())
             Guarded(control, [&] { static_cast<TScrollBar*>(control)->NativeAction(action); });
     });
     OnNativeSignal(host, bar, &QScrollBar::sliderReleased, [](TWinControl& control) {
         auto& self = static_cast<TScrollBar&>(control);
-        const std::weak_ptr<void> alive = self.LifeToken();
+        const TControlRef<> alive(&self);
         SendScroll(self, self.Orientation(), scPosition, self.FPosition);
-        if (!alive.expired())
+        if (alive)
             SendScroll(self, self.Orientation(), scEndScroll, self.FPosition);
     });
 }
@@ -86,10 +86,10 @@ void TScrollBar::NativeAction(int Action)
     default:
         return;
     }
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     SendScroll(*this, Orientation(), code, Bar()->sliderPosition());
     // Qt moved the thumb by its own rule; the control's position decides.
-    if (!alive.expired() && Bar())
+    if (alive && Bar())
         Bar()->setSliderPosition(FPosition);
 }
 
@@ -201,9 +201,9 @@ void TScrollBar::DoScroll(TScrollCode Code, int Pos)
         break;
     }
     position = std::clamp(position, FMin, LastPosition());
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     Scroll(Code, position);
-    if (!alive.expired())
+    if (alive)
         SetPosition(position);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/controls/core/TWinControl.h"
+#include "platform/controls/standard/StandardControlTypes.h"
 
 #include <functional>
 
@@ -52,7 +52,7 @@ public:
     TScrollEvent OnScroll;
 
 protected:
-    THostWidgetCore* CreateHost(const TCreateParams& Params) override;
+    TWindowHost* CreateHost(const TCreateParams& Params) override;
     void CreateWnd() override;
     void KeyDown(unsigned& Key, TShiftState Shift) override;
     virtual void Change();

@@ -139,9 +139,9 @@ void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
 
 void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     TGraphicControl::MouseUp(Button, Shift, X, Y);
-    if (alive.expired() || !FDragging || Button != mbLeft)
+    if (!alive || !FDragging || Button != mbLeft)
         return;
     FDragging = false;
     const bool inside = GetClientRect().Contains({X, Y});

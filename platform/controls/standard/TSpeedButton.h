@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/controls/standard/TButtonGlyph.h"
 #include "platform/controls/core/TGraphicControl.h"
+#include "platform/controls/standard/TButtonGlyph.h"
 
 #include <memory>
 

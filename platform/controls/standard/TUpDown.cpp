@@ -1,8 +1,7 @@
 #include "platform/controls/standard/TUpDown.h"
 
-#include "platform/controls/core/MouseCapture.h"
-#include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/controls/forms/WindowTimers.h"
+#include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/TCanvas.h"
@@ -131,8 +130,8 @@ void TUpDown::Click(TUDBtnType Button)
 void TUpDown::Step(TUDBtnType Button)
 {
     ReadAssociate();
-    const std::weak_ptr<void> alive = LifeToken();
-    if (!CanChange() || alive.expired())
+    const TControlRef<> alive(this);
+    if (!CanChange() || !alive)
         return;
     const long long delta = Button == btNext ? FIncrement : -static_cast<long long>(FIncrement);
     long long position = FPosition + delta;
@@ -170,9 +169,9 @@ void TUpDown::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 
 void TUpDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     TCustomControl::MouseUp(Button, Shift, X, Y);
-    if (!alive.expired() && Button == mbLeft)
+    if (alive && Button == mbLeft)
         StopRepeat();
 }
 

@@ -1,9 +1,8 @@
 #include "TestControls.h"
 
+#include "platform/controls/core/MessageDelivery.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/HintManager.h"
-#include "platform/controls/services/MessageQueue.h"
-#include "platform/controls/core/MouseCapture.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/WindowTimers.h"
 #include "platform/core/Exception.h"

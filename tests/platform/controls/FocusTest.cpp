@@ -1,9 +1,9 @@
 #include "TestControls.h"
 
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TScreen.h"
-#include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Exception.h"
 #include "platform/testing/UiTestEnvironment.h"
 

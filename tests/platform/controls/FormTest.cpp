@@ -1,10 +1,10 @@
 #include "TestControls.h"
 
-#include "platform/controls/services/DialogService.h"
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TScreen.h"
-#include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/services/DialogService.h"
 #include "platform/core/Exception.h"
 #include "platform/testing/UiTestEnvironment.h"
 

@@ -1,10 +1,10 @@
 #include "TestControls.h"
 
-#include "platform/controls/qt/ControlRendering.h"
 #include "platform/controls/forms/HintInfo.h"
 #include "platform/controls/forms/HintManager.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/THintWindow.h"
+#include "platform/controls/qt/ControlRendering.h"
 #include "platform/graphics/QtConversions.h"
 #include "platform/testing/UiTestEnvironment.h"
 

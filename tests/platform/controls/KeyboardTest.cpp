@@ -1,8 +1,8 @@
 #include "TestControls.h"
 
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/TApplication.h"
-#include "platform/controls/core/VirtualKeys.h"
 #include "platform/testing/UiTestEnvironment.h"
 
 #include <gmock/gmock.h>

@@ -1,6 +1,6 @@
 #include "TestControls.h"
 
-#include "platform/controls/services/MessageQueue.h"
+#include "platform/controls/core/MessageDelivery.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/core/Exception.h"
 #include "platform/testing/UiTestEnvironment.h"

@@ -1,7 +1,6 @@
 #include "TestControls.h"
 
 #include "platform/controls/forms/FocusManager.h"
-#include "platform/controls/core/MouseCapture.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/testing/UiTestEnvironment.h"
 

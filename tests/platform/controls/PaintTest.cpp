@@ -1,7 +1,7 @@
 #include "TestControls.h"
 
-#include "platform/controls/qt/ControlRendering.h"
 #include "platform/controls/forms/TApplication.h"
+#include "platform/controls/qt/ControlRendering.h"
 #include "platform/core/Exception.h"
 #include "platform/graphics/QtConversions.h"
 #include "platform/testing/Screenshot.h"

@@ -2,10 +2,10 @@
 
 #include "TestControls.h"
 
-#include "platform/controls/forms/FocusManager.h"
-#include "platform/controls/qt/HostWidget.h"
-#include "platform/controls/forms/TApplication.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/forms/FocusManager.h"
+#include "platform/controls/forms/TApplication.h"
+#include "platform/controls/qt/HostWidget.h"
 #include "platform/testing/UiTestEnvironment.h"
 
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #include "TestControls.h"
 
-#include "platform/controls/qt/HostWidget.h"
 #include "platform/controls/core/Messages.h"
+#include "platform/controls/qt/HostWidget.h"
 
 #include <QLineEdit>
 
@@ -146,7 +146,7 @@ std::string TNativeEdit::GetText() const
     return HandleAllocated() ? static_cast<QLineEdit*>(Host()->Widget())->text().toStdString() : std::string();
 }
 
-THostWidgetCore* TNativeEdit::CreateHost(const TCreateParams&)
+TWindowHost* TNativeEdit::CreateHost(const TCreateParams&)
 {
     return new THostWidget<QLineEdit>(this);
 }

@@ -2,10 +2,10 @@
 
 // Small controls the tests build their forms from.
 
-#include "platform/controls/forms/IButtonControl.h"
 #include "platform/controls/core/TCustomControl.h"
-#include "platform/controls/forms/TForm.h"
 #include "platform/controls/core/TGraphicControl.h"
+#include "platform/controls/forms/IButtonControl.h"
+#include "platform/controls/forms/TForm.h"
 #include "platform/testing/EventLog.h"
 
 #include <functional>
@@ -78,7 +78,7 @@ public:
     std::string GetText() const override;
 
 protected:
-    THostWidgetCore* CreateHost(const TCreateParams& Params) override;
+    TWindowHost* CreateHost(const TCreateParams& Params) override;
 };
 
 // A new control owned and parented by Parent, placed at Bounds.

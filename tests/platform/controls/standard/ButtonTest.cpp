@@ -3,6 +3,7 @@
 
 #include "StandardFixture.h"
 
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/standard/TBitBtn.h"
 #include "platform/controls/standard/TButton.h"
 #include "platform/controls/standard/TCheckBox.h"
@@ -11,7 +12,6 @@
 #include "platform/controls/standard/TRadioButton.h"
 #include "platform/controls/standard/TRadioGroup.h"
 #include "platform/controls/standard/TSpeedButton.h"
-#include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Exception.h"
 #include "platform/core/TStrings.h"
 #include "platform/testing/TestMessageQueue.h"

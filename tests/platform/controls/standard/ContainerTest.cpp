@@ -2,13 +2,13 @@
 
 #include "StandardFixture.h"
 
+#include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/forms/TMenuItem.h"
+#include "platform/controls/forms/TPopupMenu.h"
 #include "platform/controls/standard/TEdit.h"
 #include "platform/controls/standard/THeaderControl.h"
-#include "platform/controls/forms/TMenuItem.h"
 #include "platform/controls/standard/TPageControl.h"
-#include "platform/controls/forms/TPopupMenu.h"
 #include "platform/controls/standard/TTabSheet.h"
-#include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Exception.h"
 #include "platform/testing/Screenshot.h"
 

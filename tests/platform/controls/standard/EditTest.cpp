@@ -2,13 +2,13 @@
 
 #include "StandardFixture.h"
 
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/standard/TButton.h"
 #include "platform/controls/standard/TEdit.h"
 #include "platform/controls/standard/TLabel.h"
 #include "platform/controls/standard/TLabeledEdit.h"
 #include "platform/controls/standard/TMaskEdit.h"
 #include "platform/controls/standard/TMemo.h"
-#include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/TStrings.h"
 

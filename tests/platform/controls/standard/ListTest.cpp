@@ -3,9 +3,9 @@
 
 #include "StandardFixture.h"
 
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/standard/TComboBox.h"
 #include "platform/controls/standard/TListBox.h"
-#include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Exception.h"
 #include "platform/core/TStrings.h"
 #include "platform/graphics/TCanvas.h"

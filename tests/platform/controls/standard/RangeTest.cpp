@@ -2,11 +2,11 @@
 
 #include "StandardFixture.h"
 
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/standard/TEdit.h"
 #include "platform/controls/standard/TProgressBar.h"
 #include "platform/controls/standard/TScrollBar.h"
 #include "platform/controls/standard/TUpDown.h"
-#include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Exception.h"
 #include "platform/testing/ImageProbe.h"
 #include "platform/testing/Screenshot.h"

@@ -1,8 +1,8 @@
 #include "GridTestSupport.h"
 
+#include "platform/controls/core/ScrollBarCodes.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/grids/GridLimits.h"
-#include "platform/controls/core/ScrollBarCodes.h"
 #include "platform/system/SystemMetrics.h"
 
 #include <QCoreApplication>

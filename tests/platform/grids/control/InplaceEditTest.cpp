@@ -1,7 +1,7 @@
 #include "GridTestSupport.h"
 
-#include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/forms/FocusManager.h"
 #include "platform/grids/TInplaceEdit.h"
 #include "platform/testing/EventLog.h"
 

@@ -1,6 +1,7 @@
-#include "platform/controls/services/MessageQueue.h"
+#include "platform/controls/core/MessageDelivery.h"
 
 #include "platform/controls/core/TControl.h"
+#include "platform/controls/services/MessageQueue.h"
 #include "platform/controls/services/UiServices.h"
 
 namespace plat {
