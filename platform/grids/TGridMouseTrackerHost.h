@@ -34,7 +34,7 @@ public:
     // The grid's CalcSizingState: whether a press at (X, Y) starts sizing, and which line.
     virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPosPx,
                                  int& SizingOfsPx) = 0;
-    // Marks a part of the client area for painting; nothing without a window.
+    // Marks a rectangle of the client area for painting; nothing without a window.
     virtual void InvalidateRect(const TRect& Rect) = 0;
     // The grid's scroll timer, which calls TGridMouseTracker::ScrollTick.
     virtual void StartTimer(unsigned IntervalMs) = 0;
