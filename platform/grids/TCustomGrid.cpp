@@ -7,8 +7,12 @@
 #include "platform/controls/core/WindowHost.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/forms/WindowTimers.h"
+#include "platform/core/MulDiv.h"
+#include "platform/core/RectOps.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/grids/GridLimits.h"
+#include "platform/grids/TGridMouseTracker.h"
+#include "platform/grids/TGridMouseTrackerHost.h"
 #include "platform/grids/TGridScrollBars.h"
 #include "platform/grids/TInplaceEdit.h"
 
@@ -24,21 +28,8 @@ namespace {
 constexpr int ThumbRange = 127;
 // The timer that scrolls while a selection or a move is dragged beyond the edges.
 constexpr std::uintptr_t ScrollTimerId = 1;
-constexpr unsigned ScrollTimerMs = 60;
 // Width of the zone around a grid line where a press starts sizing.
 constexpr int SizingZonePx = 7;
-constexpr int MoveMarkWidthPx = 3;
-
-int MulDiv(std::int64_t Number, std::int64_t Numerator, std::int64_t Denominator)
-{
-    return static_cast<int>((Number * Numerator * 2 + Denominator) / (Denominator * 2));
-}
-
-TRect Intersection(const TRect& A, const TRect& B)
-{
-    return Rect(std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
-                std::min(A.Bottom, B.Bottom));
-}
 
 // The first index from AFrom on (below ALimit) that is not hidden; ALimit when there is none.
 int NextShown(const TGridAxis& Axis, int AFrom, int ALimit)
@@ -83,10 +74,81 @@ void MoveAdjust(int& APos, int AFrom, int ATo)
 
 }  // namespace
 
+// The grid as its mouse tracking sees it.
+class TCustomGrid::TrackerHost final : public TGridMouseTrackerHost {
+public:
+    explicit TrackerHost(TCustomGrid& AGrid) : FGrid(AGrid) {}
+
+    TRect ClientRect() const override { return FGrid.GetClientRect(); }
+    const TGridAxis& Cols() const override { return FGrid.FCols; }
+    const TGridAxis& Rows() const override { return FGrid.FRows; }
+    TGridCoord TopLeft() const override { return FGrid.FTopLeft; }
+    TGridCoord MaxTopLeft() const override { return FGrid.MaxTopLeft(); }
+    TGridCoord MouseCoord(int X, int Y) const override { return FGrid.MouseCoord(X, Y); }
+    TGridOptions Options() const override { return FGrid.FOptions; }
+    TGridCoord Anchor() const override { return FGrid.FAnchor; }
+    TPoint CursorPos() const override { return FGrid.ScreenToClient(GetCursorPos()); }
+
+    void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPosPx, int& SizingOfsPx) override
+    {
+        FGrid.CalcSizingState(X, Y, State, Index, SizingPosPx, SizingOfsPx);
+    }
+    void InvalidateRect(const TRect& Rect) override
+    {
+        if (FGrid.HandleAllocated())
+            FGrid.InvalidateRect(Rect);
+    }
+    void StartTimer(unsigned IntervalMs) override { SetTimer(&FGrid, ScrollTimerId, IntervalMs); }
+    void StopTimer() override { KillTimer(&FGrid, ScrollTimerId); }
+
+    bool MoveTopLeft(TGridCoord TopLeft) override { return FGrid.MoveTopLeft(TopLeft.X, TopLeft.Y); }
+    bool MoveCurrent(TGridCoord Cell) override
+    {
+        return Survives([&] { FGrid.MoveCurrent(Cell.X, Cell.Y, true, true); });
+    }
+    bool MoveAnchor(TGridCoord Cell) override { return Survives([&] { FGrid.MoveAnchor(Cell); }); }
+    bool EditCell(TGridCoord Cell) override
+    {
+        const TControlRef<> alive(&FGrid);
+        if (Cell == FGrid.FCurrent) {
+            FGrid.ShowEditor();
+        } else {
+            FGrid.MoveCurrent(Cell.X, Cell.Y, true, true);
+            if (alive)
+                FGrid.UpdateEdit();
+        }
+        return alive && Click();
+    }
+    bool UpdateEdit() override { return Survives([&] { FGrid.UpdateEdit(); }); }
+    bool Click() override { return Survives([&] { FGrid.Click(); }); }
+    bool SetColWidth(int ACol, int WidthPx) override { return Survives([&] { FGrid.SetColWidths(ACol, WidthPx); }); }
+    bool SetRowHeight(int ARow, int HeightPx) override
+    {
+        return Survives([&] { FGrid.SetRowHeights(ARow, HeightPx); });
+    }
+    bool MoveColumn(int FromIndex, int ToIndex) override
+    {
+        return Survives([&] { FGrid.MoveColumn(FromIndex, ToIndex); });
+    }
+    bool MoveRow(int FromIndex, int ToIndex) override { return Survives([&] { FGrid.MoveRow(FromIndex, ToIndex); }); }
+
+private:
+    template <typename Step>
+    bool Survives(Step AStep)
+    {
+        const TControlRef<> alive(&FGrid);
+        AStep();
+        return static_cast<bool>(alive);
+    }
+
+    TCustomGrid& FGrid;
+};
+
 TCustomGrid::TCustomGrid(TComponent* AOwner)
     : TCustomControl(AOwner), FCols(MaxGridCols, 64), FRows(MaxGridRows, 24),
       FOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect},
-      FBars(std::make_unique<TGridScrollBars>(*this))
+      FBars(std::make_unique<TGridScrollBars>(*this)), FTrackerHost(std::make_unique<TrackerHost>(*this)),
+      FTracker(std::make_unique<TGridMouseTracker>(*FTrackerHost))
 {
     SetControlStyle({csCaptureMouse, csOpaque, csDoubleClicks});
     FCols.SetCount(5);
@@ -252,12 +314,12 @@ void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount)
 
 bool TCustomGrid::GeometryChanged()
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     if (UpdateScrollRange()) {
         Invalidate();
         UpdateEdit();
     }
-    return !alive.expired();
+    return static_cast<bool>(alive);
 }
 
 void TCustomGrid::ColWidthsChanged()
@@ -340,9 +402,9 @@ void TCustomGrid::MoveColumn(int FromIndex, int ToIndex)
     if (FInplaceCol >= 0)
         MoveAdjust(FInplaceCol, FromIndex, ToIndex);
     InvalidateGrid();
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     ColumnMoved(FromIndex, ToIndex);
-    if (!alive.expired())
+    if (alive)
         ColWidthsChanged();
 }
 
@@ -358,9 +420,9 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
     if (FInplaceRow >= 0)
         MoveAdjust(FInplaceRow, FromIndex, ToIndex);
     InvalidateGrid();
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     RowMoved(FromIndex, ToIndex);
-    if (!alive.expired())
+    if (alive)
         RowHeightsChanged();
 }
 
@@ -612,9 +674,9 @@ bool TCustomGrid::MoveTopLeft(int ALeft, int ATop)
     FTopLeft = {ALeft, ATop};
     UpdateScrollPos();
     Invalidate();
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     TopLeftChanged();
-    return !alive.expired();
+    return static_cast<bool>(alive);
 }
 
 void TCustomGrid::TopLeftChanged()
@@ -678,12 +740,12 @@ void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show)
 
 void TCustomGrid::FocusCell(int ACol, int ARow, bool MoveAnchor)
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     MoveCurrent(ACol, ARow, MoveAnchor, true);
-    if (alive.expired())
+    if (!alive)
         return;
     UpdateEdit();
-    if (!alive.expired())
+    if (alive)
         Click();
 }
 
@@ -691,12 +753,12 @@ void TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show)
 {
     if (ACol < 0 || ARow < 0 || ACol >= GetColCount() || ARow >= GetRowCount())
         GridIndexError();
-    const std::weak_ptr<void> alive = LifeToken();
-    if (!SelectCell(ACol, ARow) || alive.expired())
+    const TControlRef<> alive(this);
+    if (!SelectCell(ACol, ARow) || !alive)
         return;
     if (!FOptions.Contains(goAlwaysShowEditor))
         HideEditor();
-    if (alive.expired())
+    if (!alive)
         return;
     const TGridRect oldSelection = GetSelection();
     const TGridCoord oldCurrent = FCurrent;
@@ -888,9 +950,9 @@ void TCustomGrid::UpdateEdit()
         FInplaceEdit->SetParent(this);
         UpdateEditor();
     } else if (FCurrent.X != FInplaceCol || FCurrent.Y != FInplaceRow) {
-        const std::weak_ptr<void> alive = LifeToken();
+        const TControlRef<> alive(this);
         HideEdit();
-        if (alive.expired())
+        if (!alive)
             return;
         UpdateEditor();
     }
@@ -916,9 +978,9 @@ void TCustomGrid::HideEdit()
         return;
     if (FInplaceCol >= 0 && FInplaceEdit->GetVisible())
         FInplaceEdit->ValidateEdit();
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     UpdateText();
-    if (alive.expired())
+    if (!alive)
         return;
     const bool wasShown = FInplaceEdit->GetVisible();
     const int col = FInplaceCol;
@@ -945,14 +1007,14 @@ void TCustomGrid::ShowEditorChar(char32_t Ch)
 
 void TCustomGrid::DoExit()
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     if (FEditorMode) {
         if (FOptions.Contains(goAlwaysShowEditor))
             UpdateText();
         else
             HideEditor();
     }
-    if (!alive.expired())
+    if (alive)
         TCustomControl::DoExit();
 }
 
@@ -960,9 +1022,9 @@ void TCustomGrid::DoExit()
 
 void TCustomGrid::KeyDown(unsigned& Key, TShiftState Shift)
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     TCustomControl::KeyDown(Key, Shift);
-    if (alive.expired() || Key == 0)
+    if (!alive || Key == 0)
         return;
     const bool rowSelect = FOptions.Contains(goRowSelect);
     const int pageHeight = std::max(GetVisibleRowCount() - 1, 1);
@@ -1056,16 +1118,16 @@ void TCustomGrid::KeyDown(unsigned& Key, TShiftState Shift)
     }
     current.X = std::clamp(current.X, GetFixedCols(), GetColCount() - 1);
     current.Y = std::clamp(current.Y, GetFixedRows(), GetRowCount() - 1);
-    if (alive.expired() || current == FCurrent)
+    if (!alive || current == FCurrent)
         return;
     FocusCell(current.X, current.Y, moveAnchor);
 }
 
 void TCustomGrid::KeyPress(char32_t& Key)
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     TCustomControl::KeyPress(Key);
-    if (alive.expired())
+    if (!alive)
         return;
     if (!FOptions.Contains(goAlwaysShowEditor) && Key == U'\r') {
         if (FEditorMode)
@@ -1110,157 +1172,54 @@ void TCustomGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, i
 
 void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     if (CanFocus()) {
         SetFocus();
-        if (alive.expired())
+        if (!alive)
             return;
         if (!IsActiveControl()) {
             SetMouseCapture(false);
             return;
         }
     }
-    if (Button == mbLeft && !Shift.Contains(ssDouble)) {
-        TGridState state = gsNormal;
-        int index = -1;
-        int posPx = 0;
-        int ofsPx = 0;
-        CalcSizingState(X, Y, state, index, posPx, ofsPx);
-        if (state != gsNormal) {
-            FGridState = state;
-            FSizingIndex = index;
-            FSizingPosPx = posPx;
-            FSizingOfsPx = ofsPx;
-            InvalidateTracking();
-        } else {
-            const TGridCoord cell = MouseCoord(X, Y);
-            if (cell.X >= GetFixedCols() && cell.Y >= GetFixedRows()) {
-                if (FOptions.Contains(goEditing)) {
-                    if (cell == FCurrent) {
-                        ShowEditor();
-                    } else {
-                        MoveCurrent(cell.X, cell.Y, true, true);
-                        if (!alive.expired())
-                            UpdateEdit();
-                    }
-                    if (!alive.expired())
-                        Click();
-                } else {
-                    FGridState = gsSelecting;
-                    SetTimer(this, ScrollTimerId, ScrollTimerMs);
-                    if (Shift.Contains(ssShift))
-                        MoveAnchor(cell);
-                    else
-                        MoveCurrent(cell.X, cell.Y, true, true);
-                    // A press that SelectCell refused starts no range from the old cell.
-                    if (!alive.expired() && !(FAnchor == cell))
-                        EndTracking();
-                }
-            } else if (FOptions.Contains(goRowMoving) && cell.X >= 0 && cell.X < GetFixedCols() &&
-                       cell.Y >= GetFixedRows()) {
-                FGridState = gsRowMoving;
-                FMoveIndex = FMovePos = cell.Y;
-                SetTimer(this, ScrollTimerId, ScrollTimerMs);
-                InvalidateTracking();
-            } else if (FOptions.Contains(goColMoving) && cell.Y >= 0 && cell.Y < GetFixedRows() &&
-                       cell.X >= GetFixedCols()) {
-                FGridState = gsColMoving;
-                FMoveIndex = FMovePos = cell.X;
-                SetTimer(this, ScrollTimerId, ScrollTimerMs);
-                InvalidateTracking();
-            }
-        }
-    }
-    if (!alive.expired())
-        TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (Button == mbLeft && !Shift.Contains(ssDouble) && !FTracker->Press(Shift, X, Y))
+        return;
+    TCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
-    switch (FGridState) {
-    case gsSelecting: {
-        const TGridCoord cell = MouseCoord(X, Y);
-        if (cell.X >= GetFixedCols() && cell.Y >= GetFixedRows() && !(cell == FAnchor))
-            MoveAnchor(cell);
-        break;
-    }
-    case gsColSizing:
-    case gsRowSizing: SetTrackingPos((FGridState == gsColSizing ? X : Y) + FSizingOfsPx); break;
-    case gsColMoving:
-    case gsRowMoving: SetTrackingPos(MoveTargetAt(FGridState == gsColMoving ? X : Y)); break;
-    default: break;
-    }
-    TCustomControl::MouseMove(Shift, X, Y);
+    if (FTracker->Move(X, Y))
+        TCustomControl::MouseMove(Shift, X, Y);
 }
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    const std::weak_ptr<void> alive = LifeToken();
-    const TGridState state = FGridState;
-    if (state != gsNormal)
-        EndTracking();
-    FGridState = state;
-    switch (state) {
-    case gsSelecting: {
-        const TGridCoord cell = MouseCoord(X, Y);
-        if (cell.X >= GetFixedCols() && cell.Y >= GetFixedRows() && !(cell == FAnchor))
-            MoveAnchor(cell);
-        if (!alive.expired())
-            UpdateEdit();
-        if (!alive.expired())
-            Click();
-        break;
-    }
-    case gsColSizing:
-    case gsRowSizing: {
-        const bool cols = state == gsColSizing;
-        const TGridAxis& axis = cols ? FCols : FRows;
-        const std::int64_t startPx = axis.ViewPosition(FSizingIndex, cols ? FTopLeft.X : FTopLeft.Y);
-        const std::int64_t sizePx = FSizingPosPx - startPx;
-        if (sizePx > 1) {
-            if (cols)
-                SetColWidths(FSizingIndex, static_cast<int>(sizePx));
-            else
-                SetRowHeights(FSizingIndex, static_cast<int>(sizePx));
-        }
-        break;
-    }
-    case gsColMoving:
-    case gsRowMoving:
-        if (FMoveIndex != FMovePos) {
-            if (state == gsColMoving)
-                MoveColumn(FMoveIndex, FMovePos);
-            else
-                MoveRow(FMoveIndex, FMovePos);
-        }
-        break;
-    default: UpdateEdit(); break;
-    }
-    if (alive.expired())
+    const TControlRef<> alive(this);
+    if (!FTracker->Release(X, Y))
         return;
     TCustomControl::MouseUp(Button, Shift, X, Y);
-    if (!alive.expired())
-        FGridState = gsNormal;
+    if (alive)
+        FTracker->Finish();
 }
 
-int TCustomGrid::MoveTargetAt(int Px) const
+TGridState TCustomGrid::GetGridState() const
 {
-    const bool cols = FGridState == gsColMoving;
-    const TGridAxis& axis = cols ? FCols : FRows;
-    const TRect client = GetClientRect();
-    const int extentPx = cols ? client.Width() : client.Height();
-    const int index = axis.ViewIndexAt(std::clamp(Px, 0, std::max(extentPx - 1, 0)), cols ? FTopLeft.X : FTopLeft.Y);
-    const int last = axis.GetCount() - 1;
-    return std::clamp(index < 0 ? last : index, axis.GetFixedCount(), last);
+    return FTracker->GetState();
+}
+
+void TCustomGrid::SetGridState(TGridState Value)
+{
+    FTracker->SetState(Value);
 }
 
 bool TCustomGrid::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
 {
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     if (TCustomControl::DoMouseWheel(Shift, WheelDelta, MousePos))
         return true;
     FWheelAccumulator += WheelDelta;
-    while (std::abs(FWheelAccumulator) >= static_cast<int>(WHEEL_DELTA) && !alive.expired()) {
+    while (std::abs(FWheelAccumulator) >= static_cast<int>(WHEEL_DELTA) && alive) {
         if (FWheelAccumulator < 0) {
             FWheelAccumulator += WHEEL_DELTA;
             DoMouseWheelDown(Shift, MousePos);
@@ -1292,128 +1251,13 @@ bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
     return true;
 }
 
-// The sizing line or the mark where a moved column or row would land, drawn inverted over the
-// cells; and the scrolling while a drag is held beyond the edges.
-TRect TCustomGrid::TrackingLineRect() const
-{
-    const TRect client = GetClientRect();
-    switch (FGridState) {
-    case gsColSizing: return Rect(FSizingPosPx, 0, FSizingPosPx + 1, client.Bottom);
-    case gsRowSizing: return Rect(0, FSizingPosPx, client.Right, FSizingPosPx + 1);
-    case gsColMoving:
-    case gsRowMoving: {
-        const bool cols = FGridState == gsColMoving;
-        const TGridAxis& axis = cols ? FCols : FRows;
-        const int first = cols ? FTopLeft.X : FTopLeft.Y;
-        const int edge = FMovePos > FMoveIndex ? FMovePos + 1 : FMovePos;
-        if (edge < first)
-            return {};
-        const int extentPx = cols ? client.Width() : client.Height();
-        const int atPx = static_cast<int>(std::min<std::int64_t>(axis.ViewPosition(edge, first), extentPx));
-        const int fromPx = atPx - MoveMarkWidthPx / 2;
-        return cols ? Rect(fromPx, 0, fromPx + MoveMarkWidthPx, client.Bottom)
-                    : Rect(0, fromPx, client.Right, fromPx + MoveMarkWidthPx);
-    }
-    default: return {};
-    }
-}
-
-void TCustomGrid::InvalidateTracking()
-{
-    const TRect line = TrackingLineRect();
-    if (HandleAllocated() && !line.IsEmpty())
-        InvalidateRect(line);
-}
-
-void TCustomGrid::SetTrackingPos(int Value)
-{
-    int& pos = FGridState == gsColSizing || FGridState == gsRowSizing ? FSizingPosPx : FMovePos;
-    if (FGridState == gsColSizing || FGridState == gsRowSizing) {
-        const bool cols = FGridState == gsColSizing;
-        const TRect client = GetClientRect();
-        const std::int64_t startPx = (cols ? FCols : FRows).ViewPosition(FSizingIndex, cols ? FTopLeft.X : FTopLeft.Y);
-        Value = static_cast<int>(std::clamp<std::int64_t>(Value, startPx, cols ? client.Right : client.Bottom));
-    }
-    if (Value == pos)
-        return;
-    InvalidateTracking();
-    pos = Value;
-    InvalidateTracking();
-}
-
-void TCustomGrid::PaintTracking()
-{
-    const TRect line = TrackingLineRect();
-    if (line.IsEmpty())
-        return;
-    TCanvas& canvas = Canvas();
-    canvas.Pen().SetMode(pmNot);
-    canvas.Pen().SetWidth(1);
-    if (line.Width() <= line.Height()) {
-        for (int x = line.Left; x < line.Right; ++x) {
-            canvas.MoveTo(x, line.Top);
-            canvas.LineTo(x, line.Bottom);
-        }
-    } else {
-        for (int y = line.Top; y < line.Bottom; ++y) {
-            canvas.MoveTo(line.Left, y);
-            canvas.LineTo(line.Right, y);
-        }
-    }
-    canvas.Pen().SetMode(pmCopy);
-}
-
-void TCustomGrid::AutoScroll()
-{
-    if (FGridState != gsSelecting && FGridState != gsColMoving && FGridState != gsRowMoving) {
-        KillTimer(this, ScrollTimerId);
-        return;
-    }
-    const TPoint pos = ScreenToClient(GetCursorPos());
-    const TRect client = GetClientRect();
-    const TGridCoord maxTopLeft = MaxTopLeft();
-    const int fixedWidthPx = static_cast<int>(std::min<std::int64_t>(FCols.FixedExtentPx(), client.Right));
-    const int fixedHeightPx = static_cast<int>(std::min<std::int64_t>(FRows.FixedExtentPx(), client.Bottom));
-    TGridCoord topLeft = FTopLeft;
-    if (FGridState != gsColMoving) {
-        if (pos.Y < fixedHeightPx && topLeft.Y > GetFixedRows())
-            --topLeft.Y;
-        else if (pos.Y >= client.Bottom && topLeft.Y < maxTopLeft.Y)
-            ++topLeft.Y;
-    }
-    if (FGridState != gsRowMoving) {
-        if (pos.X < fixedWidthPx && topLeft.X > GetFixedCols())
-            --topLeft.X;
-        else if (pos.X >= client.Right && topLeft.X < maxTopLeft.X)
-            ++topLeft.X;
-    }
-    if (!MoveTopLeft(topLeft.X, topLeft.Y))
-        return;
-    const int x = std::clamp(pos.X, fixedWidthPx, std::max(client.Right - 1, fixedWidthPx));
-    const int y = std::clamp(pos.Y, fixedHeightPx, std::max(client.Bottom - 1, fixedHeightPx));
-    if (FGridState == gsSelecting) {
-        const TGridCoord cell = MouseCoord(x, y);
-        if (cell.X >= GetFixedCols() && cell.Y >= GetFixedRows() && !(cell == FAnchor))
-            MoveAnchor(cell);
-    } else {
-        SetTrackingPos(MoveTargetAt(FGridState == gsColMoving ? x : y));
-    }
-}
-
-void TCustomGrid::EndTracking()
-{
-    KillTimer(this, ScrollTimerId);
-    InvalidateTracking();
-    FGridState = gsNormal;
-}
-
 // ---- Painting ---------------------------------------------------------------------------------
 
 void TCustomGrid::Paint()
 {
     TCanvas& canvas = Canvas();
     const TRect client = GetClientRect();
-    const TRect clip = Intersection(canvas.GetClipRect(), client);
+    const TRect clip = IntersectedRect(canvas.GetClipRect(), client);
     if (clip.IsEmpty())
         return;
     const std::vector<VisibleLine> cols = VisibleLines(FCols, FTopLeft.X, client.Width());
@@ -1438,7 +1282,7 @@ void TCustomGrid::Paint()
         canvas.FillRect(Rect(rightPx, 0, client.Right, client.Bottom));
     if (bottomPx < client.Bottom)
         canvas.FillRect(Rect(0, bottomPx, rightPx, client.Bottom));
-    PaintTracking();
+    FTracker->Paint(canvas);
 }
 
 void TCustomGrid::PaintCell(const VisibleLine& Col, const VisibleLine& Row, bool Active, const TGridRect& Selection)
@@ -1538,19 +1382,12 @@ void TCustomGrid::Dispatch(TMessage& Message)
         return;
     case WM_TIMER:
         if (TWMTimer(Message).TimerID() == ScrollTimerId) {
-            AutoScroll();
+            FTracker->ScrollTick();
             return;
         }
         break;
     case WM_SETCURSOR: {
-        TGridState state = FGridState;
-        if (state == gsNormal) {
-            const TPoint pos = ScreenToClient(GetCursorPos());
-            int index = -1;
-            int posPx = 0;
-            int ofsPx = 0;
-            CalcSizingState(pos.X, pos.Y, state, index, posPx, ofsPx);
-        }
+        const TGridState state = FTracker->CursorState();
         if ((state == gsColSizing || state == gsRowSizing) && Host()) {
             Host()->SetCursor(state == gsColSizing ? crHSplit : crVSplit);
             Message.Result = 1;
@@ -1582,8 +1419,7 @@ void TCustomGrid::Dispatch(TMessage& Message)
         break;
     }
     case WM_CANCELMODE:
-        if (FGridState != gsNormal)
-            EndTracking();
+        FTracker->Cancel();
         break;
     default: break;
     }

@@ -11,13 +11,15 @@
 
 namespace plat {
 
+class TGridMouseTracker;
 class TGridScrollBars;
 class TInplaceEdit;
 
 // The widget library's grid: columns and rows of cells, the first FixedCols columns and
 // FixedRows rows fixed while the rest scroll by whole columns and rows, a current cell with a
 // selection around it, keyboard and mouse navigation, sizing and moving of columns and rows, an
-// in-place editor, and a paint loop that calls DrawCell for each visible cell.
+// in-place editor, and a paint loop that calls DrawCell for each visible cell. What a mouse
+// press starts (selecting, sizing, moving) is tracked by a TGridMouseTracker of its own.
 //
 // Geometry lives in two TGridAxis objects: a column occupies its width plus the grid line to its
 // right, a row its height plus the line below it; a column or row of size 0 is hidden (no line
@@ -96,7 +98,8 @@ public:
     void SetBorderStyle(TBorderStyle Value);
     TScrollStyle GetScrollBars() const { return FScrollBars; }
     void SetScrollBars(TScrollStyle Value);
-    TGridState GetGridState() const { return FGridState; }
+    // What a mouse press started (TGridMouseTracker); gsNormal between presses.
+    TGridState GetGridState() const;
     // Whether the grid edits: on, the in-place editor shows over the current cell whenever
     // CanEditShow allows it.
     bool GetEditorMode() const { return FEditorMode; }
@@ -179,7 +182,7 @@ protected:
     void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
     // MoveColRow with Show, then the editor follows and OnClick fires.
     void FocusCell(int ACol, int ARow, bool MoveAnchor);
-    void SetGridState(TGridState Value) { FGridState = Value; }
+    void SetGridState(TGridState Value);
     // The grid (or its editor) is the active control of its form, or has the focus.
     bool IsActiveControl() const;
     // Scroll-bar state (SB_HORZ or SB_VERT); the grid sets it whenever it scrolls.
@@ -203,6 +206,7 @@ protected:
 
 private:
     friend class TInplaceEdit;
+    class TrackerHost;
 
     struct VisibleLine {
         int Index;
@@ -239,14 +243,6 @@ private:
 
     void PaintCell(const VisibleLine& Col, const VisibleLine& Row, bool Active, const TGridRect& Selection);
     void PaintLines(const VisibleLine& Col, const VisibleLine& Row, bool Fixed, TColor Background);
-    void PaintTracking();
-    TRect TrackingLineRect() const;
-    void InvalidateTracking();
-    void SetTrackingPos(int Value);
-    // The move target for a point, in the fixed and scrolled columns (rows) of the axis.
-    int MoveTargetAt(int Px) const;
-    void AutoScroll();
-    void EndTracking();
 
     TGridAxis FCols;
     TGridAxis FRows;
@@ -259,21 +255,15 @@ private:
     bool FDefaultDrawing = true;
     TBorderStyle FBorderStyle = bsSingle;
     TScrollStyle FScrollBars = ssBoth;
-    TGridState FGridState = gsNormal;
     bool FEditorMode = false;
     bool FCanEditModify = true;
     TInplaceEdit* FInplaceEdit = nullptr;
     int FInplaceCol = -1;
     int FInplaceRow = -1;
-    // Sizing: the column or row, where its line is drawn and the press's offset from it.
-    // Moving: the column or row and where it would go.
-    int FSizingIndex = -1;
-    int FSizingPosPx = 0;
-    int FSizingOfsPx = 0;
-    int FMoveIndex = -1;
-    int FMovePos = -1;
     int FWheelAccumulator = 0;
     std::unique_ptr<TGridScrollBars> FBars;
+    std::unique_ptr<TrackerHost> FTrackerHost;
+    std::unique_ptr<TGridMouseTracker> FTracker;
 };
 
 }  // namespace plat

@@ -118,7 +118,7 @@ private:
     bool Request(int ABar, unsigned ACode, int APosition)
     {
         TWinControl& control = FOwner.FControl;
-        const std::weak_ptr<void> controlAlive = control.LifeToken();
+        const TControlRef<> controlAlive(&control);
         const std::weak_ptr<int> widgetsAlive = FLife;
         if (ACode == SB_THUMBTRACK)
             FOwner.FInfo[ABar].TrackPos = APosition;
@@ -130,7 +130,7 @@ private:
         if (widgetsAlive.expired())
             return false;
         --FRequestDepth;
-        if (controlAlive.expired())
+        if (!controlAlive)
             return false;
         Show(ABar);
         return true;

@@ -105,7 +105,7 @@ void TInplaceEdit::KeyDown(unsigned& Key, TShiftState Shift)
         TCustomMaskEdit::KeyDown(Key, Shift);
         return;
     }
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     const bool forwardMovement = FGrid->GetOptions().Contains(goAlwaysShowEditor);
     const bool ctrl = Shift.Contains(ssCtrl);
     bool toGrid = false;
@@ -149,7 +149,7 @@ void TInplaceEdit::KeyDown(unsigned& Key, TShiftState Shift)
     default:
         break;
     }
-    if (alive.expired()) {
+    if (!alive) {
         Key = 0;
         return;
     }
@@ -167,9 +167,9 @@ void TInplaceEdit::KeyPress(char32_t& Key)
         TCustomMaskEdit::KeyPress(Key);
         return;
     }
-    const std::weak_ptr<void> alive = LifeToken();
+    const TControlRef<> alive(this);
     FGrid->KeyPress(Key);
-    if (alive.expired()) {
+    if (!alive) {
         Key = 0;
         return;
     }

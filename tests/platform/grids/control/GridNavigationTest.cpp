@@ -24,12 +24,6 @@ protected:
         grid->SetRowCount(100);
     }
     void Key(unsigned VirtualKey, TShiftState Shift = {}) { ui.Simulator().KeyPress(VirtualKey, Shift); }
-    // The centre of a cell in view.
-    TPoint At(int ACol, int ARow) const
-    {
-        const TRect r = grid->CellRect(ACol, ARow);
-        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-    }
 };
 
 TEST_F(GridNavigationTest, KeysMoveTheCurrentCellAndKeepItInView)
@@ -125,81 +119,6 @@ TEST_F(GridNavigationTest, SelectCellRefusalKeepsTheCurrentCellWhateverMovesIt)
     EXPECT_THAT(log.Entries(), ElementsAre("1,4", "2,4", "1,4"));
     Key(VK_RIGHT);
     EXPECT_EQ(grid->GetCol(), 2);
-}
-
-TEST_F(GridNavigationTest, ClickSelectsAndDragSelectsARange)
-{
-    EventLog log;
-    grid->OnClick = log.Notify("click");
-    ui.Simulator().Click(*grid, At(3, 2));
-    EXPECT_EQ(grid->GetCol(), 3);
-    EXPECT_EQ(grid->GetRow(), 2);
-    EXPECT_THAT(log.Entries(), ElementsAre("click"));
-
-    ui.Simulator().Drag(*grid, At(2, 2), At(4, 5));
-    EXPECT_EQ(grid->GetSelection(), (TGridRect{2, 2, 4, 5}));
-    // The cell pressed stays the current one; the range grows from it.
-    EXPECT_EQ(grid->GetCol(), 2);
-    EXPECT_EQ(grid->GetRow(), 2);
-    EXPECT_EQ(grid->GetGridState(), gsNormal);
-
-    ui.Simulator().Click(*grid, At(5, 6), mbLeft, {ssShift});
-    EXPECT_EQ(grid->GetSelection(), (TGridRect{2, 2, 5, 6}));
-
-    // Fixed cells take no selection.
-    ui.Simulator().Click(*grid, At(0, 7));
-    EXPECT_EQ(grid->GetSelection(), (TGridRect{2, 2, 5, 6}));
-}
-
-TEST_F(GridNavigationTest, DraggingAHeaderLineSizesOnlyWithTheSizingOption)
-{
-    struct Case {
-        bool columns;
-        bool allowed;
-    };
-    for (const Case c : {Case{true, false}, Case{true, true}, Case{false, false}, Case{false, true}}) {
-        SCOPED_TRACE(::testing::Message() << (c.columns ? "column" : "row")
-                                          << (c.allowed ? " allowed" : " not allowed"));
-        grid->SetDefaultColWidth(64);
-        grid->SetDefaultRowHeight(24);
-        TGridOptions options = grid->GetOptions().Exclude(goColSizing).Exclude(goRowSizing);
-        if (c.allowed)
-            options.Include(c.columns ? goColSizing : goRowSizing);
-        grid->SetOptions(options);
-        // The line after column 2 (row 2), grabbed one pixel inside it, in the header.
-        const TRect cell = grid->CellRect(2, 2);
-        const TPoint from = c.columns ? TPoint{cell.Right - 1, 10} : TPoint{10, cell.Bottom - 1};
-        const TPoint to = c.columns ? TPoint{from.X + 30, 10} : TPoint{10, from.Y + 15};
-        ui.Clock().Advance(1000);
-        ui.Simulator().Drag(*grid, from, to);
-        EXPECT_EQ(grid->GetColWidths(2), c.columns && c.allowed ? 94 : 64);
-        EXPECT_EQ(grid->GetRowHeights(2), !c.columns && c.allowed ? 39 : 24);
-        EXPECT_EQ(grid->GetGridState(), gsNormal);
-    }
-}
-
-TEST_F(GridNavigationTest, DraggingAHeaderMovesItsColumnOrRowWithTheMovingOption)
-{
-    EventLog log;
-    grid->OnColumnMoved = [&](TObject*, int From, int To) {
-        log.Add("column " + std::to_string(From) + ">" + std::to_string(To));
-    };
-    grid->OnRowMoved = [&](TObject*, int From, int To) {
-        log.Add("row " + std::to_string(From) + ">" + std::to_string(To));
-    };
-    grid->SetCells(2, 0, "C2");
-    grid->SetCells(0, 3, "R3");
-
-    ui.Simulator().Drag(*grid, At(2, 0), At(4, 0));
-    ui.Simulator().Drag(*grid, At(0, 3), At(0, 1));
-    EXPECT_THAT(log.Entries(), ::testing::IsEmpty());
-
-    grid->SetOptions(grid->GetOptions().Include(goColMoving).Include(goRowMoving));
-    ui.Simulator().Drag(*grid, At(2, 0), At(4, 0));
-    ui.Simulator().Drag(*grid, At(0, 3), At(0, 1));
-    EXPECT_THAT(log.Entries(), ElementsAre("column 2>4", "row 3>1"));
-    EXPECT_EQ(grid->GetCells(4, 0), "C2");
-    EXPECT_EQ(grid->GetCells(0, 1), "R3");
 }
 
 TEST_F(GridNavigationTest, WheelMovesTheCurrentRowUnlessTheEventTakesIt)

@@ -45,6 +45,12 @@ protected:
         form->Show();
         grid->SetFocus();
     }
+    // The centre of a cell in view.
+    TPoint At(int ACol, int ARow) const
+    {
+        const TRect r = grid->CellRect(ACol, ARow);
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
 
     UiTestEnvironment ui;
     TForm* form = new TForm(Application);
