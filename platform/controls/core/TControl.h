@@ -145,10 +145,6 @@ public:
     virtual void Dispatch(TMessage& Message);
     virtual void DefaultHandler(TMessage& Message);
 
-    // Becomes empty when the control is freed; the layer checks it after each message it sends
-    // in a sequence, since any handler may free the control.
-    std::weak_ptr<void> LifeToken() const { return FLifeToken; }
-
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
@@ -184,6 +180,11 @@ protected:
 
 private:
     friend class TWinControl;
+    template <typename T>
+    friend class TControlRef;
+
+    // Becomes empty when the control is freed (TControlRef reads it).
+    std::weak_ptr<void> LifeToken() const { return FLifeToken; }
 
     void FontChanged();
     void WMMouseButton(TMessage& Message);
@@ -222,7 +223,12 @@ private:
     std::shared_ptr<int> FLifeToken = std::make_shared<int>(0);
 };
 
-// A reference to a control that reads as nullptr once the control is freed.
+// A reference to a control that reads as nullptr once the control is freed: the one way to ask
+// whether a control is still alive. Any handler may free the control it runs for, so code that
+// sends a control several messages in a row checks after each:
+//     const TControlRef<> alive(this);
+//     Perform(WM_KEYDOWN, ...);
+//     if (!alive) return;
 template <typename T = TControl>
 class TControlRef {
 public:
