@@ -1,10 +1,10 @@
 #pragma once
 
-#include "grid/model/CellPaintTypes.h"
-#include "grid/model/TBaseGrid.h"
-#include "grid/model/TCheckDrawer.h"
-#include "grid/model/TCellType.h"
+#include "grid/cells/TBaseGrid.h"
+#include "grid/drawing/TCheckDrawer.h"
 #include "grid/model/VezGridTypes.h"
+#include "grid/painting/CellPaintTypes.h"
+#include "grid/support/TCellType.h"
 #include "platform/system/DateTime.h"
 
 #include <cstdint>

@@ -3,12 +3,12 @@
 
 #include "grid/model/TVezEzuzorEvad.h"
 
-#include "grid/model/TColumnSize.h"
-#include "grid/model/TNavigation.h"
-#include "grid/model/TSearchFooter.h"
-#include "grid/model/TSearchPanel.h"
-#include "platform/controls/services/InputState.h"
+#include "grid/controls/TSearchPanel.h"
+#include "grid/settings/TColumnSize.h"
+#include "grid/settings/TNavigation.h"
+#include "grid/settings/TSearchFooter.h"
 #include "platform/controls/core/Messages.h"
+#include "platform/controls/services/InputState.h"
 #include "platform/core/Utf8.h"
 
 #include <algorithm>

@@ -3,9 +3,9 @@
 // The value types and event signatures of the string grid (TVezEzuzorEvad). Event arguments
 // keep the order the grid's owners are written against: several events put the row first.
 
-#include "grid/model/CellPropertyTypes.h"
-#include "grid/model/TEditorType.h"
-#include "grid/model/TMouseActions.h"
+#include "grid/cells/CellPropertyTypes.h"
+#include "grid/cells/TEditorType.h"
+#include "grid/settings/TMouseActions.h"
 #include "platform/controls/core/ControlTypes.h"
 #include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/core/TSet.h"
