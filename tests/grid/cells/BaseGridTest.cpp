@@ -8,6 +8,7 @@
 #include "platform/graphics/TBrush.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/testing/UiTestEnvironment.h"
+#include "tests/grid/cells/BlockConsistency.h"
 
 #include <gtest/gtest.h>
 
@@ -52,34 +53,7 @@ protected:
                 grid->SetRawCell(C, R, Name(C, R));
     }
 
-    // Every cell in a block points at a base whose block covers it; every block lies inside
-    // the grid; the index of blocks and the records tell the same story.
-    void ExpectConsistentBlocks() const
-    {
-        const int Cols = grid->GetColCount();
-        const int Rows = grid->GetRowCount();
-        std::vector<int> Owner(static_cast<size_t>(Cols * Rows), -1);
-        const std::vector<plat::TGridRect> Blocks = grid->MergedCells().Blocks();
-        for (size_t B = 0; B < Blocks.size(); ++B) {
-            const plat::TGridRect& Block = Blocks[B];
-            EXPECT_TRUE(Block.Left >= 0 && Block.Top >= 0 && Block.Right < Cols && Block.Bottom < Rows);
-            for (int C = Block.Left; C <= Block.Right; ++C)
-                for (int R = Block.Top; R <= Block.Bottom; ++R)
-                    Owner[static_cast<size_t>(R * Cols + C)] = static_cast<int>(B);
-        }
-        for (int C = 0; C < Cols; ++C)
-            for (int R = 0; R < Rows; ++R) {
-                const TCellProperties* Record = grid->FindCellProperties(C, R);
-                const bool InBlock = Record && (!Record->GetIsBaseCell() || Record->GetCellSpanX() != -1);
-                const int Block = Owner[static_cast<size_t>(R * Cols + C)];
-                ASSERT_EQ(InBlock, Block != -1) << "cell " << Name(C, R);
-                if (!InBlock)
-                    continue;
-                const plat::TGridRect& Expected = Blocks[static_cast<size_t>(Block)];
-                EXPECT_EQ(Record->GetBaseCell(C, R), (plat::TPoint{Expected.Left, Expected.Top})) << Name(C, R);
-                EXPECT_EQ(grid->MergedCells().FullCell(C, R), Expected) << Name(C, R);
-            }
-    }
+    void ExpectConsistentBlocks() const { testing::ExpectConsistentBlocks(*grid); }
 
     plat::testing::UiTestEnvironment ui;
     plat::TForm* form = new plat::TForm(plat::Application);

@@ -9,6 +9,7 @@
 #include "grid/cells/TMergedCells.h"
 #include "platform/core/TComponent.h"
 #include "platform/grids/TGridCellStore.h"
+#include "tests/grid/cells/BlockConsistency.h"
 
 #include <gtest/gtest.h>
 
@@ -60,36 +61,7 @@ public:
     void RepaintGrid() override { ++GridRepaints; }
     plat::TComponent& GridComponent() override { return *this; }
 
-    // Every covered cell points at a base whose block covers it; every block lies inside the
-    // grid and is indexed; no two blocks share a cell.
-    void ExpectConsistentBlocks() const
-    {
-        std::vector<plat::TGridRect> Indexed = Merged.Blocks();
-        std::vector<int> Owner(static_cast<size_t>(FCols * FRows), -1);
-        for (size_t B = 0; B < Indexed.size(); ++B) {
-            const plat::TGridRect& Block = Indexed[B];
-            EXPECT_TRUE(Block.Left >= 0 && Block.Top >= 0 && Block.Right < FCols && Block.Bottom < FRows);
-            for (int C = Block.Left; C <= Block.Right; ++C)
-                for (int R = Block.Top; R <= Block.Bottom; ++R) {
-                    int& Cell = Owner[static_cast<size_t>(R * FCols + C)];
-                    EXPECT_EQ(Cell, -1) << "cell " << C << "," << R << " in two blocks";
-                    Cell = static_cast<int>(B);
-                }
-        }
-        for (int C = 0; C < FCols; ++C)
-            for (int R = 0; R < FRows; ++R) {
-                const TCellProperties* Record = FindCellProperties(C, R);
-                const int Block = Owner[static_cast<size_t>(R * FCols + C)];
-                const bool InBlock = Record && (!Record->GetIsBaseCell() || Record->GetCellSpanX() != -1);
-                ASSERT_EQ(InBlock, Block != -1) << "cell " << C << "," << R;
-                if (Block == -1)
-                    continue;
-                const plat::TGridRect& Expected = Indexed[static_cast<size_t>(Block)];
-                EXPECT_EQ(Merged.FullCell(C, R), Expected) << "cell " << C << "," << R;
-                const plat::TPoint Base = Record->GetBaseCell(C, R);
-                EXPECT_EQ(Base, (plat::TPoint{Expected.Left, Expected.Top})) << "cell " << C << "," << R;
-            }
-    }
+    void ExpectConsistentBlocks() const { testing::ExpectConsistentBlocks(*this, Merged); }
 
     plat::TGridCellStore Store;
     TMergedCells Merged{*this};

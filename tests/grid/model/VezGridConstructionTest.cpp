@@ -206,7 +206,7 @@ TEST_F(VezGridTest, AssignCopiesSettingsAndDimensionsBeforeTheCells)
     EXPECT_EQ(grid->GetCellText(40, 2), "beyond the columns");
     EXPECT_EQ(grid->GetCellColor(1, 3), plat::clRed);
     EXPECT_EQ(grid->CellSpan(3, 5), (plat::TPoint{1, 2}));
-    ExpectSoundBlocks(*grid);
+    ExpectConsistentBlocks(*grid);
 
     plat::TStringList Foreign;
     grid->Assign(Foreign);
