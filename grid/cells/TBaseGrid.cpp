@@ -511,16 +511,20 @@ void TBaseGrid::DrawCell(int ACol, int ARow, const plat::TRect& ARect, plat::TGr
     DrawCellBase(Canvas(), ACol, ARow, ARect, AState, true);
 }
 
+// A cell painted on its own is a pass of its own: the next pass, on the screen or off it, must
+// paint every merged block again.
 void TBaseGrid::PaintCell(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect,
                           plat::TGridDrawState State)
 {
     DrawCellBase(Canvas, ACol, ARow, Rect, State, true);
+    AdvancePaintID();
 }
 
 void TBaseGrid::PaintCellExt(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect,
                              plat::TGridDrawState State)
 {
     DrawCellBase(Canvas, ACol, ARow, Rect, State, false);
+    AdvancePaintID();
 }
 
 namespace {
@@ -588,7 +592,7 @@ void TBaseGrid::DrawCellBase(plat::TCanvas& Canvas, int ACol, int ARow, plat::TR
         TCellProperties* BaseRecord = FindCellProperties(BaseCol, BaseRow);
         if (BaseRecord && BaseRecord->GetPaintID() != FPaintID) {
             BaseRecord->SetPaintID(FPaintID);
-            PaintCell(Canvas, BaseCol, BaseRow, Rect, State);
+            DrawCellBase(Canvas, BaseCol, BaseRow, Rect, State, true);
         }
         return;
     }

@@ -127,9 +127,10 @@ public:
     // merged block is painted from its base at most once on behalf of its other cells.
     void AdvancePaintID() { ++FPaintID; }
 
-    // The cell painted as on the screen (whole block, content included) on any canvas.
+    // The cell painted as on the screen (whole block, content included) on any canvas, as a
+    // pass of its own.
     void PaintCell(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect, plat::TGridDrawState State);
-    // Only the background, selection face and lines, in the rectangle given.
+    // Only the background, selection face and lines, in the rectangle given; a pass of its own too.
     void PaintCellExt(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect, plat::TGridDrawState State);
     bool GetHideLastRow() const { return FHideLastRow; }
     void SetHideLastRow(bool Value) { FHideLastRow = Value; }

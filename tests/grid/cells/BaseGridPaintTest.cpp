@@ -124,14 +124,22 @@ TEST_F(BaseGridPaintTest, AnOffscreenPassEndsWithANewPaintIdSoTheScreenPaintsEve
 {
     grid->BlockBase = {2, 2};
     grid->MergeCells(2, 2, 3, 2);
-    plat::TBitmap Offscreen;
-    Offscreen.SetSize(400, 200);
-    grid->PaintCell(Offscreen.Canvas(), 3, 2, grid->CellRect(3, 2), {});
-    grid->AdvancePaintID();
-    grid->ContentDrawn.clear();
-    Shot("base-grid-block-after-offscreen-pass.png");
-    // The covered cells still paint the block on the screen.
-    EXPECT_EQ((grid->ContentDrawn[{2, 2}]), 2);
+    struct Case {
+        const char* Name;
+        void (TBaseGrid::*Paint)(plat::TCanvas&, int, int, const plat::TRect&, plat::TGridDrawState);
+    };
+    for (const Case& C : {Case{"PaintCell", &TBaseGrid::PaintCell}, Case{"PaintCellExt", &TBaseGrid::PaintCellExt}}) {
+        SCOPED_TRACE(C.Name);
+        plat::TBitmap Offscreen;
+        Offscreen.SetSize(400, 200);
+        const int Before = grid->GetPaintID();
+        (grid->*C.Paint)(Offscreen.Canvas(), 3, 2, grid->CellRect(3, 2), {});
+        EXPECT_EQ(grid->GetPaintID(), Before + 1);
+        grid->ContentDrawn.clear();
+        Shot("base-grid-block-after-offscreen-pass.png");
+        // The covered cells still paint the block on the screen.
+        EXPECT_EQ((grid->ContentDrawn[{2, 2}]), 2);
+    }
 }
 
 TEST_F(BaseGridPaintTest, SizingLineInvertsWhatItCrossesAndLeavesNothingBehind)
