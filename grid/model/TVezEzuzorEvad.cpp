@@ -53,6 +53,7 @@
 #include "grid/support/TIntList.h"
 #include "grid/support/TLineSelection.h"
 #include "grid/support/TSortIndexList.h"
+#include "platform/controls/core/ExceptionBoundary.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/forms/WindowTimers.h"
 #include "platform/controls/standard/TScrollBar.h"
@@ -386,10 +387,12 @@ void TVezEzuzorEvad::OwnerFormResize(plat::TObject* Sender)
         return;
     if (!FResizeAssigned)
         return;
-    // The form's own handler must not break the grid's resizing.
+    // The form's own handler must not break the grid's resizing; its failure is reported like
+    // any other that reaches the event loop.
     try {
         FFormResize(Sender);
     } catch (...) {
+        plat::HandleExceptionAtBoundary(Sender);
     }
 }
 

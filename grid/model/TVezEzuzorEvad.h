@@ -722,6 +722,10 @@ protected:
     void DestroyWnd() override;
     void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
     void Dispatch(plat::TMessage& Message) override;
+    // The counts' bookkeeping: fixed rows and columns kept, the rows that pass through the
+    // display-text event, the footer row moved to the last row.
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    void DeleteRow(int ARow) override;
 
     // Set by an edit change that asks for no repaint: the next Invalidate only clears it.
     void SetEditChange(bool Value) { FEditChange = Value; }
@@ -740,6 +744,9 @@ private:
     int SearchPanelHeight() const;
     void RepaintFooter();
     void FooterHeightChanged(int Value);
+    // A new RowCount or ColCount, from either setter.
+    void RowCountSet(int OldCount);
+    void ColCountSet();
     void RowCountChanged();
     bool IsLoading() const { return ComponentState().Contains(plat::csLoading); }
     bool Updating() const { return FUpdateCount > 0; }
@@ -851,6 +858,8 @@ private:
 
     int FUpdateCount = 0;
     bool FEditChange = false;
+    // Rows are being inserted or deleted: the footer row moves with the others.
+    bool FRowsShifting = false;
     bool FEnableBlink = false;
     bool FGridBlink = false;
     int FTimerTicks = 0;

@@ -665,7 +665,8 @@ void TVezEzuzorEvad::PaintEditorButtons(TCellPaintContext& P)
         P.R.Right -= InCellButtonWidthPx;
     }
     if (Look.GetSpinButtonsAlwaysVisible() && HasSpinEdit(P.RealCol, P.Row)) {
-        DrawSpinButtons(P.Canvas, P.R, Tones, State, Style);
+        // The buttons take the cell's height from its top edge, as the spin editor does.
+        DrawSpinButtons(P.Canvas, plat::MovedRect(P.R, 0, -1), Tones, State, Style);
         P.R.Right -= InCellButtonWidthPx;
     }
 }

@@ -13,6 +13,8 @@
 #include "grid/support/TCellGraphic.h"
 #include "grid/support/TCollection.h"
 #include "grid/support/TGridItem.h"
+#include "grid/text/TextKinds.h"
+#include "platform/core/ScopedRestore.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TFont.h"
@@ -271,8 +273,9 @@ void TVezEzuzorEvad::GetGridHint(int ACol, int ARow, std::string& WideHint, std:
     }
     if (OnGridWideHint) {
         OnGridWideHint(this, ARow, ACol, WideHint);
+        // A wide hint travels as the other wide texts do, in the packed form.
         if (!WideHint.empty())
-            Hint = WideHint;
+            Hint = PackWideText(UnpackWideText(WideHint));
     }
     if (OnOfficeHint)
         OnOfficeHint(this, ACol, ARow, *FOfficeHint);
@@ -422,6 +425,7 @@ void TVezEzuzorEvad::InsertRowAt(int ARow)
     const int OldCount = GetRowCount();
     if (ARow < 0 || ARow > OldCount)
         plat::GridIndexError();
+    const plat::TScopedRestore Shifting(FRowsShifting, true);
     plat::TStringGrid::SetRowCount(OldCount + 1);
     // The row past the old count may still hold cells of an earlier, larger grid.
     const int Cols = std::max(TotalColCount(), CellStore().ColExtent());
@@ -430,7 +434,6 @@ void TVezEzuzorEvad::InsertRowAt(int ARow)
         SetRawCell(C, OldCount, "");
     if (ARow < OldCount)
         MoveRow(OldCount, ARow);
-    RowCountChanged();
 }
 
 void TVezEzuzorEvad::RemoveRowAt(int ARow)
@@ -442,7 +445,6 @@ void TVezEzuzorEvad::RemoveRowAt(int ARow)
             SetCellText(C, ARow, "");
     } else {
         DeleteRow(ARow);
-        RowCountChanged();
     }
     if (OnAutoDeleteRow)
         OnAutoDeleteRow(this, ARow);
@@ -472,17 +474,57 @@ void TVezEzuzorEvad::SaveOldCellValue(int ACol, int ARow)
 void TVezEzuzorEvad::SetRowCount(int Value)
 {
     const int OldCount = GetRowCount();
-    const bool MoveFooter = FFloatingFooter->GetVisible() && std::max(Value, 1) != OldCount;
-    if (MoveFooter)
+    // Blocks in the footer row are split while that row still lies inside the grid.
+    if (FFloatingFooter->GetVisible() && std::max(Value, 1) != OldCount)
         SplitBlocksInRow(OldCount - 1);
     plat::TStringGrid::SetRowCount(Value);
+    // An unchanged count reaches no SizeChanged, yet the setter settles the fixed rows all the same.
+    if (GetRowCount() == OldCount)
+        RowCountSet(OldCount);
+}
+
+void TVezEzuzorEvad::SetColCount(int Value)
+{
+    const int OldCount = GetColCount();
+    plat::TStringGrid::SetColCount(Value);
+    if (GetColCount() == OldCount)
+        ColCountSet();
+}
+
+// The library grid calls this on every change of the counts, also when it is reached as the
+// library type, whose count setters are not the string grid's.
+void TVezEzuzorEvad::SizeChanged(int OldColCount, int OldRowCount)
+{
+    TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+    if (GetColCount() != OldColCount)
+        ColCountSet();
+    if (GetRowCount() == OldRowCount)
+        return;
+    // Rows inserted or deleted take the footer row along with the others.
+    if (FRowsShifting)
+        RowCountChanged();
+    else
+        RowCountSet(OldRowCount);
+}
+
+void TVezEzuzorEvad::DeleteRow(int ARow)
+{
+    const plat::TScopedRestore Shifting(FRowsShifting, true);
+    TBaseGrid::DeleteRow(ARow);
+}
+
+void TVezEzuzorEvad::RowCountSet(int OldCount)
+{
     if (FFixedRowAlways && FMinFixedRows < GetRowCount())
         SetFixedRows(FMinFixedRows);
     RowCountChanged();
-    if (MoveFooter && GetRowCount() != OldCount) {
-        MoveFooterRow(OldCount - 1, GetRowCount() - 1);
-        CalcFooter(-1);
-    }
+    if (!FFloatingFooter->GetVisible() || GetRowCount() == OldCount)
+        return;
+    // SetRowCount split the footer row's blocks already; a count set as the library type comes
+    // here first, and a row that grew is still inside the grid to be split.
+    SplitBlocksInRow(OldCount - 1);
+    MoveFooterRow(OldCount - 1, GetRowCount() - 1);
+    CalcFooter(-1);
 }
 
 void TVezEzuzorEvad::RowCountChanged()
@@ -521,9 +563,8 @@ void TVezEzuzorEvad::MoveFooterRow(int OldLast, int NewLast)
     Invalidate();
 }
 
-void TVezEzuzorEvad::SetColCount(int Value)
+void TVezEzuzorEvad::ColCountSet()
 {
-    plat::TStringGrid::SetColCount(Value);
     if (FFixedColAlways && FMinFixedCols < GetColCount())
         SetFixedCols(FMinFixedCols);
     FMaxColCount = std::max(FMaxColCount, GetColCount());

@@ -261,6 +261,7 @@ TEST_F(VezGridTest, OwnerFormsResizeHandlerIsChainedAndGivenBack)
     Throw = true;
     EXPECT_NO_THROW(Host->SetWidth(Host->GetWidth() + 10));
     EXPECT_EQ(Calls, 2);
+    EXPECT_EQ(ui.ErrorBoxes(), std::vector<std::string>{"the form's own handler failed."});
     Throw = false;
     delete Child;
     Host->SetWidth(Host->GetWidth() + 10);
@@ -268,12 +269,18 @@ TEST_F(VezGridTest, OwnerFormsResizeHandlerIsChainedAndGivenBack)
     delete Host;
 }
 
-TEST_F(VezGridTest, GridTimerRunsWhileTheWindowExists)
+TEST_F(VezGridTest, GridTimerTicksEveryHalfSecondWhileTheWindowExists)
 {
     const int Before = ui.Timers().ActiveCount();
     Show();
     EXPECT_EQ(ui.Timers().ActiveCount(), Before + 1);
+    // Only a tick of the grid's own timer id counts.
+    ui.Clock().Advance(499);
+    EXPECT_EQ(grid->GetTimerTicks(), 0);
+    ui.Clock().Advance(1);
+    EXPECT_EQ(grid->GetTimerTicks(), 1);
     ui.Clock().Advance(1000);
+    EXPECT_EQ(grid->GetTimerTicks(), 3) << "two ticks a second";
     delete grid;
     grid = nullptr;
     EXPECT_EQ(ui.Timers().ActiveCount(), Before);

@@ -7,6 +7,7 @@
 #include "grid/settings/TMouseActions.h"
 #include "grid/settings/TSyncGrid.h"
 #include "grid/support/TCellGraphic.h"
+#include "grid/text/TextKinds.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TFont.h"
@@ -391,6 +392,35 @@ TEST_F(VezGridTest, FloatingFooterRowFollowsTheRowCount)
     ExpectConsistentBlocks(*grid);
 }
 
+// The library grid's count setters are not the string grid's: a count set through the library
+// type must keep the same bookkeeping.
+TEST_F(VezGridTest, CountsSetAsTheLibraryGridKeepTheStringGridsBookkeeping)
+{
+    plat::TCustomGrid& Library = *grid;
+    std::vector<int> Asked;
+    grid->OnGetDisplText = [&](plat::TObject*, int, int ARow, std::string&) { Asked.push_back(ARow); };
+    Library.SetRowCount(20);
+    EXPECT_EQ(grid->GetNormalRowCount(), 20);
+    EXPECT_EQ(grid->GetMaxRowCount(), 20);
+    grid->GetCellText(1, 15);
+    EXPECT_EQ(Asked, std::vector<int>{15}) << "row 15 passes through the display-text event";
+
+    grid->FloatingFooter().SetVisible(true);
+    grid->SetCellText(1, 19, "sum");
+    grid->MergeCells(2, 19, 2, 1);
+    Library.SetRowCount(24);
+    EXPECT_EQ(grid->GetRawCell(1, 23), "sum");
+    EXPECT_EQ(grid->GetRawCell(1, 19), "");
+    ExpectConsistentBlocks(*grid);
+
+    grid->SetFixedColAlways(true);
+    grid->SetFixedCols(3);
+    Library.SetColCount(2);
+    Library.SetColCount(7);
+    EXPECT_EQ(grid->GetFixedCols(), 3);
+    EXPECT_EQ(grid->GetMaxColCount(), 7);
+}
+
 TEST_F(VezGridTest, RowsInsertedAndRemovedOneAtATime)
 {
     grid->SetFixedRows(1);
@@ -475,9 +505,11 @@ TEST_F(VezGridTest, HintsFillTheOfficeHintAndPreferTheWideText)
     grid->GetGridHint(1, 1, Wide, Hint);
     EXPECT_EQ(Hint, "plain");
     EXPECT_EQ(grid->OfficeHint().Notes().GetStrings(0), "plain");
-    grid->OnGridWideHint = [](plat::TObject*, int, int, std::string& Hint) { Hint = "wide"; };
+    // "wide Ω": the hint comes back packed, every character kept.
+    grid->OnGridWideHint = [](plat::TObject*, int, int, std::string& Hint) { Hint = "wide \xCE\xA9"; };
     grid->GetGridHint(1, 1, Wide, Hint);
-    EXPECT_EQ(Hint, "wide");
+    EXPECT_EQ(Hint, PackWideText(u"wide \u03A9"));
+    EXPECT_EQ(GetTextKind(Hint, false), tkPackedWide);
 }
 
 TEST_F(VezGridTest, SyncedGridsFollowEachOthersColumnWithoutLooping)
