@@ -1,15 +1,17 @@
 #pragma once
 
-// What the string grid's cell painter hands its owner and keeps per cell: the painting events
-// (their arguments in the order the grid's owners are written against) and the place a cell
-// object takes beside the text.
+// What the string grid's cell painter hands its owner and keeps per cell: the grid's overall
+// look and the borders a cell may draw, the painting events (their arguments in the order the
+// grid's owners are written against) and the place a cell object takes beside the text.
 
 #include "grid/cells/CellPropertyTypes.h"
 #include "grid/support/TCellGraphic.h"
+#include "platform/core/TSet.h"
 #include "platform/core/Types.h"
 #include "platform/graphics/Colors.h"
 #include "platform/grids/GridTypes.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -19,6 +21,26 @@ class TPen;
 }  // namespace plat
 
 namespace skelda::grid {
+
+// The grid's overall look; the gradient looks are glZOR and the ones after glListView.
+enum TGridLook : std::uint8_t {
+    glStandard,
+    glSoft,
+    glClassic,
+    glZOR,
+    glXP,
+    glListView,
+    glVista,
+    glWin7,
+    glOffice2007,
+    glCustom,
+};
+
+// Which fixed cells light up under the mouse.
+enum THoverFixedCells : std::uint8_t { hfNone, hfFixedRows, hfFixedColumns, hfAll };
+
+enum TCellBorder : std::uint8_t { cbTop, cbLeft, cbRight, cbBottom };
+using TCellBorders = plat::TSet<TCellBorder>;
 
 using TGridGradientEvent =
     std::function<void(plat::TObject* Sender, int ARow, int ACol, plat::TColor& Color, plat::TColor& ColorTo,

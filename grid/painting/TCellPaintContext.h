@@ -17,7 +17,10 @@ namespace skelda::grid {
 // the working rectangle, which the steps narrow and widen as they go; the text stage writes
 // the text's width and the line height for the cell-object painter that follows it.
 struct TCellPaintContext {
-    explicit TCellPaintContext(plat::TCanvas& ACanvas) : Canvas(ACanvas) {}
+    explicit TCellPaintContext(plat::TCanvas& ACanvas)
+        : Canvas(ACanvas)
+    {
+    }
 
     plat::TCanvas& Canvas;
     int DisplCol = 0;

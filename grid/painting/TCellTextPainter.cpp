@@ -1,15 +1,14 @@
-// The text stage of the string grid's content painter: selection colours for the text, the
-// filter glyph, the background picture or gradient, the selection rectangle, the text in one of
-// its three renderings and the sort glyph.
+#include "grid/painting/TCellTextPainter.h"
 
-#include "grid/model/TVezEzuzorEvad.h"
-
+#include "grid/cells/TCellProperties.h"
 #include "grid/drawing/DropDownGradient.h"
 #include "grid/drawing/GradientDrawing.h"
 #include "grid/drawing/RtfCellDrawing.h"
 #include "grid/drawing/TransparentBitmaps.h"
 #include "grid/painting/HtmlCellPlaceholder.h"
 #include "grid/painting/TCellPaintContext.h"
+#include "grid/painting/TCellPainterHost.h"
+#include "grid/painting/TGridLookSettings.h"
 #include "grid/settings/TBackGround.h"
 #include "grid/settings/TFilter.h"
 #include "grid/settings/TFilterDropDown.h"
@@ -32,6 +31,7 @@
 #include "platform/graphics/TPen.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 namespace skelda::grid {
@@ -49,8 +49,7 @@ bool IsCheckBoxKind(TCellType Kind)
 // Kinds whose cells take the grid-wide background gradient despite a colour of their own.
 bool TakesBackgroundGradient(TCellType Kind)
 {
-    return Kind == ctCheckBox || Kind == ctDataCheckBox || Kind == ctRadio || Kind == ctButton ||
-           Kind == ctRadioButton;
+    return Kind == ctCheckBox || Kind == ctDataCheckBox || Kind == ctRadio || Kind == ctButton || Kind == ctRadioButton;
 }
 
 bool IsPackedWideText(const std::string& Text)
@@ -70,33 +69,33 @@ void DrawDefaultFilterGlyph(plat::TCanvas& Canvas, int X, int Y, plat::TColor Ba
 
 }  // namespace
 
-void TVezEzuzorEvad::DrawCellText(TCellPaintContext& P)
+void TCellTextPainter::DrawCellText(TCellPaintContext& P)
 {
     plat::TCanvas& Canvas = P.Canvas;
-    plat::TColor LinkColor = FURLColor;
+    plat::TColor LinkColor = Look().GetURLColor();
     ApplyTextSelectionColors(P, LinkColor);
 
-    std::string Text = GetFormattedCellText(P.RealCol, P.Row);
-    P.TextKind = GetTextKind(Text, FEnableHTML);
+    std::string Text = FHost.FormattedCellText(P.RealCol, P.Row);
+    P.TextKind = GetTextKind(Text, Look().GetEnableHTML());
     if (P.TextKind == tkFormula) {
-        const plat::TPoint Base = BaseCell(P.RealCol, P.Row);
-        Text = GetRawCell(Base.X, Base.Y);
-        P.TextKind = GetTextKind(Text, FEnableHTML);
+        const plat::TPoint Base = FHost.BaseCell(P.RealCol, P.Row);
+        Text = FHost.RawText(Base.X, Base.Y);
+        P.TextKind = GetTextKind(Text, Look().GetEnableHTML());
     }
     // The packed form carries 16-bit characters through a cell; its bytes are not for showing.
     if (IsPackedWideText(Text))
         Text = Utf16ToUtf8(UnpackWideText(Text));
     bool IsPassword = false;
-    QueryPasswordCell(P.RealCol, P.Row, IsPassword);
+    FHost.QueryPasswordCell(P.RealCol, P.Row, IsPassword);
     if (IsPassword) {
-        Text = std::string(plat::Utf8ToCodePoints(Text).size(), FPasswordChar);
+        Text = std::string(plat::Utf8ToCodePoints(Text).size(), Look().GetPasswordChar());
         P.TextKind = tkPlain;
     }
 
     plat::TRect T = P.R;
     if (P.Fixed) {
-        T.Left += GetGridLineWidth();
-        T.Top += GetGridLineWidth();
+        T.Left += FHost.GridLineWidth();
+        T.Top += FHost.GridLineWidth();
     }
     if (P.FilterGlyph)
         DrawFilterGlyph(P, T);
@@ -106,10 +105,10 @@ void TVezEzuzorEvad::DrawCellText(TCellPaintContext& P)
     if (!P.Layout.TextDrawn)
         return;
 
-    if (!FXYOffsetTopLeftOnly)
-        T.Right -= FXYOffset.X;
-    T.Left += FXYOffset.X;
-    T.Top += FXYOffset.Y;
+    if (!Look().GetXYOffsetTopLeftOnly())
+        T.Right -= Look().GetXYOffset().X;
+    T.Left += Look().GetXYOffset().X;
+    T.Top += Look().GetXYOffset().Y;
     const TCellGraphicLayout& Layout = P.Layout;
     if (Layout.HAlign == haBeforeText)
         T.Left += Layout.WidthPx;
@@ -119,8 +118,8 @@ void TVezEzuzorEvad::DrawCellText(TCellPaintContext& P)
         T.Top += Layout.HeightPx;
     else if (Layout.VAlign == vaUnderText)
         T.Bottom -= Layout.HeightPx;
-    const bool ObjectLeftOfText =
-        Layout.HAlign == haLeft || (Layout.HAlign == haBeforeText && P.Visual.HAlign == plat::taLeftJustify);
+    const bool ObjectLeftOfText = Layout.HAlign == haLeft ||
+                                  (Layout.HAlign == haBeforeText && P.Visual.HAlign == plat::taLeftJustify);
     const int SortObjectOffset = ObjectLeftOfText ? Layout.WidthPx : 0;
     const bool SortGlyph = IsSortGlyphCell(P.RealCol, P.Row);
 
@@ -137,7 +136,7 @@ void TVezEzuzorEvad::DrawCellText(TCellPaintContext& P)
         break;
     case tkRtf:
         Canvas.Pen().SetColor(Canvas.Brush().GetColor());
-        if (!(P.State.Contains(plat::gdSelected) && !Focused() && FSelectionColor == plat::clNone))
+        if (!(P.State.Contains(plat::gdSelected) && !FHost.HasFocus() && Look().GetSelectionColor() == plat::clNone))
             Canvas.FillRect(T);
         DrawRtfText(Canvas, TRtfReader::Read(Text), T);
         Canvas.Brush().SetStyle(plat::bsSolid);
@@ -149,72 +148,73 @@ void TVezEzuzorEvad::DrawCellText(TCellPaintContext& P)
     }
 }
 
-void TVezEzuzorEvad::ApplyTextSelectionColors(TCellPaintContext& P, plat::TColor& LinkColor)
+void TCellTextPainter::ApplyTextSelectionColors(TCellPaintContext& P, plat::TColor& LinkColor)
 {
-    const plat::TGridRect Selection = GetSelection();
-    const bool RowSelected = GetOptions().Contains(plat::goRowSelect) && P.Row >= Selection.Top &&
-                             P.Row <= Selection.Bottom && P.DisplCol >= GetFixedCols() &&
-                             P.DisplCol < GetColCount() - FFixedRightCols;
+    const plat::TGridRect Selection = FHost.Selection();
+    const bool RowSelected = FHost.Options().Contains(plat::goRowSelect) && P.Row >= Selection.Top &&
+                             P.Row <= Selection.Bottom && P.DisplCol >= FHost.FixedCols() &&
+                             P.DisplCol < FHost.ColCount() - FHost.FixedRightCols();
     if (!(P.State.Contains(plat::gdSelected) || RowSelected) || P.Fixed)
         return;
-    if (FShowSelection) {
-        if (FSelectionColor != plat::clNone)
-            P.Canvas.Brush().SetColor(FSelectionColor);
-        if (FSelectionTextColor != plat::clNone) {
-            P.Canvas.Font().SetColor(FSelectionTextColor);
-            LinkColor = FSelectionTextColor;
+    if (Look().GetShowSelection()) {
+        if (Look().GetSelectionColor() != plat::clNone)
+            P.Canvas.Brush().SetColor(Look().GetSelectionColor());
+        if (Look().GetSelectionTextColor() != plat::clNone) {
+            P.Canvas.Font().SetColor(Look().GetSelectionTextColor());
+            LinkColor = Look().GetSelectionTextColor();
         }
     }
     const bool CheckBox = P.Layout.Object && IsCheckBoxKind(P.Layout.Object->GetCellType());
-    if ((!Focused() || CheckBox) && !FShowSelection) {
+    if ((!FHost.HasFocus() || CheckBox) && !Look().GetShowSelection()) {
         P.Canvas.Brush().SetColor(P.SavedBrushColor);
         P.Canvas.Font().SetColor(P.SavedFontColor);
-        LinkColor = FURLColor;
+        LinkColor = Look().GetURLColor();
     }
 }
 
 // Cells outside a disjunct row or column selection show their own colours again.
-void TVezEzuzorEvad::RestoreDisjunctColors(TCellPaintContext& P, plat::TColor& LinkColor)
+void TCellTextPainter::RestoreDisjunctColors(TCellPaintContext& P, plat::TColor& LinkColor)
 {
     if (P.Fixed || plat::GetKeyState(plat::VK_LBUTTON) < 0)
         return;
-    const TMouseActions& Mouse = *FMouseActions;
-    if (!((Mouse.GetDisjunctRowSelect() && !FRowSelection->IsSelected(P.Row)) ||
-          (Mouse.GetDisjunctColSelect() && !FColSelection->IsSelected(P.RealCol))))
+    const TMouseActions& Mouse = FSettings.MouseActions;
+    if (!((Mouse.GetDisjunctRowSelect() && !FSettings.RowSelection.IsSelected(P.Row)) ||
+          (Mouse.GetDisjunctColSelect() && !FSettings.ColSelection.IsSelected(P.RealCol))))
         return;
-    LinkColor = FURLColor;
+    LinkColor = Look().GetURLColor();
     plat::TFont& CellFont = P.Canvas.Font();
-    P.Canvas.Brush().SetColor(GetColor());
-    CellFont.SetColor(Font().GetColor());
+    P.Canvas.Brush().SetColor(FHost.GridColor());
+    CellFont.SetColor(FHost.GridFont().GetColor());
     // The zoom is taken off first so that a font the owner leaves alone does not grow twice.
-    CellFont.SetSize(CellFont.GetSize() - FZoomFactor);
-    QueryCellColor(P.RealCol, P.Row, CellFont, P.Canvas.Brush(), P.State);
-    CellFont.SetSize(CellFont.GetSize() + FZoomFactor);
+    CellFont.SetSize(CellFont.GetSize() - Look().GetZoomFactor());
+    FHost.QueryCellColor(P.RealCol, P.Row, CellFont, P.Canvas.Brush(), P.State);
+    CellFont.SetSize(CellFont.GetSize() + Look().GetZoomFactor());
 }
 
-void TVezEzuzorEvad::DrawFilterGlyph(TCellPaintContext& P, const plat::TRect& T)
+void TCellTextPainter::DrawFilterGlyph(TCellPaintContext& P, const plat::TRect& T)
 {
-    const plat::TBitmap& Glyph =
-        FFilter->HasFilter(P.RealCol) ? FFilterDropDown->GlyphActive() : FFilterDropDown->Glyph();
+    const plat::TBitmap& Glyph = FSettings.Filter.HasFilter(P.RealCol) ? FSettings.FilterDropDown.GlyphActive()
+                                                                       : FSettings.FilterDropDown.Glyph();
     const int X = P.R.Right - FilterGlyphWidthPx;
     if (Glyph.GetEmpty())
-        DrawDefaultFilterGlyph(P.Canvas, X, T.Top, GetFixedColor());
+        DrawDefaultFilterGlyph(P.Canvas, X, T.Top, FHost.FixedColor());
     else
         DrawBitmapAutoTransparent(P.Canvas, X, T.Top, Glyph);
 }
 
-void TVezEzuzorEvad::DrawCellBackground(TCellPaintContext& P, const plat::TRect& T)
+void TCellTextPainter::DrawCellBackground(TCellPaintContext& P, const plat::TRect& T)
 {
-    const TBackGround& Back = *FBackGround;
-    const bool ClassMatches =
-        P.State.Contains(plat::gdFixed) ? Back.GetCells() != bcNormal : Back.GetCells() != bcFixed;
+    const TBackGround& Back = FSettings.BackGround;
+    const bool ClassMatches = P.State.Contains(plat::gdFixed) ? Back.GetCells() != bcNormal
+                                                              : Back.GetCells() != bcFixed;
     if (!ClassMatches)
         return;
     const bool Selected = P.State.Contains(plat::gdSelected);
-    const int LineWidth = GetGridLineWidth();
-    const bool OwnColor = GetCellColor(P.RealCol, P.Row) != plat::clNone;
+    const int LineWidth = FHost.GridLineWidth();
+    const TCellProperties* Record = FHost.CellRecord(P.RealCol, P.Row);
+    const bool OwnColor = Record && Record->GetBrushColor() != plat::clNone;
     P.Canvas.SetBkMode(plat::TRANSPARENT);
-    if (!Back.Bitmap().GetEmpty() && !OwnColor && !(FShowSelection && Selected)) {
+    if (!Back.Bitmap().GetEmpty() && !OwnColor && !(Look().GetShowSelection() && Selected)) {
         const plat::TRect B = plat::MovedRect(T, 1 - LineWidth, 1 - LineWidth);
         if (Back.GetDisplay() == bdTile)
             DrawCellTiles(P, B);
@@ -224,20 +224,19 @@ void TVezEzuzorEvad::DrawCellBackground(TCellPaintContext& P, const plat::TRect&
     const bool GradientDisplay = Back.GetDisplay() == bdGradientHorz || Back.GetDisplay() == bdGradientVert;
     const bool GradientKind = P.Layout.Object && TakesBackgroundGradient(P.Layout.Object->GetCellType());
     const bool Focus = P.State.Contains(plat::gdFocused);
-    const bool PaintedSelected =
-        (Selected && !Focus) || (Focus && GetOptions().Contains(plat::goDrawFocusSelected));
-    if (GradientDisplay && (!OwnColor || GradientKind) && (!PaintedSelected || !FShowSelection))
+    const bool PaintedSelected = (Selected && !Focus) || (Focus && FHost.Options().Contains(plat::goDrawFocusSelected));
+    if (GradientDisplay && (!OwnColor || GradientKind) && (!PaintedSelected || !Look().GetShowSelection()))
         DrawCellGradient(P.Canvas, {T.Left - 1, T.Top - LineWidth, T.Right, T.Bottom + LineWidth - 1});
 }
 
 // The part of the picture under B, the picture standing at (BackGround.Left, BackGround.Top).
-void TVezEzuzorEvad::DrawCellPicture(plat::TCanvas& Canvas, const plat::TRect& B)
+void TCellTextPainter::DrawCellPicture(plat::TCanvas& Canvas, const plat::TRect& B)
 {
-    plat::TBitmap& Picture = FBackGround->Bitmap();
-    const int Left = FBackGround->GetLeft();
-    const int Top = FBackGround->GetTop();
-    const plat::TRect Dest{std::max(B.Left, Left), std::max(B.Top, Top),
-                           std::min(B.Right, Left + Picture.GetWidth()), std::min(B.Bottom, Top + Picture.GetHeight())};
+    plat::TBitmap& Picture = FSettings.BackGround.Bitmap();
+    const int Left = FSettings.BackGround.GetLeft();
+    const int Top = FSettings.BackGround.GetTop();
+    const plat::TRect Dest{std::max(B.Left, Left), std::max(B.Top, Top), std::min(B.Right, Left + Picture.GetWidth()),
+                           std::min(B.Bottom, Top + Picture.GetHeight())};
     if (Dest.IsEmpty())
         return;
     Canvas.CopyRect(Dest, Picture.Canvas(), plat::MovedRect(Dest, -Left, -Top));
@@ -245,19 +244,19 @@ void TVezEzuzorEvad::DrawCellPicture(plat::TCanvas& Canvas, const plat::TRect& B
 
 // Tiles continue from cell to cell: the offset into the picture is the pixel distance from the
 // tiling's first cell, taken from the grid's position sums rather than a walk over the lines.
-void TVezEzuzorEvad::DrawCellTiles(TCellPaintContext& P, const plat::TRect& B)
+void TCellTextPainter::DrawCellTiles(TCellPaintContext& P, const plat::TRect& B)
 {
-    plat::TBitmap& Picture = FBackGround->Bitmap();
+    plat::TBitmap& Picture = FSettings.BackGround.Bitmap();
     const int WidthPx = Picture.GetWidth();
     const int HeightPx = Picture.GetHeight();
-    const bool FromFirst = FBackGround->GetCells() != bcNormal;
-    const int OriginCol = FromFirst ? 0 : GetFixedCols();
-    const int OriginRow = FromFirst ? 0 : GetFixedRows();
+    const bool FromFirst = FSettings.BackGround.GetCells() != bcNormal;
+    const int OriginCol = FromFirst ? 0 : FHost.FixedCols();
+    const int OriginRow = FromFirst ? 0 : FHost.FixedRows();
     const auto Offset = [](std::int64_t DistancePx, int SizePx) {
         return static_cast<int>(((DistancePx % SizePx) + SizePx) % SizePx);
     };
-    const int FirstX = Offset(ColAxis().Position(P.DisplCol) - ColAxis().Position(OriginCol), WidthPx);
-    const int FirstY = Offset(RowAxis().Position(P.Row) - RowAxis().Position(OriginRow), HeightPx);
+    const int FirstX = Offset(FHost.ColPosition(P.DisplCol) - FHost.ColPosition(OriginCol), WidthPx);
+    const int FirstY = Offset(FHost.RowPosition(P.Row) - FHost.RowPosition(OriginRow), HeightPx);
     int SourceY = FirstY;
     for (int Y = B.Top - 1; Y < B.Bottom;) {
         const int TileHeight = std::min(HeightPx - SourceY, B.Bottom - Y);
@@ -275,12 +274,12 @@ void TVezEzuzorEvad::DrawCellTiles(TCellPaintContext& P, const plat::TRect& B)
 }
 
 // One gradient across the whole control: each cell takes the stretch of it under B.
-void TVezEzuzorEvad::DrawCellGradient(plat::TCanvas& Canvas, const plat::TRect& B)
+void TCellTextPainter::DrawCellGradient(plat::TCanvas& Canvas, const plat::TRect& B)
 {
-    const bool Horizontal = FBackGround->GetDisplay() == bdGradientHorz;
-    const int ExtentPx = Horizontal ? GetClientWidth() : GetClientHeight();
-    const plat::TColor From = FBackGround->GetColor();
-    const plat::TColor To = FBackGround->GetColorTo();
+    const bool Horizontal = FSettings.BackGround.GetDisplay() == bdGradientHorz;
+    const int ExtentPx = Horizontal ? FHost.ClientWidth() : FHost.ClientHeight();
+    const plat::TColor From = FSettings.BackGround.GetColor();
+    const plat::TColor To = FSettings.BackGround.GetColorTo();
     const plat::TColor Near = GradientColorAt(From, To, 0, Horizontal ? B.Left : B.Top, ExtentPx);
     const plat::TColor Far = GradientColorAt(From, To, 0, Horizontal ? B.Right : B.Bottom, ExtentPx);
     Canvas.Brush().SetColor(Far);
@@ -288,20 +287,20 @@ void TVezEzuzorEvad::DrawCellGradient(plat::TCanvas& Canvas, const plat::TRect& 
     DrawDropDownGradient(Canvas, Near, Far, Horizontal, B, 128);
 }
 
-void TVezEzuzorEvad::DrawSelectionRectangle(TCellPaintContext& P, const plat::TRect& T)
+void TCellTextPainter::DrawSelectionRectangle(TCellPaintContext& P, const plat::TRect& T)
 {
-    plat::TGridRect Selection = GetSelection();
-    if (!FSelectionRectangle || P.Fixed || !Selection.Contains(P.DisplCol, P.Row))
+    plat::TGridRect Selection = FHost.Selection();
+    if (!Look().GetSelectionRectangle() || P.Fixed || !Selection.Contains(P.DisplCol, P.Row))
         return;
-    if (IsMergedCell(P.RealCol, P.Row)) {
-        const plat::TPoint Base = BaseCell(Selection.Left, Selection.Top);
+    if (FHost.IsMergedCell(P.RealCol, P.Row)) {
+        const plat::TPoint Base = FHost.BaseCell(Selection.Left, Selection.Top);
         Selection = {Base.X, Base.Y, Base.X, Base.Y};
     }
     plat::TCanvas& Canvas = P.Canvas;
-    const int G = GetGridLineWidth();
+    const int G = FHost.GridLineWidth();
     const bool RightCol = P.DisplCol == Selection.Right;
     const int EndX = RightCol ? T.Right - 1 : T.Right;
-    Canvas.Pen().SetColor(FSelectionRectangleColor);
+    Canvas.Pen().SetColor(Look().GetSelectionRectangleColor());
     Canvas.Pen().SetWidth(2);
     const auto Line = [&Canvas](int X1, int Y1, int X2, int Y2) {
         Canvas.MoveTo(X1, Y1);
@@ -315,30 +314,30 @@ void TVezEzuzorEvad::DrawSelectionRectangle(TCellPaintContext& P, const plat::TR
         Line(T.Left - G, T.Top - G + 1, EndX, T.Top - G + 1);
     if (P.Row == Selection.Bottom)
         Line(T.Left - G, T.Bottom, EndX, T.Bottom);
-    if (FSelectionResizer && RightCol && P.Row == Selection.Bottom) {
+    if (Look().GetSelectionResizer() && RightCol && P.Row == Selection.Bottom) {
         const plat::TColor Brush = Canvas.Brush().GetColor();
-        const plat::TRect Cell = CellRect(P.DisplCol, P.Row);
-        Canvas.Brush().SetColor(FSelectionRectangleColor);
+        const plat::TRect Cell = FHost.CellRect(P.DisplCol, P.Row);
+        Canvas.Brush().SetColor(Look().GetSelectionRectangleColor());
         Canvas.FillRect({T.Right - 4, T.Bottom - 4, Cell.Right, Cell.Bottom});
         Canvas.Brush().SetColor(Brush);
     }
     Canvas.Pen().SetWidth(1);
 }
 
-void TVezEzuzorEvad::DrawPlainText(TCellPaintContext& P, plat::TRect T, std::string Text, plat::TColor LinkColor,
-                                   int SortObjectOffset, bool SortGlyph)
+void TCellTextPainter::DrawPlainText(TCellPaintContext& P, plat::TRect T, std::string Text, plat::TColor LinkColor,
+                                     int SortObjectOffset, bool SortGlyph)
 {
     plat::TCanvas& Canvas = P.Canvas;
-    const TSortSettings& Sort = *FSortSettings;
+    const TSortSettings& Sort = FSettings.Sort;
     const plat::TAlignment HAlign = P.Visual.HAlign;
     if (HAlign == plat::taCenter && P.Row == Sort.GetRow() && Sort.GetShow() && P.RealCol == Sort.GetColumn())
         T.Left += 10;
 
     const plat::TFontStyles Style = Canvas.Font().GetStyle();
-    const plat::TPoint Base = BaseCell(P.RealCol, P.Row);
-    const bool Link = FURLShow && IsURL(GetRawCell(Base.X, Base.Y));
+    const plat::TPoint Base = FHost.BaseCell(P.RealCol, P.Row);
+    const bool Link = Look().GetURLShow() && IsURL(FHost.RawText(Base.X, Base.Y));
     if (Link) {
-        if (!FURLFull)
+        if (!Look().GetURLFull())
             StripURLProtocol(Text);
         Canvas.Font().SetStyle(plat::TFontStyles(Style).Include(plat::fsUnderline));
         Canvas.Font().SetColor(LinkColor);
@@ -347,12 +346,12 @@ void TVezEzuzorEvad::DrawPlainText(TCellPaintContext& P, plat::TRect T, std::str
     const std::size_t LineEnd = Text.find_first_of("\r\n");
     const bool Wrap = P.Visual.WordWrap;
     unsigned LineFlag = plat::DT_EDITCONTROL;
-    if (!((FMultilinecells && LineEnd != std::string::npos) || Wrap)) {
+    if (!((Look().GetMultilinecells() && LineEnd != std::string::npos) || Wrap)) {
         if (LineEnd != std::string::npos)
             Text.erase(LineEnd);
-        LineFlag = plat::DT_SINGLELINE | (FEnhTextSize ? plat::DT_END_ELLIPSIS : 0u);
+        LineFlag = plat::DT_SINGLELINE | (Look().GetEnhTextSize() ? plat::DT_END_ELLIPSIS : 0u);
     }
-    if (Wrap && !FMultilinecells && FEnhTextSize)
+    if (Wrap && !Look().GetMultilinecells() && Look().GetEnhTextSize())
         LineFlag |= plat::DT_END_ELLIPSIS;
     const unsigned VFlag = P.Visual.VAlign == vtaCenter   ? plat::DT_VCENTER
                            : P.Visual.VAlign == vtaBottom ? plat::DT_BOTTOM
@@ -361,7 +360,8 @@ void TVezEzuzorEvad::DrawPlainText(TCellPaintContext& P, plat::TRect T, std::str
                            : HAlign == plat::taCenter     ? plat::DT_CENTER
                                                           : 0u;
     const unsigned Format = VFlag | LineFlag | plat::DT_NOPREFIX | plat::DT_EXPANDTABS | HFlag |
-                            (Wrap || FMultilinecells ? plat::DT_EDITCONTROL | plat::DT_WORDBREAK : plat::DT_SINGLELINE);
+                            (Wrap || Look().GetMultilinecells() ? plat::DT_EDITCONTROL | plat::DT_WORDBREAK
+                                                                : plat::DT_SINGLELINE);
 
     Canvas.SetBkMode(plat::TRANSPARENT);
     if (P.FilterGlyph)
@@ -388,7 +388,7 @@ void TVezEzuzorEvad::DrawPlainText(TCellPaintContext& P, plat::TRect T, std::str
         Canvas.Font().SetStyle(Style);
 }
 
-int TVezEzuzorEvad::SortGlyphY(const TCellPaintContext& P, const plat::TRect& T) const
+int TCellTextPainter::SortGlyphY(const TCellPaintContext& P, const plat::TRect& T) const
 {
     switch (P.Visual.VAlign) {
     case vtaCenter:
@@ -401,24 +401,24 @@ int TVezEzuzorEvad::SortGlyphY(const TCellPaintContext& P, const plat::TRect& T)
 }
 
 // A merged block counts with its last row.
-bool TVezEzuzorEvad::IsSortGlyphCell(int ACol, int ARow)
+bool TCellTextPainter::IsSortGlyphCell(int ACol, int ARow)
 {
-    const TSortSettings& Sort = *FSortSettings;
-    const int Row = MergedCells().FullCell(ACol, ARow).Bottom;
-    if (Row != Sort.GetRow() || !Sort.GetShow() || GetFixedRows() == 0 || GetRowCount() <= GetFixedRows() + 1)
+    const TSortSettings& Sort = FSettings.Sort;
+    const int Row = FHost.FullCell(ACol, ARow).Bottom;
+    if (Row != Sort.GetRow() || !Sort.GetShow() || FHost.FixedRows() == 0 || FHost.RowCount() <= FHost.FixedRows() + 1)
         return false;
-    const int Position = FSortIndexes->FindIndex(ACol);
+    const int Position = FSettings.SortIndexes.FindIndex(ACol);
     if (ACol != Sort.GetColumn() && Position < 0)
         return false;
-    if (ACol < GetFixedCols() && !Sort.GetFixedCols())
+    if (ACol < FHost.FixedCols() && !Sort.GetFixedCols())
         return false;
     return Position < 1 || Sort.GetIndexShow();
 }
 
-void TVezEzuzorEvad::DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X)
+void TCellTextPainter::DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X)
 {
-    const TSortSettings& Sort = *FSortSettings;
-    const int Position = FSortIndexes->FindIndex(ACol);
+    const TSortSettings& Sort = FSettings.Sort;
+    const int Position = FSettings.SortIndexes.FindIndex(ACol);
     if (Sort.GetIndexShow() && Position >= 0) {
         Canvas.Brush().SetColor(Sort.GetIndexColor());
         Canvas.SetBkMode(plat::TRANSPARENT);
@@ -426,7 +426,7 @@ void TVezEzuzorEvad::DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, i
         Canvas.Font().SetSize(6);
         const bool Glyphs = !Sort.IndexUpGlyph().GetEmpty() && !Sort.IndexDownGlyph().GetEmpty();
         const std::string Number = std::to_string(Position + 1);
-        if (FSortIndexes->GetValue(Position) < 0) {
+        if (FSettings.SortIndexes.GetValue(Position) < 0) {
             if (Glyphs)
                 DrawBitmapAutoTransparent(Canvas, X - 7, Y - 7, Sort.IndexUpGlyph());
             else
