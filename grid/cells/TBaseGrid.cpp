@@ -5,6 +5,8 @@
 #include "grid/drawing/RoundedGradientFace.h"
 #include "grid/text/TextKinds.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/core/ChangeValue.h"
+#include "platform/core/RectOps.h"
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TCanvas.h"
@@ -13,7 +15,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <utility>
 
 namespace skelda::grid {
 
@@ -681,10 +682,7 @@ void TBaseGrid::DrawCellBase(plat::TCanvas& Canvas, int ACol, int ARow, plat::TR
             Content.Right -= 1;
             Content.Bottom -= 2;
         } else {
-            Content.Left += FGridLineWidth;
-            Content.Top += FGridLineWidth;
-            Content.Right -= FGridLineWidth;
-            Content.Bottom -= FGridLineWidth;
+            Content = plat::InflatedRect(Content, -FGridLineWidth, -FGridLineWidth);
         }
         DrawCellContent(Canvas, ACol, ARow, Content, State);
     }
@@ -734,32 +732,32 @@ void TBaseGrid::RepaintIfChanged(bool Changed)
 
 void TBaseGrid::SetActiveRowShow(bool Value)
 {
-    RepaintIfChanged(std::exchange(FActiveRowShow, Value) != Value);
+    RepaintIfChanged(plat::ChangeValue(FActiveRowShow, Value));
 }
 
 void TBaseGrid::SetActiveRowColor(plat::TColor Value)
 {
-    RepaintIfChanged(std::exchange(FActiveRowColor, Value) != Value);
+    RepaintIfChanged(plat::ChangeValue(FActiveRowColor, Value));
 }
 
 void TBaseGrid::SetActiveRowColorTo(plat::TColor Value)
 {
-    RepaintIfChanged(std::exchange(FActiveRowColorTo, Value) != Value);
+    RepaintIfChanged(plat::ChangeValue(FActiveRowColorTo, Value));
 }
 
 void TBaseGrid::SetActiveRowMirrorColor(plat::TColor Value)
 {
-    RepaintIfChanged(std::exchange(FActiveRowMirrorColor, Value) != Value);
+    RepaintIfChanged(plat::ChangeValue(FActiveRowMirrorColor, Value));
 }
 
 void TBaseGrid::SetActiveRowMirrorColorTo(plat::TColor Value)
 {
-    RepaintIfChanged(std::exchange(FActiveRowMirrorColorTo, Value) != Value);
+    RepaintIfChanged(plat::ChangeValue(FActiveRowMirrorColorTo, Value));
 }
 
 void TBaseGrid::SetSelectionStyle(TGridSelectionStyle Value)
 {
-    RepaintIfChanged(std::exchange(FSelectionStyle, Value) != Value);
+    RepaintIfChanged(plat::ChangeValue(FSelectionStyle, Value));
 }
 
 }  // namespace skelda::grid

@@ -1,6 +1,7 @@
 #include "grid/controls/TGridCombo.h"
 
 #include "grid/cells/TBaseGrid.h"
+#include "platform/core/ChangeValue.h"
 
 namespace skelda::grid {
 
@@ -11,10 +12,8 @@ TGridCombo::TGridCombo(plat::TComponent* AOwner)
 
 void TGridCombo::SetButtonWidth(int Value)
 {
-    if (Value < 14 || Value > 32 || Value == FButtonWidth)
-        return;
-    FButtonWidth = Value;
-    Invalidate();
+    if (Value >= 14 && Value <= 32 && plat::ChangeValue(FButtonWidth, Value))
+        Invalidate();
 }
 
 }  // namespace skelda::grid

@@ -1,6 +1,7 @@
 #include "grid/controls/TSearchPanel.h"
 
 #include "grid/cells/TBaseGrid.h"
+#include "platform/core/ChangeValue.h"
 
 namespace skelda::grid {
 
@@ -11,10 +12,8 @@ TSearchPanel::TSearchPanel(plat::TComponent* AOwner)
 
 void TSearchPanel::SetColorTo(plat::TColor Value)
 {
-    if (Value == FColorTo)
-        return;
-    FColorTo = Value;
-    Invalidate();
+    if (plat::ChangeValue(FColorTo, Value))
+        Invalidate();
 }
 
 }  // namespace skelda::grid

@@ -269,7 +269,7 @@ void TCellPainter::PaintEditorButtons(TCellPaintContext& P)
         P.R.Right -= InCellButtonWidthPx;
     }
     if (Look.GetSpinButtonsAlwaysVisible() && FHost.HasSpinEdit(P.RealCol, P.Row)) {
-        // The buttons take the cell's height from its top edge, as the spin editor does.
+        // As the combo button's, the spin buttons' rectangle starts one pixel above the content.
         DrawSpinButtons(P.Canvas, plat::MovedRect(P.R, 0, -1), Tones, State, Style);
         P.R.Right -= InCellButtonWidthPx;
     }
@@ -290,7 +290,7 @@ void TCellPainter::DrawCellBorders(TCellPaintContext& P)
     const int Half = (Canvas.Pen().GetWidth() + 1) / 2;
     const int Side = FHost.Options().Contains(plat::goVertLine) ? Half : 0;
     const int V = FHost.Options().Contains(plat::goHorzLine) ? Half : 0;
-    const plat::TRect R{P.R.Left + Side, P.R.Top + V, P.R.Right - Side, P.R.Bottom - V};
+    const plat::TRect R = plat::InflatedRect(P.R, -Side, -V);
     const int LineWidth = FHost.GridLineWidth();
     if (Borders.Contains(cbLeft)) {
         Canvas.Pen().Assign(Left);

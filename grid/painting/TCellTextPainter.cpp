@@ -235,8 +235,7 @@ void TCellTextPainter::DrawCellPicture(plat::TCanvas& Canvas, const plat::TRect&
     plat::TBitmap& Picture = FSettings.BackGround.Bitmap();
     const int Left = FSettings.BackGround.GetLeft();
     const int Top = FSettings.BackGround.GetTop();
-    const plat::TRect Dest{std::max(B.Left, Left), std::max(B.Top, Top), std::min(B.Right, Left + Picture.GetWidth()),
-                           std::min(B.Bottom, Top + Picture.GetHeight())};
+    const plat::TRect Dest = plat::IntersectedRect(B, plat::Bounds(Left, Top, Picture.GetWidth(), Picture.GetHeight()));
     if (Dest.IsEmpty())
         return;
     Canvas.CopyRect(Dest, Picture.Canvas(), plat::MovedRect(Dest, -Left, -Top));

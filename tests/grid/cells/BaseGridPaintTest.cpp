@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <utility>
 
@@ -126,14 +127,19 @@ TEST_F(BaseGridPaintTest, AnOffscreenPassEndsWithANewPaintIdSoTheScreenPaintsEve
     grid->MergeCells(2, 2, 3, 2);
     struct Case {
         const char* Name;
-        void (TBaseGrid::*Paint)(plat::TCanvas&, int, int, const plat::TRect&, plat::TGridDrawState);
+        std::function<void(plat::TCanvas&)> Paint;
     };
-    for (const Case& C : {Case{"PaintCell", &TBaseGrid::PaintCell}, Case{"PaintCellExt", &TBaseGrid::PaintCellExt}}) {
+    const Case Cases[] = {
+        {"PaintCell", [this](plat::TCanvas& Canvas) { grid->PaintCell(Canvas, 3, 2, grid->CellRect(3, 2), {}); }},
+        {"PaintCellExt",
+         [this](plat::TCanvas& Canvas) { grid->PaintCellExt(Canvas, 3, 2, grid->CellRect(3, 2), {}); }},
+    };
+    for (const Case& C : Cases) {
         SCOPED_TRACE(C.Name);
         plat::TBitmap Offscreen;
         Offscreen.SetSize(400, 200);
         const int Before = grid->GetPaintID();
-        (grid->*C.Paint)(Offscreen.Canvas(), 3, 2, grid->CellRect(3, 2), {});
+        C.Paint(Offscreen.Canvas());
         EXPECT_EQ(grid->GetPaintID(), Before + 1);
         grid->ContentDrawn.clear();
         Shot("base-grid-block-after-offscreen-pass.png");

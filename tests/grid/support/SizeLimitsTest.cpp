@@ -18,7 +18,6 @@ TEST(SizeLimits, LimitValueTreatsZeroAndEqualLimitsAsNone)
         EXPECT_EQ(LimitValue(c.Value, c.Min, c.Max), c.Expected) << c.Value << " " << c.Min << " " << c.Max;
 }
 
-// The cell selection and the painters take a grid rectangle's bounds as part of it.
 TEST(GridRect, ContainsBothBounds)
 {
     const plat::TGridRect rect{1, 2, 3, 4};
