@@ -839,6 +839,8 @@ private:
     void GiveBackFormResize();
     void OwnerFormResize(plat::TObject* Sender);
     void UpdateSearchPanel();
+    // After a change of the grid's size.
+    void LayOutSearchPanel();
     int SearchPanelHeight() const;
     void RepaintFooter();
     void FooterHeightChanged(int Value);

@@ -7,7 +7,6 @@
 #include "grid/settings/TFloatingFooter.h"
 #include "grid/settings/TSyncGrid.h"
 #include "grid/support/TCollection.h"
-#include "grid/support/TGridItem.h"
 #include "grid/support/TIntList.h"
 #include "platform/core/ScopedRestore.h"
 #include "platform/grids/EInvalidGridOperation.h"

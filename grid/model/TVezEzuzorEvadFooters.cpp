@@ -58,21 +58,32 @@ void TVezEzuzorEvad::UpdateSearchPanel()
 {
     if (!FState->SearchPanel || !FState->SearchFooter)
         return;
+    TSearchPanel& Panel = *FState->SearchPanel;
     const TSearchFooter& Footer = *FState->SearchFooter;
-    FState->SearchPanel->SetColor(Footer.GetColor());
-    FState->SearchPanel->SetColorTo(Footer.GetColorTo());
-    FState->SearchPanel->Font().Assign(Footer.Font());
-    FState->SearchPanel->SetFindNextCaption(Footer.GetFindNextCaption());
-    FState->SearchPanel->SetFindPrevCaption(Footer.GetFindPrevCaption());
-    FState->SearchPanel->SetMatchCaseCaption(Footer.GetMatchCaseCaption());
-    FState->SearchPanel->SetHighLightCaption(Footer.GetHighLightCaption());
-    FState->SearchPanel->SetHintClose(Footer.GetHintClose());
-    FState->SearchPanel->SetHintFindNext(Footer.GetHintFindNext());
-    FState->SearchPanel->SetHintFindPrev(Footer.GetHintFindPrev());
-    FState->SearchPanel->SetHintHighlight(Footer.GetHintHighlight());
-    FState->SearchPanel->SetHeight(Footer.GetVisible() ? SearchPanelHeightPx : 0);
-    if (FState->SearchPanel->GetParent())
-        FState->SearchPanel->SetVisible(Footer.GetVisible());
+    Panel.SetColor(Footer.GetColor());
+    Panel.SetColorTo(Footer.GetColorTo());
+    Panel.Font().Assign(Footer.Font());
+    Panel.SetFindNextCaption(Footer.GetFindNextCaption());
+    Panel.SetFindPrevCaption(Footer.GetFindPrevCaption());
+    Panel.SetMatchCaseCaption(Footer.GetMatchCaseCaption());
+    Panel.SetHighLightCaption(Footer.GetHighLightCaption());
+    Panel.SetHintClose(Footer.GetHintClose());
+    Panel.SetHintFindNext(Footer.GetHintFindNext());
+    Panel.SetHintFindPrev(Footer.GetHintFindPrev());
+    Panel.SetHintHighlight(Footer.GetHintHighlight());
+    Panel.SetHeight(Footer.GetVisible() ? SearchPanelHeightPx : 0);
+    if (Panel.GetParent())
+        Panel.SetVisible(Footer.GetVisible());
+}
+
+void TVezEzuzorEvad::LayOutSearchPanel()
+{
+    if (!FState->SearchPanel || !FState->SearchFooter || !FState->SearchFooter->GetVisible())
+        return;
+    // A height change forces the panel's new layout along the bottom.
+    FState->SearchPanel->SetHeight(SearchPanelHeightPx + 1);
+    FState->SearchPanel->SetHeight(SearchPanelHeightPx);
+    FState->SearchPanel->SetAlign(plat::alBottom);
 }
 
 int TVezEzuzorEvad::SearchPanelHeight() const

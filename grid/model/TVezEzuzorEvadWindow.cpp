@@ -4,7 +4,6 @@
 #include "grid/model/TVezEzuzorEvad.h"
 
 #include "grid/controls/TFooterPanel.h"
-#include "grid/controls/TGridCombo.h"
 #include "grid/controls/TSearchPanel.h"
 #include "grid/model/TVezEzuzorEvadState.h"
 #include "grid/settings/TBackGround.h"
@@ -30,7 +29,6 @@ namespace {
 
 // Expiry of the incremental search text, in ticks of the grid timer (about two seconds).
 constexpr int SearchTextTicks = 4;
-constexpr int SearchPanelHeightPx = 32;
 
 bool HasBlinkTag(const std::string& Text)
 {
@@ -359,12 +357,7 @@ void TVezEzuzorEvad::SetSearchInc(const std::string& Value)
 
 void TVezEzuzorEvad::WMSize(plat::TMessage& Message)
 {
-    if (FState->SearchPanel && FState->SearchFooter && FState->SearchFooter->GetVisible()) {
-        // A height change forces the panel's new layout along the bottom.
-        FState->SearchPanel->SetHeight(SearchPanelHeightPx + 1);
-        FState->SearchPanel->SetHeight(SearchPanelHeightPx);
-        FState->SearchPanel->SetAlign(plat::alBottom);
-    }
+    LayOutSearchPanel();
     if (FState->ColumnSize)
         SynchColumnsWithWidth(plat::TWMSize(Message).Width());
     TBaseGrid::Dispatch(Message);
