@@ -10,9 +10,9 @@ namespace skelda::grid {
 
 class TCellProperties;
 
-// What the cell records, the merged-block bookkeeping and the undo component ask of the grid
-// that holds them. TBaseGrid answers in the program; keeping the questions this narrow lets
-// those parts be built and checked without a window.
+// What the cell records, the merged-block bookkeeping, the undo component and the string grid's
+// row marks ask of the grid that holds them. TBaseGrid answers in the program; keeping the
+// questions this narrow lets those classes be built and checked without a window.
 class TCellGridHost {
 public:
     virtual ~TCellGridHost() = default;
