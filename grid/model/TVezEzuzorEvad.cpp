@@ -1,63 +1,66 @@
+// The string grid's construction and destruction, the objects it owns and the child controls it
+// makes, the owner form's resize handler, copying, notifiers and the version.
+
 #include "grid/model/TVezEzuzorEvad.h"
 
 #include "foundation/THTMLPictureCache.h"
 #include "foundation/TVezHintInfo.h"
-#include "grid/model/CellGraphicCopy.h"
+#include "grid/controls/TArrowWindow.h"
+#include "grid/controls/TControlCombo.h"
+#include "grid/controls/TControlEdit.h"
+#include "grid/controls/TDropCheckList.h"
+#include "grid/controls/TDropList.h"
+#include "grid/controls/TFooterPanel.h"
+#include "grid/controls/TGridButton.h"
+#include "grid/controls/TGridCheckBox.h"
+#include "grid/controls/TGridCombo.h"
+#include "grid/controls/TGridEditBtn.h"
+#include "grid/controls/TGridFocusWindow.h"
+#include "grid/controls/TGridTransCombo.h"
+#include "grid/controls/TGridTransEdit.h"
+#include "grid/controls/TGridUnitEditBtn.h"
+#include "grid/controls/THTMLHintWindow.h"
+#include "grid/controls/THeaderDragButton.h"
+#include "grid/controls/TSearchPanel.h"
 #include "grid/model/GridModuleIds.h"
-#include "grid/model/TArrowWindow.h"
-#include "grid/model/TBackGround.h"
-#include "grid/model/TBalloonSettings.h"
-#include "grid/model/TBands.h"
-#include "grid/model/TCellGraphic.h"
-#include "grid/model/TCellNode.h"
-#include "grid/model/TCellSelection.h"
-#include "grid/model/TCollection.h"
-#include "grid/model/TColumnSize.h"
-#include "grid/model/TControlCombo.h"
-#include "grid/model/TControlEdit.h"
-#include "grid/model/TControlList.h"
-#include "grid/model/TControlLook.h"
-#include "grid/model/TDragDropSettings.h"
-#include "grid/model/TDragScrollOptions.h"
-#include "grid/model/TDropCheckList.h"
-#include "grid/model/TDropList.h"
-#include "grid/model/TFilter.h"
-#include "grid/model/TFilterDropDown.h"
-#include "grid/model/TFloatingFooter.h"
-#include "grid/model/TFocusHelper.h"
-#include "grid/model/TFooterPanel.h"
-#include "grid/model/TGridButton.h"
 #include "grid/model/TGridChangeNotifier.h"
-#include "grid/model/TGridCheckBox.h"
-#include "grid/model/TGridCombo.h"
-#include "grid/model/TGridEditBtn.h"
-#include "grid/model/TGridFocusWindow.h"
-#include "grid/model/TGridItem.h"
-#include "grid/model/TGridProgressAppearance.h"
-#include "grid/model/TGridTransCombo.h"
-#include "grid/model/TGridTransEdit.h"
-#include "grid/model/TGridUnitEditBtn.h"
-#include "grid/model/TGrouping.h"
-#include "grid/model/THTMLHintWindow.h"
-#include "grid/model/THTMLSettings.h"
-#include "grid/model/THeaderDragButton.h"
-#include "grid/model/TIntList.h"
-#include "grid/model/TLineSelection.h"
-#include "grid/model/TMouseActions.h"
-#include "grid/model/TNavigation.h"
-#include "grid/model/TPrintSettings.h"
-#include "grid/model/TSearchFooter.h"
-#include "grid/model/TSearchPanel.h"
-#include "grid/model/TShowModified.h"
-#include "grid/model/TSizeWhileTyping.h"
-#include "grid/model/TSortIndexList.h"
-#include "grid/model/TSortSettings.h"
-#include "grid/model/TSyncGrid.h"
+#include "grid/model/TVezEzuzorEvadHost.h"
+#include "grid/model/TVezEzuzorEvadState.h"
+#include "grid/painting/TCellPaintSettings.h"
+#include "grid/settings/TBackGround.h"
+#include "grid/settings/TBalloonSettings.h"
+#include "grid/settings/TBands.h"
+#include "grid/settings/TCellNode.h"
+#include "grid/settings/TColumnSize.h"
+#include "grid/settings/TControlLook.h"
+#include "grid/settings/TDragDropSettings.h"
+#include "grid/settings/TDragScrollOptions.h"
+#include "grid/settings/TFilter.h"
+#include "grid/settings/TFilterDropDown.h"
+#include "grid/settings/TFloatingFooter.h"
+#include "grid/settings/TFocusHelper.h"
+#include "grid/settings/TGridProgressAppearance.h"
+#include "grid/settings/TGrouping.h"
+#include "grid/settings/THTMLSettings.h"
+#include "grid/settings/TMouseActions.h"
+#include "grid/settings/TNavigation.h"
+#include "grid/settings/TPrintSettings.h"
+#include "grid/settings/TSearchFooter.h"
+#include "grid/settings/TShowModified.h"
+#include "grid/settings/TSizeWhileTyping.h"
+#include "grid/settings/TSortSettings.h"
+#include "grid/settings/TSyncGrid.h"
+#include "grid/support/CellGraphicCopy.h"
+#include "grid/support/TCellGraphic.h"
+#include "grid/support/TCollection.h"
+#include "grid/support/TControlList.h"
+#include "grid/support/TGridItem.h"
+#include "grid/support/TIntList.h"
+#include "grid/support/TSortIndexList.h"
+#include "platform/controls/core/ExceptionBoundary.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/standard/TScrollBar.h"
-#include "platform/controls/forms/WindowTimers.h"
 #include "platform/core/TStringList.h"
-#include "platform/graphics/TBitmap.h"
 #include "platform/grids/TGridCellStore.h"
 #include "platform/system/SystemMetrics.h"
 
@@ -70,7 +73,6 @@ namespace skelda::grid {
 namespace {
 
 constexpr std::uint32_t VersionNr = 0x06000404;
-constexpr int SearchPanelHeightPx = 32;
 
 // A bar at the bottom of the grid that takes no room until its footer shows.
 void MakeBottomBar(plat::TCustomPanel& Panel)
@@ -107,9 +109,14 @@ void Free(T*& Slot)
 
 }  // namespace
 
+TVezEzuzorEvadState::TVezEzuzorEvadState() = default;
+
+TVezEzuzorEvadState::~TVezEzuzorEvadState() = default;
+
 // ---- Construction and destruction -------------------------------------------------------------
 
-TVezEzuzorEvad::TVezEzuzorEvad(plat::TComponent* AOwner) : TBaseGrid(AOwner)
+TVezEzuzorEvad::TVezEzuzorEvad(plat::TComponent* AOwner)
+    : TBaseGrid(AOwner), FHost(std::make_unique<THost>(*this)), FState(std::make_unique<TVezEzuzorEvadState>())
 {
     // The window messages and the clipboard format are registered before the first grid exists.
     (void)GridModuleIds();
@@ -125,148 +132,149 @@ void TVezEzuzorEvad::CreateOwnedObjects()
     const bool Designing = ComponentState().Contains(plat::csDesigning);
     const auto Repaint = [this](plat::TObject*) { Invalidate(); };
 
-    FFooterPanel = new TFooterPanel(this);
-    MakeBottomBar(*FFooterPanel);
-    FSearchPanel = new TSearchPanel(this);
-    MakeBottomBar(*FSearchPanel);
-    FSpareFont = std::make_unique<plat::TFont>();
-    FFocusHelper = std::make_unique<TFocusHelper>();
-    FSearchFooter = std::make_unique<TSearchFooter>(true);
-    FSearchFooter->OnChange = [this](plat::TObject*) { UpdateSearchPanel(); };
-    FFloatingFooter = std::make_unique<TFloatingFooter>();
-    FPrintSettings = std::make_unique<TPrintSettings>();
-    FHTMLSettings = std::make_unique<THTMLSettings>();
-    FSortSettings = std::make_unique<TSortSettings>();
-    FDragDropSettings = std::make_unique<TDragDropSettings>();
-    FDragScrollOptions = std::make_unique<TDragScrollOptions>();
-    FControlLook = std::make_unique<TControlLook>();
-    FNavigation = std::make_unique<TNavigation>();
-    FNavigation->OnChange = [this](plat::TObject*) { NavigationChanged(); };
-    FColumnSize = std::make_unique<TColumnSize>();
-    FCellNode = std::make_unique<TCellNode>();
-    FBands = std::make_unique<TBands>();
-    FBands->OnChange = Repaint;
-    FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
-    FMouseActions = std::make_unique<TMouseActions>();
-    FMouseActions->OnChange = [this](plat::TObject*) { MouseActionsChanged(); };
-    FMouseActions->OnIsDesigning = [this](plat::TObject*) { return IsDesigning(); };
-    FMouseActions->OnInvalidate = [this](plat::TObject*) { InvalidateRequest(); };
-    FGrouping = std::make_unique<TGrouping>();
-    FColumnHeaders = std::make_unique<plat::TStringList>();
-    FColumnHeaders->OnChange = [this](plat::TObject*) {
-        ColumnHeadersChanged();
-        ShowColumnHeaders();
-    };
-    FImageCache = std::make_unique<foundation::THTMLPictureCache>();
-    FFixedFont = std::make_unique<plat::TFont>();
-    FFixedFont->SetName("Tahoma");
-    FFixedFont->SetStyle({plat::fsBold});
-    FFixedFont->OnChange = Repaint;
-    FActiveCellFont = std::make_unique<plat::TFont>();
-    FActiveCellFont->SetStyle({plat::fsBold});
-    if (Designing)
-        FActiveCellFont->SetName("Tahoma");
-    FActiveCellFont->OnChange = Repaint;
-    FRowHeaders = std::make_unique<plat::TStringList>();
-    FRowHeaders->OnChange = [this](plat::TObject*) { ShowRowHeaders(); };
-    FSortList = std::make_unique<plat::TStringList>();
-    FLookupItems = std::make_unique<plat::TStringList>();
-    FRowSelection = std::make_unique<TLineSelection>();
-    FColSelection = std::make_unique<TLineSelection>();
-    FSortIndexes = std::make_unique<TSortIndexList>(-1, -1);
-    FSelectedCells = std::make_unique<TCellSelection>();
-    FSortXRef = std::make_unique<TIntList>(-1, -1);
-    FMergedColumns = std::make_unique<TIntList>(-1, -1);
-    FRowIndicator = std::make_unique<plat::TBitmap>();
-    FBackGround = std::make_unique<TBackGround>();
-    FScrollHintWindow = new THTMLHintWindow(this);
-    FControlList = std::make_unique<TControlList>();
-    FProgressAppearance = std::make_unique<TGridProgressAppearance>();
-    FProgressAppearance->OnChange = Repaint;
-    FSyncGrid = std::make_unique<TSyncGrid>(this);
-    FHiddenRows = std::make_unique<TCollectionOf<TGridItem>>();
-    FFilter = std::make_unique<TFilter>();
-    FBalloon = std::make_unique<TBalloonSettings>();
-    FShowModified = std::make_unique<TShowModified>();
-    FShowModified->OnChange = [this](plat::TObject*) { RepaintCol(0); };
-    FColumnOrder = std::make_unique<TIntList>(-1, -1);
-    FCellGraphic = std::make_unique<TCellGraphic>();
-    FOfficeHint = std::make_unique<foundation::TVezHintInfo>();
-    FIgnoreColumns = std::make_unique<TIntList>(-1, -1);
-    FFilterDropDown = std::make_unique<TFilterDropDown>();
-    FFilterDropDown->OnChange = Repaint;
-    FDropList = new TDropList(this);
-    FDropCheckList = new TDropCheckList(this);
-    for (plat::TListBox* List : {static_cast<plat::TListBox*>(FDropList),
-                                 static_cast<plat::TListBox*>(FDropCheckList)}) {
+    FState->FooterPanel = new TFooterPanel(this);
+    MakeBottomBar(*FState->FooterPanel);
+    FState->SearchPanel = new TSearchPanel(this);
+    MakeBottomBar(*FState->SearchPanel);
+    FState->SpareFont = std::make_unique<plat::TFont>();
+    FState->FocusHelper = std::make_unique<TFocusHelper>();
+    FState->SearchFooter = std::make_unique<TSearchFooter>(true);
+    FState->SearchFooter->OnChange = [this](plat::TObject*) { UpdateSearchPanel(); };
+    FState->FloatingFooter = std::make_unique<TFloatingFooter>();
+    FState->PrintSettings = std::make_unique<TPrintSettings>();
+    FState->HTMLSettings = std::make_unique<THTMLSettings>();
+    FState->SortSettings = std::make_unique<TSortSettings>();
+    FState->DragDropSettings = std::make_unique<TDragDropSettings>();
+    FState->DragScrollOptions = std::make_unique<TDragScrollOptions>();
+    FState->ControlLook = std::make_unique<TControlLook>();
+    FState->Navigation = std::make_unique<TNavigation>();
+    FState->Navigation->OnChange = [this](plat::TObject*) { NavigationChanged(); };
+    FState->ColumnSize = std::make_unique<TColumnSize>();
+    FState->CellNode = std::make_unique<TCellNode>();
+    FState->Bands = std::make_unique<TBands>();
+    FState->Bands->OnChange = Repaint;
+    FState->SizeWhileTyping = std::make_unique<TSizeWhileTyping>();
+    FState->MouseActions = std::make_unique<TMouseActions>();
+    FState->MouseActions->OnChange = [this](plat::TObject*) { MouseActionsChanged(); };
+    FState->MouseActions->OnIsDesigning = [this](plat::TObject*) { return IsDesigning(); };
+    FState->MouseActions->OnInvalidate = [this](plat::TObject*) { InvalidateRequest(); };
+    FState->Grouping = std::make_unique<TGrouping>();
+    FState->ImageCache = std::make_unique<foundation::THTMLPictureCache>();
+    FState->SortList = std::make_unique<plat::TStringList>();
+    FState->LookupItems = std::make_unique<plat::TStringList>();
+    FState->SortIndexes = std::make_unique<TSortIndexList>(-1, -1);
+    FState->SortXRef = std::make_unique<TIntList>(-1, -1);
+    FState->MergedColumns = std::make_unique<TIntList>(-1, -1);
+    FState->BackGround = std::make_unique<TBackGround>();
+    FState->ScrollHintWindow = new THTMLHintWindow(this);
+    FState->ControlList = std::make_unique<TControlList>();
+    FState->ProgressAppearance = std::make_unique<TGridProgressAppearance>();
+    FState->ProgressAppearance->OnChange = Repaint;
+    FState->SyncGrid = std::make_unique<TSyncGrid>(this);
+    FState->HiddenRows = std::make_unique<TCollectionOf<TGridItem>>();
+    FState->Filter = std::make_unique<TFilter>();
+    FState->Balloon = std::make_unique<TBalloonSettings>();
+    FState->ShowModified = std::make_unique<TShowModified>();
+    FState->ShowModified->OnChange = [this](plat::TObject*) { RepaintCol(0); };
+    FState->ColumnOrder = std::make_unique<TIntList>(-1, -1);
+    FState->CellGraphic = std::make_unique<TCellGraphic>();
+    FState->OfficeHint = std::make_unique<foundation::TVezHintInfo>();
+    FState->IgnoreColumns = std::make_unique<TIntList>(-1, -1);
+    FState->FilterDropDown = std::make_unique<TFilterDropDown>();
+    FState->FilterDropDown->OnChange = Repaint;
+    FState->DropList = new TDropList(this);
+    FState->DropCheckList = new TDropCheckList(this);
+    for (plat::TListBox* List : {static_cast<plat::TListBox*>(FState->DropList),
+                                 static_cast<plat::TListBox*>(FState->DropCheckList)}) {
         List->SetBounds(0, 0, 0, 0);
         List->SetVisible(false);
     }
-    FFilterList = std::make_unique<plat::TStringList>();
-    FFilterList->SetSorted(true);
-    FFilterList->SetDuplicates(plat::dupIgnore);
+    FState->FilterList = std::make_unique<plat::TStringList>();
+    FState->FilterList->SetSorted(true);
+    FState->FilterList->SetDuplicates(plat::dupIgnore);
+
+    FLook = std::make_unique<TGridLookSettings>(*FHost, Designing, FState->IsWinXP);
+    FSelection = std::make_unique<TDisjunctSelection>(*FHost, *FState->MouseActions);
+    FRowMarks = std::make_unique<TRowMarks>(*this);
+    FHeaders = std::make_unique<THeaderTexts>(*FHost);
+    const TCellPaintSettings Paint{*FLook,
+                                   *FState->ControlLook,
+                                   *FState->SortSettings,
+                                   *FState->SortIndexes,
+                                   *FState->BackGround,
+                                   *FState->Filter,
+                                   *FState->FilterDropDown,
+                                   *FState->Bands,
+                                   *FState->ShowModified,
+                                   *FState->MouseActions,
+                                   *FState->PrintSettings,
+                                   FSelection->Rows(),
+                                   FSelection->Cols(),
+                                   FSelection->Cells()};
+    FCellLook = std::make_unique<TCellLook>(*FHost, Paint);
+    FPainter = std::make_unique<TCellPainter>(*FHost, Paint, *FCellLook);
 }
 
 void TVezEzuzorEvad::CreateEditorControls()
 {
-    FFocusWindow = new TGridFocusWindow(this);
+    FState->FocusWindow = new TGridFocusWindow(this);
     for (int Dir = arrUp; Dir <= arrRight; ++Dir)
-        FArrows[Dir] = new TArrowWindow(this, static_cast<TArrowDirection>(Dir));
-    FGridCombo = HiddenChild<TGridCombo>(this, false);
-    FGridCombo->SetIsWinXP(FIsThemed);
-    FEditTrans = HiddenChild<TGridTransEdit>(this);
-    FEditTrans->SetBorderStyle(plat::bsNone);
-    FComboTrans = HiddenChild<TGridTransCombo>(this);
-    FGridCheck = HiddenChild<TGridCheckBox>(this, false);
-    FEditBtn = HiddenChild<TGridEditBtn>(this, false);
-    FEditBtn->SetButtonCaption("...");
-    FEditBtn->SetBorderStyle(plat::bsNone);
-    FUnitEditBtn = HiddenChild<TGridUnitEditBtn>(this, false);
-    FUnitEditBtn->SetButtonCaption("...");
-    FUnitEditBtn->SetBorderStyle(plat::bsNone);
-    FGridButton = HiddenChild<TGridButton>(this, false);
-    FMoveButton = HiddenChild<THeaderDragButton>(this, false);
-    FControlEdit = HiddenChild<TControlEdit>(this);
-    FControlCombo = HiddenChild<TControlCombo>(this);
-    FScrollBar = new plat::TScrollBar(this);
-    FScrollBar->SetVisible(false);
-    FPaintScrollBar = new plat::TScrollBar(this);
-    FPaintScrollBar->SetVisible(false);
+        FState->Arrows[Dir] = new TArrowWindow(this, static_cast<TArrowDirection>(Dir));
+    FState->GridCombo = HiddenChild<TGridCombo>(this, false);
+    FState->GridCombo->SetIsWinXP(FState->IsThemed);
+    FState->EditTrans = HiddenChild<TGridTransEdit>(this);
+    FState->EditTrans->SetBorderStyle(plat::bsNone);
+    FState->ComboTrans = HiddenChild<TGridTransCombo>(this);
+    FState->GridCheck = HiddenChild<TGridCheckBox>(this, false);
+    FState->EditBtn = HiddenChild<TGridEditBtn>(this, false);
+    FState->EditBtn->SetButtonCaption("...");
+    FState->EditBtn->SetBorderStyle(plat::bsNone);
+    FState->UnitEditBtn = HiddenChild<TGridUnitEditBtn>(this, false);
+    FState->UnitEditBtn->SetButtonCaption("...");
+    FState->UnitEditBtn->SetBorderStyle(plat::bsNone);
+    FState->GridButton = HiddenChild<TGridButton>(this, false);
+    FState->MoveButton = HiddenChild<THeaderDragButton>(this, false);
+    FState->ControlEdit = HiddenChild<TControlEdit>(this);
+    FState->ControlCombo = HiddenChild<TControlCombo>(this);
+    FState->ScrollBar = new plat::TScrollBar(this);
+    FState->ScrollBar->SetVisible(false);
+    FState->PaintScrollBar = new plat::TScrollBar(this);
+    FState->PaintScrollBar->SetVisible(false);
 }
 
 void TVezEzuzorEvad::FreeChildControls()
 {
-    Free(FFooterPanel);
-    Free(FSearchPanel);
-    Free(FScrollHintWindow);
-    Free(FDropList);
-    Free(FDropCheckList);
-    for (TArrowWindow*& Arrow : FArrows)
+    Free(FState->FooterPanel);
+    Free(FState->SearchPanel);
+    Free(FState->ScrollHintWindow);
+    Free(FState->DropList);
+    Free(FState->DropCheckList);
+    for (TArrowWindow*& Arrow : FState->Arrows)
         Free(Arrow);
 }
 
 void TVezEzuzorEvad::ForgetChildControl(const plat::TComponent* Gone)
 {
-    Forget(FFooterPanel, Gone);
-    Forget(FSearchPanel, Gone);
-    Forget(FScrollHintWindow, Gone);
-    Forget(FDropList, Gone);
-    Forget(FDropCheckList, Gone);
-    Forget(FFocusWindow, Gone);
-    for (TArrowWindow*& Arrow : FArrows)
+    Forget(FState->FooterPanel, Gone);
+    Forget(FState->SearchPanel, Gone);
+    Forget(FState->ScrollHintWindow, Gone);
+    Forget(FState->DropList, Gone);
+    Forget(FState->DropCheckList, Gone);
+    Forget(FState->FocusWindow, Gone);
+    for (TArrowWindow*& Arrow : FState->Arrows)
         Forget(Arrow, Gone);
-    Forget(FGridCombo, Gone);
-    Forget(FEditTrans, Gone);
-    Forget(FComboTrans, Gone);
-    Forget(FGridCheck, Gone);
-    Forget(FEditBtn, Gone);
-    Forget(FUnitEditBtn, Gone);
-    Forget(FGridButton, Gone);
-    Forget(FMoveButton, Gone);
-    Forget(FControlEdit, Gone);
-    Forget(FControlCombo, Gone);
-    Forget(FScrollBar, Gone);
-    Forget(FPaintScrollBar, Gone);
+    Forget(FState->GridCombo, Gone);
+    Forget(FState->EditTrans, Gone);
+    Forget(FState->ComboTrans, Gone);
+    Forget(FState->GridCheck, Gone);
+    Forget(FState->EditBtn, Gone);
+    Forget(FState->UnitEditBtn, Gone);
+    Forget(FState->GridButton, Gone);
+    Forget(FState->MoveButton, Gone);
+    Forget(FState->ControlEdit, Gone);
+    Forget(FState->ControlCombo, Gone);
+    Forget(FState->ScrollBar, Gone);
+    Forget(FState->PaintScrollBar, Gone);
 }
 
 void TVezEzuzorEvad::SetDefaults()
@@ -274,11 +282,9 @@ void TVezEzuzorEvad::SetDefaults()
     SetRowCount(10);
     SetBounds(GetLeft(), GetTop(), 400, 250);
     SetDefaultRowHeight(22);
-    FFixedRowHeight = GetDefaultRowHeight();
+    FState->FixedRowHeight = GetDefaultRowHeight();
     SetAutoSize(false);
-    FZORGradientTo = plat::ColorToRGB(plat::clBtnFace);
-    FBorderColor = FIsWinXP ? static_cast<plat::TColor>(0xB99D7F) : plat::clGray;
-    FScrollWidth = plat::GetSystemMetrics(plat::SM_CXVSCROLL);
+    FState->ScrollWidth = plat::GetSystemMetrics(plat::SM_CXVSCROLL);
     SetScrollBars(plat::ssBoth);
 }
 
@@ -286,73 +292,71 @@ TVezEzuzorEvad::~TVezEzuzorEvad()
 {
     // Nothing below may reach the owner's events or repaint a grid that is going.
     Destroying();
-    Free(FScrollBar);
-    Free(FPaintScrollBar);
+    FPainter.reset();
+    FCellLook.reset();
+    Free(FState->ScrollBar);
+    Free(FState->PaintScrollBar);
     GiveBackFormResize();
-    FClearTextOnly = false;
-    FSaveHiddenCells = false;
+    FState->ClearTextOnly = false;
+    FState->SaveHiddenCells = false;
     if (GetHasCellProps())
         FreeAllCellProperties();
 
-    FSpareFont.reset();
-    FFocusHelper.reset();
-    FSearchFooter.reset();
-    FFloatingFooter.reset();
-    FPrintSettings.reset();
-    FHTMLSettings.reset();
-    FSortSettings.reset();
-    FDragDropSettings.reset();
-    FDragScrollOptions.reset();
-    FControlLook.reset();
-    FNavigation.reset();
-    FColumnSize.reset();
-    FCellNode.reset();
-    FBands.reset();
-    FSizeWhileTyping.reset();
-    FMouseActions.reset();
-    FGrouping.reset();
-    FColumnHeaders.reset();
-    FImageCache.reset();
-    FFixedFont.reset();
-    FActiveCellFont.reset();
-    FRowHeaders.reset();
-    FSortList.reset();
-    FLookupItems.reset();
-    FRowSelection.reset();
-    FColSelection.reset();
-    FSortIndexes.reset();
-    FSelectedCells.reset();
-    FSortXRef.reset();
-    FMergedColumns.reset();
-    FRowIndicator.reset();
-    FBackGround.reset();
-    FControlList.reset();
-    FProgressAppearance.reset();
-    FSyncGrid.reset();
-    FHiddenRows.reset();
-    FFilter.reset();
-    FBalloon.reset();
-    FShowModified.reset();
-    FNotifiers.clear();
-    FColumnOrder.reset();
-    FCellGraphic.reset();
-    FOfficeHint.reset();
-    FIgnoreColumns.reset();
-    FFilterDropDown.reset();
-    FFilterList.reset();
+    FState->SpareFont.reset();
+    FState->FocusHelper.reset();
+    FState->SearchFooter.reset();
+    FState->FloatingFooter.reset();
+    FState->PrintSettings.reset();
+    FState->HTMLSettings.reset();
+    FState->SortSettings.reset();
+    FState->DragDropSettings.reset();
+    FState->DragScrollOptions.reset();
+    FState->ControlLook.reset();
+    FState->Navigation.reset();
+    FState->ColumnSize.reset();
+    FState->CellNode.reset();
+    FState->Bands.reset();
+    FState->SizeWhileTyping.reset();
+    FState->MouseActions.reset();
+    FState->Grouping.reset();
+    FHeaders.reset();
+    FState->ImageCache.reset();
+    FLook.reset();
+    FState->SortList.reset();
+    FState->LookupItems.reset();
+    FSelection.reset();
+    FState->SortIndexes.reset();
+    FState->SortXRef.reset();
+    FState->MergedColumns.reset();
+    FRowMarks.reset();
+    FState->BackGround.reset();
+    FState->ControlList.reset();
+    FState->ProgressAppearance.reset();
+    FState->SyncGrid.reset();
+    FState->HiddenRows.reset();
+    FState->Filter.reset();
+    FState->Balloon.reset();
+    FState->ShowModified.reset();
+    FState->Notifiers.clear();
+    FState->ColumnOrder.reset();
+    FState->CellGraphic.reset();
+    FState->OfficeHint.reset();
+    FState->IgnoreColumns.reset();
+    FState->FilterDropDown.reset();
+    FState->FilterList.reset();
     FreeChildControls();
 
-    Free(FFocusWindow);
-    Free(FGridCombo);
-    Free(FEditTrans);
-    Free(FComboTrans);
-    Free(FGridCheck);
-    Free(FEditBtn);
-    Free(FUnitEditBtn);
-    Free(FGridButton);
-    Free(FMoveButton);
-    Free(FControlEdit);
-    Free(FControlCombo);
+    Free(FState->FocusWindow);
+    Free(FState->GridCombo);
+    Free(FState->EditTrans);
+    Free(FState->ComboTrans);
+    Free(FState->GridCheck);
+    Free(FState->EditBtn);
+    Free(FState->UnitEditBtn);
+    Free(FState->GridButton);
+    Free(FState->MoveButton);
+    Free(FState->ControlEdit);
+    Free(FState->ControlCombo);
 }
 
 // ---- The owner form's resize handler ----------------------------------------------------------
@@ -362,34 +366,36 @@ void TVezEzuzorEvad::TakeOverFormResize()
     auto* Form = dynamic_cast<plat::TCustomForm*>(Owner());
     if (!Form || ComponentState().Contains(plat::csDesigning))
         return;
-    FOwnerForm = plat::TControlRef<plat::TCustomForm>(Form);
-    FResizeAssigned = static_cast<bool>(Form->OnResize);
-    FFormResize = Form->OnResize;
+    FState->OwnerForm = plat::TControlRef<plat::TCustomForm>(Form);
+    FState->ResizeAssigned = static_cast<bool>(Form->OnResize);
+    FState->FormResize = Form->OnResize;
     Form->OnResize = [this](plat::TObject* Sender) { OwnerFormResize(Sender); };
-    FPrevSizeX = Form->GetWidth();
-    FPrevSizeY = Form->GetHeight();
+    FState->PrevSizeX = Form->GetWidth();
+    FState->PrevSizeY = Form->GetHeight();
 }
 
 void TVezEzuzorEvad::GiveBackFormResize()
 {
     // A form on its way out (it frees the grid then) or already gone needs no handler back.
-    plat::TCustomForm* Form = FOwnerForm.Get();
+    plat::TCustomForm* Form = FState->OwnerForm.Get();
     if (!Form || Form->ComponentState().Contains(plat::csDestroying))
         return;
-    Form->OnResize = FFormResize;
-    FOwnerForm = {};
+    Form->OnResize = FState->FormResize;
+    FState->OwnerForm = {};
 }
 
 void TVezEzuzorEvad::OwnerFormResize(plat::TObject* Sender)
 {
     if (ComponentState().Contains(plat::csDesigning) || IsDestroying())
         return;
-    if (!FResizeAssigned)
+    if (!FState->ResizeAssigned)
         return;
-    // The form's own handler must not break the grid's resizing.
+    // The form's own handler must not break the grid's resizing; its failure is reported like
+    // any other that reaches the event loop.
     try {
-        FFormResize(Sender);
+        FState->FormResize(Sender);
     } catch (...) {
+        plat::HandleExceptionAtBoundary(Sender);
     }
 }
 
@@ -401,36 +407,36 @@ void TVezEzuzorEvad::Assign(const plat::TPersistent& Source)
     if (!Src || Src == this)
         return;
     Font().Assign(Src->Font());
-    SetActiveCellColor(Src->FActiveCellColor);
-    SetActiveCellColorTo(Src->FActiveCellColorTo);
-    SetActiveCellFont(*Src->FActiveCellFont);
-    SetActiveCellShow(Src->FActiveCellShow);
+    SetActiveCellColor(Src->GetActiveCellColor());
+    SetActiveCellColorTo(Src->GetActiveCellColorTo());
+    SetActiveCellFont(Src->FLook->ActiveCellFont());
+    SetActiveCellShow(Src->GetActiveCellShow());
     SetActiveRowShow(Src->GetActiveRowShow());
     SetAlign(Src->GetAlign());
-    FFilterDropDown->Assign(*Src->FFilterDropDown);
-    FAnchorHint = Src->FAnchorHint;
-    FAutoNumAlign = Src->FAutoNumAlign;
-    FAutoSize = Src->FAutoSize;
-    SetAutoThemeAdapt(Src->FAutoThemeAdapt);
-    FAutoFilterUpdate = Src->FAutoFilterUpdate;
-    FMouseActions->Assign(*Src->FMouseActions);
-    FNavigation->Assign(*Src->FNavigation);
-    FGrouping->Assign(*Src->FGrouping);
-    FSearchFooter->Assign(*Src->FSearchFooter);
-    FPrintSettings->Assign(*Src->FPrintSettings);
-    FFilter->Assign(*Src->FFilter);
-    FHTMLSettings->Assign(*Src->FHTMLSettings);
-    FBands->Assign(*Src->FBands);
-    FCellNode->Assign(*Src->FCellNode);
-    FSortSettings->Assign(*Src->FSortSettings);
-    FDragScrollOptions->Assign(*Src->FDragScrollOptions);
-    FDragDropSettings->Assign(*Src->FDragDropSettings);
-    FProgressAppearance->Assign(*Src->FProgressAppearance);
-    FColumnSize->Assign(*Src->FColumnSize);
-    SetSyncGrid(*Src->FSyncGrid);
-    FFocusHelper->Assign(*Src->FFocusHelper);
-    FOfficeHint->Assign(*Src->FOfficeHint);
-    FFixedRowAlways = Src->FFixedRowAlways;
+    FState->FilterDropDown->Assign(*Src->FState->FilterDropDown);
+    FState->AnchorHint = Src->FState->AnchorHint;
+    SetAutoNumAlign(Src->GetAutoNumAlign());
+    FState->AutoSize = Src->FState->AutoSize;
+    SetAutoThemeAdapt(Src->FState->AutoThemeAdapt);
+    FState->AutoFilterUpdate = Src->FState->AutoFilterUpdate;
+    FState->MouseActions->Assign(*Src->FState->MouseActions);
+    FState->Navigation->Assign(*Src->FState->Navigation);
+    FState->Grouping->Assign(*Src->FState->Grouping);
+    FState->SearchFooter->Assign(*Src->FState->SearchFooter);
+    FState->PrintSettings->Assign(*Src->FState->PrintSettings);
+    FState->Filter->Assign(*Src->FState->Filter);
+    FState->HTMLSettings->Assign(*Src->FState->HTMLSettings);
+    FState->Bands->Assign(*Src->FState->Bands);
+    FState->CellNode->Assign(*Src->FState->CellNode);
+    FState->SortSettings->Assign(*Src->FState->SortSettings);
+    FState->DragScrollOptions->Assign(*Src->FState->DragScrollOptions);
+    FState->DragDropSettings->Assign(*Src->FState->DragDropSettings);
+    FState->ProgressAppearance->Assign(*Src->FState->ProgressAppearance);
+    FState->ColumnSize->Assign(*Src->FState->ColumnSize);
+    SetSyncGrid(*Src->FState->SyncGrid);
+    FState->FocusHelper->Assign(*Src->FState->FocusHelper);
+    FState->OfficeHint->Assign(*Src->FState->OfficeHint);
+    FState->FixedRowAlways = Src->FState->FixedRowAlways;
 
     SetColCount(Src->GetColCount());
     SetRowCount(Src->GetRowCount());
@@ -438,26 +444,26 @@ void TVezEzuzorEvad::Assign(const plat::TPersistent& Source)
     SetFixedCols(Src->GetFixedCols());
     SetDefaultColWidth(Src->GetDefaultColWidth());
     SetDefaultRowHeight(Src->GetDefaultRowHeight());
-    SetFixedRowHeight(Src->FFixedRowHeight);
+    SetFixedRowHeight(Src->FState->FixedRowHeight);
     SetFixedColWidth(Src->GetFixedColWidth());
-    FInvalidEntryTitle = Src->FInvalidEntryTitle;
-    FInvalidEntryIcon = Src->FInvalidEntryIcon;
-    FInvalidEntryText = Src->FInvalidEntryText;
+    FState->InvalidEntryTitle = Src->FState->InvalidEntryTitle;
+    FState->InvalidEntryIcon = Src->FState->InvalidEntryIcon;
+    FState->InvalidEntryText = Src->FState->InvalidEntryText;
     SetOptions(Src->GetOptions());
     for (int C = 0; C < GetColCount(); ++C)
         SetColWidths(C, Src->GetColWidths(C));
-    SetColumnHeaders(*Src->FColumnHeaders);
+    SetColumnHeaders(Src->FHeaders->ColumnHeaders());
     for (int R = 0; R < GetRowCount(); ++R)
         SetRowHeights(R, Src->GetRowHeights(R));
-    FScrollProportional = Src->FScrollProportional;
-    FScrollSynch = Src->FScrollSynch;
-    FScrollWidth = Src->FScrollWidth;
-    FScrollHints = Src->FScrollHints;
-    FScrollBarAlways = Src->FScrollBarAlways;
-    SetScrollBars(Src->FScrollBars);
-    SetScrollColor(Src->FScrollColor);
-    SetScrollType(Src->FScrollType);
-    SetScrollWidth(Src->FScrollWidth);
+    FState->ScrollProportional = Src->FState->ScrollProportional;
+    FState->ScrollSynch = Src->FState->ScrollSynch;
+    FState->ScrollWidth = Src->FState->ScrollWidth;
+    FState->ScrollHints = Src->FState->ScrollHints;
+    FState->ScrollBarAlways = Src->FState->ScrollBarAlways;
+    SetScrollBars(Src->FState->ScrollBars);
+    SetScrollColor(Src->FState->ScrollColor);
+    SetScrollType(Src->FState->ScrollType);
+    SetScrollWidth(Src->FState->ScrollWidth);
     AssignCells(Source);
 }
 
@@ -523,20 +529,35 @@ void TVezEzuzorEvad::AssignCellsFrom(const TVezEzuzorEvad& Source)
 
 // ---- Listeners and notifiers ------------------------------------------------------------------
 
+void TVezEzuzorEvad::RegisterSelListener(ITVezEzuzorEvadSelect* Listener)
+{
+    FState->SelListener = Listener;
+}
+
+void TVezEzuzorEvad::UnRegisterSelListener(ITVezEzuzorEvadSelect*)
+{
+    FState->SelListener = nullptr;
+}
+
+ITVezEzuzorEvadSelect* TVezEzuzorEvad::SelListener() const
+{
+    return FState->SelListener;
+}
+
 void TVezEzuzorEvad::RegisterNotifier(TGridChangeNotifier* Notifier)
 {
-    if (!Notifier || std::find(FNotifiers.begin(), FNotifiers.end(), Notifier) != FNotifiers.end())
+    if (!Notifier || std::find(FState->Notifiers.begin(), FState->Notifiers.end(), Notifier) != FState->Notifiers.end())
         return;
-    FNotifiers.push_back(Notifier);
+    FState->Notifiers.push_back(Notifier);
     FreeNotification(Notifier);
 }
 
 void TVezEzuzorEvad::UnRegisterNotifier(TGridChangeNotifier* Notifier)
 {
-    const auto It = std::find(FNotifiers.begin(), FNotifiers.end(), Notifier);
-    if (It == FNotifiers.end())
+    const auto It = std::find(FState->Notifiers.begin(), FState->Notifiers.end(), Notifier);
+    if (It == FState->Notifiers.end())
         return;
-    FNotifiers.erase(It);
+    FState->Notifiers.erase(It);
     RemoveFreeNotification(Notifier);
 }
 
@@ -545,9 +566,9 @@ void TVezEzuzorEvad::CellsChanged(const plat::TRect& R)
     if (OnCellsChanged)
         OnCellsChanged(this, R);
     // A notifier may unregister itself or others while it is told.
-    const std::vector<TGridChangeNotifier*> Notifiers = FNotifiers;
+    const std::vector<TGridChangeNotifier*> Notifiers = FState->Notifiers;
     for (TGridChangeNotifier* Notifier : Notifiers)
-        if (std::find(FNotifiers.begin(), FNotifiers.end(), Notifier) != FNotifiers.end())
+        if (std::find(FState->Notifiers.begin(), FState->Notifiers.end(), Notifier) != FState->Notifiers.end())
             Notifier->CellsChangedNotify(R);
     CalcFooter(-1);
 }
@@ -559,10 +580,10 @@ void TVezEzuzorEvad::Notification(plat::TComponent* AComponent, plat::TOperation
     TBaseGrid::Notification(AComponent, Operation);
     if (Operation != plat::opRemove)
         return;
-    std::erase(FNotifiers, AComponent);
+    std::erase(FState->Notifiers, AComponent);
     ForgetChildControl(AComponent);
-    if (FSyncGrid && FSyncGrid->GetGrid() == AComponent)
-        FSyncGrid->SetGrid(nullptr);
+    if (FState->SyncGrid && FState->SyncGrid->GetGrid() == AComponent)
+        FState->SyncGrid->SetGrid(nullptr);
 }
 
 // ---- Version ----------------------------------------------------------------------------------
@@ -587,305 +608,6 @@ std::string TVezEzuzorEvad::GetVersion() const
 std::string TVezEzuzorEvad::GetVersionString() const
 {
     return GetVersion() + " Mar, 2012";
-}
-
-// ---- Window, size and repaint -----------------------------------------------------------------
-
-void TVezEzuzorEvad::InitOrigColSizes()
-{
-    FOrigColSizes.resize(static_cast<std::size_t>(GetColCount()));
-    for (int C = 0; C < GetColCount(); ++C)
-        FOrigColSizes[static_cast<std::size_t>(C)] = GetColWidths(C);
-    FOrigWidth = GetWidth();
-}
-
-void TVezEzuzorEvad::Invalidate()
-{
-    if (FEditChange) {
-        FEditChange = false;
-        return;
-    }
-    TBaseGrid::Invalidate();
-    if (!IsLoading())
-        RepaintFooter();
-}
-
-void TVezEzuzorEvad::Resize()
-{
-    TBaseGrid::Resize();
-    const TBackGroundDisplay Display = FBackGround->GetDisplay();
-    if ((Display == bdGradientHorz || Display == bdGradientVert) && FBackGround->GetColorTo() != plat::clNone)
-        Invalidate();
-    UpdateScrollBarsAlways(false);
-    if (ComponentState().Contains(plat::csDesigning))
-        Invalidate();
-}
-
-void TVezEzuzorEvad::UpdateScrollBarsAlways(bool Force)
-{
-    const bool Fits[2] = {GetVisibleColCount() + GetFixedCols() >= GetColCount(),
-                          GetVisibleRowCount() + GetFixedRows() >= GetRowCount()};
-    const bool Wanted[2] = {FScrollBarAlways == saHorz || FScrollBarAlways == saBoth,
-                            FScrollBarAlways == saVert || FScrollBarAlways == saBoth};
-    for (int Bar = 0; Bar < 2; ++Bar) {
-        if (FScrollBarAlways != saNone) {
-            FAlwaysBarShown[Bar] = !Fits[Bar] || Wanted[Bar];
-            FAlwaysBarEnabled[Bar] = !Fits[Bar];
-        } else if (Force) {
-            FAlwaysBarShown[Bar] = !Fits[Bar];
-            FAlwaysBarEnabled[Bar] = true;
-        }
-    }
-}
-
-void TVezEzuzorEvad::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
-{
-    const int RowHeight = GetDefaultRowHeight();
-    if (FIntegralHeight && !Updating() && RowHeight > 0) {
-        const bool ColsFit = GetVisibleColCount() + GetFixedCols() >= GetColCount();
-        const int ScrollBarHeight = ColsFit ? 0 : plat::GetSystemMetrics(plat::SM_CYHSCROLL);
-        const int Border = GetBorderStyle() == plat::bsSingle ? 2 : 0;
-        const int Content = AHeight - ScrollBarHeight - Border;
-        AHeight = Content - Content % RowHeight + ScrollBarHeight + 2 * Border;
-    }
-    TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
-}
-
-void TVezEzuzorEvad::SetScrollBars(plat::TScrollStyle Value)
-{
-    FScrollBars = Value;
-    plat::TStringGrid::SetScrollBars(Value);
-}
-
-void TVezEzuzorEvad::SetBorderColor(plat::TColor Value)
-{
-    RepaintIfChanged(std::exchange(FBorderColor, Value) != Value);
-}
-
-void TVezEzuzorEvad::RepaintIfChanged(bool Changed)
-{
-    if (Changed)
-        Invalidate();
-}
-
-void TVezEzuzorEvad::CreateWnd()
-{
-    TBaseGrid::CreateWnd();
-    if (IsDestroying() || !GetParent())
-        return;
-    const bool Designing = ComponentState().Contains(plat::csDesigning);
-    if (!Designing)
-        for (plat::TScrollBar* Bar : {FScrollBar, FPaintScrollBar}) {
-            if (!Bar)
-                continue;
-            Bar->SetVisible(false);
-            Bar->SetTabStop(false);
-            Bar->SetKind(plat::sbVertical);
-            Bar->SetParent(this);
-        }
-    if (FFooterPanel) {
-        FFooterPanel->SetParent(this);
-        FFooterPanel->SetVisible(FFloatingFooter->GetVisible());
-    }
-    if (FSearchPanel) {
-        FSearchPanel->SetParent(this);
-        FSearchPanel->SetVisible(FSearchFooter->GetVisible());
-    }
-    UpdateSearchPanel();
-    plat::SetTimer(this, GridTimerID, GridTimerMs);
-    if (Designing && !IsLoading() && !FWindowCreatedBefore)
-        Font().SetName("Tahoma");
-    FWindowCreatedBefore = true;
-    FIsWinXP = FIsWinXP && FIsThemed;
-}
-
-void TVezEzuzorEvad::DestroyWnd()
-{
-    plat::KillTimer(this, GridTimerID);
-    TBaseGrid::DestroyWnd();
-}
-
-void TVezEzuzorEvad::Loaded()
-{
-    TBaseGrid::Loaded();
-    FRestoreCursor = GetCursor();
-    ShowColumnHeaders();
-    ShowRowHeaders();
-    FMinFixedRows = GetFixedRows();
-    FMinFixedCols = GetFixedCols();
-    FMaxRowCount = GetRowCount();
-    FGridLoaded = true;
-    plat::TGridOptions Options = GetOptions();
-    if (Options.Contains(plat::goAlwaysShowEditor)) {
-        FNavigation->SetAlwaysEdit(true);
-        Options.Exclude(plat::goAlwaysShowEditor);
-        SetOptions(Options);
-    }
-    if (!ComponentState().Contains(plat::csDesigning) && FControlLook->GetControlStyle() == csTheme && !FIsThemed)
-        FControlLook->SetControlStyle(csClassic);
-    FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
-    UpdateSearchPanel();
-    UpdateScrollBarsAlways(false);
-    InitOrigColSizes();
-}
-
-void TVezEzuzorEvad::UpdateSearchPanel()
-{
-    if (!FSearchPanel || !FSearchFooter)
-        return;
-    const TSearchFooter& Footer = *FSearchFooter;
-    FSearchPanel->SetColor(Footer.GetColor());
-    FSearchPanel->SetColorTo(Footer.GetColorTo());
-    FSearchPanel->Font().Assign(Footer.Font());
-    FSearchPanel->SetFindNextCaption(Footer.GetFindNextCaption());
-    FSearchPanel->SetFindPrevCaption(Footer.GetFindPrevCaption());
-    FSearchPanel->SetMatchCaseCaption(Footer.GetMatchCaseCaption());
-    FSearchPanel->SetHighLightCaption(Footer.GetHighLightCaption());
-    FSearchPanel->SetHintClose(Footer.GetHintClose());
-    FSearchPanel->SetHintFindNext(Footer.GetHintFindNext());
-    FSearchPanel->SetHintFindPrev(Footer.GetHintFindPrev());
-    FSearchPanel->SetHintHighlight(Footer.GetHintHighlight());
-    FSearchPanel->SetHeight(Footer.GetVisible() ? SearchPanelHeightPx : 0);
-    if (FSearchPanel->GetParent())
-        FSearchPanel->SetVisible(Footer.GetVisible());
-}
-
-int TVezEzuzorEvad::SearchPanelHeight() const
-{
-    return FSearchPanel ? FSearchPanel->GetHeight() : 0;
-}
-
-void TVezEzuzorEvad::RepaintFooter()
-{
-    if (FFooterPanel && FFloatingFooter && FFloatingFooter->GetVisible())
-        FFooterPanel->Invalidate();
-}
-
-void TVezEzuzorEvad::FooterHeightChanged(int Value)
-{
-    if (FFooterPanel && FFloatingFooter->GetVisible())
-        FFooterPanel->SetHeight(Value);
-}
-
-// ---- Owned groups -----------------------------------------------------------------------------
-
-void TVezEzuzorEvad::SetFocusHelper(const TFocusHelper& Value)
-{
-    FFocusHelper->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetSearchFooter(const TSearchFooter& Value)
-{
-    FSearchFooter->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetFloatingFooter(const TFloatingFooter& Value)
-{
-    FFloatingFooter->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetPrintSettings(const TPrintSettings& Value)
-{
-    FPrintSettings->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetHTMLSettings(const THTMLSettings& Value)
-{
-    FHTMLSettings->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetSortSettings(const TSortSettings& Value)
-{
-    FSortSettings->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetDragDropSettings(const TDragDropSettings& Value)
-{
-    FDragDropSettings->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetDragScrollOptions(const TDragScrollOptions& Value)
-{
-    FDragScrollOptions->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetControlLook(const TControlLook& Value)
-{
-    FControlLook->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetNavigation(const TNavigation& Value)
-{
-    FNavigation->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetColumnSize(const TColumnSize& Value)
-{
-    FColumnSize->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetCellNode(const TCellNode& Value)
-{
-    FCellNode->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetBands(const TBands& Value)
-{
-    FBands->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetMouseActions(const TMouseActions& Value)
-{
-    FMouseActions->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetGrouping(const TGrouping& Value)
-{
-    FGrouping->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetProgressAppearance(const TGridProgressAppearance& Value)
-{
-    FProgressAppearance->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetSyncGrid(const TSyncGrid& Value)
-{
-    FSyncGrid->Assign(Value);
-    // The grid followed may go first; it is forgotten then (Notification).
-    if (plat::TComponent* Other = FSyncGrid->GetGrid())
-        FreeNotification(Other);
-}
-
-void TVezEzuzorEvad::SetFilter(const TFilter& Value)
-{
-    FFilter->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetBalloon(const TBalloonSettings& Value)
-{
-    FBalloon->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetShowModified(const TShowModified& Value)
-{
-    FShowModified->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetOfficeHint(const foundation::TVezHintInfo& Value)
-{
-    FOfficeHint->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetFilterDropDown(const TFilterDropDown& Value)
-{
-    FFilterDropDown->Assign(Value);
-}
-
-void TVezEzuzorEvad::SetPreviewPage(int Value)
-{
-    FPrintPageFrom = Value;
-    FPrintPageTo = Value;
 }
 
 // ---- Hooks with nothing of their own ----------------------------------------------------------

@@ -1,10 +1,16 @@
 #pragma once
 
-#include "grid/model/CellPaintTypes.h"
-#include "grid/model/TBaseGrid.h"
-#include "grid/model/TCheckDrawer.h"
-#include "grid/model/TCellType.h"
+#include "grid/cells/TBaseGrid.h"
+#include "grid/drawing/TCheckDrawer.h"
+#include "grid/model/TDisjunctSelection.h"
+#include "grid/model/THeaderTexts.h"
+#include "grid/model/TRowMarks.h"
 #include "grid/model/VezGridTypes.h"
+#include "grid/painting/CellPaintTypes.h"
+#include "grid/painting/TCellLook.h"
+#include "grid/painting/TCellPainter.h"
+#include "grid/painting/TGridLookSettings.h"
+#include "grid/support/TCellType.h"
 #include "platform/system/DateTime.h"
 
 #include <cstdint>
@@ -15,9 +21,7 @@
 
 namespace plat {
 class TBitmap;
-class TCustomForm;
 class TInplaceEdit;
-class TScrollBar;
 class TStringList;
 }  // namespace plat
 
@@ -29,45 +33,26 @@ class TVezHintInfo;
 namespace skelda::grid {
 
 class ITVezEzuzorEvadSelect;
-class TArrowWindow;
 class TBackGround;
 class TBalloonSettings;
 class TBands;
 class TCellGraphic;
 class TCellNode;
-struct TCellPaintContext;
-class TCellSelection;
 class TColumnSize;
-class TControlCombo;
-class TControlEdit;
 class TControlList;
 class TControlLook;
 class TDragDropSettings;
 class TDragScrollOptions;
-class TDropCheckList;
-class TDropList;
 class TFilter;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
 class TFooterPanel;
-class TGridButton;
 class TGridChangeNotifier;
-class TGridCheckBox;
-class TGridCombo;
-class TGridEditBtn;
-class TGridFocusWindow;
-class TGridItem;
 class TGridProgressAppearance;
-class TGridTransCombo;
-class TGridTransEdit;
-class TGridUnitEditBtn;
 class TGrouping;
-class THTMLHintWindow;
 class THTMLSettings;
-class THeaderDragButton;
 class TIntList;
-class TLineSelection;
 class TMouseActions;
 class TNavigation;
 class TPrintSettings;
@@ -78,14 +63,20 @@ class TSizeWhileTyping;
 class TSortIndexList;
 class TSortSettings;
 class TSyncGrid;
-template <typename TItem>
-class TCollectionOf;
+struct TVezEzuzorEvadState;
 
 // The string grid control: the base grid's cells, merged blocks and cell records, with the
 // settings groups, lists and look that the grid's painting, editing and data exchange read, the
 // per-cell and per-row look operations, the disjunct selections, and the questions the grid
 // asks its owner about single cells (each a virtual operation that applies the grid's own rule
 // and then fires its event).
+//
+// The grid is the front of the classes that do the work, and forwards to them: the look
+// settings (TGridLookSettings), the cell painters (TCellLook, TCellPainter and its
+// TCellTextPainter), the disjunct selection (TDisjunctSelection), the row marks (TRowMarks) and
+// the header texts (THeaderTexts). Each talks to the grid through a narrow interface of its own,
+// which the grid answers (TVezEzuzorEvadHost.h); the grid's remaining fields are in
+// TVezEzuzorEvadState.h. docs/grid-layout.md says which file holds which operation.
 //
 // Columns are addressed by their real index; repaints go to display columns.
 //
@@ -172,9 +163,9 @@ public:
 
     // ---- Lifecycle ------------------------------------------------------------------------------
 
-    void RegisterSelListener(ITVezEzuzorEvadSelect* Listener) { FSelListener = Listener; }
-    void UnRegisterSelListener(ITVezEzuzorEvadSelect*) { FSelListener = nullptr; }
-    ITVezEzuzorEvadSelect* SelListener() const { return FSelListener; }
+    void RegisterSelListener(ITVezEzuzorEvadSelect* Listener);
+    void UnRegisterSelListener(ITVezEzuzorEvadSelect*);
+    ITVezEzuzorEvadSelect* SelListener() const;
     // A notifier is listed once and dropped when it is freed.
     void RegisterNotifier(TGridChangeNotifier* Notifier);
     void UnRegisterNotifier(TGridChangeNotifier* Notifier);
@@ -185,16 +176,16 @@ public:
 
     // Remembers every column width and the grid width, which window-size handling scales from.
     void InitOrigColSizes();
-    const std::vector<int>& OrigColSizes() const { return FOrigColSizes; }
-    int GetOrigWidth() const { return FOrigWidth; }
+    const std::vector<int>& OrigColSizes() const;
+    int GetOrigWidth() const;
 
     void Invalidate() override;
     // Shows (or with Force hides) the bars ScrollBarAlways asks for; see ScrollBarAlwaysShown.
     void UpdateScrollBarsAlways(bool Force);
     // What UpdateScrollBarsAlways decided for a bar (SB_HORZ or SB_VERT): shown and enabled.
     // The library grid shows and hides its window bars itself; this is the grid's request.
-    bool ScrollBarAlwaysShown(int ABar) const { return FAlwaysBarShown[ABar != 0]; }
-    bool ScrollBarAlwaysEnabled(int ABar) const { return FAlwaysBarEnabled[ABar != 0]; }
+    bool ScrollBarAlwaysShown(int ABar) const;
+    bool ScrollBarAlwaysEnabled(int ABar) const;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
     // Nested update blocks: while one is open the grid paints nothing, and when the outermost
@@ -202,12 +193,12 @@ public:
     // EndUpdate never takes the count below 0.
     void BeginUpdate();
     void EndUpdate();
-    int GetUpdateCount() const { return FUpdateCount; }
+    int GetUpdateCount() const;
     // A lock without touching the window, for scrolls that must not repaint.
-    void StartUpdate() { ++FUpdateCount; }
+    void StartUpdate();
     // Ends any lock without a repaint.
-    void ResetUpdate() { FUpdateCount = 0; }
-    bool GetLockUpdate() const { return FUpdateCount != 0; }
+    void ResetUpdate();
+    bool GetLockUpdate() const { return GetUpdateCount() != 0; }
     void SetLockUpdate(bool Value);
 
     // The grid timer runs while the window exists: blinking, follow-the-mouse selection and the
@@ -216,12 +207,12 @@ public:
     static constexpr unsigned GridTimerMs = 500;
 
     // Text in a blink tag shows in one phase of the grid timer only.
-    bool GetEnableBlink() const { return FEnableBlink; }
-    void SetEnableBlink(bool Value) { FEnableBlink = Value; }
-    bool GetGridBlink() const { return FGridBlink; }
-    int GetTimerTicks() const { return FTimerTicks; }
+    bool GetEnableBlink() const;
+    void SetEnableBlink(bool Value);
+    bool GetGridBlink() const;
+    int GetTimerTicks() const;
     // The incremental search text and the timer ticks since its last key; it expires after four.
-    const std::string& GetSearchInc() const { return FSearchInc; }
+    const std::string& GetSearchInc() const;
     void SetSearchInc(const std::string& Value);
 
     // ---- Cell look ------------------------------------------------------------------------------
@@ -292,51 +283,54 @@ public:
     void SetSelection(const plat::TGridRect& Value);
     plat::TInplaceEdit* GetNormalEdit() const { return InplaceEditor(); }
 
-    // ---- Disjunct selection ---------------------------------------------------------------------
+    // ---- Disjunct selection (TDisjunctSelection) ------------------------------------------------
 
     // Invalid indexes raise ZOdeVuzeViriz.
-    bool GetRowSelect(int ARow) const;
-    void SetRowSelect(int ARow, bool Select);
-    bool GetColSelect(int ACol) const;
-    void SetColSelect(int ACol, bool Select);
-    void SelectRows(int RowIndex, int Count);
-    void UnSelectRows(int RowIndex, int Count);
-    void SelectCols(int ColIndex, int Count);
-    void UnSelectCols(int ColIndex, int Count);
-    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
-    void ClearRowSelect();
-    void ClearColSelect();
-    void SelectionToRowSelect(bool All);
-    void SelectionToColSelect(bool All);
-    int RowSelectCount() const;
-    int ColSelectCount() const;
-    int SelectedRowCount() const;
-    int SelectedColCount() const;
-    int SelectedCellsCount();
-    void ClearSelectedCells();
+    bool GetRowSelect(int ARow) const { return FSelection->GetRowSelect(ARow); }
+    void SetRowSelect(int ARow, bool Select) { FSelection->SetRowSelect(ARow, Select); }
+    bool GetColSelect(int ACol) const { return FSelection->GetColSelect(ACol); }
+    void SetColSelect(int ACol, bool Select) { FSelection->SetColSelect(ACol, Select); }
+    void SelectRows(int RowIndex, int Count) { FSelection->SelectRows(RowIndex, Count); }
+    void UnSelectRows(int RowIndex, int Count) { FSelection->UnSelectRows(RowIndex, Count); }
+    void SelectCols(int ColIndex, int Count) { FSelection->SelectCols(ColIndex, Count); }
+    void UnSelectCols(int ColIndex, int Count) { FSelection->UnSelectCols(ColIndex, Count); }
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow)
+    {
+        FSelection->SelectRange(FromCol, ToCol, FromRow, ToRow);
+    }
+    void ClearRowSelect() { FSelection->ClearRowSelect(); }
+    void ClearColSelect() { FSelection->ClearColSelect(); }
+    void SelectionToRowSelect(bool All) { FSelection->SelectionToRowSelect(All); }
+    void SelectionToColSelect(bool All) { FSelection->SelectionToColSelect(All); }
+    int RowSelectCount() const { return FSelection->RowSelectCount(); }
+    int ColSelectCount() const { return FSelection->ColSelectCount(); }
+    int SelectedRowCount() const { return FSelection->SelectedRowCount(); }
+    int SelectedColCount() const { return FSelection->SelectedColCount(); }
+    int SelectedCellsCount() { return FSelection->SelectedCellsCount(); }
+    void ClearSelectedCells() { FSelection->ClearSelectedCells(); }
     // The selected rows in the order they were selected.
-    const std::vector<int>& SelectedRows() const;
+    const std::vector<int>& SelectedRows() const { return FSelection->SelectedRows(); }
     // The disjunct cell selection that the mouse handling keeps.
-    TCellSelection& SelectedCells() { return *FSelectedCells; }
+    TCellSelection& SelectedCells() { return FSelection->Cells(); }
 
-    // ---- Row marks ------------------------------------------------------------------------------
+    // ---- Row marks (TRowMarks) ------------------------------------------------------------------
 
-    bool GetRowModified(int ARow) const;
-    void SetRowModified(int ARow, bool State);
-    int ModifiedRowCount() const;
-    void ClearModifiedRows();
-    bool GetRowEnabled(int ARow) const;
+    bool GetRowModified(int ARow) const { return FRowMarks->GetRowModified(ARow); }
+    void SetRowModified(int ARow, bool State) { FRowMarks->SetRowModified(ARow, State); }
+    int ModifiedRowCount() const { return FRowMarks->ModifiedRowCount(); }
+    void ClearModifiedRows() { FRowMarks->ClearModifiedRows(); }
+    bool GetRowEnabled(int ARow) const { return FRowMarks->GetRowEnabled(ARow); }
 
-    // ---- Headers --------------------------------------------------------------------------------
+    // ---- Headers (THeaderTexts) -----------------------------------------------------------------
 
-    plat::TStringList& ColumnHeaders() { return *FColumnHeaders; }
-    void SetColumnHeaders(const plat::TStrings& Value);
-    plat::TStringList& RowHeaders() { return *FRowHeaders; }
-    void SetRowHeaders(const plat::TStrings& Value);
-    void ShowColumnHeaders();
-    void ClearColumnHeaders();
-    void ShowRowHeaders();
-    void ClearRowHeaders();
+    plat::TStringList& ColumnHeaders() { return FHeaders->ColumnHeaders(); }
+    void SetColumnHeaders(const plat::TStrings& Value) { FHeaders->SetColumnHeaders(Value); }
+    plat::TStringList& RowHeaders() { return FHeaders->RowHeaders(); }
+    void SetRowHeaders(const plat::TStrings& Value) { FHeaders->SetRowHeaders(Value); }
+    void ShowColumnHeaders() { FHeaders->ShowColumnHeaders(); }
+    void ClearColumnHeaders() { FHeaders->ClearColumnHeaders(); }
+    void ShowRowHeaders() { FHeaders->ShowRowHeaders(); }
+    void ClearRowHeaders() { FHeaders->ClearRowHeaders(); }
 
     // ---- Search footer --------------------------------------------------------------------------
 
@@ -359,28 +353,28 @@ public:
     void SetFixedRows(int Value);
     int GetFixedCols() const;
     void SetFixedCols(int Value);
-    int GetFixedFooters() const { return FFixedFooters; }
+    int GetFixedFooters() const;
     void SetFixedFooters(int Value);
-    int GetFixedRightCols() const { return FFixedRightCols; }
+    int GetFixedRightCols() const;
     void SetFixedRightCols(int Value);
     void SetDefaultRowHeight(int Value);
-    int GetFixedRowHeight() const { return FFixedRowHeight; }
+    int GetFixedRowHeight() const;
     void SetFixedRowHeight(int Value);
     int GetFixedColWidth() const { return GetColWidths(0); }
     void SetFixedColWidth(int Value);
-    plat::TAlignment GetDefaultAlignment() const { return FDefaultAlignment; }
-    void SetDefaultAlignment(plat::TAlignment Value);
+    plat::TAlignment GetDefaultAlignment() const { return FLook->GetDefaultAlignment(); }
+    void SetDefaultAlignment(plat::TAlignment Value) { FLook->SetDefaultAlignment(Value); }
     void SetCol(int Value);
-    bool GetWordWrap() const { return FOwnWordWrap; }
+    bool GetWordWrap() const { return FLook->GetWordWrap(); }
     void SetWordWrap(bool Value);
-    bool GetFixedRowAlways() const { return FFixedRowAlways; }
-    void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
-    bool GetFixedColAlways() const { return FFixedColAlways; }
-    void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
-    int GetMinFixedRows() const { return FMinFixedRows; }
-    int GetMinFixedCols() const { return FMinFixedCols; }
-    int GetMaxRowCount() const { return FMaxRowCount; }
-    int GetMaxColCount() const { return FMaxColCount; }
+    bool GetFixedRowAlways() const;
+    void SetFixedRowAlways(bool Value);
+    bool GetFixedColAlways() const;
+    void SetFixedColAlways(bool Value);
+    int GetMinFixedRows() const;
+    int GetMinFixedCols() const;
+    int GetMaxRowCount() const;
+    int GetMaxColCount() const;
     // ColCount and RowCount with the hidden columns and rows.
     int GetAllColCount() const { return GetColCount() + NumHiddenColumns(); }
     int GetAllRowCount() const { return GetRowCount() + NumHiddenRows(); }
@@ -389,280 +383,280 @@ public:
     // Through the sort cross-reference.
     int SortedRowIndex(int ARow) const;
     int UnSortedRowIndex(int ARow) const;
-    TIntList& SortXRef() { return *FSortXRef; }
+    TIntList& SortXRef();
 
     // ---- Owned groups and objects ---------------------------------------------------------------
 
-    TFocusHelper& FocusHelper() { return *FFocusHelper; }
+    TFocusHelper& FocusHelper();
     void SetFocusHelper(const TFocusHelper& Value);
-    TSearchFooter& SearchFooter() { return *FSearchFooter; }
+    TSearchFooter& SearchFooter();
     void SetSearchFooter(const TSearchFooter& Value);
-    TFloatingFooter& FloatingFooter() { return *FFloatingFooter; }
+    TFloatingFooter& FloatingFooter();
     void SetFloatingFooter(const TFloatingFooter& Value);
-    TPrintSettings& PrintSettings() { return *FPrintSettings; }
+    TPrintSettings& PrintSettings();
     void SetPrintSettings(const TPrintSettings& Value);
-    THTMLSettings& HTMLSettings() { return *FHTMLSettings; }
+    THTMLSettings& HTMLSettings();
     void SetHTMLSettings(const THTMLSettings& Value);
-    TSortSettings& SortSettings() { return *FSortSettings; }
+    TSortSettings& SortSettings();
     void SetSortSettings(const TSortSettings& Value);
-    TDragDropSettings& DragDropSettings() { return *FDragDropSettings; }
+    TDragDropSettings& DragDropSettings();
     void SetDragDropSettings(const TDragDropSettings& Value);
-    TDragScrollOptions& DragScrollOptions() { return *FDragScrollOptions; }
+    TDragScrollOptions& DragScrollOptions();
     void SetDragScrollOptions(const TDragScrollOptions& Value);
-    TControlLook& ControlLook() { return *FControlLook; }
+    TControlLook& ControlLook();
     void SetControlLook(const TControlLook& Value);
-    TNavigation& Navigation() { return *FNavigation; }
+    TNavigation& Navigation();
     void SetNavigation(const TNavigation& Value);
-    TColumnSize& ColumnSize() { return *FColumnSize; }
+    TColumnSize& ColumnSize();
     void SetColumnSize(const TColumnSize& Value);
-    TCellNode& CellNode() { return *FCellNode; }
+    TCellNode& CellNode();
     void SetCellNode(const TCellNode& Value);
-    TBands& Bands() { return *FBands; }
+    TBands& Bands();
     void SetBands(const TBands& Value);
-    TSizeWhileTyping& SizeWhileTyping() { return *FSizeWhileTyping; }
-    TMouseActions& MouseActions() { return *FMouseActions; }
+    TSizeWhileTyping& SizeWhileTyping();
+    TMouseActions& MouseActions();
     void SetMouseActions(const TMouseActions& Value);
-    TGrouping& Grouping() { return *FGrouping; }
+    TGrouping& Grouping();
     void SetGrouping(const TGrouping& Value);
-    foundation::THTMLPictureCache& ImageCache() { return *FImageCache; }
-    plat::TFont& FixedFont() { return *FFixedFont; }
-    void SetFixedFont(const plat::TFont& Value);
-    plat::TFont& ActiveCellFont() { return *FActiveCellFont; }
-    void SetActiveCellFont(const plat::TFont& Value);
-    plat::TStringList& LookupItems() { return *FLookupItems; }
+    foundation::THTMLPictureCache& ImageCache();
+    plat::TFont& FixedFont() { return FLook->FixedFont(); }
+    void SetFixedFont(const plat::TFont& Value) { FLook->SetFixedFont(Value); }
+    plat::TFont& ActiveCellFont() { return FLook->ActiveCellFont(); }
+    void SetActiveCellFont(const plat::TFont& Value) { FLook->SetActiveCellFont(Value); }
+    plat::TStringList& LookupItems();
     void SetLookupItems(const plat::TStrings* Value);
-    TSortIndexList& SortIndexes() { return *FSortIndexes; }
-    TIntList& MergedColumns() { return *FMergedColumns; }
-    plat::TBitmap& RowIndicator() { return *FRowIndicator; }
-    void SetRowIndicator(const plat::TBitmap& Value);
-    TBackGround& BackGround() { return *FBackGround; }
+    TSortIndexList& SortIndexes();
+    TIntList& MergedColumns();
+    plat::TBitmap& RowIndicator() { return FLook->RowIndicator(); }
+    void SetRowIndicator(const plat::TBitmap& Value) { FLook->SetRowIndicator(Value); }
+    TBackGround& BackGround();
     void SetBackGround(const TBackGround& Value);
-    TControlList& ControlList() { return *FControlList; }
-    TGridProgressAppearance& ProgressAppearance() { return *FProgressAppearance; }
+    TControlList& ControlList();
+    TGridProgressAppearance& ProgressAppearance();
     void SetProgressAppearance(const TGridProgressAppearance& Value);
-    TSyncGrid& SyncGrid() { return *FSyncGrid; }
+    TSyncGrid& SyncGrid();
     void SetSyncGrid(const TSyncGrid& Value);
-    TFilter& Filter() { return *FFilter; }
+    TFilter& Filter();
     void SetFilter(const TFilter& Value);
-    TBalloonSettings& Balloon() { return *FBalloon; }
+    TBalloonSettings& Balloon();
     void SetBalloon(const TBalloonSettings& Value);
-    TShowModified& ShowModified() { return *FShowModified; }
+    TShowModified& ShowModified();
     void SetShowModified(const TShowModified& Value);
-    TCellGraphic& SharedCellGraphic() { return *FCellGraphic; }
-    foundation::TVezHintInfo& OfficeHint() { return *FOfficeHint; }
+    TCellGraphic& SharedCellGraphic();
+    foundation::TVezHintInfo& OfficeHint();
     void SetOfficeHint(const foundation::TVezHintInfo& Value);
-    TIntList& IgnoreColumns() { return *FIgnoreColumns; }
-    TFilterDropDown& FilterDropDown() { return *FFilterDropDown; }
+    TIntList& IgnoreColumns();
+    TFilterDropDown& FilterDropDown();
     void SetFilterDropDown(const TFilterDropDown& Value);
-    plat::TStringList& FilterList() { return *FFilterList; }
+    plat::TStringList& FilterList();
 
     // ---- Child controls -------------------------------------------------------------------------
 
     // nullptr when the grid was made in design mode.
-    TFooterPanel* FooterPanel() const { return FFooterPanel; }
-    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    TFooterPanel* FooterPanel() const;
+    TSearchPanel* SearchPanel() const;
 
     // ---- Plain settings -------------------------------------------------------------------------
 
-    bool GetFitCellsInGrid() const { return FFitCellsInGrid; }
-    void SetFitCellsInGrid(bool Value) { FFitCellsInGrid = Value; }
-    bool GetFilterNormalCellsOnly() const { return FFilterNormalCellsOnly; }
-    void SetFilterNormalCellsOnly(bool Value) { FFilterNormalCellsOnly = Value; }
-    bool GetAutoFilterUpdate() const { return FAutoFilterUpdate; }
-    void SetAutoFilterUpdate(bool Value) { FAutoFilterUpdate = Value; }
-    bool GetUseInternalHintClass() const { return FUseInternalHintClass; }
-    void SetUseInternalHintClass(bool Value) { FUseInternalHintClass = Value; }
-    bool GetShowDesignHelper() const { return FShowDesignHelper; }
-    void SetShowDesignHelper(bool Value);
-    bool GetEnhRowColMove() const { return FEnhRowColMove; }
-    void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
-    bool GetUseDisabledFont() const { return FUseDisabledFont; }
-    void SetUseDisabledFont(bool Value) { FUseDisabledFont = Value; }
-    bool GetEnableWheel() const { return FEnableWheel; }
-    void SetEnableWheel(bool Value) { FEnableWheel = Value; }
-    bool GetIntelliZoom() const { return FIntelliZoom; }
-    void SetIntelliZoom(bool Value) { FIntelliZoom = Value; }
-    bool GetLoadFirstRow() const { return FLoadFirstRow; }
-    void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
-    bool GetShowSelection() const { return FShowSelection; }
+    bool GetFitCellsInGrid() const;
+    void SetFitCellsInGrid(bool Value);
+    bool GetFilterNormalCellsOnly() const;
+    void SetFilterNormalCellsOnly(bool Value);
+    bool GetAutoFilterUpdate() const;
+    void SetAutoFilterUpdate(bool Value);
+    bool GetUseInternalHintClass() const;
+    void SetUseInternalHintClass(bool Value);
+    bool GetShowDesignHelper() const { return FLook->GetShowDesignHelper(); }
+    void SetShowDesignHelper(bool Value) { FLook->SetShowDesignHelper(Value); }
+    bool GetEnhRowColMove() const;
+    void SetEnhRowColMove(bool Value);
+    bool GetUseDisabledFont() const { return FLook->GetUseDisabledFont(); }
+    void SetUseDisabledFont(bool Value) { FLook->SetUseDisabledFont(Value); }
+    bool GetEnableWheel() const;
+    void SetEnableWheel(bool Value);
+    bool GetIntelliZoom() const;
+    void SetIntelliZoom(bool Value);
+    bool GetLoadFirstRow() const;
+    void SetLoadFirstRow(bool Value);
+    bool GetShowSelection() const { return FLook->GetShowSelection(); }
     void SetShowSelection(bool Value);
-    bool GetQuoteEmptyCells() const { return FQuoteEmptyCells; }
-    void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
-    bool GetEnableHTML() const { return FEnableHTML; }
-    void SetEnableHTML(bool Value) { FEnableHTML = Value; }
-    bool GetShowNullDates() const { return FShowNullDates; }
-    void SetShowNullDates(bool Value) { FShowNullDates = Value; }
-    bool GetSaveFixedCells() const { return FSaveFixedCells; }
-    void SetSaveFixedCells(bool Value) { FSaveFixedCells = Value; }
-    bool GetSaveVirtCells() const { return FSaveVirtCells; }
-    void SetSaveVirtCells(bool Value) { FSaveVirtCells = Value; }
-    bool GetSaveWithHTML() const { return FSaveWithHTML; }
-    void SetSaveWithHTML(bool Value) { FSaveWithHTML = Value; }
-    THoverFixedCells GetHoverFixedCells() const { return FHoverFixedCells; }
-    void SetHoverFixedCells(THoverFixedCells Value) { FHoverFixedCells = Value; }
-    int GetSelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+    bool GetQuoteEmptyCells() const;
+    void SetQuoteEmptyCells(bool Value);
+    bool GetEnableHTML() const { return FLook->GetEnableHTML(); }
+    void SetEnableHTML(bool Value) { FLook->SetEnableHTML(Value); }
+    bool GetShowNullDates() const;
+    void SetShowNullDates(bool Value);
+    bool GetSaveFixedCells() const;
+    void SetSaveFixedCells(bool Value);
+    bool GetSaveVirtCells() const;
+    void SetSaveVirtCells(bool Value);
+    bool GetSaveWithHTML() const;
+    void SetSaveWithHTML(bool Value);
+    THoverFixedCells GetHoverFixedCells() const { return FLook->GetHoverFixedCells(); }
+    void SetHoverFixedCells(THoverFixedCells Value) { FLook->SetHoverFixedCells(Value); }
+    int GetSelectionColorMixerFactor() const { return FLook->GetSelectionColorMixerFactor(); }
     // Kept within 0 .. 100.
-    void SetSelectionColorMixerFactor(int Value);
-    TFilterDropDownColumns GetFilterDropDownColumns() const { return FFilterDropDownColumns; }
-    void SetFilterDropDownColumns(TFilterDropDownColumns Value) { FFilterDropDownColumns = Value; }
-    const std::string& GetXMLEncoding() const { return FXMLEncoding; }
-    void SetXMLEncoding(const std::string& Value) { FXMLEncoding = Value; }
-    const std::string& GetFilterDropDownClear() const { return FFilterDropDownClear; }
-    void SetFilterDropDownClear(const std::string& Value) { FFilterDropDownClear = Value; }
-    bool GetFilterDropDownAuto() const { return FFilterDropDownAuto; }
-    void SetFilterDropDownAuto(bool Value) { FFilterDropDownAuto = Value; }
-    TEditorType GetDefaultEditor() const { return FDefaultEditor; }
-    void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
-    plat::TColor GetDisabledFontColor() const { return FDisabledFontColor; }
-    void SetDisabledFontColor(plat::TColor Value) { FDisabledFontColor = Value; }
-    bool GetActiveCellShow() const { return FActiveCellShow; }
-    void SetActiveCellShow(bool Value);
-    plat::TColor GetActiveCellColor() const { return FActiveCellColor; }
-    void SetActiveCellColor(plat::TColor Value);
-    plat::TColor GetActiveCellColorTo() const { return FActiveCellColorTo; }
-    void SetActiveCellColorTo(plat::TColor Value);
-    plat::TPoint GetXYOffset() const { return FXYOffset; }
-    void SetXYOffset(plat::TPoint Value) { FXYOffset = Value; }
-    plat::TScrollStyle GetScrollBars() const { return FScrollBars; }
+    void SetSelectionColorMixerFactor(int Value) { FLook->SetSelectionColorMixerFactor(Value); }
+    TFilterDropDownColumns GetFilterDropDownColumns() const;
+    void SetFilterDropDownColumns(TFilterDropDownColumns Value);
+    const std::string& GetXMLEncoding() const;
+    void SetXMLEncoding(const std::string& Value);
+    const std::string& GetFilterDropDownClear() const;
+    void SetFilterDropDownClear(const std::string& Value);
+    bool GetFilterDropDownAuto() const;
+    void SetFilterDropDownAuto(bool Value);
+    TEditorType GetDefaultEditor() const;
+    void SetDefaultEditor(TEditorType Value);
+    plat::TColor GetDisabledFontColor() const { return FLook->GetDisabledFontColor(); }
+    void SetDisabledFontColor(plat::TColor Value) { FLook->SetDisabledFontColor(Value); }
+    bool GetActiveCellShow() const { return FLook->GetActiveCellShow(); }
+    void SetActiveCellShow(bool Value) { FLook->SetActiveCellShow(Value); }
+    plat::TColor GetActiveCellColor() const { return FLook->GetActiveCellColor(); }
+    void SetActiveCellColor(plat::TColor Value) { FLook->SetActiveCellColor(Value); }
+    plat::TColor GetActiveCellColorTo() const { return FLook->GetActiveCellColorTo(); }
+    void SetActiveCellColorTo(plat::TColor Value) { FLook->SetActiveCellColorTo(Value); }
+    plat::TPoint GetXYOffset() const { return FLook->GetXYOffset(); }
+    void SetXYOffset(plat::TPoint Value) { FLook->SetXYOffset(Value); }
+    plat::TScrollStyle GetScrollBars() const;
     void SetScrollBars(plat::TScrollStyle Value);
-    bool GetLookupCaseSensitive() const { return FLookupCaseSensitive; }
-    void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
-    bool GetSizeGrowOnly() const { return FSizeGrowOnly; }
-    void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
-    bool GetAlwaysQuotes() const { return FAlwaysQuotes; }
-    void SetAlwaysQuotes(bool Value) { FAlwaysQuotes = Value; }
-    bool GetSaveFixedRows() const { return FSaveFixedRows; }
-    void SetSaveFixedRows(bool Value) { FSaveFixedRows = Value; }
-    bool GetSaveFixedCols() const { return FSaveFixedCols; }
-    void SetSaveFixedCols(bool Value) { FSaveFixedCols = Value; }
-    bool GetSaveHiddenCells() const { return FSaveHiddenCells; }
-    void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
-    bool GetExcelClipboardFormat() const { return FExcelClipboardFormat; }
-    void SetExcelClipboardFormat(bool Value) { FExcelClipboardFormat = Value; }
-    bool GetJavaCSV() const { return FJavaCSV; }
-    void SetJavaCSV(bool Value) { FJavaCSV = Value; }
-    bool GetClearTextOnly() const { return FClearTextOnly; }
-    void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
-    bool GetFilterIncremental() const { return FFilterIncremental; }
-    void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
-    int GetMinRowHeight() const { return FMinRowHeight; }
-    void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
-    int GetMaxRowHeight() const { return FMaxRowHeight; }
-    void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
-    int GetMinColWidth() const { return FMinColWidth; }
-    void SetMinColWidth(int Value) { FMinColWidth = Value; }
-    int GetMaxColWidth() const { return FMaxColWidth; }
-    void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
-    int GetZoomFactor() const { return FZoomFactor; }
-    void SetZoomFactor(int Value) { FZoomFactor = Value; }
-    int GetGroupColumn() const { return FGroupColumn; }
-    void SetGroupColumn(int Value) { FGroupColumn = Value; }
-    TInvalidEntryIcon GetInvalidEntryIcon() const { return FInvalidEntryIcon; }
-    void SetInvalidEntryIcon(TInvalidEntryIcon Value) { FInvalidEntryIcon = Value; }
-    const std::string& GetInvalidEntryTitle() const { return FInvalidEntryTitle; }
-    void SetInvalidEntryTitle(const std::string& Value) { FInvalidEntryTitle = Value; }
-    const std::string& GetInvalidEntryText() const { return FInvalidEntryText; }
-    void SetInvalidEntryText(const std::string& Value) { FInvalidEntryText = Value; }
-    plat::TColor GetHintColor() const { return FHintColor; }
-    void SetHintColor(plat::TColor Value) { FHintColor = Value; }
-    plat::TColor GetHighlightColor() const { return FHighlightColor; }
-    void SetHighlightColor(plat::TColor Value);
-    plat::TColor GetHighlightTextColor() const { return FHighlightTextColor; }
-    void SetHighlightTextColor(plat::TColor Value);
-    plat::TColor GetSelectionColor() const { return FSelectionColor; }
-    void SetSelectionColor(plat::TColor Value);
-    plat::TColor GetSelectionColorTo() const { return FSelectionColorTo; }
-    void SetSelectionColorTo(plat::TColor Value);
-    plat::TColor GetSelectionMirrorColor() const { return FSelectionMirrorColor; }
-    void SetSelectionMirrorColor(plat::TColor Value);
-    plat::TColor GetSelectionMirrorColorTo() const { return FSelectionMirrorColorTo; }
-    void SetSelectionMirrorColorTo(plat::TColor Value);
-    plat::TColor GetSelectionTextColor() const { return FSelectionTextColor; }
-    void SetSelectionTextColor(plat::TColor Value);
-    bool GetSelectionColorMixer() const { return FSelectionColorMixer; }
-    void SetSelectionColorMixer(bool Value);
-    bool GetSelectionRectangle() const { return FSelectionRectangle; }
-    void SetSelectionRectangle(bool Value);
-    bool GetSelectionResizer() const { return FSelectionResizer; }
-    void SetSelectionResizer(bool Value);
-    plat::TColor GetURLColor() const { return FURLColor; }
-    void SetURLColor(plat::TColor Value) { FURLColor = Value; }
-    TVAlignment GetVAlignment() const { return FVAlignment; }
-    void SetVAlignment(TVAlignment Value);
-    char GetDelimiter() const { return FDelimiter; }
-    void SetDelimiter(char Value) { FDelimiter = Value; }
-    const std::string& GetFloatFormat() const { return FFloatFormat; }
-    void SetFloatFormat(const std::string& Value) { FFloatFormat = Value; }
-    char GetPasswordChar() const { return FPasswordChar; }
-    void SetPasswordChar(char Value) { FPasswordChar = Value; }
-    const std::string& GetCheckTrue() const { return FCheckTrue; }
-    void SetCheckTrue(const std::string& Value) { FCheckTrue = Value; }
-    const std::string& GetCheckFalse() const { return FCheckFalse; }
-    void SetCheckFalse(const std::string& Value) { FCheckFalse = Value; }
-    TGridLook GetLook() const { return FLook; }
-    void SetLook(TGridLook Value);
-    plat::TColor GetZORGradientFrom() const { return FZORGradientFrom; }
-    void SetZORGradientFrom(plat::TColor Value);
-    plat::TColor GetZORGradientTo() const { return FZORGradientTo; }
-    void SetZORGradientTo(plat::TColor Value);
-    plat::TColor GetZORGradientMirrorFrom() const { return FZORGradientMirrorFrom; }
-    void SetZORGradientMirrorFrom(plat::TColor Value);
-    plat::TColor GetZORGradientMirrorTo() const { return FZORGradientMirrorTo; }
-    void SetZORGradientMirrorTo(plat::TColor Value);
-    plat::TColor GetBorderColor() const { return FBorderColor; }
-    void SetBorderColor(plat::TColor Value);
-    TScrollType GetScrollType() const { return FScrollType; }
-    void SetScrollType(TScrollType Value) { FScrollType = Value; }
-    plat::TColor GetScrollColor() const { return FScrollColor; }
-    void SetScrollColor(plat::TColor Value) { FScrollColor = Value; }
-    int GetScrollWidth() const { return FScrollWidth; }
-    void SetScrollWidth(int Value) { FScrollWidth = Value; }
-    bool GetScrollProportional() const { return FScrollProportional; }
-    void SetScrollProportional(bool Value) { FScrollProportional = Value; }
-    bool GetScrollSynch() const { return FScrollSynch; }
-    void SetScrollSynch(bool Value) { FScrollSynch = Value; }
-    TScrollHintType GetScrollHints() const { return FScrollHints; }
-    void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
-    TScrollBarAlways GetScrollBarAlways() const { return FScrollBarAlways; }
+    bool GetLookupCaseSensitive() const;
+    void SetLookupCaseSensitive(bool Value);
+    bool GetSizeGrowOnly() const;
+    void SetSizeGrowOnly(bool Value);
+    bool GetAlwaysQuotes() const;
+    void SetAlwaysQuotes(bool Value);
+    bool GetSaveFixedRows() const;
+    void SetSaveFixedRows(bool Value);
+    bool GetSaveFixedCols() const;
+    void SetSaveFixedCols(bool Value);
+    bool GetSaveHiddenCells() const;
+    void SetSaveHiddenCells(bool Value);
+    bool GetExcelClipboardFormat() const;
+    void SetExcelClipboardFormat(bool Value);
+    bool GetJavaCSV() const;
+    void SetJavaCSV(bool Value);
+    bool GetClearTextOnly() const;
+    void SetClearTextOnly(bool Value);
+    bool GetFilterIncremental() const;
+    void SetFilterIncremental(bool Value);
+    int GetMinRowHeight() const;
+    void SetMinRowHeight(int Value);
+    int GetMaxRowHeight() const;
+    void SetMaxRowHeight(int Value);
+    int GetMinColWidth() const;
+    void SetMinColWidth(int Value);
+    int GetMaxColWidth() const;
+    void SetMaxColWidth(int Value);
+    int GetZoomFactor() const { return FLook->GetZoomFactor(); }
+    void SetZoomFactor(int Value) { FLook->SetZoomFactor(Value); }
+    int GetGroupColumn() const;
+    void SetGroupColumn(int Value);
+    TInvalidEntryIcon GetInvalidEntryIcon() const;
+    void SetInvalidEntryIcon(TInvalidEntryIcon Value);
+    const std::string& GetInvalidEntryTitle() const;
+    void SetInvalidEntryTitle(const std::string& Value);
+    const std::string& GetInvalidEntryText() const;
+    void SetInvalidEntryText(const std::string& Value);
+    plat::TColor GetHintColor() const;
+    void SetHintColor(plat::TColor Value);
+    plat::TColor GetHighlightColor() const { return FLook->GetHighlightColor(); }
+    void SetHighlightColor(plat::TColor Value) { FLook->SetHighlightColor(Value); }
+    plat::TColor GetHighlightTextColor() const { return FLook->GetHighlightTextColor(); }
+    void SetHighlightTextColor(plat::TColor Value) { FLook->SetHighlightTextColor(Value); }
+    plat::TColor GetSelectionColor() const { return FLook->GetSelectionColor(); }
+    void SetSelectionColor(plat::TColor Value) { FLook->SetSelectionColor(Value); }
+    plat::TColor GetSelectionColorTo() const { return FLook->GetSelectionColorTo(); }
+    void SetSelectionColorTo(plat::TColor Value) { FLook->SetSelectionColorTo(Value); }
+    plat::TColor GetSelectionMirrorColor() const { return FLook->GetSelectionMirrorColor(); }
+    void SetSelectionMirrorColor(plat::TColor Value) { FLook->SetSelectionMirrorColor(Value); }
+    plat::TColor GetSelectionMirrorColorTo() const { return FLook->GetSelectionMirrorColorTo(); }
+    void SetSelectionMirrorColorTo(plat::TColor Value) { FLook->SetSelectionMirrorColorTo(Value); }
+    plat::TColor GetSelectionTextColor() const { return FLook->GetSelectionTextColor(); }
+    void SetSelectionTextColor(plat::TColor Value) { FLook->SetSelectionTextColor(Value); }
+    bool GetSelectionColorMixer() const { return FLook->GetSelectionColorMixer(); }
+    void SetSelectionColorMixer(bool Value) { FLook->SetSelectionColorMixer(Value); }
+    bool GetSelectionRectangle() const { return FLook->GetSelectionRectangle(); }
+    void SetSelectionRectangle(bool Value) { FLook->SetSelectionRectangle(Value); }
+    bool GetSelectionResizer() const { return FLook->GetSelectionResizer(); }
+    void SetSelectionResizer(bool Value) { FLook->SetSelectionResizer(Value); }
+    plat::TColor GetURLColor() const { return FLook->GetURLColor(); }
+    void SetURLColor(plat::TColor Value) { FLook->SetURLColor(Value); }
+    TVAlignment GetVAlignment() const { return FLook->GetVAlignment(); }
+    void SetVAlignment(TVAlignment Value) { FLook->SetVAlignment(Value); }
+    char GetDelimiter() const;
+    void SetDelimiter(char Value);
+    const std::string& GetFloatFormat() const { return FLook->GetFloatFormat(); }
+    void SetFloatFormat(const std::string& Value) { FLook->SetFloatFormat(Value); }
+    char GetPasswordChar() const { return FLook->GetPasswordChar(); }
+    void SetPasswordChar(char Value) { FLook->SetPasswordChar(Value); }
+    const std::string& GetCheckTrue() const;
+    void SetCheckTrue(const std::string& Value);
+    const std::string& GetCheckFalse() const;
+    void SetCheckFalse(const std::string& Value);
+    TGridLook GetLook() const { return FLook->GetLook(); }
+    void SetLook(TGridLook Value) { FLook->SetLook(Value); }
+    plat::TColor GetZORGradientFrom() const { return FLook->GetZORGradientFrom(); }
+    void SetZORGradientFrom(plat::TColor Value) { FLook->SetZORGradientFrom(Value); }
+    plat::TColor GetZORGradientTo() const { return FLook->GetZORGradientTo(); }
+    void SetZORGradientTo(plat::TColor Value) { FLook->SetZORGradientTo(Value); }
+    plat::TColor GetZORGradientMirrorFrom() const { return FLook->GetZORGradientMirrorFrom(); }
+    void SetZORGradientMirrorFrom(plat::TColor Value) { FLook->SetZORGradientMirrorFrom(Value); }
+    plat::TColor GetZORGradientMirrorTo() const { return FLook->GetZORGradientMirrorTo(); }
+    void SetZORGradientMirrorTo(plat::TColor Value) { FLook->SetZORGradientMirrorTo(Value); }
+    plat::TColor GetBorderColor() const { return FLook->GetBorderColor(); }
+    void SetBorderColor(plat::TColor Value) { FLook->SetBorderColor(Value); }
+    TScrollType GetScrollType() const;
+    void SetScrollType(TScrollType Value);
+    plat::TColor GetScrollColor() const;
+    void SetScrollColor(plat::TColor Value);
+    int GetScrollWidth() const;
+    void SetScrollWidth(int Value);
+    bool GetScrollProportional() const;
+    void SetScrollProportional(bool Value);
+    bool GetScrollSynch() const;
+    void SetScrollSynch(bool Value);
+    TScrollHintType GetScrollHints() const;
+    void SetScrollHints(TScrollHintType Value);
+    TScrollBarAlways GetScrollBarAlways() const;
     void SetScrollBarAlways(TScrollBarAlways Value);
-    TIntelliPan GetIntelliPan() const { return FIntelliPan; }
-    void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
-    bool GetAnchorHint() const { return FAnchorHint; }
-    void SetAnchorHint(bool Value) { FAnchorHint = Value; }
-    bool GetAutoNumAlign() const { return FAutoNumAlign; }
-    void SetAutoNumAlign(bool Value) { FAutoNumAlign = Value; }
-    bool GetAutoSize() const { return FAutoSize; }
-    void SetAutoSize(bool Value) { FAutoSize = Value; }
-    bool GetAutoThemeAdapt() const { return FAutoThemeAdapt; }
+    TIntelliPan GetIntelliPan() const;
+    void SetIntelliPan(TIntelliPan Value);
+    bool GetAnchorHint() const;
+    void SetAnchorHint(bool Value);
+    bool GetAutoNumAlign() const { return FLook->GetAutoNumAlign(); }
+    void SetAutoNumAlign(bool Value) { FLook->SetAutoNumAlign(Value); }
+    bool GetAutoSize() const;
+    void SetAutoSize(bool Value);
+    bool GetAutoThemeAdapt() const;
     void SetAutoThemeAdapt(bool Value);
-    bool GetIntegralHeight() const { return FIntegralHeight; }
-    void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
-    bool GetHovering() const { return FHovering; }
-    void SetHovering(bool Value) { FHovering = Value; }
-    int GetMaxEditLength() const { return FMaxEditLength; }
+    bool GetIntegralHeight() const;
+    void SetIntegralHeight(bool Value);
+    bool GetHovering() const;
+    void SetHovering(bool Value);
+    int GetMaxEditLength() const;
     void SetMaxEditLength(int Value);
-    bool GetSpreadSheet() const { return FSpreadSheet; }
+    bool GetSpreadSheet() const;
     // Whatever the value, switches on the look and options of a spreadsheet.
     void SetSpreadSheet(bool Value);
-    bool GetFlat() const { return FFlat; }
-    void SetFlat(bool Value);
+    bool GetFlat() const { return FLook->GetFlat(); }
+    void SetFlat(bool Value) { FLook->SetFlat(Value); }
     // Also the cursor the grid goes back to after hover cursors.
     void SetCursor(plat::TCursor Value);
-    plat::TCursor GetRestoreCursor() const { return FRestoreCursor; }
-    bool GetUseHTMLHints() const { return FUseHTMLHints; }
-    void SetUseHTMLHints(bool Value) { FUseHTMLHints = Value; }
-    bool GetModified() const { return FModified; }
-    void SetModified(bool Value) { FModified = Value; }
+    plat::TCursor GetRestoreCursor() const;
+    bool GetUseHTMLHints() const;
+    void SetUseHTMLHints(bool Value);
+    bool GetModified() const;
+    void SetModified(bool Value);
     // The page the preview draws; writing sets the first and the last page.
-    int GetPreviewPage() const { return FPrintPageFrom; }
+    int GetPreviewPage() const;
     void SetPreviewPage(int Value);
-    int GetPrintPageTo() const { return FPrintPageTo; }
+    int GetPrintPageTo() const;
 
     // The platform's answers, recorded at construction (XP from then on only with themes).
-    bool IsWinXP() const { return FIsWinXP; }
-    bool IsWin7() const { return FIsWin7; }
-    bool IsThemed() const { return FIsThemed; }
-    bool GetGridLoaded() const { return FGridLoaded; }
+    bool IsWinXP() const;
+    bool IsWin7() const;
+    bool IsThemed() const;
+    bool GetGridLoaded() const;
 
     // The cell that was current when editing or a click started.
     struct TOldCell {
@@ -671,7 +665,7 @@ public:
         std::string Text;
         bool Modified = false;
     };
-    const TOldCell& OldCell() const { return FOldCell; }
+    const TOldCell& OldCell() const;
 
     // ---- Events ---------------------------------------------------------------------------------
 
@@ -722,11 +716,119 @@ protected:
     void DestroyWnd() override;
     void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
     void Dispatch(plat::TMessage& Message) override;
+    // The counts' bookkeeping: fixed rows and columns kept, the rows that pass through the
+    // display-text event, the footer row moved to the last row.
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    void DeleteRow(int ARow) override;
 
     // Set by an edit change that asks for no repaint: the next Invalidate only clears it.
-    void SetEditChange(bool Value) { FEditChange = Value; }
+    void SetEditChange(bool Value);
+
+    // ---- Cell painting (TCellLook, TCellPainter, TCellTextPainter) ------------------------------
+    // The look of one cell and the content the base grid's painter asks for: fixed-cell looks,
+    // row indicator, modified marker, in-cell buttons, the text with its glyphs and
+    // backgrounds, borders and the owner's drawing, firing the owner's events in a fixed order.
+public:
+    // Text settings of the painter; each repaints when changed.
+    bool GetMultilinecells() const { return FLook->GetMultilinecells(); }
+    void SetMultilinecells(bool Value) { FLook->SetMultilinecells(Value); }
+    bool GetEnhTextSize() const { return FLook->GetEnhTextSize(); }
+    void SetEnhTextSize(bool Value) { FLook->SetEnhTextSize(Value); }
+    bool GetURLShow() const { return FLook->GetURLShow(); }
+    void SetURLShow(bool Value) { FLook->SetURLShow(Value); }
+    bool GetURLFull() const { return FLook->GetURLFull(); }
+    // Repaints when URLShow is on.
+    void SetURLFull(bool Value) { FLook->SetURLFull(Value); }
+    bool GetXYOffsetTopLeftOnly() const { return FLook->GetXYOffsetTopLeftOnly(); }
+    void SetXYOffsetTopLeftOnly(bool Value) { FLook->SetXYOffsetTopLeftOnly(Value); }
+    bool GetHideFocusRect() const { return FLook->GetHideFocusRect(); }
+    void SetHideFocusRect(bool Value) { FLook->SetHideFocusRect(Value); }
+    // With OnDrawCell or OnCustomCellDraw assigned, the owner draws the text.
+    bool GetNoDefaultDraw() const { return FLook->GetNoDefaultDraw(); }
+    void SetNoDefaultDraw(bool Value) { FLook->SetNoDefaultDraw(Value); }
+    // Cells with a cell object show no text.
+    bool GetNoImageAndText() const { return FLook->GetNoImageAndText(); }
+    void SetNoImageAndText(bool Value) { FLook->SetNoImageAndText(Value); }
+    plat::TColor GetSelectionRectangleColor() const { return FLook->GetSelectionRectangleColor(); }
+    void SetSelectionRectangleColor(plat::TColor Value) { FLook->SetSelectionRectangleColor(Value); }
+    // The fixed row whose cells show the filter glyph; only rows above FixedRows are taken.
+    int GetFilterDropDownRow() const { return FPainter->GetFilterDropDownRow(); }
+    void SetFilterDropDownRow(int Value) { FPainter->SetFilterDropDownRow(Value); }
+
+    // The fixed cell the mouse lights up; the mouse handling keeps it. Repaints the cells whose
+    // look the change touches.
+    const TFixedCellHover& GetFixedCellHover() const { return FPainter->GetFixedCellHover(); }
+    void SetFixedCellHover(const TFixedCellHover& Value) { FPainter->SetFixedCellHover(Value); }
+    // Whether HoverFixedCells lets the cell light up: a cell of the fixed columns with hfAll or
+    // hfFixedColumns, of the fixed rows with hfAll or hfFixedRows.
+    bool IsHoverFixedCell(int ACol, int ARow) const { return FPainter->IsHoverFixedCell(ACol, ARow); }
+    // OnCanShowFixedDropDown, starting from true.
+    virtual bool CanShowFixedDropDown(int ACol);
+
+    // The text the painter shows: the display text, a number formatted by the float format
+    // OnGetFloatFormat agrees to; a value or format that fails leaves the display text.
+    virtual std::string GetFormattedCellText(int ACol, int ARow);
+    // The cell's object and the room it takes beside the text.
+    TCellGraphicLayout GetCellGraphicLayout(int ACol, int ARow) { return FCellLook->GetCellGraphicLayout(ACol, ARow); }
+    // DefaultAlignment and VAlignment; numbers right-aligned with AutoNumAlign; the record's
+    // alignment unless the text is a formula; then QueryCellAlignment.
+    void GetCellAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign)
+    {
+        FCellLook->GetCellAlignment(ACol, ARow, HAlign, VAlign);
+    }
+    // The font a cell is measured with: FixedFont or Font, the record's font, then
+    // QueryCellColor with ABrush and AState.
+    void GetFontProperties(int ACol, int RCol, int ARow, plat::TBrush& ABrush, plat::TFont& AFont,
+                           plat::TGridDrawState AState)
+    {
+        FCellLook->GetFontProperties(ACol, RCol, ARow, ABrush, AFont, AState);
+    }
+    // Percent of Color1 over Color2, each channel rounded: 100 or more gives Color1, below 1
+    // (or Color1 clNone) Color2, Color2 clNone gives Color1.
+    static plat::TColor BlendColor(plat::TColor Color1, plat::TColor Color2, int Percent)
+    {
+        return TCellLook::BlendColor(Color1, Color2, Percent);
+    }
+    // BlendColor with the mixer on, Color1 otherwise.
+    static plat::TColor BlendSelectionColor(plat::TColor Color1, plat::TColor Color2, bool Mixer, int Percent)
+    {
+        return TCellLook::BlendSelectionColor(Color1, Color2, Mixer, Percent);
+    }
+    // One check box on the grid's canvas, and a radio group on any canvas, in the control look.
+    void DrawCheck(const plat::TRect& Rect, bool Checked, TCheckBoxState TriStateValue, bool TriState,
+                   TControlStyle Style, bool Greyed, bool Enabled);
+    void DrawRadioGroup(plat::TCanvas& Canvas, const TRadioGroupItems& Group);
+    // The sort glyph of a column centred on (X, Y): the index sort's numbered triangle, else
+    // the direction's glyph or a 3-D arrow.
+    void DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X)
+    {
+        FPainter->TextPainter().DrawSortIndicator(Canvas, ACol, Y, X);
+    }
+
+    TGridGradientEvent OnGetCellGradient;
+    TFloatFormatEvent OnGetFloatFormat;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+
+protected:
+    void DrawCellContent(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& ARect,
+                         plat::TGridDrawState AState) override
+    {
+        FPainter->DrawCellContent(Canvas, ACol, ARow, ARect, AState);
+    }
+    void GetVisualProperties(int ACol, int ARow, TCellVisualProperties& Visual, plat::TFont& AFont,
+                             plat::TBrush& ABrush, bool, bool WithSelection, bool Print,
+                             plat::TGridDrawState& AState) override
+    {
+        FCellLook->GetVisualProperties(ACol, ARow, Visual, AFont, ABrush, WithSelection, Print, AState);
+    }
+    bool HasCustomBorders() override { return static_cast<bool>(OnGetCellBorder); }
 
 private:
+    class THost;
+
     void CreateOwnedObjects();
     void CreateEditorControls();
     // Frees the child controls the grid made, in its documented order.
@@ -737,13 +839,17 @@ private:
     void GiveBackFormResize();
     void OwnerFormResize(plat::TObject* Sender);
     void UpdateSearchPanel();
+    // After a change of the grid's size.
+    void LayOutSearchPanel();
     int SearchPanelHeight() const;
     void RepaintFooter();
     void FooterHeightChanged(int Value);
+    // A new RowCount or ColCount, from either setter.
+    void RowCountSet(int OldCount);
+    void ColCountSet();
     void RowCountChanged();
     bool IsLoading() const { return ComponentState().Contains(plat::csLoading); }
-    bool Updating() const { return FUpdateCount > 0; }
-    void RepaintIfChanged(bool Changed);
+    bool Updating() const { return GetUpdateCount() > 0; }
 
     void WMTimer(plat::TMessage& Message);
     void WMSize(plat::TMessage& Message);
@@ -765,338 +871,16 @@ private:
     void MoveFooterRow(int OldLast, int NewLast);
     void SplitBlocksInRow(int ARow);
     void AssignCellsFrom(const TVezEzuzorEvad& Source);
-    void SetRowSelectFlag(int ARow, bool Select);
 
-    // Settings groups, lists and windows, in the order the constructor makes them.
-    TFooterPanel* FFooterPanel = nullptr;
-    TSearchPanel* FSearchPanel = nullptr;
-    std::unique_ptr<plat::TFont> FSpareFont;
-    std::unique_ptr<TFocusHelper> FFocusHelper;
-    std::unique_ptr<TSearchFooter> FSearchFooter;
-    std::unique_ptr<TFloatingFooter> FFloatingFooter;
-    std::unique_ptr<TPrintSettings> FPrintSettings;
-    std::unique_ptr<THTMLSettings> FHTMLSettings;
-    std::unique_ptr<TSortSettings> FSortSettings;
-    std::unique_ptr<TDragDropSettings> FDragDropSettings;
-    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
-    std::unique_ptr<TControlLook> FControlLook;
-    std::unique_ptr<TNavigation> FNavigation;
-    std::unique_ptr<TColumnSize> FColumnSize;
-    std::unique_ptr<TCellNode> FCellNode;
-    std::unique_ptr<TBands> FBands;
-    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
-    std::unique_ptr<TMouseActions> FMouseActions;
-    std::unique_ptr<TGrouping> FGrouping;
-    std::unique_ptr<plat::TStringList> FColumnHeaders;
-    std::unique_ptr<foundation::THTMLPictureCache> FImageCache;
-    std::unique_ptr<plat::TFont> FFixedFont;
-    std::unique_ptr<plat::TFont> FActiveCellFont;
-    std::unique_ptr<plat::TStringList> FRowHeaders;
-    std::unique_ptr<plat::TStringList> FSortList;
-    std::unique_ptr<plat::TStringList> FLookupItems;
-    std::unique_ptr<TLineSelection> FRowSelection;
-    std::unique_ptr<TLineSelection> FColSelection;
-    std::unique_ptr<TSortIndexList> FSortIndexes;
-    std::unique_ptr<TCellSelection> FSelectedCells;
-    std::unique_ptr<TIntList> FSortXRef;
-    std::unique_ptr<TIntList> FMergedColumns;
-    std::unique_ptr<plat::TBitmap> FRowIndicator;
-    std::unique_ptr<TBackGround> FBackGround;
-    THTMLHintWindow* FScrollHintWindow = nullptr;
-    std::unique_ptr<TControlList> FControlList;
-    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
-    std::unique_ptr<TSyncGrid> FSyncGrid;
-    std::unique_ptr<TCollectionOf<TGridItem>> FHiddenRows;
-    std::unique_ptr<TFilter> FFilter;
-    std::unique_ptr<TBalloonSettings> FBalloon;
-    std::unique_ptr<TShowModified> FShowModified;
-    std::vector<TGridChangeNotifier*> FNotifiers;
-    std::unique_ptr<TIntList> FColumnOrder;
-    std::unique_ptr<TCellGraphic> FCellGraphic;
-    std::unique_ptr<foundation::TVezHintInfo> FOfficeHint;
-    std::unique_ptr<TIntList> FIgnoreColumns;
-    std::unique_ptr<TFilterDropDown> FFilterDropDown;
-    TDropList* FDropList = nullptr;
-    TDropCheckList* FDropCheckList = nullptr;
-    std::unique_ptr<plat::TStringList> FFilterList;
-    // Made outside design mode only; freed with the grid.
-    TGridFocusWindow* FFocusWindow = nullptr;
-    TArrowWindow* FArrows[4] = {};
-    TGridCombo* FGridCombo = nullptr;
-    TGridTransEdit* FEditTrans = nullptr;
-    TGridTransCombo* FComboTrans = nullptr;
-    TGridCheckBox* FGridCheck = nullptr;
-    TGridEditBtn* FEditBtn = nullptr;
-    TGridUnitEditBtn* FUnitEditBtn = nullptr;
-    TGridButton* FGridButton = nullptr;
-    THeaderDragButton* FMoveButton = nullptr;
-    TControlEdit* FControlEdit = nullptr;
-    TControlCombo* FControlCombo = nullptr;
-    // The scroll bar shown over a scroll-bar cell, and the one cells of that kind are painted with.
-    plat::TScrollBar* FScrollBar = nullptr;
-    plat::TScrollBar* FPaintScrollBar = nullptr;
-
-    std::vector<int> FModifiedRows;
-    std::vector<int> FEnabledRows;
-    ITVezEzuzorEvadSelect* FSelListener = nullptr;
-    std::vector<int> FOrigColSizes;
-    int FOrigWidth = 0;
-    TOldCell FOldCell;
-
-    plat::TControlRef<plat::TCustomForm> FOwnerForm;
-    plat::TNotifyEvent FFormResize;
-    bool FResizeAssigned = false;
-    int FPrevSizeX = 0;
-    int FPrevSizeY = 0;
-
-    int FUpdateCount = 0;
-    bool FEditChange = false;
-    bool FEnableBlink = false;
-    bool FGridBlink = false;
-    int FTimerTicks = 0;
-    int FSearchTics = 0;
-    std::string FSearchInc;
-    bool FGridLoaded = false;
-    bool FWindowCreatedBefore = false;
-    bool FIsWinXP = true;
-    bool FIsWin7 = true;
-    bool FIsThemed = false;
-    bool FAlwaysBarShown[2] = {};
-    bool FAlwaysBarEnabled[2] = {};
-
-    int FMinFixedRows = 0;
-    int FMinFixedCols = 0;
-    int FMaxRowCount = 0;
-    int FMaxColCount = 0;
-    int FFixedFooters = 0;
-    int FFixedRightCols = 0;
-    int FFixedRowHeight = 22;
-    plat::TAlignment FDefaultAlignment = plat::taLeftJustify;
-    bool FOwnWordWrap = true;
-    bool FFixedRowAlways = false;
-    bool FFixedColAlways = false;
-
-    bool FFitCellsInGrid = true;
-    bool FFilterNormalCellsOnly = true;
-    bool FAutoFilterUpdate = true;
-    bool FUseInternalHintClass = true;
-    bool FShowDesignHelper = true;
-    bool FEnhRowColMove = true;
-    bool FUseDisabledFont = true;
-    bool FEnableWheel = true;
-    bool FIntelliZoom = true;
-    bool FLoadFirstRow = true;
-    bool FShowSelection = true;
-    bool FQuoteEmptyCells = true;
-    bool FEnableHTML = true;
-    bool FShowNullDates = true;
-    bool FSaveFixedCells = true;
-    bool FSaveVirtCells = true;
-    bool FSaveWithHTML = true;
-    THoverFixedCells FHoverFixedCells = hfNone;
-    int FSelectionColorMixerFactor = 50;
-    TFilterDropDownColumns FFilterDropDownColumns = fdNormal;
-    std::string FXMLEncoding = "ISO-8859-1";
-    std::string FFilterDropDownClear = "(All)";
-    bool FFilterDropDownAuto = false;
-    TEditorType FDefaultEditor = edNormal;
-    plat::TColor FDisabledFontColor = plat::clSilver;
-    bool FActiveCellShow = false;
-    plat::TColor FActiveCellColor = plat::clGray;
-    plat::TColor FActiveCellColorTo = plat::clNone;
-    plat::TPoint FXYOffset{2, 2};
-    plat::TScrollStyle FScrollBars = plat::ssBoth;
-    bool FLookupCaseSensitive = false;
-    bool FSizeGrowOnly = false;
-    bool FAlwaysQuotes = false;
-    bool FSaveFixedRows = false;
-    bool FSaveFixedCols = false;
-    bool FSaveHiddenCells = false;
-    bool FExcelClipboardFormat = false;
-    bool FJavaCSV = false;
-    bool FClearTextOnly = false;
-    bool FFilterIncremental = false;
-    int FMinRowHeight = 0;
-    int FMaxRowHeight = 0;
-    int FMinColWidth = 0;
-    int FMaxColWidth = 0;
-    int FZoomFactor = 0;
-    int FGroupColumn = -1;
-    TInvalidEntryIcon FInvalidEntryIcon = ieWarning;
-    std::string FInvalidEntryTitle;
-    std::string FInvalidEntryText;
-    plat::TColor FHintColor = plat::clInfoBk;
-    plat::TColor FHighlightColor = plat::clHighlight;
-    plat::TColor FHighlightTextColor = plat::clHighlightText;
-    plat::TColor FSelectionColor = 0xEACAB6;
-    plat::TColor FSelectionColorTo = plat::clNone;
-    plat::TColor FSelectionMirrorColor = plat::clNone;
-    plat::TColor FSelectionMirrorColorTo = plat::clNone;
-    plat::TColor FSelectionTextColor = plat::clBlack;
-    bool FSelectionColorMixer = false;
-    bool FSelectionRectangle = false;
-    bool FSelectionResizer = false;
-    plat::TColor FURLColor = plat::clBlue;
-    TVAlignment FVAlignment = vtaTop;
-    char FDelimiter = '\0';
-    std::string FFloatFormat = "%.2f";
-    char FPasswordChar = '*';
-    std::string FCheckTrue = "Y";
-    std::string FCheckFalse = "N";
-    TGridLook FLook = glXP;
-    plat::TColor FZORGradientFrom = plat::clWhite;
-    plat::TColor FZORGradientTo = plat::clNone;
-    plat::TColor FZORGradientMirrorFrom = plat::clNone;
-    plat::TColor FZORGradientMirrorTo = plat::clNone;
-    plat::TColor FBorderColor = plat::clGray;
-    TScrollType FScrollType = ssNormal;
-    plat::TColor FScrollColor = plat::clNone;
-    int FScrollWidth = 17;
-    bool FScrollProportional = false;
-    bool FScrollSynch = false;
-    TScrollHintType FScrollHints = shNone;
-    TScrollBarAlways FScrollBarAlways = saNone;
-    TIntelliPan FIntelliPan = ipVertical;
-    bool FAnchorHint = false;
-    bool FAutoNumAlign = false;
-    bool FAutoSize = false;
-    bool FAutoThemeAdapt = false;
-    bool FIntegralHeight = false;
-    bool FHovering = false;
-    int FMaxEditLength = 0;
-    bool FSpreadSheet = false;
-    bool FFlat = false;
-    plat::TCursor FRestoreCursor = plat::crDefault;
-    bool FUseHTMLHints = false;
-    bool FModified = false;
-    int FPrintPageFrom = 1;
-    int FPrintPageTo = 1;
-
-    // ---- Cell painting --------------------------------------------------------------------------
-    // The look of one cell and the content the base grid's painter asks for: fixed-cell looks,
-    // row indicator, modified marker, in-cell buttons, the text with its glyphs and
-    // backgrounds, borders and the owner's drawing, firing the owner's events in a fixed order
-    // (TVezEzuzorEvadPaint.cpp, the text in TVezEzuzorEvadCellText.cpp).
-public:
-    // Text settings of the painter; each repaints when changed.
-    bool GetMultilinecells() const { return FMultilinecells; }
-    void SetMultilinecells(bool Value);
-    bool GetEnhTextSize() const { return FEnhTextSize; }
-    void SetEnhTextSize(bool Value);
-    bool GetURLShow() const { return FURLShow; }
-    void SetURLShow(bool Value);
-    bool GetURLFull() const { return FURLFull; }
-    // Repaints when URLShow is on.
-    void SetURLFull(bool Value);
-    bool GetXYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
-    void SetXYOffsetTopLeftOnly(bool Value);
-    bool GetHideFocusRect() const { return FHideFocusRect; }
-    void SetHideFocusRect(bool Value);
-    // With OnDrawCell or OnCustomCellDraw assigned, the owner draws the text.
-    bool GetNoDefaultDraw() const { return FNoDefaultDraw; }
-    void SetNoDefaultDraw(bool Value);
-    // Cells with a cell object show no text.
-    bool GetNoImageAndText() const { return FNoImageAndText; }
-    void SetNoImageAndText(bool Value);
-    plat::TColor GetSelectionRectangleColor() const { return FSelectionRectangleColor; }
-    void SetSelectionRectangleColor(plat::TColor Value);
-    // The fixed row whose cells show the filter glyph; only rows above FixedRows are taken.
-    int GetFilterDropDownRow() const { return FFilterDropDownRow; }
-    void SetFilterDropDownRow(int Value);
-
-    // The fixed cell the mouse lights up; the mouse handling keeps it. Repaints the cells whose
-    // look the change touches.
-    const TFixedCellHover& GetFixedCellHover() const { return FFixedCellHover; }
-    void SetFixedCellHover(const TFixedCellHover& Value);
-    // Whether HoverFixedCells lets the cell light up: a cell of the fixed columns with hfAll or
-    // hfFixedColumns, of the fixed rows with hfAll or hfFixedRows.
-    bool IsHoverFixedCell(int ACol, int ARow) const;
-    // OnCanShowFixedDropDown, starting from true.
-    virtual bool CanShowFixedDropDown(int ACol);
-
-    // The text the painter shows: the display text, a number formatted by the float format
-    // OnGetFloatFormat agrees to; a value or format that fails leaves the display text.
-    virtual std::string GetFormattedCellText(int ACol, int ARow);
-    // The cell's object and the room it takes beside the text.
-    TCellGraphicLayout GetCellGraphicLayout(int ACol, int ARow);
-    // DefaultAlignment and VAlignment; numbers right-aligned with AutoNumAlign; the record's
-    // alignment unless the text is a formula; then QueryCellAlignment.
-    void GetCellAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign);
-    // The font a cell is measured with: FixedFont or Font, the record's font, then
-    // QueryCellColor with ABrush and AState.
-    void GetFontProperties(int ACol, int RCol, int ARow, plat::TBrush& ABrush, plat::TFont& AFont,
-                           plat::TGridDrawState AState);
-    // Percent of Color1 over Color2, each channel rounded: 100 or more gives Color1, below 1
-    // (or Color1 clNone) Color2, Color2 clNone gives Color1.
-    static plat::TColor BlendColor(plat::TColor Color1, plat::TColor Color2, int Percent);
-    // BlendColor with the mixer on, Color1 otherwise.
-    static plat::TColor BlendSelectionColor(plat::TColor Color1, plat::TColor Color2, bool Mixer, int Percent);
-    // One check box on the grid's canvas, and a radio group on any canvas, in the control look.
-    void DrawCheck(const plat::TRect& Rect, bool Checked, TCheckBoxState TriStateValue, bool TriState,
-                   TControlStyle Style, bool Greyed, bool Enabled);
-    void DrawRadioGroup(plat::TCanvas& Canvas, const TRadioGroupItems& Group);
-    // The sort glyph of a column centred on (X, Y): the index sort's numbered triangle, else
-    // the direction's glyph or a 3-D arrow.
-    void DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X);
-
-    TGridGradientEvent OnGetCellGradient;
-    TFloatFormatEvent OnGetFloatFormat;
-    TGridBorderPropEvent OnGetCellBorderProp;
-    TCustomCellDrawEvent OnCustomCellBkgDraw;
-    TCustomCellDrawEvent OnCustomCellDraw;
-    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
-
-protected:
-    void DrawCellContent(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& ARect,
-                         plat::TGridDrawState AState) override;
-    void GetVisualProperties(int ACol, int ARow, TCellVisualProperties& Visual, plat::TFont& AFont,
-                             plat::TBrush& ABrush, bool Remap, bool WithSelection, bool Print,
-                             plat::TGridDrawState& AState) override;
-    bool HasCustomBorders() override { return static_cast<bool>(OnGetCellBorder); }
-
-private:
-    void ApplySelection(TCellVisualProperties& Visual, plat::TFont& AFont, plat::TBrush& ABrush,
-                        plat::TGridDrawState& AState, plat::TColor Brush) const;
-    bool IsActiveHeaderCell(int ACol, int ARow) const;
-    bool IsGradientLook() const;
-    bool IsSortGlyphCell(int ACol, int ARow);
-    void PaintFixedGradient(TCellPaintContext& P);
-    void PaintHoveredFixedCell(TCellPaintContext& P);
-    void PaintRowIndicator(TCellPaintContext& P);
-    void PaintListViewHeader(TCellPaintContext& P);
-    void PaintModifiedMarker(TCellPaintContext& P);
-    void PaintEditorButtons(TCellPaintContext& P);
-    // The cell's object (check box, picture, progress bar, ...) after the borders, in P.R. The
-    // cell-object painter fills this in; until then cell objects show nothing.
-    void PaintCellObject(TCellPaintContext& P);
-    void PaintFixedEdges(TCellPaintContext& P);
-    void PaintFocusRect(TCellPaintContext& P);
-    void DrawCellBorders(TCellPaintContext& P);
-    // The text stage.
-    void DrawCellText(TCellPaintContext& P);
-    void ApplyTextSelectionColors(TCellPaintContext& P, plat::TColor& LinkColor);
-    void RestoreDisjunctColors(TCellPaintContext& P, plat::TColor& LinkColor);
-    void DrawFilterGlyph(TCellPaintContext& P, const plat::TRect& T);
-    void DrawCellBackground(TCellPaintContext& P, const plat::TRect& T);
-    void DrawCellPicture(plat::TCanvas& Canvas, const plat::TRect& B);
-    void DrawCellTiles(TCellPaintContext& P, const plat::TRect& B);
-    void DrawCellGradient(plat::TCanvas& Canvas, const plat::TRect& B);
-    void DrawSelectionRectangle(TCellPaintContext& P, const plat::TRect& T);
-    void DrawPlainText(TCellPaintContext& P, plat::TRect T, std::string Text, plat::TColor LinkColor,
-                       int SortObjectOffset, bool SortGlyph);
-    int SortGlyphY(const TCellPaintContext& P, const plat::TRect& T) const;
-
-    bool FMultilinecells = false;
-    bool FEnhTextSize = false;
-    bool FURLShow = false;
-    bool FURLFull = false;
-    bool FXYOffsetTopLeftOnly = false;
-    bool FHideFocusRect = false;
-    bool FNoDefaultDraw = false;
-    bool FNoImageAndText = false;
-    plat::TColor FSelectionRectangleColor = plat::clBlack;
-    int FFilterDropDownRow = 0;
-    TFixedCellHover FFixedCellHover;
+    // Made first and freed last: the classes below talk to the grid through it.
+    std::unique_ptr<THost> FHost;
+    std::unique_ptr<TVezEzuzorEvadState> FState;
+    std::unique_ptr<TGridLookSettings> FLook;
+    std::unique_ptr<TDisjunctSelection> FSelection;
+    std::unique_ptr<TRowMarks> FRowMarks;
+    std::unique_ptr<THeaderTexts> FHeaders;
+    std::unique_ptr<TCellLook> FCellLook;
+    std::unique_ptr<TCellPainter> FPainter;
 };
 
 }  // namespace skelda::grid

@@ -1,27 +1,15 @@
 // Cell-level operations of the string grid: per-cell and per-row look, text access, fills,
-// repaints, the current cell, the disjunct selections, row marks, headers and the look setters.
+// repaints, the current cell and the cell controls it draws on a canvas.
 
 #include "grid/model/TVezEzuzorEvad.h"
 
-#include "grid/model/HtmlTags.h"
-#include "grid/model/LineBreakForms.h"
-#include "grid/model/TBackGround.h"
-#include "grid/model/TCellGraphic.h"
-#include "grid/model/TCellSelection.h"
-#include "grid/model/TCollection.h"
-#include "grid/model/TGridItem.h"
-#include "grid/model/TIntList.h"
-#include "grid/model/TLineSelection.h"
-#include "grid/model/TMouseActions.h"
-#include "grid/model/TNavigation.h"
-#include "grid/model/TSearchFooter.h"
-#include "grid/model/ZOdeVuzeViriz.h"
+#include "grid/model/TVezEzuzorEvadState.h"
+#include "grid/settings/TControlLook.h"
+#include "grid/settings/TMouseActions.h"
+#include "grid/support/TCellGraphic.h"
+#include "grid/text/HtmlTags.h"
 #include "platform/core/Format.h"
-#include "platform/core/TStringList.h"
-#include "platform/graphics/TBitmap.h"
 #include "platform/grids/EInvalidGridOperation.h"
-#include "platform/grids/GridLimits.h"
-#include "platform/grids/TInplaceEdit.h"
 #include "platform/system/DateTimeFormat.h"
 
 #include <algorithm>
@@ -32,12 +20,6 @@
 namespace skelda::grid {
 
 namespace {
-
-// Rows a row-parallel list may grow to; an index beyond any grid would only cost memory.
-bool IsListableRow(int ARow)
-{
-    return ARow >= 0 && ARow < plat::MaxGridRows;
-}
 
 void ClearBrushColor(TCellProperties& Record)
 {
@@ -60,13 +42,13 @@ TCellType TVezEzuzorEvad::GetCellType(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0)
         return ctEmpty;
-    if (ACol == 0 && FMouseActions->GetHotmailRowSelect())
+    if (ACol == 0 && FState->MouseActions->GetHotmailRowSelect())
         return ctRowCheckBox;
     const auto* Graphic = dynamic_cast<const TCellGraphic*>(GetGraphicObject(ACol, ARow));
     return Graphic ? Graphic->GetCellType() : ctEmpty;
 }
 
-// ---- Per-cell look ----------------------------------------------------------------------------
+// ---- Per-cell look --------------------------------------------------------------------------
 
 void TVezEzuzorEvad::SetCellColor(int ACol, int ARow, plat::TColor Value)
 {
@@ -117,7 +99,7 @@ plat::TControl* TVezEzuzorEvad::GetCellControl(int ACol, int ARow) const
     return Record ? Record->GetControl() : nullptr;
 }
 
-// ---- Per-row look -----------------------------------------------------------------------------
+// ---- Per-row look ---------------------------------------------------------------------------
 
 void TVezEzuzorEvad::SetRowColor(int ARow, plat::TColor Value)
 {
@@ -215,7 +197,7 @@ bool TVezEzuzorEvad::HoldsOnlyDefaults(int ACol, int ARow, const TCellProperties
            Record.GetWordWrap() == Look.WordWrap && Record.GetGradientDirection() == Look.GradientDirection;
 }
 
-// ---- Text -------------------------------------------------------------------------------------
+// ---- Text -----------------------------------------------------------------------------------
 
 std::string TVezEzuzorEvad::GetCellPlainText(int ACol, int ARow)
 {
@@ -238,7 +220,7 @@ int TVezEzuzorEvad::GetAllCellObject(int ACol, int RealRow)
 
 void TVezEzuzorEvad::SetCellDate(int ACol, int ARow, plat::TDateTime Date)
 {
-    SetCellText(ACol, ARow, Date > 0 || FShowNullDates ? plat::FormatDateTime("ddddd", Date) : std::string());
+    SetCellText(ACol, ARow, Date > 0 || FState->ShowNullDates ? plat::FormatDateTime("ddddd", Date) : std::string());
 }
 
 std::string TVezEzuzorEvad::GetCurrentCell()
@@ -262,15 +244,15 @@ void TVezEzuzorEvad::SetCurrentEditText(const std::string& Value)
     SetEditText(GetCol(), GetRow(), Value);
 }
 
-// ---- Fills ------------------------------------------------------------------------------------
+// ---- Fills ----------------------------------------------------------------------------------
 
 template <typename F>
 void TVezEzuzorEvad::ForFillCells(bool DoFixed, F Fill)
 {
     const int FirstRow = DoFixed ? 0 : GetFixedRows();
-    const int LastRow = DoFixed ? GetRowCount() - 1 : GetRowCount() - FFixedFooters - 1;
+    const int LastRow = DoFixed ? GetRowCount() - 1 : GetRowCount() - FState->FixedFooters - 1;
     const int FirstCol = DoFixed ? 0 : GetFixedCols();
-    const int LastCol = DoFixed ? GetColCount() - 1 : GetColCount() - FFixedRightCols - 1;
+    const int LastCol = DoFixed ? GetColCount() - 1 : GetColCount() - FState->FixedRightCols - 1;
     for (int R = FirstRow; R <= LastRow; ++R)
         for (int C = FirstCol; C <= LastCol; ++C)
             SetCellText(C, R, Fill(C, R));
@@ -299,7 +281,7 @@ void TVezEzuzorEvad::LinearFill(bool DoFixed)
     ForFillCells(DoFixed, [](int C, int R) { return std::to_string(C) + ":" + std::to_string(R); });
 }
 
-// ---- Repaint ----------------------------------------------------------------------------------
+// ---- Repaint --------------------------------------------------------------------------------
 
 void TVezEzuzorEvad::RepaintRow(int ARow)
 {
@@ -340,7 +322,7 @@ void TVezEzuzorEvad::MultiImageChanged(plat::TObject*, int ACol, int ARow)
     RepaintCell(ACol, ARow);
 }
 
-// ---- Cells and the current cell ---------------------------------------------------------------
+// ---- Cells and the current cell -------------------------------------------------------------
 
 void TVezEzuzorEvad::SwapCells(plat::TPoint FromCell, plat::TPoint ToCell)
 {
@@ -413,554 +395,24 @@ bool TVezEzuzorEvad::IsOnSizingBorder(int X, int Y) const
 void TVezEzuzorEvad::SetSelection(const plat::TGridRect& Value)
 {
     plat::TStringGrid::SetSelection(Value);
-    if (FActiveCellShow) {
+    if (FLook->GetActiveCellShow()) {
         RepaintRow(0);
         RepaintCol(0);
     }
 }
 
-// ---- Disjunct selection -----------------------------------------------------------------------
+// ---- Cell controls on a canvas --------------------------------------------------------------
 
-bool TVezEzuzorEvad::GetRowSelect(int ARow) const
+void TVezEzuzorEvad::DrawCheck(const plat::TRect& Rect, bool Checked, TCheckBoxState TriStateValue, bool TriState,
+                               TControlStyle Style, bool Greyed, bool Enabled)
 {
-    if (ARow < 0 || ARow >= GetRowCount() + NumHiddenRows())
-        throw ZOdeVuzeViriz("Invalid row " + std::to_string(ARow) + " accessed");
-    if (FMouseActions->GetDisjunctRowSelect())
-        return FRowSelection->IsSelected(ARow);
-    const plat::TGridRect Selection = GetSelection();
-    return ARow >= Selection.Top && ARow <= Selection.Bottom;
+    TCheckDrawer(Canvas(), *FState->ControlLook)
+        .DrawCheck(Rect, Checked, TriStateValue, TriState, Style, Greyed, Enabled);
 }
 
-void TVezEzuzorEvad::SetRowSelect(int ARow, bool Select)
+void TVezEzuzorEvad::DrawRadioGroup(plat::TCanvas& Canvas, const TRadioGroupItems& Group)
 {
-    // A grid without normal rows takes any row, but not one beyond any grid's reach.
-    const bool Beyond = ARow >= GetRowCount() + NumHiddenRows() && GetRowCount() > GetFixedRows();
-    if (ARow < 0 || Beyond || ARow >= plat::MaxGridRows)
-        throw ZOdeVuzeViriz("Invalid row accessed");
-    bool Allow = true;
-    if (FRowSelection->IsSelected(ARow) != Select && OnRowDisjunctSelect)
-        OnRowDisjunctSelect(this, ARow, Select, Allow);
-    if (!Allow)
-        return;
-    SetRowSelectFlag(ARow, Select);
-    if (OnRowDisjunctSelected)
-        OnRowDisjunctSelected(this, ARow);
-}
-
-void TVezEzuzorEvad::SetRowSelectFlag(int ARow, bool Select)
-{
-    const bool Changed = Select ? FRowSelection->Select(ARow) : FRowSelection->Deselect(ARow);
-    if (Changed)
-        RepaintRow(ARow);
-}
-
-bool TVezEzuzorEvad::GetColSelect(int ACol) const
-{
-    if (ACol < 0 || ACol >= GetColCount())
-        throw ZOdeVuzeViriz("Invalid column accessed");
-    return FColSelection->IsSelected(ACol);
-}
-
-void TVezEzuzorEvad::SetColSelect(int ACol, bool Select)
-{
-    if (ACol < 0 || ACol >= GetColCount())
-        throw ZOdeVuzeViriz("Invalid column accessed");
-    const bool Changed = Select ? FColSelection->Select(ACol) : FColSelection->Deselect(ACol);
-    if (Changed)
-        RepaintCol(ACol);
-}
-
-void TVezEzuzorEvad::SelectRows(int RowIndex, int Count)
-{
-    Count = std::min(Count, GetRowCount() - RowIndex);
-    if (FMouseActions->GetDisjunctRowSelect()) {
-        for (int R = RowIndex; R < RowIndex + Count; ++R)
-            if (R < GetRowCount())
-                SetRowSelect(R, true);
-    } else if (Count > 0 && RowIndex >= 0) {
-        SetSelection({GetFixedCols(), RowIndex, GetColCount() - 1, RowIndex + Count - 1});
-    }
-    if (!FRowIndicator->GetEmpty())
-        RepaintCol(0);
-}
-
-void TVezEzuzorEvad::UnSelectRows(int RowIndex, int Count)
-{
-    if (!FMouseActions->GetDisjunctRowSelect())
-        return;
-    Count = std::min(Count, GetRowCount() - RowIndex);
-    for (int R = RowIndex; R < RowIndex + Count; ++R)
-        if (R < GetRowCount())
-            SetRowSelect(R, false);
-}
-
-void TVezEzuzorEvad::SelectCols(int ColIndex, int Count)
-{
-    if (!FMouseActions->GetDisjunctColSelect()) {
-        if (Count > 0 && ColIndex >= 0)
-            SetSelection({ColIndex, GetFixedRows(), ColIndex + Count - 1, GetRowCount() - 1});
-        return;
-    }
-    for (int C = ColIndex; C < ColIndex + Count && C < GetColCount(); ++C)
-        SetColSelect(C, true);
-}
-
-void TVezEzuzorEvad::UnSelectCols(int ColIndex, int Count)
-{
-    if (!FMouseActions->GetDisjunctColSelect())
-        return;
-    for (int C = ColIndex; C < ColIndex + Count && C < GetColCount(); ++C)
-        SetColSelect(C, false);
-}
-
-void TVezEzuzorEvad::SelectRange(int FromCol, int ToCol, int FromRow, int ToRow)
-{
-    SetRow(ToRow);
-    SetCol(ToCol);
-    SetSelection({FromCol, FromRow, ToCol, ToRow});
-}
-
-void TVezEzuzorEvad::ClearRowSelect()
-{
-    for (const int Row : FRowSelection->Order())
-        RepaintRow(Row);
-    FRowSelection->Clear();
-}
-
-void TVezEzuzorEvad::ClearColSelect()
-{
-    for (const int Col : FColSelection->Order())
-        RepaintCol(Col);
-    FColSelection->Clear();
-}
-
-void TVezEzuzorEvad::SelectionToRowSelect(bool All)
-{
-    const plat::TGridRect Selection = GetSelection();
-    const int First = All ? GetFixedRows() : std::max(Selection.Top, GetFixedRows());
-    const int Last = All ? GetRowCount() - FFixedFooters - 1 : std::min(Selection.Bottom, GetRowCount() - 1);
-    for (int R = First; R <= Last; ++R)
-        SetRowSelectFlag(R, R >= Selection.Top && R <= Selection.Bottom);
-    if (NumHiddenRows() > 0)
-        Invalidate();
-}
-
-void TVezEzuzorEvad::SelectionToColSelect(bool All)
-{
-    const plat::TGridRect Selection = GetSelection();
-    const int First = All ? GetFixedCols() : std::max(Selection.Left, GetFixedCols());
-    const int Last = All ? GetColCount() - FFixedRightCols - 1 : std::min(Selection.Right, GetColCount() - 1);
-    for (int C = First; C <= Last; ++C) {
-        const bool Select = C >= Selection.Left && C <= Selection.Right;
-        if (Select ? FColSelection->Select(C) : FColSelection->Deselect(C))
-            RepaintCol(C);
-    }
-}
-
-int TVezEzuzorEvad::RowSelectCount() const
-{
-    if (FMouseActions->GetDisjunctRowSelect())
-        return FRowSelection->CountBelow(GetRowCount() + NumHiddenRows());
-    const plat::TGridRect Selection = GetSelection();
-    return Selection.Bottom - Selection.Top + 1;
-}
-
-int TVezEzuzorEvad::ColSelectCount() const
-{
-    if (FMouseActions->GetDisjunctColSelect())
-        return FColSelection->Count();
-    const plat::TGridRect Selection = GetSelection();
-    return Selection.Right - Selection.Left + 1;
-}
-
-int TVezEzuzorEvad::SelectedRowCount() const
-{
-    if (FMouseActions->GetDisjunctRowSelect())
-        return FRowSelection->Count();
-    const plat::TGridRect S = GetSelection();
-    if (IsMergedCell(S.Left, S.Top)) {
-        const int Span = CellSpan(S.Left, S.Top).Y;
-        return S.Bottom >= S.Top + Span ? std::abs(S.Top - S.Bottom) + 1 : Span + 1;
-    }
-    if (IsMergedCell(S.Left, S.Bottom))
-        return std::abs(S.Top - S.Bottom) + CellSpan(S.Left, S.Bottom).Y + 1;
-    return std::abs(S.Top - S.Bottom) + 1;
-}
-
-int TVezEzuzorEvad::SelectedColCount() const
-{
-    if (FMouseActions->GetDisjunctColSelect())
-        return FColSelection->Count();
-    const plat::TGridRect S = GetSelection();
-    if (IsMergedCell(S.Left, S.Top)) {
-        const int Span = CellSpan(S.Left, S.Top).X;
-        return S.Right >= S.Left + Span ? std::abs(S.Left - S.Right) + 1 : Span + 1;
-    }
-    if (IsMergedCell(S.Right, S.Top))
-        return std::abs(S.Left - S.Right) + CellSpan(S.Right, S.Top).X + 1;
-    return std::abs(S.Left - S.Right) + 1;
-}
-
-int TVezEzuzorEvad::SelectedCellsCount()
-{
-    if (!FMouseActions->GetDisjunctCellSelect()) {
-        const plat::TGridRect Selection = GetSelection();
-        const bool Single = Selection.Left == Selection.Right && Selection.Top == Selection.Bottom;
-        FSelectedCells->AssignRect(Single ? plat::TGridRect{GetCol(), GetRow(), GetCol(), GetRow()} : Selection);
-    }
-    return FSelectedCells->Count();
-}
-
-void TVezEzuzorEvad::ClearSelectedCells()
-{
-    SetSelection({GetFixedCols(), GetFixedRows(), GetFixedCols(), GetFixedRows()});
-    FSelectedCells->Clear();
-    Invalidate();
-}
-
-const std::vector<int>& TVezEzuzorEvad::SelectedRows() const
-{
-    return FRowSelection->Order();
-}
-
-// ---- Row marks --------------------------------------------------------------------------------
-
-bool TVezEzuzorEvad::GetRowModified(int ARow) const
-{
-    return ARow >= 0 && static_cast<std::size_t>(ARow) < FModifiedRows.size() &&
-           FModifiedRows[static_cast<std::size_t>(ARow)] == 1;
-}
-
-void TVezEzuzorEvad::SetRowModified(int ARow, bool State)
-{
-    if (!IsListableRow(ARow))
-        return;
-    const auto At = static_cast<std::size_t>(ARow);
-    if (At >= FModifiedRows.size())
-        FModifiedRows.resize(At + 1, 0);
-    FModifiedRows[At] = State ? 1 : 0;
-    RepaintCell(0, ARow);
-}
-
-int TVezEzuzorEvad::ModifiedRowCount() const
-{
-    return static_cast<int>(std::count(FModifiedRows.begin(), FModifiedRows.end(), 1));
-}
-
-void TVezEzuzorEvad::ClearModifiedRows()
-{
-    FModifiedRows.clear();
-    Invalidate();
-}
-
-bool TVezEzuzorEvad::GetRowEnabled(int ARow) const
-{
-    return ARow < 0 || static_cast<std::size_t>(ARow) >= FEnabledRows.size() ||
-           FEnabledRows[static_cast<std::size_t>(ARow)] == 0;
-}
-
-// ---- Headers ----------------------------------------------------------------------------------
-
-void TVezEzuzorEvad::SetColumnHeaders(const plat::TStrings& Value)
-{
-    FColumnHeaders->Assign(Value);
-    if (GetFixedRows() > 0)
-        ClearColumnHeaders();
-    ShowColumnHeaders();
-}
-
-void TVezEzuzorEvad::ShowColumnHeaders()
-{
-    if (GetFixedRows() <= 0)
-        return;
-    const int Count = std::min(FColumnHeaders->Count(), TotalColCount());
-    for (int I = 0; I < Count; ++I)
-        SetCellText(I, 0, EscapedToLineBreaks(FColumnHeaders->GetStrings(I)));
-}
-
-void TVezEzuzorEvad::ClearColumnHeaders()
-{
-    for (int C = 0; C < TotalColCount(); ++C)
-        SetCellText(C, 0, "");
-}
-
-void TVezEzuzorEvad::SetRowHeaders(const plat::TStrings& Value)
-{
-    FRowHeaders->Assign(Value);
-    if (ComponentState().Contains(plat::csDesigning))
-        ClearRowHeaders();
-    ShowRowHeaders();
-}
-
-void TVezEzuzorEvad::ShowRowHeaders()
-{
-    if (GetFixedCols() <= 0)
-        return;
-    const int Count = std::min(FRowHeaders->Count(), GetRowCount());
-    for (int I = 0; I < Count; ++I)
-        SetCellText(0, I, EscapedToLineBreaks(FRowHeaders->GetStrings(I)));
-}
-
-void TVezEzuzorEvad::ClearRowHeaders()
-{
-    for (int R = 0; R < GetRowCount(); ++R)
-        SetCellText(0, R, "");
-}
-
-// ---- Search footer ----------------------------------------------------------------------------
-
-bool TVezEzuzorEvad::LastRowAboveSearchFooter() const
-{
-    if (!FSearchFooter->GetVisible() || GetTopRow() + GetVisibleRowCount() < GetRowCount() - 1)
-        return false;
-    return CalcCellRect(0, GetRowCount() - 1).Bottom < GetClientHeight() - SearchPanelHeight() + 2;
-}
-
-void TVezEzuzorEvad::ScrollAboveSearchFooter()
-{
-    const int PanelHeight = SearchPanelHeight();
-    if (!FSearchFooter->GetVisible() || GetClientHeight() <= GetDefaultRowHeight() + PanelHeight)
-        return;
-    const int LastRow = GetRowCount() - 1;
-    while (CalcCellRect(0, LastRow).Bottom > GetClientHeight() - PanelHeight + 2 && GetRow() <= LastRow &&
-           GetTopRow() < LastRow) {
-        const int TopRow = GetTopRow();
-        SetTopRow(TopRow + 1);
-        if (GetTopRow() == TopRow)
-            return;
-    }
-}
-
-// ---- Sort cross-reference and hidden rows -----------------------------------------------------
-
-int TVezEzuzorEvad::NumHiddenRows() const
-{
-    return FHiddenRows->Count();
-}
-
-int TVezEzuzorEvad::SortedRowIndex(int ARow) const
-{
-    return ARow >= 0 && ARow < FSortXRef->Count() ? FSortXRef->GetValue(ARow) : ARow;
-}
-
-int TVezEzuzorEvad::UnSortedRowIndex(int ARow) const
-{
-    const int Count = FSortXRef->Count();
-    if (Count == 0)
-        return ARow;
-    for (int I = 0; I < Count; ++I)
-        if (FSortXRef->GetValue(I) == ARow)
-            return I;
-    return Count;
-}
-
-// ---- Look setters -----------------------------------------------------------------------------
-
-void TVezEzuzorEvad::SetShowDesignHelper(bool Value)
-{
-    RepaintIfChanged(std::exchange(FShowDesignHelper, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetShowSelection(bool Value)
-{
-    SetShowSel(Value);
-    RepaintIfChanged(std::exchange(FShowSelection, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetSelectionColorMixerFactor(int Value)
-{
-    if (Value == FSelectionColorMixerFactor)
-        return;
-    FSelectionColorMixerFactor = std::clamp(Value, 0, 100);
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetActiveCellShow(bool Value)
-{
-    FActiveCellShow = Value;
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetActiveCellColor(plat::TColor Value)
-{
-    FActiveCellColor = Value;
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetActiveCellColorTo(plat::TColor Value)
-{
-    FActiveCellColorTo = Value;
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetActiveCellFont(const plat::TFont& Value)
-{
-    FActiveCellFont->Assign(Value);
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetFixedFont(const plat::TFont& Value)
-{
-    FFixedFont->Assign(Value);
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetBackGround(const TBackGround& Value)
-{
-    FBackGround->SetDisplay(Value.GetDisplay());
-    FBackGround->SetCells(Value.GetCells());
-    FBackGround->SetTop(Value.GetTop());
-    FBackGround->SetLeft(Value.GetLeft());
-    FBackGround->SetColor(Value.GetColor());
-    FBackGround->SetColorTo(Value.GetColorTo());
-    FBackGround->SetBitmap(Value.Bitmap());
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetLookupItems(const plat::TStrings* Value)
-{
-    if (Value)
-        FLookupItems->Assign(*Value);
-}
-
-void TVezEzuzorEvad::SetRowIndicator(const plat::TBitmap& Value)
-{
-    FRowIndicator->Assign(Value);
-    RepaintCell(0, GetRow());
-}
-
-void TVezEzuzorEvad::SetScrollBarAlways(TScrollBarAlways Value)
-{
-    FScrollBarAlways = Value;
-    UpdateScrollBarsAlways(true);
-}
-
-void TVezEzuzorEvad::SetHighlightColor(plat::TColor Value)
-{
-    RepaintIfChanged(std::exchange(FHighlightColor, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetHighlightTextColor(plat::TColor Value)
-{
-    RepaintIfChanged(std::exchange(FHighlightTextColor, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetSelectionColor(plat::TColor Value)
-{
-    RepaintIfChanged(std::exchange(FSelectionColor, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetSelectionColorTo(plat::TColor Value)
-{
-    RepaintIfChanged(std::exchange(FSelectionColorTo, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetSelectionMirrorColor(plat::TColor Value)
-{
-    RepaintIfChanged(std::exchange(FSelectionMirrorColor, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetSelectionMirrorColorTo(plat::TColor Value)
-{
-    RepaintIfChanged(std::exchange(FSelectionMirrorColorTo, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetSelectionTextColor(plat::TColor Value)
-{
-    RepaintIfChanged(std::exchange(FSelectionTextColor, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetSelectionColorMixer(bool Value)
-{
-    RepaintIfChanged(std::exchange(FSelectionColorMixer, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetSelectionRectangle(bool Value)
-{
-    RepaintIfChanged(std::exchange(FSelectionRectangle, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetSelectionResizer(bool Value)
-{
-    RepaintIfChanged(std::exchange(FSelectionResizer, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetAutoThemeAdapt(bool Value)
-{
-    if (std::exchange(FAutoThemeAdapt, Value) == Value)
-        return;
-    FSearchFooter->SetAutoThemeAdapt(Value);
-    if (Value)
-        Invalidate();
-}
-
-void TVezEzuzorEvad::SetZORGradientFrom(plat::TColor Value)
-{
-    FZORGradientFrom = plat::ColorToRGB(Value);
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetZORGradientTo(plat::TColor Value)
-{
-    FZORGradientTo = plat::ColorToRGB(Value);
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetZORGradientMirrorFrom(plat::TColor Value)
-{
-    FZORGradientMirrorFrom = plat::ColorToRGB(Value);
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetZORGradientMirrorTo(plat::TColor Value)
-{
-    FZORGradientMirrorTo = plat::ColorToRGB(Value);
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetMaxEditLength(int Value)
-{
-    FMaxEditLength = Value;
-    if (plat::TInplaceEdit* Editor = InplaceEditor())
-        Editor->SetMaxLength(Value);
-}
-
-void TVezEzuzorEvad::SetVAlignment(TVAlignment Value)
-{
-    FVAlignment = Value;
-    if (!Updating())
-        Invalidate();
-}
-
-void TVezEzuzorEvad::SetSpreadSheet(bool Value)
-{
-    FSpreadSheet = Value;
-    SetSelectionRectangle(true);
-    SetSelectionResizer(true);
-    FNavigation->SetAllowSmartClipboard(true);
-    plat::TGridOptions Options = GetOptions();
-    Options.Include(plat::goRangeSelect);
-    Options.Include(plat::goEditing);
-    SetOptions(Options);
-    FMouseActions->SetRangeSelectAndEdit(true);
-}
-
-void TVezEzuzorEvad::SetFlat(bool Value)
-{
-    FFlat = Value;
-    if (!IsLoading())
-        Invalidate();
-}
-
-void TVezEzuzorEvad::SetCursor(plat::TCursor Value)
-{
-    plat::TControl::SetCursor(Value);
-    FRestoreCursor = Value;
-}
-
-void TVezEzuzorEvad::SetLook(TGridLook Value)
-{
-    RepaintIfChanged(std::exchange(FLook, Value) != Value);
+    TCheckDrawer(Canvas, *FState->ControlLook).DrawRadioGroup(Group);
 }
 
 }  // namespace skelda::grid

@@ -1,40 +1,28 @@
-// The questions the string grid asks its owner about single cells, its notifications, the row
-// operations of the editors and the keyboard, and the dimension properties.
+// The questions the string grid asks its owner about single cells, and its notifications: each
+// a virtual operation that applies the grid's own rule and then fires its event.
 
 #include "grid/model/TVezEzuzorEvad.h"
 
 #include "foundation/TVezHintInfo.h"
-#include "grid/model/TBackGround.h"
-#include "grid/model/TBands.h"
-#include "grid/model/TCellGraphic.h"
-#include "grid/model/TCollection.h"
-#include "grid/model/TControlLook.h"
-#include "grid/model/TFloatingFooter.h"
-#include "grid/model/TGridItem.h"
-#include "grid/model/TMouseActions.h"
-#include "grid/model/TSyncGrid.h"
+#include "grid/model/TVezEzuzorEvadState.h"
+#include "grid/settings/TBackGround.h"
+#include "grid/settings/TBands.h"
+#include "grid/settings/TControlLook.h"
+#include "grid/settings/TMouseActions.h"
+#include "grid/support/TCellGraphic.h"
+#include "grid/support/TCollection.h"
+#include "grid/support/TGridItem.h"
+#include "grid/text/TextKinds.h"
+#include "grid/text/TextTrim.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TFont.h"
-#include "platform/grids/EInvalidGridOperation.h"
-#include "platform/grids/TGridCellStore.h"
 
-#include <algorithm>
-#include <climits>
-#include <utility>
+#include <string>
 
 namespace skelda::grid {
 
 namespace {
-
-// Without control characters and blanks at either end.
-std::string Trimmed(const std::string& Text)
-{
-    const auto Kept = [](char C) { return static_cast<unsigned char>(C) > ' '; };
-    const auto First = std::find_if(Text.begin(), Text.end(), Kept);
-    const auto Last = std::find_if(Text.rbegin(), Text.rend(), Kept).base();
-    return First < Last ? std::string(First, Last) : std::string();
-}
 
 // A value with a blank goes into the filter list as a name/value pair whose value is quoted.
 std::string FilterItem(const std::string& Text)
@@ -44,7 +32,7 @@ std::string FilterItem(const std::string& Text)
 
 }  // namespace
 
-// ---- The look a new record starts with --------------------------------------------------------
+// ---- The look a new record starts with ------------------------------------------------------
 
 TCellLookDefaults TVezEzuzorEvad::GetCellPropertyDefaults(int ACol, int ARow, plat::TBrush& Brush, plat::TFont& Font)
 {
@@ -56,9 +44,9 @@ TCellLookDefaults TVezEzuzorEvad::GetCellPropertyDefaults(int ACol, int ARow, pl
     else if (GetSelection().Contains(DisplColIndex(ACol), ARow))
         State.Include(plat::gdSelected);
     TCellVisualProperties Visual;
-    Visual.WordWrap = FOwnWordWrap;
-    Visual.HAlign = FDefaultAlignment;
-    Visual.VAlign = FVAlignment;
+    Visual.WordWrap = FLook->GetWordWrap();
+    Visual.HAlign = FLook->GetDefaultAlignment();
+    Visual.VAlign = FLook->GetVAlignment();
     GetVisualProperties(ACol, ARow, Visual, Font, Brush, false, true, false, State);
     Look.GradientDirection = Visual.GradientDirection;
     Look.WordWrap = Visual.WordWrap;
@@ -67,9 +55,9 @@ TCellLookDefaults TVezEzuzorEvad::GetCellPropertyDefaults(int ACol, int ARow, pl
     Look.ColorTo = Visual.ColorTo;
     Look.MirrorColor = Visual.MirrorColor;
     Look.MirrorColorTo = Visual.MirrorColorTo;
-    const TBackGroundDisplay Display = FBackGround->GetDisplay();
+    const TBackGroundDisplay Display = FState->BackGround->GetDisplay();
     // A record made now must not freeze a colour that only the grid's own colouring gives.
-    if (IsFixed(ACol, ARow) || FBands->GetActive() || Display == bdGradientHorz || Display == bdGradientVert ||
+    if (IsFixed(ACol, ARow) || FState->Bands->GetActive() || Display == bdGradientHorz || Display == bdGradientVert ||
         State.Contains(plat::gdSelected)) {
         Brush.SetColor(plat::clNone);
         Look.ColorTo = plat::clNone;
@@ -81,24 +69,24 @@ bool TVezEzuzorEvad::IsFixed(int ACol, int ARow)
 {
     const plat::TPoint Base = BaseCell(ACol, ARow);
     const int Col = DisplColIndex(Base.X);
-    if (Base.Y >= GetRowCount() - FFixedFooters || Col >= GetColCount() - FFixedRightCols)
+    if (Base.Y >= GetRowCount() - FState->FixedFooters || Col >= GetColCount() - FState->FixedRightCols)
         return true;
     bool Result = false;
     IsFixedCell(Col, Base.Y, Result);
     return Result;
 }
 
-// ---- Queries ----------------------------------------------------------------------------------
+// ---- Queries --------------------------------------------------------------------------------
 
 void TVezEzuzorEvad::QueryCellColor(int ACol, int ARow, plat::TFont& AFont, plat::TBrush& ABrush,
                                     plat::TGridDrawState AState)
 {
-    if (FActiveCellShow) {
+    if (FLook->GetActiveCellShow()) {
         const bool RowHeader = GetFixedCols() > 0 && ARow == GetRow() && ACol == GetFixedCols() - 1;
         const bool ColHeader = GetFixedRows() > 0 && ACol == GetCol() && ARow == GetFixedRows() - 1;
         if (RowHeader || ColHeader) {
-            AFont.Assign(*FActiveCellFont);
-            ABrush.SetColor(FActiveCellColor);
+            AFont.Assign(FLook->ActiveCellFont());
+            ABrush.SetColor(FLook->GetActiveCellColor());
         }
     }
     if (const TCellProperties* Record = HasCellProperties(ACol, ARow) ? FindCellProperties(ACol, ARow) : nullptr) {
@@ -149,7 +137,7 @@ void TVezEzuzorEvad::GetCellPrintBorder(int ACol, int ARow, plat::TPen& APen, TC
 
 void TVezEzuzorEvad::QueryCellAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign)
 {
-    if (ACol == 0 && FMouseActions->GetHotmailRowSelect())
+    if (ACol == 0 && FState->MouseActions->GetHotmailRowSelect())
         HAlign = plat::taCenter;
     if (OnGetAlignment)
         OnGetAlignment(this, ARow, ACol, HAlign, VAlign);
@@ -186,8 +174,9 @@ void TVezEzuzorEvad::IsFixedCell(int ACol, int ARow, bool& IsFixed)
 {
     if (IsFixed)
         return;
-    IsFixed = (FFixedRowAlways && ARow <= FMinFixedRows && GetRowCount() == FMinFixedRows) ||
-              (FFixedColAlways && ACol < FMinFixedCols && GetColCount() == FMinFixedCols) || ACol < GetFixedCols() ||
+    const TVezEzuzorEvadState& S = *FState;
+    IsFixed = (S.FixedRowAlways && ARow <= S.MinFixedRows && GetRowCount() == S.MinFixedRows) ||
+              (S.FixedColAlways && ACol < S.MinFixedCols && GetColCount() == S.MinFixedCols) || ACol < GetFixedCols() ||
               ARow < GetFixedRows();
     if (!IsFixed && OnIsFixedCell)
         OnIsFixedCell(this, ARow, ACol, IsFixed);
@@ -198,7 +187,7 @@ void TVezEzuzorEvad::CanEditCellCheck(int ACol, int ARow, bool& CanEdit)
     const plat::TPoint Base = BaseCell(ACol, ARow);
     if (CanEdit && HasCellProperties(Base.X, Base.Y)) {
         CanEdit = !FindCellProperties(Base.X, Base.Y)->GetReadOnly();
-        if (!GetOptions().Contains(plat::goEditing) && !FMouseActions->GetRangeSelectAndEdit())
+        if (!GetOptions().Contains(plat::goEditing) && !FState->MouseActions->GetRangeSelectAndEdit())
             CanEdit = false;
     }
     if (Base.X < GetColCount() + NumHiddenColumns())
@@ -226,9 +215,9 @@ bool TVezEzuzorEvad::HasComboBox(int ACol, int ARow)
         OnHasComboBox(this, ACol, ARow, Result);
         return Result;
     }
-    if (!FControlLook->GetDropDownAlwaysVisible())
+    if (!FState->ControlLook->GetDropDownAlwaysVisible())
         return false;
-    TEditorType Editor = FDefaultEditor;
+    TEditorType Editor = FState->DefaultEditor;
     GetCellEditorForShow(ACol, ARow, Editor);
     return Editor == edComboEdit || Editor == edComboList;
 }
@@ -242,23 +231,23 @@ bool TVezEzuzorEvad::HasSpinEdit(int ACol, int ARow)
         OnHasSpinEdit(this, ACol, ARow, Result);
         return Result;
     }
-    if (!FControlLook->GetSpinButtonsAlwaysVisible())
+    if (!FState->ControlLook->GetSpinButtonsAlwaysVisible())
         return false;
-    TEditorType Editor = FDefaultEditor;
+    TEditorType Editor = FState->DefaultEditor;
     GetCellEditor(ACol, ARow, Editor);
     return Editor == edSpinEdit || Editor == edFloatSpinEdit || Editor == edTimeSpinEdit || Editor == edDateSpinEdit;
 }
 
 void TVezEzuzorEvad::GetCheckTrue(int ACol, int ARow, std::string& Value)
 {
-    Value = FCheckTrue;
+    Value = FState->CheckTrue;
     if (OnGetCheckTrue)
         OnGetCheckTrue(this, ACol, ARow, Value);
 }
 
 void TVezEzuzorEvad::GetCheckFalse(int ACol, int ARow, std::string& Value)
 {
-    Value = FCheckFalse;
+    Value = FState->CheckFalse;
     if (OnGetCheckFalse)
         OnGetCheckFalse(this, ACol, ARow, Value);
 }
@@ -267,49 +256,63 @@ void TVezEzuzorEvad::GetGridHint(int ACol, int ARow, std::string& WideHint, std:
 {
     if (OnGridHint) {
         OnGridHint(this, ARow, ACol, Hint);
-        FOfficeHint->Notes().SetText(Hint);
+        FState->OfficeHint->Notes().SetText(Hint);
     }
     if (OnGridWideHint) {
         OnGridWideHint(this, ARow, ACol, WideHint);
+        // A wide hint travels as the other wide texts do, in the packed form.
         if (!WideHint.empty())
-            Hint = WideHint;
+            Hint = PackWideText(UnpackWideText(WideHint));
     }
     if (OnOfficeHint)
-        OnOfficeHint(this, ACol, ARow, *FOfficeHint);
+        OnOfficeHint(this, ACol, ARow, *FState->OfficeHint);
 }
 
 void TVezEzuzorEvad::GetCellCursor(int ACol, int ARow, int X, int Y)
 {
     if (!OnGetCellCursor)
         return;
-    plat::TCursor Cursor = FRestoreCursor;
+    plat::TCursor Cursor = FState->RestoreCursor;
     OnGetCellCursor(this, ACol, ARow, X, Y, Cursor);
     plat::TControl::SetCursor(Cursor);
 }
 
 bool TVezEzuzorEvad::GetFilterItems(int ACol)
 {
-    FFilterList->Clear();
-    FFilterList->SetSorted(true);
-    if (FFilterDropDownAuto && (ACol >= GetFixedCols() || FFilterDropDownColumns == fdAll)) {
-        for (int R = GetFixedRows(); R <= GetRowCount() - FFixedFooters - 1; ++R)
-            FFilterList->Add(FilterItem(Trimmed(GetCellText(ACol, R))));
-        if (!FFilterIncremental)
-            for (int I = 0; I < FHiddenRows->Count(); ++I) {
-                const plat::TStringList& Cells = FHiddenRows->GetItem(I).Items();
+    FState->FilterList->Clear();
+    FState->FilterList->SetSorted(true);
+    if (FState->FilterDropDownAuto && (ACol >= GetFixedCols() || FState->FilterDropDownColumns == fdAll)) {
+        for (int R = GetFixedRows(); R <= GetRowCount() - FState->FixedFooters - 1; ++R)
+            FState->FilterList->Add(FilterItem(std::string(TrimText(GetCellText(ACol, R)))));
+        if (!FState->FilterIncremental)
+            for (int I = 0; I < FState->HiddenRows->Count(); ++I) {
+                const plat::TStringList& Cells = FState->HiddenRows->GetItem(I).Items();
                 if (ACol >= 0 && ACol < Cells.Count())
-                    FFilterList->Add(FilterItem(Cells.GetStrings(ACol)));
+                    FState->FilterList->Add(FilterItem(Cells.GetStrings(ACol)));
             }
-        FFilterList->SetSorted(false);
-        if (!FFilterDropDownClear.empty())
-            FFilterList->Insert(0, FFilterDropDownClear);
+        FState->FilterList->SetSorted(false);
+        if (!FState->FilterDropDownClear.empty())
+            FState->FilterList->Insert(0, FState->FilterDropDownClear);
     }
     if (OnGetColumnFilter)
-        OnGetColumnFilter(this, ACol, *FFilterList);
-    return FFilterList->Count() > 0;
+        OnGetColumnFilter(this, ACol, *FState->FilterList);
+    return FState->FilterList->Count() > 0;
 }
 
-// ---- Notifications ----------------------------------------------------------------------------
+bool TVezEzuzorEvad::CanShowFixedDropDown(int ACol)
+{
+    bool Allow = true;
+    if (OnCanShowFixedDropDown)
+        OnCanShowFixedDropDown(this, ACol, Allow);
+    return Allow;
+}
+
+std::string TVezEzuzorEvad::GetFormattedCellText(int ACol, int ARow)
+{
+    return FCellLook->GetFormattedCellText(ACol, ARow);
+}
+
+// ---- Notifications --------------------------------------------------------------------------
 
 void TVezEzuzorEvad::CanEditCell(int ACol, int ARow, bool& CanEdit)
 {
@@ -391,7 +394,8 @@ void TVezEzuzorEvad::FilterDone()
 
 void TVezEzuzorEvad::SelectionChangedNotify(int ALeft, int ATop, int ARight, int ABottom)
 {
-    if (FLook == glVista || FLook == glWin7 || FLook == glOffice2007) {
+    const TGridLook Look = FLook->GetLook();
+    if (Look == glVista || Look == glWin7 || Look == glOffice2007) {
         const plat::TGridRect Selection = GetSelection();
         RepaintRect({Selection.Left, Selection.Top, Selection.Right, Selection.Bottom});
     }
@@ -415,44 +419,6 @@ void TVezEzuzorEvad::RichTextSelChange(plat::TObject*)
         OnRichEditSelectionChange(this);
 }
 
-// ---- Rows of the editors and the keyboard -----------------------------------------------------
-
-void TVezEzuzorEvad::InsertRowAt(int ARow)
-{
-    const int OldCount = GetRowCount();
-    if (ARow < 0 || ARow > OldCount)
-        plat::GridIndexError();
-    plat::TStringGrid::SetRowCount(OldCount + 1);
-    // The row past the old count may still hold cells of an earlier, larger grid.
-    const int Cols = std::max(TotalColCount(), CellStore().ColExtent());
-    FreeCellProperties(0, OldCount, INT_MAX, OldCount);
-    for (int C = 0; C < Cols; ++C)
-        SetRawCell(C, OldCount, "");
-    if (ARow < OldCount)
-        MoveRow(OldCount, ARow);
-    RowCountChanged();
-}
-
-void TVezEzuzorEvad::RemoveRowAt(int ARow)
-{
-    plat::CheckGridIndex(ARow, GetRowCount());
-    if (GetRowCount() - GetFixedRows() - FFixedFooters == 1 && !FFixedRowAlways) {
-        FreeCellProperties(0, ARow, INT_MAX, ARow);
-        for (int C = 0; C < TotalColCount(); ++C)
-            SetCellText(C, ARow, "");
-    } else {
-        DeleteRow(ARow);
-        RowCountChanged();
-    }
-    if (OnAutoDeleteRow)
-        OnAutoDeleteRow(this, ARow);
-}
-
-void TVezEzuzorEvad::IncRowCount()
-{
-    SetRowCount(GetRowCount() + 1);
-}
-
 void TVezEzuzorEvad::Click()
 {
     TBaseGrid::Click();
@@ -461,167 +427,10 @@ void TVezEzuzorEvad::Click()
 
 void TVezEzuzorEvad::SaveOldCellValue(int ACol, int ARow)
 {
-    FOldCell.Col = ACol;
-    FOldCell.Row = ARow;
-    FOldCell.Text = ACol >= 0 && ARow >= 0 ? GetRawCell(ACol, ARow) : std::string();
-    FOldCell.Modified = FModified;
-}
-
-// ---- Dimensions -------------------------------------------------------------------------------
-
-void TVezEzuzorEvad::SetRowCount(int Value)
-{
-    const int OldCount = GetRowCount();
-    const bool MoveFooter = FFloatingFooter->GetVisible() && std::max(Value, 1) != OldCount;
-    if (MoveFooter)
-        SplitBlocksInRow(OldCount - 1);
-    plat::TStringGrid::SetRowCount(Value);
-    if (FFixedRowAlways && FMinFixedRows < GetRowCount())
-        SetFixedRows(FMinFixedRows);
-    RowCountChanged();
-    if (MoveFooter && GetRowCount() != OldCount) {
-        MoveFooterRow(OldCount - 1, GetRowCount() - 1);
-        CalcFooter(-1);
-    }
-}
-
-void TVezEzuzorEvad::RowCountChanged()
-{
-    FMaxRowCount = std::max(FMaxRowCount, GetRowCount());
-    SetNormalRowCount(GetRowCount());
-    RepaintFooter();
-    UpdateScrollBarsAlways(false);
-}
-
-void TVezEzuzorEvad::SplitBlocksInRow(int ARow)
-{
-    if (ARow < 0 || ARow >= GetRowCount())
-        return;
-    for (int C = 0; C < TotalColCount(); ++C)
-        if (IsMergedCell(C, ARow))
-            SplitCells(C, ARow);
-}
-
-// The footer row keeps its texts and records when the row count changes; the row it leaves is
-// emptied, and whatever the row it lands on held gives way.
-void TVezEzuzorEvad::MoveFooterRow(int OldLast, int NewLast)
-{
-    const int Cols = std::max(TotalColCount(), CellStore().ColExtent());
-    FreeCellProperties(0, NewLast, Cols - 1, NewLast);
-    for (int C = 0; C < Cols; ++C) {
-        const std::string Text = GetRawCell(C, OldLast);
-        SetRawCell(C, NewLast, Text);
-        SetRawCell(C, OldLast, "");
-        plat::TObject* Object = GetObjects(C, OldLast);
-        SetObjects(C, OldLast, nullptr);
-        SetObjects(C, NewLast, Object);
-        if (auto* Record = static_cast<TCellProperties*>(Object))
-            Record->SetOwnerRow(NewLast);
-    }
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetColCount(int Value)
-{
-    plat::TStringGrid::SetColCount(Value);
-    if (FFixedColAlways && FMinFixedCols < GetColCount())
-        SetFixedCols(FMinFixedCols);
-    FMaxColCount = std::max(FMaxColCount, GetColCount());
-    RepaintFooter();
-    SetBounds(GetLeft(), GetTop(), GetWidth(), GetHeight());
-    UpdateScrollBarsAlways(false);
-}
-
-int TVezEzuzorEvad::GetFixedRows() const
-{
-    const int Count = plat::TStringGrid::GetFixedRows();
-    return Count == 0 && FFixedRowAlways ? 1 : Count;
-}
-
-void TVezEzuzorEvad::SetFixedRows(int Value)
-{
-    plat::TStringGrid::SetFixedRows(FFixedRowAlways && Value >= GetRowCount() ? GetRowCount() - 1 : Value);
-    if (!IsLoading())
-        FMinFixedRows = Value;
-}
-
-int TVezEzuzorEvad::GetFixedCols() const
-{
-    const int Count = plat::TStringGrid::GetFixedCols();
-    return Count == 0 && FFixedColAlways ? 1 : Count;
-}
-
-void TVezEzuzorEvad::SetFixedCols(int Value)
-{
-    plat::TStringGrid::SetFixedCols(FFixedColAlways && Value >= GetColCount() ? GetColCount() - 1 : Value);
-    if (!IsLoading())
-        FMinFixedCols = Value;
-}
-
-void TVezEzuzorEvad::SetFixedFooters(int Value)
-{
-    FFixedFooters = Value;
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetFixedRightCols(int Value)
-{
-    FFixedRightCols = Value;
-    Invalidate();
-}
-
-void TVezEzuzorEvad::SetDefaultRowHeight(int Value)
-{
-    plat::TStringGrid::SetDefaultRowHeight(Value);
-    if (ComponentState().Contains(plat::csDesigning))
-        FFixedRowHeight = Value;
-    FFloatingFooter->SetHeight(Value);
-    FooterHeightChanged(Value);
-}
-
-void TVezEzuzorEvad::SetFixedRowHeight(int Value)
-{
-    FFixedRowHeight = Value;
-    if (IsLoading())
-        return;
-    if (Value == GetDefaultRowHeight()) {
-        SetDefaultRowHeight(Value);
-        return;
-    }
-    for (int R = 0; R < GetFixedRows() && R < GetRowCount(); ++R)
-        SetRowHeights(R, Value);
-}
-
-void TVezEzuzorEvad::SetFixedColWidth(int Value)
-{
-    if (IsLoading() || Value == GetDefaultColWidth())
-        return;
-    for (int C = 0; C < GetFixedCols() && C < GetColCount(); ++C)
-        SetColWidths(C, Value);
-}
-
-void TVezEzuzorEvad::SetDefaultAlignment(plat::TAlignment Value)
-{
-    RepaintIfChanged(std::exchange(FDefaultAlignment, Value) != Value);
-}
-
-void TVezEzuzorEvad::SetCol(int Value)
-{
-    plat::TStringGrid::SetCol(Value);
-    if (!FSyncGrid->GetSelectionColumn())
-        return;
-    auto* Other = dynamic_cast<TVezEzuzorEvad*>(FSyncGrid->GetGrid());
-    // Two grids that follow each other stop once both stand on the column.
-    if (Other && Other != this && Value < Other->GetColCount() && Other->GetCol() != Value)
-        Other->SetCol(Value);
-}
-
-void TVezEzuzorEvad::SetWordWrap(bool Value)
-{
-    TBaseGrid::SetWordWrap(Value);
-    FOwnWordWrap = Value;
-    if (!Updating())
-        Invalidate();
+    FState->OldCell.Col = ACol;
+    FState->OldCell.Row = ARow;
+    FState->OldCell.Text = ACol >= 0 && ARow >= 0 ? GetRawCell(ACol, ARow) : std::string();
+    FState->OldCell.Modified = FState->Modified;
 }
 
 }  // namespace skelda::grid

@@ -3,9 +3,10 @@
 // The value types and event signatures of the string grid (TVezEzuzorEvad). Event arguments
 // keep the order the grid's owners are written against: several events put the row first.
 
-#include "grid/model/CellPropertyTypes.h"
-#include "grid/model/TEditorType.h"
-#include "grid/model/TMouseActions.h"
+#include "grid/cells/CellPropertyTypes.h"
+#include "grid/cells/TEditorType.h"
+#include "grid/painting/CellPaintTypes.h"
+#include "grid/settings/TMouseActions.h"
 #include "platform/controls/core/ControlTypes.h"
 #include "platform/controls/standard/StandardControlTypes.h"
 #include "platform/core/TSet.h"
@@ -31,27 +32,11 @@ namespace skelda::grid {
 
 class TEditLink;
 
-// The grid's overall look; the gradient looks are glZOR and the ones after glListView.
-enum TGridLook : std::uint8_t {
-    glStandard,
-    glSoft,
-    glClassic,
-    glZOR,
-    glXP,
-    glListView,
-    glVista,
-    glWin7,
-    glOffice2007,
-    glCustom,
-};
-
 enum TScrollType : std::uint8_t { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollHintType : std::uint8_t { shNone, shVertical, shHorizontal, shBoth };
 // Scroll bars shown even when everything fits.
 enum TScrollBarAlways : std::uint8_t { saNone, saVert, saHorz, saBoth };
 enum TIntelliPan : std::uint8_t { ipVertical, ipHorizontal, ipBoth, ipNone };
-// Which fixed cells light up under the mouse.
-enum THoverFixedCells : std::uint8_t { hfNone, hfFixedRows, hfFixedColumns, hfAll };
 // Whether fixed columns get filter drop-downs too.
 enum TFilterDropDownColumns : std::uint8_t { fdNormal, fdAll };
 enum TInvalidEntryIcon : std::uint8_t { ieNone, ieInfo, ieWarning, ieError };
@@ -81,9 +66,6 @@ enum TSortStyle : std::uint8_t {
 };
 
 enum TSearchAction : std::uint8_t { saFindFirst, saFindPrevious, saFindNext };
-
-enum TCellBorder : std::uint8_t { cbTop, cbLeft, cbRight, cbBottom };
-using TCellBorders = plat::TSet<TCellBorder>;
 
 using TGridColorEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol, plat::TGridDrawState AState,
                                            plat::TBrush& ABrush, plat::TFont& AFont)>;

@@ -1,11 +1,11 @@
 #include "VezGridTesting.h"
 
-#include "grid/model/TCellGraphic.h"
-#include "grid/model/TCellSelection.h"
-#include "grid/model/TIntList.h"
-#include "grid/model/TMouseActions.h"
-#include "grid/model/TNavigation.h"
 #include "grid/model/ZOdeVuzeViriz.h"
+#include "grid/settings/TMouseActions.h"
+#include "grid/settings/TNavigation.h"
+#include "grid/support/TCellGraphic.h"
+#include "grid/support/TCellSelection.h"
+#include "grid/support/TIntList.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/TStringList.h"
 #include "platform/grids/EInvalidGridOperation.h"
@@ -105,14 +105,14 @@ TEST_F(VezGridCellOpsTest, ClearingARowColourKeepsWhatCellsStillCarry)
     EXPECT_TRUE(grid->FindCellProperties(2, Row)->GetFontStyle().Contains(plat::fsBold));
     EXPECT_EQ(grid->CellSpan(3, Row), (plat::TPoint{1, 1}));
     EXPECT_EQ(grid->FindCellProperties(5, Row)->GetFontColor(), plat::clBlue) << "font colour is not the field cleared";
-    ExpectSoundBlocks(*grid);
+    ExpectConsistentBlocks(*grid);
 
     grid->SetRowFontColor(Row, plat::clNone);
     EXPECT_FALSE(grid->HasCellProperties(5, Row)) << "nothing of its own left";
     EXPECT_TRUE(grid->HasCellProperties(1, Row));
     EXPECT_TRUE(grid->HasCellProperties(2, Row));
     EXPECT_EQ(grid->CellSpan(3, Row), (plat::TPoint{1, 1}));
-    ExpectSoundBlocks(*grid);
+    ExpectConsistentBlocks(*grid);
 }
 
 TEST_F(VezGridCellOpsTest, RowColourSettersTable)
@@ -311,7 +311,7 @@ TEST_F(VezGridCellOpsTest, SwapCellsExchangesTextsAndRecordsAndSplitsBlocks)
     grid->SetCellText(4, 5, "plain");
     grid->SetCellColor(4, 5, plat::clRed);
     grid->SwapCells({2, 2}, {4, 5});
-    ExpectSoundBlocks(*grid);
+    ExpectConsistentBlocks(*grid);
     EXPECT_FALSE(grid->IsMergedCell(1, 1));
     EXPECT_EQ(grid->GetCellText(2, 2), "plain");
     EXPECT_EQ(grid->GetCellColor(2, 2), plat::clRed);

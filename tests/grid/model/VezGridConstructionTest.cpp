@@ -1,14 +1,14 @@
-#include "PropertyTable.h"
 #include "VezGridTesting.h"
+#include "tests/grid/settings/PropertyTable.h"
 
+#include "grid/cells/TEditorType.h"
+#include "grid/controls/TGridEditBtn.h"
+#include "grid/controls/TSearchPanel.h"
 #include "grid/model/ITVezEzuzorEvadSelect.h"
-#include "grid/model/TCellGraphic.h"
-#include "grid/model/TControlLook.h"
 #include "grid/model/TGridChangeNotifier.h"
-#include "grid/model/TNavigation.h"
-#include "grid/model/TEditorType.h"
-#include "grid/model/TGridEditBtn.h"
-#include "grid/model/TSearchPanel.h"
+#include "grid/settings/TControlLook.h"
+#include "grid/settings/TNavigation.h"
+#include "grid/support/TCellGraphic.h"
 #include "platform/controls/core/ControlTypes.h"
 #include "platform/core/TStringList.h"
 #include "platform/system/SystemMetrics.h"
@@ -206,7 +206,7 @@ TEST_F(VezGridTest, AssignCopiesSettingsAndDimensionsBeforeTheCells)
     EXPECT_EQ(grid->GetCellText(40, 2), "beyond the columns");
     EXPECT_EQ(grid->GetCellColor(1, 3), plat::clRed);
     EXPECT_EQ(grid->CellSpan(3, 5), (plat::TPoint{1, 2}));
-    ExpectSoundBlocks(*grid);
+    ExpectConsistentBlocks(*grid);
 
     plat::TStringList Foreign;
     grid->Assign(Foreign);
@@ -261,6 +261,7 @@ TEST_F(VezGridTest, OwnerFormsResizeHandlerIsChainedAndGivenBack)
     Throw = true;
     EXPECT_NO_THROW(Host->SetWidth(Host->GetWidth() + 10));
     EXPECT_EQ(Calls, 2);
+    EXPECT_EQ(ui.ErrorBoxes(), std::vector<std::string>{"the form's own handler failed."});
     Throw = false;
     delete Child;
     Host->SetWidth(Host->GetWidth() + 10);
@@ -268,12 +269,18 @@ TEST_F(VezGridTest, OwnerFormsResizeHandlerIsChainedAndGivenBack)
     delete Host;
 }
 
-TEST_F(VezGridTest, GridTimerRunsWhileTheWindowExists)
+TEST_F(VezGridTest, GridTimerTicksEveryHalfSecondWhileTheWindowExists)
 {
     const int Before = ui.Timers().ActiveCount();
     Show();
     EXPECT_EQ(ui.Timers().ActiveCount(), Before + 1);
+    // Only a tick of the grid's own timer id counts.
+    ui.Clock().Advance(499);
+    EXPECT_EQ(grid->GetTimerTicks(), 0);
+    ui.Clock().Advance(1);
+    EXPECT_EQ(grid->GetTimerTicks(), 1);
     ui.Clock().Advance(1000);
+    EXPECT_EQ(grid->GetTimerTicks(), 3) << "two ticks a second";
     delete grid;
     grid = nullptr;
     EXPECT_EQ(ui.Timers().ActiveCount(), Before);

@@ -1,7 +1,7 @@
 #include "VezGridTesting.h"
 
-#include "grid/model/TColumnSize.h"
-#include "grid/model/TNavigation.h"
+#include "grid/settings/TColumnSize.h"
+#include "grid/settings/TNavigation.h"
 #include "platform/controls/core/Messages.h"
 
 #include <gtest/gtest.h>

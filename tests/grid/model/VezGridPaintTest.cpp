@@ -2,18 +2,18 @@
 // wins, the text stage, the fixed-cell looks and marks, and the results table as the program
 // shows it.
 
-#include "grid/model/DropDownGradient.h"
-#include "grid/model/TBackGround.h"
-#include "grid/model/TBands.h"
-#include "grid/model/TCellGraphic.h"
-#include "grid/model/TControlLook.h"
-#include "grid/model/TShowModified.h"
-#include "grid/model/TSortSettings.h"
+#include "grid/drawing/DropDownGradient.h"
 #include "grid/model/TVezEzuzorEvad.h"
-#include "grid/model/TextKinds.h"
+#include "grid/settings/TBackGround.h"
+#include "grid/settings/TBands.h"
+#include "grid/settings/TControlLook.h"
+#include "grid/settings/TShowModified.h"
+#include "grid/settings/TSortSettings.h"
+#include "grid/support/TCellGraphic.h"
+#include "grid/text/TextKinds.h"
 #include "platform/controls/forms/TApplication.h"
-#include "platform/controls/standard/TEdit.h"
 #include "platform/controls/forms/TForm.h"
+#include "platform/controls/standard/TEdit.h"
 #include "platform/core/TStrings.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TBrush.h"
@@ -333,6 +333,28 @@ TEST_F(VezGridPaintTest, TextRectangleLeavesRoomForOffsetsAndButtons)
     grid->OnHasComboBox = [](plat::TObject*, int, int, bool& Has) { Has = true; };
     Text = TextsOf(2, 2).at(0).Rect;
     EXPECT_EQ(Text.Right, Content.Right - 16);
+}
+
+TEST_F(VezGridPaintTest, AlwaysVisibleSpinButtonsStartAtTheCellsTopEdge)
+{
+    grid->ControlLook().SetSpinButtonsAlwaysVisible(true);
+    grid->OnHasSpinEdit = [](plat::TObject*, int, int, bool& Has) { Has = true; };
+    plat::testing::TRecordingCanvas Canvas(400, 240);
+    PaintOne(Canvas, 2, 2);
+    std::vector<std::string> Buttons;
+    for (const std::string& Call : Canvas.CallsOf("DrawFrameControl"))
+        Buttons.push_back(Call.substr(0, Call.find(')') + 1));
+    // 15 pixels wide, 1 pixel in from the content's right edge; the block ends 2 pixels above
+    // the cell's bottom line and is split in the middle.
+    const plat::TRect Cell = grid->CellRect(2, 2);
+    const int Middle = Cell.Top + (Cell.Height() - 3) / 2;
+    const auto Button = [](int Left, int Top, int Right, int Bottom, const char* State) {
+        return "DrawFrameControl(" + std::to_string(Left) + "," + std::to_string(Top) + "," + std::to_string(Right) +
+               "," + std::to_string(Bottom) + ",3," + State + ")";
+    };
+    EXPECT_EQ(Buttons, (std::vector<std::string>{Button(Cell.Right - 17, Cell.Top, Cell.Right - 2, Middle, "$0000"),
+                                                  Button(Cell.Right - 17, Middle + 1, Cell.Right - 2, Cell.Bottom - 3,
+                                                         "$0001")}));
 }
 
 TEST_F(VezGridPaintTest, LinksAreUnderlinedInTheLinkColourOrTheSelectionTextColour)

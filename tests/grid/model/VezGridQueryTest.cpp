@@ -1,12 +1,13 @@
 #include "VezGridTesting.h"
 
 #include "foundation/TVezHintInfo.h"
-#include "grid/model/TBands.h"
-#include "grid/model/TCellGraphic.h"
-#include "grid/model/TControlLook.h"
-#include "grid/model/TFloatingFooter.h"
-#include "grid/model/TMouseActions.h"
-#include "grid/model/TSyncGrid.h"
+#include "grid/settings/TBands.h"
+#include "grid/settings/TControlLook.h"
+#include "grid/settings/TFloatingFooter.h"
+#include "grid/settings/TMouseActions.h"
+#include "grid/settings/TSyncGrid.h"
+#include "grid/support/TCellGraphic.h"
+#include "grid/text/TextKinds.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TFont.h"
@@ -388,7 +389,36 @@ TEST_F(VezGridTest, FloatingFooterRowFollowsTheRowCount)
     grid->SetRowCount(9);
     EXPECT_EQ(grid->GetCellText(2, 8), "sum 2") << "shrinking moves the footer up over the last data row";
     EXPECT_EQ(grid->GetCellColor(1, 8), plat::clYellow);
-    ExpectSoundBlocks(*grid);
+    ExpectConsistentBlocks(*grid);
+}
+
+// The library grid's count setters are not the string grid's: a count set through the library
+// type must keep the same bookkeeping.
+TEST_F(VezGridTest, CountsSetAsTheLibraryGridKeepTheStringGridsBookkeeping)
+{
+    plat::TCustomGrid& Library = *grid;
+    std::vector<int> Asked;
+    grid->OnGetDisplText = [&](plat::TObject*, int, int ARow, std::string&) { Asked.push_back(ARow); };
+    Library.SetRowCount(20);
+    EXPECT_EQ(grid->GetNormalRowCount(), 20);
+    EXPECT_EQ(grid->GetMaxRowCount(), 20);
+    grid->GetCellText(1, 15);
+    EXPECT_EQ(Asked, std::vector<int>{15}) << "row 15 passes through the display-text event";
+
+    grid->FloatingFooter().SetVisible(true);
+    grid->SetCellText(1, 19, "sum");
+    grid->MergeCells(2, 19, 2, 1);
+    Library.SetRowCount(24);
+    EXPECT_EQ(grid->GetRawCell(1, 23), "sum");
+    EXPECT_EQ(grid->GetRawCell(1, 19), "");
+    ExpectConsistentBlocks(*grid);
+
+    grid->SetFixedColAlways(true);
+    grid->SetFixedCols(3);
+    Library.SetColCount(2);
+    Library.SetColCount(7);
+    EXPECT_EQ(grid->GetFixedCols(), 3);
+    EXPECT_EQ(grid->GetMaxColCount(), 7);
 }
 
 TEST_F(VezGridTest, RowsInsertedAndRemovedOneAtATime)
@@ -403,14 +433,14 @@ TEST_F(VezGridTest, RowsInsertedAndRemovedOneAtATime)
     EXPECT_EQ(grid->GetCellText(1, 2), "");
     EXPECT_EQ(grid->GetCellText(1, 3), "r2");
     EXPECT_EQ(grid->GetNormalRowCount(), 5);
-    ExpectSoundBlocks(*grid);
+    ExpectConsistentBlocks(*grid);
     EXPECT_THROW(grid->InsertRowAt(9), plat::EInvalidGridOperation);
 
     std::vector<int> Deleted;
     grid->OnAutoDeleteRow = [&](plat::TObject*, int ARow) { Deleted.push_back(ARow); };
     grid->RemoveRowAt(3);
     EXPECT_EQ(grid->GetCellText(1, 3), "r3");
-    ExpectSoundBlocks(*grid);
+    ExpectConsistentBlocks(*grid);
     grid->SetRowCount(2);
     grid->SetCellColor(1, 1, plat::clRed);
     grid->RemoveRowAt(1);
@@ -475,9 +505,11 @@ TEST_F(VezGridTest, HintsFillTheOfficeHintAndPreferTheWideText)
     grid->GetGridHint(1, 1, Wide, Hint);
     EXPECT_EQ(Hint, "plain");
     EXPECT_EQ(grid->OfficeHint().Notes().GetStrings(0), "plain");
-    grid->OnGridWideHint = [](plat::TObject*, int, int, std::string& Hint) { Hint = "wide"; };
+    // "wide Ω": the hint comes back packed, every character kept.
+    grid->OnGridWideHint = [](plat::TObject*, int, int, std::string& Hint) { Hint = "wide \xCE\xA9"; };
     grid->GetGridHint(1, 1, Wide, Hint);
-    EXPECT_EQ(Hint, "wide");
+    EXPECT_EQ(Hint, PackWideText(u"wide \u03A9"));
+    EXPECT_EQ(GetTextKind(Hint, false), tkPackedWide);
 }
 
 TEST_F(VezGridTest, SyncedGridsFollowEachOthersColumnWithoutLooping)

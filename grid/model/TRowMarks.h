@@ -1,0 +1,32 @@
+#pragma once
+
+#include <vector>
+
+namespace skelda::grid {
+
+class TCellGridHost;
+
+// The marks a row carries besides its cells: modified (shown by the fixed column's marker) and
+// disabled. The lists grow as rows are written, up to the library's row limit; rows never
+// written read as unmodified and enabled.
+class TRowMarks {
+public:
+    explicit TRowMarks(TCellGridHost& AGrid)
+        : FGrid(AGrid)
+    {
+    }
+
+    bool GetRowModified(int ARow) const;
+    // Repaints the row's fixed cell, where the marker shows; a row beyond any grid is ignored.
+    void SetRowModified(int ARow, bool State);
+    int ModifiedRowCount() const;
+    void ClearModifiedRows();
+    bool GetRowEnabled(int ARow) const;
+
+private:
+    TCellGridHost& FGrid;
+    std::vector<int> FModifiedRows;
+    std::vector<int> FDisabledRows;
+};
+
+}  // namespace skelda::grid

@@ -1,0 +1,146 @@
+#include "grid/support/TCellGraphic.h"
+#include "grid/support/TCollection.h"
+#include "grid/support/TGridItem.h"
+#include "platform/core/Exception.h"
+#include "platform/core/TStringList.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace skelda::grid {
+namespace {
+
+// An object that tells when it is freed.
+class TWatched : public plat::TObject {
+public:
+    explicit TWatched(bool& Freed) : FFreed(Freed) {}
+    ~TWatched() override { FFreed = true; }
+
+private:
+    bool& FFreed;
+};
+
+TEST(CellTypeTest, KeepsItsStoredOrder)
+{
+    const struct {
+        TCellType Type;
+        int Ordinal;
+    } cases[] = {{ctBitmap, 0}, {ctNone, 2}, {ctEmpty, 10}, {ctPicture, 12}, {ctRowCheckBox, 20},
+                 {ctXPProgress, 24}, {ctRating, 30}, {ctExpand, 32}};
+    for (const auto& c : cases)
+        EXPECT_EQ(static_cast<int>(c.Type), c.Ordinal);
+}
+
+TEST(CellReferenceTest, FreesOnlyWhatItOwns)
+{
+    bool ownedFreed = false;
+    bool borrowedFreed = false;
+    TWatched borrowed(borrowedFreed);
+    {
+        TCellReference owning;
+        owning.Own(std::make_unique<TWatched>(ownedFreed));
+        EXPECT_TRUE(owning.IsOwned());
+        TCellReference borrowing;
+        borrowing.Borrow(&borrowed);
+        EXPECT_FALSE(borrowing.IsOwned());
+        EXPECT_EQ(borrowing.As<TWatched>(), &borrowed);
+        EXPECT_EQ(borrowing.As<plat::TStringList>(), nullptr);
+    }
+    EXPECT_TRUE(ownedFreed);
+    EXPECT_FALSE(borrowedFreed);
+}
+
+TEST(CellReferenceTest, AColourIsNeverAnObject)
+{
+    TCellReference reference;
+    EXPECT_EQ(reference.GetColor(), plat::clNone);
+    reference.SetColor(plat::clRed);
+    EXPECT_TRUE(reference.IsColor());
+    EXPECT_EQ(reference.GetColor(), plat::clRed);
+    EXPECT_EQ(reference.GetObject(), nullptr);
+
+    bool freed = false;
+    reference.Own(std::make_unique<TWatched>(freed));
+    EXPECT_EQ(reference.GetColor(), plat::clNone);
+    reference.SetColor(plat::clBlue);
+    EXPECT_TRUE(freed) << "replacing an owned object frees it";
+    reference.Borrow(nullptr);
+    EXPECT_TRUE(reference.IsEmpty());
+}
+
+TEST(CellGraphicTest, ACopiedCreatedFlagNeverFreesABorrowedPicture)
+{
+    bool createdFreed = false;
+    bool borrowedFreed = false;
+    TWatched borrowed(borrowedFreed);
+    {
+        TCellGraphic created;
+        created.SetCellType(ctBitmap);
+        created.SetCellCreated(true);
+        created.CellBitmap().Own(std::make_unique<TWatched>(createdFreed));
+        TCellGraphic added;
+        added.CellBitmap().Borrow(&borrowed);
+
+        added.Assign(created);
+        EXPECT_TRUE(added.GetCellCreated());
+        EXPECT_EQ(added.CellBitmap().GetObject(), &borrowed);
+    }
+    EXPECT_TRUE(createdFreed);
+    EXPECT_FALSE(borrowedFreed);
+}
+
+TEST(GridItemTest, ParkedCellRecordsGoWithTheItem)
+{
+    bool recordFreed = false;
+    bool replacedFreed = false;
+    {
+        TGridItem item;
+        item.Items().AddObject("text", new TWatched(replacedFreed));
+        auto cells = std::make_unique<plat::TStringList>();
+        cells->AddObject("a", new TWatched(recordFreed));
+        cells->Add("b");
+        item.SetItems(std::move(cells));
+        EXPECT_TRUE(replacedFreed) << "the item's former list goes with its records";
+        EXPECT_EQ(item.Items().GetCommaText(), "a,b");
+        EXPECT_FALSE(recordFreed);
+    }
+    EXPECT_TRUE(recordFreed);
+}
+
+TEST(GridItemTest, RecordsTakenBackOutStayAlive)
+{
+    bool freed = false;
+    auto record = std::make_unique<TWatched>(freed);
+    {
+        TGridItem item;
+        item.Items().AddObject("a", record.get());
+        item.Items().SetOwnsObjects(false);
+    }
+    EXPECT_FALSE(freed);
+}
+
+TEST(GridItemTest, RefusesToGoWithoutAList)
+{
+    TGridItem item;
+    item.Items().Add("kept");
+    EXPECT_THROW(item.SetItems(nullptr), plat::EInvalidArgument);
+    EXPECT_EQ(item.Items().GetCommaText(), "kept");
+}
+
+// The hidden-row store is a collection of items; one that cannot be copied must not empty it.
+class THiddenRows : public TCollectionOf<TGridItem> {};
+
+TEST(GridItemTest, AStoreOfHiddenRowsIsNotCopied)
+{
+    THiddenRows source;
+    source.Add().SetIdx(4);
+    THiddenRows target;
+    target.Add().SetIdx(7);
+    EXPECT_THROW(target.Assign(source), plat::EConvertError);
+    ASSERT_EQ(target.Count(), 1);
+    EXPECT_EQ(target.GetItem(0).GetIdx(), 7);
+}
+
+}  // namespace
+}  // namespace skelda::grid
