@@ -350,9 +350,10 @@ public:
     void SetColCount(int Value);
     // 1 while the library has none and FixedRowAlways is set.
     int GetFixedRows() const;
-    void SetFixedRows(int Value);
+    // Also reached as the library type: the value set is kept as MinFixedRows (MinFixedCols).
+    void SetFixedRows(int Value) override;
     int GetFixedCols() const;
-    void SetFixedCols(int Value);
+    void SetFixedCols(int Value) override;
     int GetFixedFooters() const;
     void SetFixedFooters(int Value);
     int GetFixedRightCols() const;
@@ -716,8 +717,10 @@ protected:
     void DestroyWnd() override;
     void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
     void Dispatch(plat::TMessage& Message) override;
-    // The counts' bookkeeping: fixed rows and columns kept, the rows that pass through the
-    // display-text event, the footer row moved to the last row.
+    // The counts' bookkeeping: the footer row's blocks split while that row is still inside the
+    // grid; then fixed rows and columns kept, the rows that pass through the display-text
+    // event, the footer row moved to the last row.
+    void SizeChanging(int NewColCount, int NewRowCount) override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
     void DeleteRow(int ARow) override;
 

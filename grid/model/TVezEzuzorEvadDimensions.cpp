@@ -22,9 +22,6 @@ namespace skelda::grid {
 void TVezEzuzorEvad::SetRowCount(int Value)
 {
     const int OldCount = GetRowCount();
-    // Blocks in the footer row are split while that row still lies inside the grid.
-    if (FState->FloatingFooter->GetVisible() && std::max(Value, 1) != OldCount)
-        SplitBlocksInRow(OldCount - 1);
     plat::TStringGrid::SetRowCount(Value);
     // An unchanged count reaches no SizeChanged, yet the setter settles the fixed rows all the same.
     if (GetRowCount() == OldCount)
@@ -39,8 +36,17 @@ void TVezEzuzorEvad::SetColCount(int Value)
         ColCountSet();
 }
 
-// The library grid calls this on every change of the counts, also when it is reached as the
+// The library grid calls these on every change of the counts, also when it is reached as the
 // library type, whose count setters are not the string grid's.
+void TVezEzuzorEvad::SizeChanging(int NewColCount, int NewRowCount)
+{
+    TBaseGrid::SizeChanging(NewColCount, NewRowCount);
+    // Blocks in the footer row are split while that row still lies inside the grid; rows being
+    // inserted or deleted take the footer row along instead.
+    if (FState->FloatingFooter->GetVisible() && !FState->RowsShifting && NewRowCount != GetRowCount())
+        SplitBlocksInRow(GetRowCount() - 1);
+}
+
 void TVezEzuzorEvad::SizeChanged(int OldColCount, int OldRowCount)
 {
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
@@ -62,9 +68,6 @@ void TVezEzuzorEvad::RowCountSet(int OldCount)
     RowCountChanged();
     if (!FState->FloatingFooter->GetVisible() || GetRowCount() == OldCount)
         return;
-    // SetRowCount split the footer row's blocks already; a count set as the library type comes
-    // here first, and a row that grew is still inside the grid to be split.
-    SplitBlocksInRow(OldCount - 1);
     MoveFooterRow(OldCount - 1, GetRowCount() - 1);
     CalcFooter(-1);
 }

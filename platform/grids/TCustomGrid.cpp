@@ -176,7 +176,7 @@ void TCustomGrid::SetColCount(int Value)
     if (Value == GetColCount())
         return;
     if (Value <= GetFixedCols())
-        SetFixedCols(Value - 1);
+        TCustomGrid::SetFixedCols(Value - 1);
     ChangeSize(Value, GetRowCount());
 }
 
@@ -188,7 +188,7 @@ void TCustomGrid::SetRowCount(int Value)
     if (Value == GetRowCount())
         return;
     if (Value <= GetFixedRows())
-        SetFixedRows(Value - 1);
+        TCustomGrid::SetFixedRows(Value - 1);
     ChangeSize(GetColCount(), Value);
 }
 
@@ -293,6 +293,7 @@ bool TCustomGrid::CurrentInGrid() const
 
 void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount)
 {
+    SizeChanging(NewColCount, NewRowCount);
     const int oldColCount = GetColCount();
     const int oldRowCount = GetRowCount();
     // A current cell or anchor inside the grid stays inside; one parked outside stays parked.
@@ -331,6 +332,8 @@ void TCustomGrid::RowHeightsChanged()
 {
     GeometryChanged();
 }
+
+void TCustomGrid::SizeChanging(int, int) {}
 
 void TCustomGrid::SizeChanged(int, int) {}
 

@@ -51,11 +51,12 @@ public:
     int GetRowCount() const { return FRows.GetCount(); }
     void SetRowCount(int Value);
     // Below the count; setting one puts the current cell and the view back to the first
-    // scrolled cell.
+    // scrolled cell. Descendants that keep books on the fixed lines override the setters (a
+    // count too small for the fixed lines cuts them with the library's own setter).
     int GetFixedCols() const { return FCols.GetFixedCount(); }
-    void SetFixedCols(int Value);
+    virtual void SetFixedCols(int Value);
     int GetFixedRows() const { return FRows.GetFixedCount(); }
-    void SetFixedRows(int Value);
+    virtual void SetFixedRows(int Value);
     // Setting a default size gives it to every column (row), also to those sized on their own.
     int GetDefaultColWidth() const { return FCols.GetDefaultSizePx(); }
     void SetDefaultColWidth(int Value);
@@ -155,6 +156,9 @@ protected:
     virtual void RowMoved(int FromIndex, int ToIndex);
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
+    // ColCount or RowCount is about to change (through the setters, not by deleting a line),
+    // while the old lines are all still there.
+    virtual void SizeChanging(int NewColCount, int NewRowCount);
     // ColCount or RowCount changed.
     virtual void SizeChanged(int OldColCount, int OldRowCount);
     // Whether a press at (X, Y) starts sizing a column (near a column's right edge in the fixed

@@ -412,9 +412,18 @@ TEST_F(VezGridTest, CountsSetAsTheLibraryGridKeepTheStringGridsBookkeeping)
     EXPECT_EQ(grid->GetRawCell(1, 23), "sum");
     EXPECT_EQ(grid->GetRawCell(1, 19), "");
     ExpectConsistentBlocks(*grid);
+    // Lowered, the footer row's blocks are split while the row is still there to split.
+    grid->MergeCells(2, 23, 2, 1);
+    Library.SetRowCount(21);
+    EXPECT_EQ(grid->GetRawCell(1, 20), "sum");
+    EXPECT_EQ(grid->GetMergeCount(), 0);
+    ExpectConsistentBlocks(*grid);
 
     grid->SetFixedColAlways(true);
-    grid->SetFixedCols(3);
+    Library.SetFixedCols(3);
+    EXPECT_EQ(grid->GetMinFixedCols(), 3);
+    Library.SetFixedRows(2);
+    EXPECT_EQ(grid->GetMinFixedRows(), 2);
     Library.SetColCount(2);
     Library.SetColCount(7);
     EXPECT_EQ(grid->GetFixedCols(), 3);
