@@ -30,21 +30,16 @@ bool ValidAt(int position, char c)
     }
 }
 
-bool IsContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 }  // namespace
 
 int FirstWrongLocatorCharacter(std::string_view text)
 {
     int position = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // A character outside ASCII is several bytes of UTF-8 but one character, and always wrong.
-        if (IsContinuationByte(text[i])) continue;
+    for (const char c : text) {
         ++position;
-        if (!ValidAt(position, UpperAscii(text[i]))) return position;
+        // A byte outside ASCII starts a character outside ASCII (or is a stray piece of one), and
+        // such a character is always wrong: the check ends before counting its other bytes.
+        if (!ValidAt(position, UpperAscii(c))) return position;
     }
     return position < kLocatorLength ? position + 1 : 0;
 }

@@ -8,17 +8,25 @@ SKELDA_PACKAGES=(
   fonts-dejavu-core fonts-liberation2 ccache pkg-config python3
 )
 
+# What the fuzz tree needs besides (scripts/fuzz): clang and its fuzzer and sanitizer runtimes.
+SKELDA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# skelda_missing_packages [PACKAGE...]: those of the given packages (by default SKELDA_PACKAGES)
+# that are not installed.
 skelda_missing_packages() {
   local pkg missing=()
-  for pkg in "${SKELDA_PACKAGES[@]}"; do
+  local wanted=("$@")
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${SKELDA_PACKAGES[@]}")
+  for pkg in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
   done
   echo "${missing[@]}"
 }
 
+# skelda_install_packages [PACKAGE...]: installs what is missing of them (by default SKELDA_PACKAGES).
 skelda_install_packages() {
   local missing
-  missing=$(skelda_missing_packages)
+  missing=$(skelda_missing_packages "$@")
   [ -z "$missing" ] && return 0
   echo "Installing Debian packages: $missing"
   local sudo=()
