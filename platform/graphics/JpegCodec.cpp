@@ -23,10 +23,6 @@ namespace plat::JpegCodec {
 
 namespace {
 
-// Pictures beyond this many decoded bytes are refused, like the limit of Qt's image readers:
-// a forged header must not make us reserve gigabytes.
-constexpr std::uint64_t MaxDecodedBytes = 256ull * 1024 * 1024;
-
 constexpr int InitialOutputBytes = 64 * 1024;
 
 struct ErrorManager {
@@ -72,6 +68,23 @@ void InstallErrorManager(ErrorManager& error)
     throw EInvalidGraphic("JPEG error #" + std::to_string(code));
 }
 
+[[noreturn]] void RaiseTooLarge(JDIMENSION width, JDIMENSION height)
+{
+    throw EInvalidGraphic("JPEG picture too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+}
+
+// libjpeg has no backing store here: a decoder needing more than its limit ends with this.
+bool IsOutOfMemory(int code)
+{
+    return code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY;
+}
+
+// The bytes of the image Decode returns: rows of B, G, R padded to 32 bits, as QImage lays them.
+std::uint64_t ImageBytes(JDIMENSION width, JDIMENSION height)
+{
+    return (std::uint64_t{width} * 3 + 3) / 4 * 4 * height;
+}
+
 struct DecodeJob {
     jpeg_decompress_struct cinfo;
     ErrorManager error;
@@ -91,13 +104,24 @@ bool ReadHeader(DecodeJob& job, const unsigned char* data, unsigned long sizeByt
     return true;
 }
 
-bool ReadRows(DecodeJob& job, unsigned char* bits, std::size_t bytesPerLine)
+// Reserves the decoder's buffers within its memory limit and, for a progressive picture, reads
+// all its scans.
+bool StartDecompress(DecodeJob& job)
 {
     if (setjmp(job.error.jump)) {
         jpeg_destroy_decompress(&job.cinfo);
         return false;
     }
     jpeg_start_decompress(&job.cinfo);
+    return true;
+}
+
+bool ReadRows(DecodeJob& job, unsigned char* bits, std::size_t bytesPerLine)
+{
+    if (setjmp(job.error.jump)) {
+        jpeg_destroy_decompress(&job.cinfo);
+        return false;
+    }
     while (job.cinfo.output_scanline < job.cinfo.output_height) {
         JSAMPROW row = bits + job.cinfo.output_scanline * bytesPerLine;
         jpeg_read_scanlines(&job.cinfo, &row, 1);
@@ -193,15 +217,25 @@ QImage Decode(std::span<const std::uint8_t> data)
     if (!ReadHeader(job, data.data(), static_cast<unsigned long>(data.size())))
         RaiseJpegError(job.error.code);
 
-    // Checked before libjpeg reserves its own buffers for the picture.
+    // Checked before libjpeg reserves its own buffers for the picture, which then get what the
+    // pixels leave of the cap (0 would mean no limit at all).
     const JDIMENSION width = job.cinfo.image_width;
     const JDIMENSION height = job.cinfo.image_height;
-    QImage image;
-    if (std::uint64_t{width} * height * 3 <= MaxDecodedBytes)
-        image = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_BGR888);
+    const std::uint64_t imageBytes = ImageBytes(width, height);
+    if (imageBytes >= MaxDecodeBytes) {
+        jpeg_destroy_decompress(&job.cinfo);
+        RaiseTooLarge(width, height);
+    }
+    job.cinfo.mem->max_memory_to_use = static_cast<long>(MaxDecodeBytes - imageBytes);
+    if (!StartDecompress(job)) {
+        if (IsOutOfMemory(job.error.code))
+            RaiseTooLarge(width, height);
+        RaiseJpegError(job.error.code);
+    }
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_BGR888);
     if (image.isNull()) {
         jpeg_destroy_decompress(&job.cinfo);
-        throw EInvalidGraphic("JPEG picture too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+        RaiseTooLarge(width, height);
     }
     if (!ReadRows(job, image.bits(), static_cast<std::size_t>(image.bytesPerLine())))
         RaiseJpegError(job.error.code);

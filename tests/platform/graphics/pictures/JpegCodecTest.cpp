@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,36 @@ QImage GradientsAndBlocks()
     return image;
 }
 
+// The picture as a JPEG file by Qt's writer, which can also write progressive files.
+std::vector<std::uint8_t> QtJpeg(const QImage& image, bool progressive)
+{
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setProgressiveScanWrite(progressive);
+    EXPECT_TRUE(writer.write(image)) << writer.errorString().toStdString();
+    return std::vector<std::uint8_t>(file.begin(), file.end());
+}
+
+// The file with its frame header (baseline or progressive) declaring another size; the scans
+// stay those of the small picture.
+std::vector<std::uint8_t> DeclaringSize(std::vector<std::uint8_t> data, int width, int height)
+{
+    const auto isFrame = [](std::uint8_t marker) { return marker == 0xC0 || marker == 0xC2; };
+    for (std::size_t i = 0; i + 9 <= data.size(); ++i)
+        if (data[i] == 0xFF && isFrame(data[i + 1])) {
+            // After marker, length and precision: height, then width, both big-endian.
+            data[i + 5] = static_cast<std::uint8_t>(height >> 8);
+            data[i + 6] = static_cast<std::uint8_t>(height);
+            data[i + 7] = static_cast<std::uint8_t>(width >> 8);
+            data[i + 8] = static_cast<std::uint8_t>(width);
+            return data;
+        }
+    ADD_FAILURE() << "no frame header";
+    return data;
+}
+
 int LargestChannelDifference(const QImage& a, const QImage& b)
 {
     int largest = 0;
@@ -50,6 +81,15 @@ TEST(JpegCodec, RoundTripKeepsPicture)
     ASSERT_EQ(decoded.size(), original.size());
     EXPECT_EQ(decoded.format(), QImage::Format_BGR888);
     EXPECT_LE(LargestChannelDifference(original, decoded), 12);
+}
+
+TEST(JpegCodec, ProgressiveFileDecodes)
+{
+    const QImage original = GradientsAndBlocks();
+    const QImage decoded = JpegCodec::Decode(QtJpeg(original, true));
+
+    ASSERT_EQ(decoded.size(), original.size());
+    EXPECT_LE(LargestChannelDifference(original, decoded), 40);
 }
 
 TEST(JpegCodec, LowerQualityGivesSmallerFile)
@@ -85,13 +125,6 @@ TEST(JpegCodec, DamagedDataRaisesInsteadOfCrashing)
     const auto prefix = [&](std::size_t sizeBytes) {
         return std::vector<std::uint8_t>(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(sizeBytes));
     };
-    std::vector<std::uint8_t> noImageSize = valid;
-    // The frame header's height and width (after marker, length, precision) set to zero.
-    const std::uint8_t frameMarker[] = {0xFF, 0xC0};
-    const auto frame = std::search(noImageSize.begin(), noImageSize.end(), std::begin(frameMarker), std::end(frameMarker));
-    ASSERT_NE(frame, noImageSize.end());
-    std::fill(frame + 5, frame + 9, 0);
-
     struct Case {
         const char* name;
         std::vector<std::uint8_t> data;
@@ -103,7 +136,7 @@ TEST(JpegCodec, DamagedDataRaisesInsteadOfCrashing)
         {"cut inside the headers", prefix(40)},
         {"cut inside the pixel data", prefix(valid.size() / 2)},
         {"cut before the end marker", prefix(valid.size() - 2)},
-        {"frame of no size", noImageSize},
+        {"frame of no size", DeclaringSize(valid, 0, 0)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -118,16 +151,45 @@ TEST(JpegCodec, DamagedDataRaisesInsteadOfCrashing)
 
 TEST(JpegCodec, PictureDeclaringAHugeSizeIsRefused)
 {
-    std::vector<std::uint8_t> data = JpegCodec::Encode(GradientsAndBlocks(), 90);
-    const std::uint8_t frameMarker[] = {0xFF, 0xC0};
-    const auto frame = std::search(data.begin(), data.end(), std::begin(frameMarker), std::end(frameMarker));
-    ASSERT_NE(frame, data.end());
-    std::fill(frame + 5, frame + 9, 0xFD);  // 65021 x 65021 pixels
     try {
-        JpegCodec::Decode(data);
+        JpegCodec::Decode(DeclaringSize(JpegCodec::Encode(GradientsAndBlocks(), 90), 65021, 65021));
         ADD_FAILURE() << "decoded";
     } catch (const EInvalidGraphic& e) {
         EXPECT_EQ(e.Message(), "JPEG picture too large (65021 x 65021)");
+    }
+}
+
+// A few hundred bytes may declare a picture whose pixels fit the cap while a progressive
+// decoder's coefficients for it do not: 9000 x 9000 pixels take 243 MB, their coefficients
+// another 162 MB (grey) or 243 MB (colour, chroma at half resolution). Such a file is refused
+// before the decoder reserves them; files whose decode fits get as far as their data goes.
+TEST(JpegCodec, FewBytesDeclaringALargePictureReserveNoMoreThanTheCap)
+{
+    QImage grey(16, 16, QImage::Format_Grayscale8);
+    grey.fill(128);
+    const QImage colour = GradientsAndBlocks();
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> data;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"progressive colour", DeclaringSize(QtJpeg(colour, true), 9000, 9000),
+         "JPEG picture too large (9000 x 9000)"},
+        {"progressive grey", DeclaringSize(QtJpeg(grey, true), 9000, 9000), "JPEG picture too large (9000 x 9000)"},
+        {"progressive grey that fits", DeclaringSize(QtJpeg(grey, true), 4000, 4000), "JPEG error #"},
+        {"baseline colour", DeclaringSize(QtJpeg(colour, false), 9000, 9000), "JPEG error #"},
+        {"baseline grey", DeclaringSize(QtJpeg(grey, false), 9000, 9000), "JPEG error #"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_LT(c.data.size(), 1000u);
+        try {
+            JpegCodec::Decode(c.data);
+            ADD_FAILURE() << "decoded from too few bytes";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(e.Message().substr(0, c.message.size()), c.message);
+        }
     }
 }
 
