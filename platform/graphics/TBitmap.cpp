@@ -418,7 +418,7 @@ const QImage& TBitmap::Image() const
     return *FImage;
 }
 
-void TBitmap::LoadFromImage(const QImage& Image)
+void TBitmap::LoadFromImage(QImage Image)
 {
     TPixelFormat format = pfDevice;
     TAlphaFormat alphaFormat = afIgnored;
@@ -441,10 +441,9 @@ void TBitmap::LoadFromImage(const QImage& Image)
         }
         break;
     }
-    QImage converted = Image.format() == QtFormat(format) || Image.isNull()
-                           ? Image
-                           : Image.convertToFormat(QtFormat(format));
-    ReplaceImage(std::move(converted), format);
+    if (Image.format() != QtFormat(format) && !Image.isNull())
+        Image = Image.convertToFormat(QtFormat(format));
+    ReplaceImage(std::move(Image), format);
     FAlphaFormat = alphaFormat;
     Changed(this);
 }

@@ -93,8 +93,9 @@ public:
     // The platform's view of the pixels, for pictures that decode with other means.
     const QImage& Image() const;
     // Takes the pixels of Image; its format chooses the pixel format (indexed: pf8bit, mono:
-    // pf1bit, 24-bit: pf24bit, with alpha: pf32bit with afDefined, others: pfDevice).
-    void LoadFromImage(const QImage& Image);
+    // pf1bit, 24-bit: pf24bit, with alpha: pf32bit with afDefined, others: pfDevice). An image
+    // handed over (std::move) in one of those formats is kept without a copy of its pixels.
+    void LoadFromImage(QImage Image);
 
 private:
     class CanvasBackend;

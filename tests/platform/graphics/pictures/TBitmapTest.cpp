@@ -57,6 +57,22 @@ TEST(TBitmap, ScanLineBytesAreBlueGreenRedBothWays)
     }
 }
 
+// A decoded picture may take up to the JPEG codec's whole cap; it must not exist twice on its way
+// into the bitmap.
+TEST(TBitmap, ImageHandedOverKeepsItsPixels)
+{
+    for (const QImage::Format format : {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_BGR888,
+                                        QImage::Format_ARGB32, QImage::Format_RGB32}) {
+        SCOPED_TRACE(format);
+        QImage image(8, 4, format);
+        image.fill(0);
+        const uchar* pixels = image.constBits();
+        TBitmap bitmap;
+        bitmap.LoadFromImage(std::move(image));
+        EXPECT_EQ(bitmap.Image().constBits(), pixels);
+    }
+}
+
 TEST(TBitmap, ScanLineOutsideTheRowsRaises)
 {
     TBitmap bitmap;
