@@ -81,8 +81,9 @@ public:
     void Assign(const TPersistent& Source) override;
 
     // Windows bitmap files (BMP); the file's colour depth gives the pixel format. A file that
-    // is not a bitmap raises EInvalidGraphic and leaves the bitmap as it was. pf32bit and
-    // pfDevice pixels are written as 24-bit pixels.
+    // is not a bitmap raises EInvalidGraphic and leaves the bitmap as it was; pixels a file
+    // leaves without a colour get one (BitmapFile::Read). pf32bit and pfDevice pixels are
+    // written as 24-bit pixels.
     void LoadFromFile(const std::string& FileName);
     void SaveToFile(const std::string& FileName) const;
     void LoadFromBytes(std::span<const std::uint8_t> Data);
