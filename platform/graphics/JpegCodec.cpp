@@ -25,6 +25,14 @@ namespace {
 
 constexpr int InitialOutputBytes = 64 * 1024;
 
+// A progressive file is read scan by scan, and every scan is a pass over all blocks of the
+// picture. Encoders write a dozen or so; thousands of scans of a few bytes each would keep the
+// decoder busy for minutes.
+constexpr int MaxScans = 500;
+
+// Our own error code beside libjpeg's message codes, for the scans beyond MaxScans.
+constexpr int TooManyScans = -1;
+
 struct ErrorManager {
     jpeg_error_mgr pub;  // first member: libjpeg hands us a pointer to it
     std::jmp_buf jump;
@@ -49,6 +57,7 @@ void EmitMessage(j_common_ptr cinfo, int level)
     case JWRN_JPEG_EOF:
     case JWRN_HIT_MARKER:
     case JWRN_HUFF_BAD_CODE:
+    case JWRN_ARITH_BAD_CODE:
     case JWRN_MUST_RESYNC:
         ExitByJump(cinfo);
     default:
@@ -61,6 +70,15 @@ void InstallErrorManager(ErrorManager& error)
     jpeg_std_error(&error.pub);
     error.pub.error_exit = ExitByJump;
     error.pub.emit_message = EmitMessage;
+}
+
+// libjpeg calls its progress monitor between the rows of blocks it reads.
+void LimitScans(j_common_ptr cinfo)
+{
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > MaxScans) {
+        cinfo->err->msg_code = TooManyScans;
+        ExitByJump(cinfo);
+    }
 }
 
 [[noreturn]] void RaiseJpegError(int code)
@@ -79,6 +97,15 @@ bool IsOutOfMemory(int code)
     return code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY;
 }
 
+[[noreturn]] void RaiseDecodeError(int code, JDIMENSION width, JDIMENSION height)
+{
+    if (IsOutOfMemory(code))
+        RaiseTooLarge(width, height);
+    if (code == TooManyScans)
+        throw EInvalidGraphic("JPEG picture has more than " + std::to_string(MaxScans) + " scans");
+    RaiseJpegError(code);
+}
+
 // The bytes of the image Decode returns: rows of B, G, R padded to 32 bits, as QImage lays them.
 std::uint64_t ImageBytes(JDIMENSION width, JDIMENSION height)
 {
@@ -88,6 +115,7 @@ std::uint64_t ImageBytes(JDIMENSION width, JDIMENSION height)
 struct DecodeJob {
     jpeg_decompress_struct cinfo;
     ErrorManager error;
+    jpeg_progress_mgr progress;
 };
 
 bool ReadHeader(DecodeJob& job, const unsigned char* data, unsigned long sizeBytes)
@@ -98,6 +126,8 @@ bool ReadHeader(DecodeJob& job, const unsigned char* data, unsigned long sizeByt
         return false;
     }
     jpeg_create_decompress(&job.cinfo);
+    job.progress.progress_monitor = LimitScans;
+    job.cinfo.progress = &job.progress;
     jpeg_mem_src(&job.cinfo, data, sizeBytes);
     jpeg_read_header(&job.cinfo, TRUE);
     job.cinfo.out_color_space = JCS_EXT_BGR;
@@ -227,18 +257,15 @@ QImage Decode(std::span<const std::uint8_t> data)
         RaiseTooLarge(width, height);
     }
     job.cinfo.mem->max_memory_to_use = static_cast<long>(MaxDecodeBytes - imageBytes);
-    if (!StartDecompress(job)) {
-        if (IsOutOfMemory(job.error.code))
-            RaiseTooLarge(width, height);
-        RaiseJpegError(job.error.code);
-    }
+    if (!StartDecompress(job))
+        RaiseDecodeError(job.error.code, width, height);
     QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_BGR888);
     if (image.isNull()) {
         jpeg_destroy_decompress(&job.cinfo);
         RaiseTooLarge(width, height);
     }
     if (!ReadRows(job, image.bits(), static_cast<std::size_t>(image.bytesPerLine())))
-        RaiseJpegError(job.error.code);
+        RaiseDecodeError(job.error.code, width, height);
     return image;
 }
 

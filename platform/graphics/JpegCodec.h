@@ -17,7 +17,8 @@ namespace plat::JpegCodec {
 constexpr std::uint64_t MaxDecodeBytes = 256ull * 1024 * 1024;
 
 // A 24-bit image (QImage::Format_BGR888: B, G, R bytes per pixel) of the picture. A picture
-// that does not fit MaxDecodeBytes raises EInvalidGraphic "JPEG picture too large (W x H)".
+// that does not fit MaxDecodeBytes raises EInvalidGraphic "JPEG picture too large (W x H)", one
+// of more than 500 scans "JPEG picture has more than 500 scans".
 QImage Decode(std::span<const std::uint8_t> data);
 QImage DecodeFile(const std::string& fileName);
 

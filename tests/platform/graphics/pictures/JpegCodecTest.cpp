@@ -59,6 +59,37 @@ std::vector<std::uint8_t> DeclaringSize(std::vector<std::uint8_t> data, int widt
     return data;
 }
 
+// Hand-made greyscale files: the start marker, a flat quantisation table and a frame of 8-bit
+// samples (0xC2 progressive with Huffman codes, 0xC9 sequential with arithmetic codes), to which
+// a test adds its tables, scans and the end marker.
+void AppendSegment(std::vector<std::uint8_t>& file, std::uint8_t marker, const std::vector<std::uint8_t>& payload)
+{
+    const std::size_t lengthBytes = payload.size() + 2;
+    file.insert(file.end(), {0xFF, marker, static_cast<std::uint8_t>(lengthBytes >> 8),
+                             static_cast<std::uint8_t>(lengthBytes)});
+    file.insert(file.end(), payload.begin(), payload.end());
+}
+
+std::vector<std::uint8_t> GreyFrame(std::uint8_t frameMarker, int width, int height)
+{
+    std::vector<std::uint8_t> file{0xFF, 0xD8};
+    std::vector<std::uint8_t> table(65, 1);
+    table[0] = 0;  // 8-bit values, table 0
+    AppendSegment(file, 0xDB, table);
+    AppendSegment(file, frameMarker,
+                  {8, static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(height),
+                   static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width), 1, 1, 0x11, 0});
+    return file;
+}
+
+// A scan of the one component over the coefficients First to Last, with table 0.
+void AppendScan(std::vector<std::uint8_t>& file, std::uint8_t first, std::uint8_t last,
+                const std::vector<std::uint8_t>& data)
+{
+    AppendSegment(file, 0xDA, {1, 1, 0x00, first, last, 0});
+    file.insert(file.end(), data.begin(), data.end());
+}
+
 int LargestChannelDifference(const QImage& a, const QImage& b)
 {
     int largest = 0;
@@ -125,6 +156,15 @@ TEST(JpegCodec, DamagedDataRaisesInsteadOfCrashing)
     const auto prefix = [&](std::size_t sizeBytes) {
         return std::vector<std::uint8_t>(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(sizeBytes));
     };
+    // Arithmetic-coded data of stuffed 0xFF bytes only: every decision comes out the less likely
+    // way, until a difference is too large to be one.
+    std::vector<std::uint8_t> arithmeticOverflow = GreyFrame(0xC9, 16, 16);
+    std::vector<std::uint8_t> stuffedOnes;
+    for (int i = 0; i < 64; ++i)
+        stuffedOnes.insert(stuffedOnes.end(), {0xFF, 0x00});
+    AppendScan(arithmeticOverflow, 0, 63, stuffedOnes);
+    arithmeticOverflow.insert(arithmeticOverflow.end(), {0xFF, 0xD9});
+
     struct Case {
         const char* name;
         std::vector<std::uint8_t> data;
@@ -137,6 +177,7 @@ TEST(JpegCodec, DamagedDataRaisesInsteadOfCrashing)
         {"cut inside the pixel data", prefix(valid.size() / 2)},
         {"cut before the end marker", prefix(valid.size() - 2)},
         {"frame of no size", DeclaringSize(valid, 0, 0)},
+        {"arithmetic-coded data that cannot be", arithmeticOverflow},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -190,6 +231,32 @@ TEST(JpegCodec, FewBytesDeclaringALargePictureReserveNoMoreThanTheCap)
         } catch (const EInvalidGraphic& e) {
             EXPECT_EQ(e.Message().substr(0, c.message.size()), c.message);
         }
+    }
+}
+
+// Every scan of a progressive file is a pass over all blocks of the picture, however few bytes
+// it has: a file of thousands of scans must not keep the program busy for minutes.
+TEST(JpegCodec, ProgressiveFileOfTooManyScansIsRefused)
+{
+    const auto withScans = [](int scans) {
+        std::vector<std::uint8_t> file = GreyFrame(0xC2, 64, 64);
+        // An AC table of one code, a run of at least 16384 empty blocks (the length of the code
+        // alone, one bit), which each scan uses once for the 64 blocks of the picture.
+        std::vector<std::uint8_t> huffman{0x10, 1};
+        huffman.insert(huffman.end(), 15, 0);
+        huffman.push_back(0xE0);
+        AppendSegment(file, 0xC4, huffman);
+        for (int i = 0; i < scans; ++i)
+            AppendScan(file, 1, 63, {0x00, 0x01});
+        file.insert(file.end(), {0xFF, 0xD9});
+        return file;
+    };
+    EXPECT_EQ(JpegCodec::Decode(withScans(500)).size(), QSize(64, 64));
+    try {
+        JpegCodec::Decode(withScans(501));
+        ADD_FAILURE() << "decoded";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Message(), "JPEG picture has more than 500 scans");
     }
 }
 
