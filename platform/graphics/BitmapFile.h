@@ -10,8 +10,8 @@ class QImage;
 // file) and palette indices beyond the file's palette.
 namespace plat::BitmapFile {
 
-// The colour depth (bits per pixel) the file declares, or 0 when the data is no bitmap file (a
-// header of no size a bitmap header has included).
+// The colour depth (bits per pixel) the file declares, or 0 when the data is no bitmap file,
+// also when its header has a size no bitmap header has.
 int Depth(std::span<const std::uint8_t> data);
 
 // The picture, or a null image for data that is no bitmap file, is damaged or declares a picture
