@@ -18,6 +18,12 @@ bool IsDigit(char C)
     return C >= '0' && C <= '9';
 }
 
+// The bytes after the first of a UTF-8 character.
+bool IsContinuationByte(char C)
+{
+    return (static_cast<unsigned char>(C) & 0xC0) == 0x80;
+}
+
 int HexValue(char C)
 {
     if (IsDigit(C))
@@ -120,7 +126,10 @@ void TRtfReader::ReadControl()
             Append("\u00A0");
         else if (C == '_')
             Append("-");
+        // A symbol beyond ASCII goes as a whole character, so that no part of it is left as text.
         ++FPos;
+        while (FPos < FRtf.size() && IsContinuationByte(FRtf[FPos]))
+            ++FPos;
         return;
     }
     const std::size_t Start = FPos;

@@ -26,9 +26,11 @@ struct TRtfText {
 // breaks (\par, \line), \tab, the non-breaking space \~ and hyphen \_, the escaped characters
 // \{ \} \\ and \'hh (a Windows-1252 byte), and groups, which keep their style to themselves.
 // Destinations that hold no cell text (\fonttbl, \colortbl, \stylesheet, \info and every group
-// marked \*) are skipped; any other control word is ignored. Empty lines at the end (the closing
-// paragraph mark rich edits write) are dropped. Malformed input never fails: unbalanced braces
-// and a cut-off escape end quietly with the text read so far.
+// marked \*) are skipped; any other control word or symbol is ignored (a symbol beyond ASCII as
+// the whole UTF-8 character). Source line ends are not text; text without braces, backslashes
+// and line ends comes out as it stands, and well-formed UTF-8 stays well-formed. Empty lines at
+// the end (the closing paragraph mark rich edits write) are dropped. Malformed input never
+// fails: unbalanced braces and a cut-off escape end quietly with the text read so far.
 class TRtfReader {
 public:
     static TRtfText Read(std::string_view Rtf);

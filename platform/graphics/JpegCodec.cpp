@@ -23,11 +23,15 @@ namespace plat::JpegCodec {
 
 namespace {
 
-// Pictures beyond this many decoded bytes are refused, like the limit of Qt's image readers:
-// a forged header must not make us reserve gigabytes.
-constexpr std::uint64_t MaxDecodedBytes = 256ull * 1024 * 1024;
-
 constexpr int InitialOutputBytes = 64 * 1024;
+
+// A progressive file is read scan by scan, and every scan is a pass over all blocks of the
+// picture. Encoders write a dozen or so; thousands of scans of a few bytes each would keep the
+// decoder busy for minutes.
+constexpr int MaxScans = 500;
+
+// Our own error code beside libjpeg's message codes, for the scans beyond MaxScans.
+constexpr int TooManyScans = -1;
 
 struct ErrorManager {
     jpeg_error_mgr pub;  // first member: libjpeg hands us a pointer to it
@@ -53,6 +57,7 @@ void EmitMessage(j_common_ptr cinfo, int level)
     case JWRN_JPEG_EOF:
     case JWRN_HIT_MARKER:
     case JWRN_HUFF_BAD_CODE:
+    case JWRN_ARITH_BAD_CODE:
     case JWRN_MUST_RESYNC:
         ExitByJump(cinfo);
     default:
@@ -67,14 +72,50 @@ void InstallErrorManager(ErrorManager& error)
     error.pub.emit_message = EmitMessage;
 }
 
+// libjpeg calls its progress monitor between the rows of blocks it reads.
+void LimitScans(j_common_ptr cinfo)
+{
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > MaxScans) {
+        cinfo->err->msg_code = TooManyScans;
+        ExitByJump(cinfo);
+    }
+}
+
 [[noreturn]] void RaiseJpegError(int code)
 {
     throw EInvalidGraphic("JPEG error #" + std::to_string(code));
 }
 
+[[noreturn]] void RaiseTooLarge(JDIMENSION width, JDIMENSION height)
+{
+    throw EInvalidGraphic("JPEG picture too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+}
+
+// libjpeg has no backing store here: a decoder needing more than its limit ends with this.
+bool IsOutOfMemory(int code)
+{
+    return code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY;
+}
+
+[[noreturn]] void RaiseDecodeError(int code, JDIMENSION width, JDIMENSION height)
+{
+    if (IsOutOfMemory(code))
+        RaiseTooLarge(width, height);
+    if (code == TooManyScans)
+        throw EInvalidGraphic("JPEG picture has more than " + std::to_string(MaxScans) + " scans");
+    RaiseJpegError(code);
+}
+
+// The bytes of the image Decode returns: rows of B, G, R padded to 32 bits, as QImage lays them.
+std::uint64_t ImageBytes(JDIMENSION width, JDIMENSION height)
+{
+    return (std::uint64_t{width} * 3 + 3) / 4 * 4 * height;
+}
+
 struct DecodeJob {
     jpeg_decompress_struct cinfo;
     ErrorManager error;
+    jpeg_progress_mgr progress;
 };
 
 bool ReadHeader(DecodeJob& job, const unsigned char* data, unsigned long sizeBytes)
@@ -85,9 +126,23 @@ bool ReadHeader(DecodeJob& job, const unsigned char* data, unsigned long sizeByt
         return false;
     }
     jpeg_create_decompress(&job.cinfo);
+    job.progress.progress_monitor = LimitScans;
+    job.cinfo.progress = &job.progress;
     jpeg_mem_src(&job.cinfo, data, sizeBytes);
     jpeg_read_header(&job.cinfo, TRUE);
     job.cinfo.out_color_space = JCS_EXT_BGR;
+    return true;
+}
+
+// Reserves the decoder's buffers within its memory limit and, for a progressive picture, reads
+// all its scans.
+bool StartDecompress(DecodeJob& job)
+{
+    if (setjmp(job.error.jump)) {
+        jpeg_destroy_decompress(&job.cinfo);
+        return false;
+    }
+    jpeg_start_decompress(&job.cinfo);
     return true;
 }
 
@@ -97,7 +152,6 @@ bool ReadRows(DecodeJob& job, unsigned char* bits, std::size_t bytesPerLine)
         jpeg_destroy_decompress(&job.cinfo);
         return false;
     }
-    jpeg_start_decompress(&job.cinfo);
     while (job.cinfo.output_scanline < job.cinfo.output_height) {
         JSAMPROW row = bits + job.cinfo.output_scanline * bytesPerLine;
         jpeg_read_scanlines(&job.cinfo, &row, 1);
@@ -193,18 +247,25 @@ QImage Decode(std::span<const std::uint8_t> data)
     if (!ReadHeader(job, data.data(), static_cast<unsigned long>(data.size())))
         RaiseJpegError(job.error.code);
 
-    // Checked before libjpeg reserves its own buffers for the picture.
+    // Checked before libjpeg reserves its own buffers for the picture, which then get what the
+    // pixels leave of the cap (0 would mean no limit at all).
     const JDIMENSION width = job.cinfo.image_width;
     const JDIMENSION height = job.cinfo.image_height;
-    QImage image;
-    if (std::uint64_t{width} * height * 3 <= MaxDecodedBytes)
-        image = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_BGR888);
+    const std::uint64_t imageBytes = ImageBytes(width, height);
+    if (imageBytes >= MaxDecodeBytes) {
+        jpeg_destroy_decompress(&job.cinfo);
+        RaiseTooLarge(width, height);
+    }
+    job.cinfo.mem->max_memory_to_use = static_cast<long>(MaxDecodeBytes - imageBytes);
+    if (!StartDecompress(job))
+        RaiseDecodeError(job.error.code, width, height);
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_BGR888);
     if (image.isNull()) {
         jpeg_destroy_decompress(&job.cinfo);
-        throw EInvalidGraphic("JPEG picture too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+        RaiseTooLarge(width, height);
     }
     if (!ReadRows(job, image.bits(), static_cast<std::size_t>(image.bytesPerLine())))
-        RaiseJpegError(job.error.code);
+        RaiseDecodeError(job.error.code, width, height);
     return image;
 }
 

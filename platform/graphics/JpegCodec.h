@@ -11,7 +11,14 @@ class QImage;
 // ("JPEG error #<libjpeg message code>"); it never takes the program down.
 namespace plat::JpegCodec {
 
-// A 24-bit image (QImage::Format_BGR888: B, G, R bytes per pixel) of the picture.
+// What one decode may hold at once: the decoded pixels and the decoder's own buffers together.
+// A progressive picture keeps all its coefficients until its last scan, up to twice as many
+// bytes as its pixels; a forged header of a few bytes must not make us reserve gigabytes.
+constexpr std::uint64_t MaxDecodeBytes = 256ull * 1024 * 1024;
+
+// A 24-bit image (QImage::Format_BGR888: B, G, R bytes per pixel) of the picture. A picture
+// that does not fit MaxDecodeBytes raises EInvalidGraphic "JPEG picture too large (W x H)", one
+// of more than 500 scans "JPEG picture has more than 500 scans".
 QImage Decode(std::span<const std::uint8_t> data);
 QImage DecodeFile(const std::string& fileName);
 

@@ -1,5 +1,6 @@
 #include "platform/graphics/TBitmap.h"
 
+#include "platform/graphics/BitmapFile.h"
 #include "platform/graphics/EInvalidGraphic.h"
 #include "platform/graphics/GraphicFile.h"
 #include "platform/graphics/PixelOps.h"
@@ -135,23 +136,6 @@ QImage Converted(const QImage& image, TPixelFormat format)
         break;
     }
     return PixelOps::Opaque(image).convertToFormat(QtFormat(format));
-}
-
-std::uint16_t ReadUInt16(std::span<const std::uint8_t> data, std::size_t offset)
-{
-    return static_cast<std::uint16_t>(data[offset] | (data[offset + 1] << 8));
-}
-
-// The colour depth a bitmap file declares, or 0 when the data is no bitmap file.
-int BitmapFileDepth(std::span<const std::uint8_t> data)
-{
-    constexpr std::size_t FileHeaderBytes = 14;
-    constexpr std::size_t CoreHeaderBytes = 12;
-    if (data.size() < FileHeaderBytes + CoreHeaderBytes || data[0] != 'B' || data[1] != 'M')
-        return 0;
-    const bool coreHeader = ReadUInt16(data, FileHeaderBytes) == CoreHeaderBytes;
-    const std::size_t depthOffset = FileHeaderBytes + (coreHeader ? 10 : 14);
-    return depthOffset + 2 <= data.size() ? ReadUInt16(data, depthOffset) : 0;
 }
 
 TPixelFormat FormatOfDepth(int depth)
@@ -380,14 +364,10 @@ void TBitmap::SaveToFile(const std::string& FileName) const
 
 void TBitmap::LoadFromBytes(std::span<const std::uint8_t> Data)
 {
-    const int depth = BitmapFileDepth(Data);
-    QImage image;
-    if (depth > 0)
-        image.loadFromData(
-            QByteArrayView(reinterpret_cast<const char*>(Data.data()), static_cast<qsizetype>(Data.size())), "BMP");
+    const QImage image = BitmapFile::Read(Data);
     if (image.isNull())
         throw EInvalidGraphic("Bitmap image is not valid");
-    const TPixelFormat format = FormatOfDepth(depth);
+    const TPixelFormat format = FormatOfDepth(BitmapFile::Depth(Data));
     const QImage::Format qtFormat = QtFormat(format);
     ReplaceImage(image.format() == qtFormat ? image : Converted(image, format), format);
     FAlphaFormat = afIgnored;
@@ -418,7 +398,7 @@ const QImage& TBitmap::Image() const
     return *FImage;
 }
 
-void TBitmap::LoadFromImage(const QImage& Image)
+void TBitmap::LoadFromImage(QImage Image)
 {
     TPixelFormat format = pfDevice;
     TAlphaFormat alphaFormat = afIgnored;
@@ -441,10 +421,9 @@ void TBitmap::LoadFromImage(const QImage& Image)
         }
         break;
     }
-    QImage converted = Image.format() == QtFormat(format) || Image.isNull()
-                           ? Image
-                           : Image.convertToFormat(QtFormat(format));
-    ReplaceImage(std::move(converted), format);
+    if (Image.format() != QtFormat(format) && !Image.isNull())
+        Image = Image.convertToFormat(QtFormat(format));
+    ReplaceImage(std::move(Image), format);
     FAlphaFormat = alphaFormat;
     Changed(this);
 }

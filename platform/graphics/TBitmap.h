@@ -81,8 +81,9 @@ public:
     void Assign(const TPersistent& Source) override;
 
     // Windows bitmap files (BMP); the file's colour depth gives the pixel format. A file that
-    // is not a bitmap raises EInvalidGraphic and leaves the bitmap as it was. pf32bit and
-    // pfDevice pixels are written as 24-bit pixels.
+    // is not a bitmap raises EInvalidGraphic and leaves the bitmap as it was; pixels a file
+    // leaves without a colour get one (BitmapFile::Read). pf32bit and pfDevice pixels are
+    // written as 24-bit pixels.
     void LoadFromFile(const std::string& FileName);
     void SaveToFile(const std::string& FileName) const;
     void LoadFromBytes(std::span<const std::uint8_t> Data);
@@ -93,8 +94,9 @@ public:
     // The platform's view of the pixels, for pictures that decode with other means.
     const QImage& Image() const;
     // Takes the pixels of Image; its format chooses the pixel format (indexed: pf8bit, mono:
-    // pf1bit, 24-bit: pf24bit, with alpha: pf32bit with afDefined, others: pfDevice).
-    void LoadFromImage(const QImage& Image);
+    // pf1bit, 24-bit: pf24bit, with alpha: pf32bit with afDefined, others: pfDevice). An image
+    // handed over (std::move) in one of those formats is kept without a copy of its pixels.
+    void LoadFromImage(QImage Image);
 
 private:
     class CanvasBackend;

@@ -10,6 +10,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <utility>
 
 namespace plat {
 
@@ -89,7 +90,8 @@ void TJPEGImage::LoadFromBytes(std::span<const std::uint8_t> Data)
 {
     QImage decoded = JpegCodec::Decode(Data);
     FData.assign(Data.begin(), Data.end());
-    FBitmap->LoadFromImage(decoded);
+    // Handed over, so that the pixels exist once: a copy would double what the codec's cap allows.
+    FBitmap->LoadFromImage(std::move(decoded));
     Changed(this);
 }
 

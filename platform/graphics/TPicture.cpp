@@ -8,6 +8,8 @@
 
 #include <QImage>
 
+#include <utility>
+
 namespace plat {
 
 namespace {
@@ -27,12 +29,12 @@ std::unique_ptr<TGraphic> NewGraphicLike(const TGraphic& Source)
 std::unique_ptr<TGraphic> LoadPng(const std::string& FileName)
 {
     const std::vector<std::uint8_t> data = GraphicFile::Read(FileName);
-    const QImage image = QImage::fromData(
+    QImage image = QImage::fromData(
         QByteArrayView(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size())), "PNG");
     if (image.isNull())
         throw EInvalidGraphic("PNG image is not valid");
     auto bitmap = std::make_unique<TBitmap>();
-    bitmap->LoadFromImage(image);
+    bitmap->LoadFromImage(std::move(image));
     return bitmap;
 }
 

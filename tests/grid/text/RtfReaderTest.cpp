@@ -1,5 +1,7 @@
 #include "grid/text/TRtfReader.h"
 
+#include "platform/core/Utf8.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -65,6 +67,17 @@ TEST(RtfReader, ReadsTheCellSubset)
     };
     for (const Case& C : Cases)
         EXPECT_EQ(Lines(C.Rtf), C.Expected) << C.Name;
+}
+
+// A backslash before a character beyond ASCII is a control symbol of one character, however
+// many bytes UTF-8 gives it; a byte of it left behind would make the text ill-formed.
+TEST(RtfReader, SymbolBeyondAsciiGoesWhole)
+{
+    for (const std::string Symbol : {"\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x93\xA1"}) {
+        const std::string Text = TRtfReader::Read("{\\rtf1 a\\" + Symbol + "b\\" + Symbol + "}").PlainText();
+        EXPECT_EQ(Text, "ab") << Symbol;
+        EXPECT_TRUE(plat::IsValidUtf8(Text)) << Symbol;
+    }
 }
 
 TEST(RtfReader, PlainTextJoinsLinesWithLineBreaks)

@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,67 @@ QImage GradientsAndBlocks()
     return image;
 }
 
+// The picture as a JPEG file by Qt's writer, which can also write progressive files.
+std::vector<std::uint8_t> QtJpeg(const QImage& image, bool progressive)
+{
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setProgressiveScanWrite(progressive);
+    EXPECT_TRUE(writer.write(image)) << writer.errorString().toStdString();
+    return std::vector<std::uint8_t>(file.begin(), file.end());
+}
+
+// The file with its frame header (baseline or progressive) declaring another size; the scans
+// stay those of the small picture.
+std::vector<std::uint8_t> DeclaringSize(std::vector<std::uint8_t> data, int width, int height)
+{
+    const auto isFrame = [](std::uint8_t marker) { return marker == 0xC0 || marker == 0xC2; };
+    for (std::size_t i = 0; i + 9 <= data.size(); ++i)
+        if (data[i] == 0xFF && isFrame(data[i + 1])) {
+            // After marker, length and precision: height, then width, both big-endian.
+            data[i + 5] = static_cast<std::uint8_t>(height >> 8);
+            data[i + 6] = static_cast<std::uint8_t>(height);
+            data[i + 7] = static_cast<std::uint8_t>(width >> 8);
+            data[i + 8] = static_cast<std::uint8_t>(width);
+            return data;
+        }
+    ADD_FAILURE() << "no frame header";
+    return data;
+}
+
+// Hand-made greyscale files: the start marker, a flat quantisation table and a frame of 8-bit
+// samples (0xC2 progressive with Huffman codes, 0xC9 sequential with arithmetic codes), to which
+// a test adds its tables, scans and the end marker.
+void AppendSegment(std::vector<std::uint8_t>& file, std::uint8_t marker, const std::vector<std::uint8_t>& payload)
+{
+    const std::size_t lengthBytes = payload.size() + 2;
+    file.insert(file.end(), {0xFF, marker, static_cast<std::uint8_t>(lengthBytes >> 8),
+                             static_cast<std::uint8_t>(lengthBytes)});
+    file.insert(file.end(), payload.begin(), payload.end());
+}
+
+std::vector<std::uint8_t> GreyFrame(std::uint8_t frameMarker, int width, int height)
+{
+    std::vector<std::uint8_t> file{0xFF, 0xD8};
+    std::vector<std::uint8_t> table(65, 1);
+    table[0] = 0;  // 8-bit values, table 0
+    AppendSegment(file, 0xDB, table);
+    AppendSegment(file, frameMarker,
+                  {8, static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(height),
+                   static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width), 1, 1, 0x11, 0});
+    return file;
+}
+
+// A scan of the one component over the coefficients First to Last, with table 0.
+void AppendScan(std::vector<std::uint8_t>& file, std::uint8_t first, std::uint8_t last,
+                const std::vector<std::uint8_t>& data)
+{
+    AppendSegment(file, 0xDA, {1, 1, 0x00, first, last, 0});
+    file.insert(file.end(), data.begin(), data.end());
+}
+
 int LargestChannelDifference(const QImage& a, const QImage& b)
 {
     int largest = 0;
@@ -50,6 +112,15 @@ TEST(JpegCodec, RoundTripKeepsPicture)
     ASSERT_EQ(decoded.size(), original.size());
     EXPECT_EQ(decoded.format(), QImage::Format_BGR888);
     EXPECT_LE(LargestChannelDifference(original, decoded), 12);
+}
+
+TEST(JpegCodec, ProgressiveFileDecodes)
+{
+    const QImage original = GradientsAndBlocks();
+    const QImage decoded = JpegCodec::Decode(QtJpeg(original, true));
+
+    ASSERT_EQ(decoded.size(), original.size());
+    EXPECT_LE(LargestChannelDifference(original, decoded), 40);
 }
 
 TEST(JpegCodec, LowerQualityGivesSmallerFile)
@@ -85,12 +156,14 @@ TEST(JpegCodec, DamagedDataRaisesInsteadOfCrashing)
     const auto prefix = [&](std::size_t sizeBytes) {
         return std::vector<std::uint8_t>(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(sizeBytes));
     };
-    std::vector<std::uint8_t> noImageSize = valid;
-    // The frame header's height and width (after marker, length, precision) set to zero.
-    const std::uint8_t frameMarker[] = {0xFF, 0xC0};
-    const auto frame = std::search(noImageSize.begin(), noImageSize.end(), std::begin(frameMarker), std::end(frameMarker));
-    ASSERT_NE(frame, noImageSize.end());
-    std::fill(frame + 5, frame + 9, 0);
+    // Arithmetic-coded data of stuffed 0xFF bytes only: every decision comes out the less likely
+    // way, until a difference is too large to be one.
+    std::vector<std::uint8_t> arithmeticOverflow = GreyFrame(0xC9, 16, 16);
+    std::vector<std::uint8_t> stuffedOnes;
+    for (int i = 0; i < 64; ++i)
+        stuffedOnes.insert(stuffedOnes.end(), {0xFF, 0x00});
+    AppendScan(arithmeticOverflow, 0, 63, stuffedOnes);
+    arithmeticOverflow.insert(arithmeticOverflow.end(), {0xFF, 0xD9});
 
     struct Case {
         const char* name;
@@ -103,7 +176,8 @@ TEST(JpegCodec, DamagedDataRaisesInsteadOfCrashing)
         {"cut inside the headers", prefix(40)},
         {"cut inside the pixel data", prefix(valid.size() / 2)},
         {"cut before the end marker", prefix(valid.size() - 2)},
-        {"frame of no size", noImageSize},
+        {"frame of no size", DeclaringSize(valid, 0, 0)},
+        {"arithmetic-coded data that cannot be", arithmeticOverflow},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -118,16 +192,71 @@ TEST(JpegCodec, DamagedDataRaisesInsteadOfCrashing)
 
 TEST(JpegCodec, PictureDeclaringAHugeSizeIsRefused)
 {
-    std::vector<std::uint8_t> data = JpegCodec::Encode(GradientsAndBlocks(), 90);
-    const std::uint8_t frameMarker[] = {0xFF, 0xC0};
-    const auto frame = std::search(data.begin(), data.end(), std::begin(frameMarker), std::end(frameMarker));
-    ASSERT_NE(frame, data.end());
-    std::fill(frame + 5, frame + 9, 0xFD);  // 65021 x 65021 pixels
     try {
-        JpegCodec::Decode(data);
+        JpegCodec::Decode(DeclaringSize(JpegCodec::Encode(GradientsAndBlocks(), 90), 65021, 65021));
         ADD_FAILURE() << "decoded";
     } catch (const EInvalidGraphic& e) {
         EXPECT_EQ(e.Message(), "JPEG picture too large (65021 x 65021)");
+    }
+}
+
+// A few hundred bytes may declare a picture whose pixels fit the cap while a progressive
+// decoder's coefficients for it do not: 9000 x 9000 pixels take 243 MB, their coefficients
+// another 162 MB (grey) or 243 MB (colour, chroma at half resolution). Such a file is refused
+// before the decoder reserves them; files whose decode fits get as far as their data goes.
+TEST(JpegCodec, FewBytesDeclaringALargePictureReserveNoMoreThanTheCap)
+{
+    QImage grey(16, 16, QImage::Format_Grayscale8);
+    grey.fill(128);
+    const QImage colour = GradientsAndBlocks();
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> data;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"progressive colour", DeclaringSize(QtJpeg(colour, true), 9000, 9000),
+         "JPEG picture too large (9000 x 9000)"},
+        {"progressive grey", DeclaringSize(QtJpeg(grey, true), 9000, 9000), "JPEG picture too large (9000 x 9000)"},
+        {"progressive grey that fits", DeclaringSize(QtJpeg(grey, true), 4000, 4000), "JPEG error #"},
+        {"baseline colour", DeclaringSize(QtJpeg(colour, false), 9000, 9000), "JPEG error #"},
+        {"baseline grey", DeclaringSize(QtJpeg(grey, false), 9000, 9000), "JPEG error #"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_LT(c.data.size(), 1000u);
+        try {
+            JpegCodec::Decode(c.data);
+            ADD_FAILURE() << "decoded from too few bytes";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(e.Message().substr(0, c.message.size()), c.message);
+        }
+    }
+}
+
+// Every scan of a progressive file is a pass over all blocks of the picture, however few bytes
+// it has: a file of thousands of scans must not keep the program busy for minutes.
+TEST(JpegCodec, ProgressiveFileOfTooManyScansIsRefused)
+{
+    const auto withScans = [](int scans) {
+        std::vector<std::uint8_t> file = GreyFrame(0xC2, 64, 64);
+        // An AC table of one code, a run of at least 16384 empty blocks (the length of the code
+        // alone, one bit), which each scan uses once for the 64 blocks of the picture.
+        std::vector<std::uint8_t> huffman{0x10, 1};
+        huffman.insert(huffman.end(), 15, 0);
+        huffman.push_back(0xE0);
+        AppendSegment(file, 0xC4, huffman);
+        for (int i = 0; i < scans; ++i)
+            AppendScan(file, 1, 63, {0x00, 0x01});
+        file.insert(file.end(), {0xFF, 0xD9});
+        return file;
+    };
+    EXPECT_EQ(JpegCodec::Decode(withScans(500)).size(), QSize(64, 64));
+    try {
+        JpegCodec::Decode(withScans(501));
+        ADD_FAILURE() << "decoded";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Message(), "JPEG picture has more than 500 scans");
     }
 }
 

@@ -8,6 +8,12 @@
 #include "platform/graphics/TIcon.h"
 
 #include <QImage>
+#include <QImageReader>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +42,31 @@ QImage GreyImage(int width, int height, int level)
     return image;
 }
 
+// A bitmap file of an indexed picture with a 40-byte info header; Pixels is the data as the file
+// holds it (rows bottom-up, top-down for a negative height, padded to 32 bits; or run-length data).
+std::vector<std::uint8_t> IndexedBitmapFile(int width, int height, int bitsPerPixel, int compression,
+                                            const std::vector<QRgb>& palette, const std::vector<std::uint8_t>& pixels)
+{
+    std::vector<std::uint8_t> file{'B', 'M'};
+    const auto put = [&](std::size_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            file.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    };
+    const std::size_t pixelOffset = 14 + 40 + 4 * palette.size();
+    put(pixelOffset + pixels.size(), 4);
+    put(0, 4);
+    put(pixelOffset, 4);
+    for (const auto& [value, bytes] : {std::pair<std::size_t, int>{40, 4}, {width, 4}, {height, 4}, {1, 2},
+                                       {bitsPerPixel, 2}, {compression, 4}, {pixels.size(), 4}, {2835, 4},
+                                       {2835, 4}, {palette.size(), 4}, {0, 4}})
+        put(value, bytes);
+    for (const QRgb colour : palette)
+        for (const int channel : {qBlue(colour), qGreen(colour), qRed(colour), 0})
+            put(static_cast<std::size_t>(channel), 1);
+    file.insert(file.end(), pixels.begin(), pixels.end());
+    return file;
+}
+
 TEST(TBitmap, ScanLineBytesAreBlueGreenRedBothWays)
 {
     for (const DirectFormat& f : DirectFormats) {
@@ -54,6 +85,22 @@ TEST(TBitmap, ScanLineBytesAreBlueGreenRedBothWays)
         written[2] = 50;   // red
         EXPECT_EQ(bitmap.Canvas().GetPixels(3, 1), RGB(50, 100, 200));
         EXPECT_EQ(bitmap.Canvas().GetPixels(3, 0), RGB(10, 20, 30));
+    }
+}
+
+// A decoded picture may take up to the JPEG codec's whole cap; it must not exist twice on its way
+// into the bitmap.
+TEST(TBitmap, ImageHandedOverKeepsItsPixels)
+{
+    for (const QImage::Format format : {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_BGR888,
+                                        QImage::Format_ARGB32, QImage::Format_RGB32}) {
+        SCOPED_TRACE(format);
+        QImage image(8, 4, format);
+        image.fill(0);
+        const uchar* pixels = image.constBits();
+        TBitmap bitmap;
+        bitmap.LoadFromImage(std::move(image));
+        EXPECT_EQ(bitmap.Image().constBits(), pixels);
     }
 }
 
@@ -267,6 +314,106 @@ TEST(TBitmap, BitmapFilesKeepFormatAndPixels)
     }
 }
 
+// Run-length data may skip pixels, by a delta and by ending a line or the picture early, and a
+// cut-off file lacks rows (the top ones, or the bottom ones of a file stored top-down). Qt's reader leaves those pixels as the memory was; they must show the
+// first palette colour.
+TEST(TBitmap, PixelsTheFileDoesNotGiveShowTheFirstPaletteColour)
+{
+    constexpr int width = 32;
+    constexpr int height = 16;
+    // Two red pixels in the bottom row; on the row above, one blue pixel 3 pixels in.
+    const auto expected = [](int x, int y) {
+        if (y == height - 1 && x < 2)
+            return clRed;
+        return y == height - 2 && x == 3 ? clBlue : clLime;
+    };
+    std::vector<std::uint8_t> cutOff(2 * width);
+    cutOff[0] = cutOff[1] = 1;
+    cutOff[width + 3] = 2;
+    struct Case {
+        const char* name;
+        int bitsPerPixel;
+        int compression;
+        std::vector<std::uint8_t> data;
+        bool topDown = false;
+    };
+    // The runs: two red pixels and a line end; 3 pixels on, one blue pixel; the end.
+    const Case cases[] = {
+        {"8-bit runs", 8, 1, {2, 1, 0, 0, 0, 2, 3, 0, 1, 2, 0, 1}},
+        {"4-bit runs", 4, 2, {2, 0x11, 0, 0, 0, 2, 3, 0, 1, 0x20, 0, 1}},
+        {"two rows of 16", 8, 0, cutOff},
+        {"two rows of 16 top-down", 8, 0, cutOff, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The memory the picture gets may have held other pixels, as it does in a program that
+        // has run a while.
+        std::free(std::memset(std::malloc(width * height), 0x55, width * height));
+        TBitmap bitmap;
+        bitmap.LoadFromBytes(IndexedBitmapFile(width, c.topDown ? -height : height, c.bitsPerPixel, c.compression,
+                                               {qRgb(0, 255, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)}, c.data));
+        ASSERT_EQ(bitmap.GetWidth(), width);
+        ASSERT_EQ(bitmap.GetHeight(), height);
+        int otherColours = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                otherColours += PixelOf(bitmap, x, c.topDown ? height - 1 - y : y) != expected(x, y);
+        EXPECT_EQ(otherColours, 0);
+    }
+}
+
+// A run-length file declares its size in a few bytes; it keeps to Qt's allocation limit as an
+// uncompressed one does, which Qt reckons at 4 bytes a pixel whatever the format.
+TEST(TBitmap, RunLengthFilesKeepToTheAllocationLimit)
+{
+    struct LimitRestore {
+        int savedMB = QImageReader::allocationLimit();
+        ~LimitRestore() { QImageReader::setAllocationLimit(savedMB); }
+    } restore;
+    QImageReader::setAllocationLimit(1);
+    constexpr int width = 512;
+    for (const int height : {512, 513})
+        for (const bool runLength : {false, true}) {
+            SCOPED_TRACE(std::to_string(height) + (runLength ? " rows of runs" : " rows"));
+            const std::vector<std::uint8_t> data =
+                runLength ? std::vector<std::uint8_t>{0, 1} : std::vector<std::uint8_t>(width * height);
+            TBitmap bitmap;
+            if (height == 512)
+                EXPECT_NO_THROW(bitmap.LoadFromBytes(IndexedBitmapFile(width, height, 8, runLength, {qRgb(255, 255, 255)}, data)));
+            else
+                EXPECT_THROW(bitmap.LoadFromBytes(IndexedBitmapFile(width, height, 8, runLength, {qRgb(255, 255, 255)}, data)),
+                             EInvalidGraphic);
+        }
+}
+
+// A file's palette may stop short of the indices its pixels use. Those pixels are black, as Qt
+// draws them (a 1-bit picture's missing second colour white), and stay so when saved: Qt writes
+// a palette of 16 colours or less with 4 bits a pixel, which would cut index 17 down to 1.
+TEST(TBitmap, IndicesBeyondTheFilesPaletteKeepAColour)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> file;
+        std::vector<TColor> colours;
+    };
+    const Case cases[] = {
+        {"8 bits, two colours", IndexedBitmapFile(4, 1, 8, 0, {qRgb(255, 0, 0), qRgb(0, 255, 0)}, {0, 1, 5, 17}),
+         {clRed, clLime, clBlack, clBlack}},
+        {"1 bit, one colour", IndexedBitmapFile(2, 1, 1, 0, {qRgb(255, 0, 0)}, {0x40, 0, 0, 0}), {clRed, clWhite}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TBitmap loaded;
+        loaded.LoadFromBytes(c.file);
+        TBitmap saved;
+        saved.LoadFromBytes(loaded.SaveToBytes());
+        for (int x = 0; x < loaded.GetWidth(); ++x) {
+            EXPECT_EQ(PixelOf(loaded, x, 0), c.colours[x]) << x;
+            EXPECT_EQ(PixelOf(saved, x, 0), c.colours[x]) << x;
+        }
+    }
+}
+
 TEST(TBitmap, DataThatIsNoBitmapRaisesAndKeepsThePicture)
 {
     TBitmap bitmap;
@@ -275,6 +422,10 @@ TEST(TBitmap, DataThatIsNoBitmapRaisesAndKeepsThePicture)
         {},
         {'B', 'M'},
         {'B', 'M', 0x46, 0, 0, 0, 0, 0, 0, 0, 0x36, 0, 0, 0, 40, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F},
+        // A header of 200 bytes: Qt reads it as a core header (2 x 2, 24 bits a pixel) while the
+        // place of an info header's depth holds 1.
+        {'B', 'M', 42, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 200, 0, 0, 0, 2, 0, 2, 0, 1, 0, 24, 0,
+         0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
         picture_probes::Encoded(QImage(2, 2, QImage::Format_RGB32), "PNG"),
     };
     for (const auto& data : cases) {
