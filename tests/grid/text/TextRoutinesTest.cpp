@@ -114,6 +114,8 @@ TEST(TextKinds, ClassifiesByPrefixAndHtmlMarks)
         {PackWideText(u"=1"), false, tkFormula},
         {PackWideText(u"="), false, tkPackedWide},
         {PackWideText(u"=\u4E2D"), false, tkPackedWide},
+        {PackWideText(u"\u043D1"), false, tkPackedWide},  // low byte "=", as in the Cyrillic en
+        {PackWideText(u"\u4E3D1"), false, tkPackedWide},
         {PackWideText(u"<b>"), true, tkPackedWide},
     };
     for (const auto& c : cases)
