@@ -432,7 +432,9 @@ TEST_F(TextRoutinesTest, ClassifiesNumberTexts)
         {"1e5e3", ncNotNumber},   {"e5", ncNotNumber},        {"1e", ncNotNumber},
         {"1e-", ncNotNumber},     {"1'0e5", ncNotNumber},     {"1.5", ncNotNumber},
         {"--1", ncNotNumber},     {"+1", ncNotNumber},        {"\u0661\u0662", ncInteger},
-        {"abc", ncNotNumber},
+        {"abc", ncNotNumber},     {"+1e+5", ncExponent},      {"1-1e5", ncNotNumber},
+        {"1e5-3", ncNotNumber},   {"1+e5", ncNotNumber},      {"-e5", ncNotNumber},
+        {",e5", ncNotNumber},     {"1e5,5", ncNotNumber},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ClassifyNumberText(c.Text), c.Expected) << c.Text;
