@@ -128,14 +128,35 @@ void CheckNumberTexts(std::string_view Text)
     }
 }
 
-// Short dates: any text gives 0, an existing date, or EConvertError.
+// The year a short date text asks for: the integer after its second separator, the first of
+// "/", "." and "-" that it holds, with two-digit years 0..25 taken as this century's.
+std::optional<std::int64_t> ShortDateYear(std::string_view Text)
+{
+    for (const char separator : {'/', '.', '-'}) {
+        const std::size_t first = Text.find(separator);
+        if (first == std::string_view::npos)
+            continue;
+        const std::size_t second = Text.find(separator, first + 1);
+        int year = 0;
+        if (second == std::string_view::npos || !grid::TryTextToInt(Text.substr(second + 1), year))
+            return std::nullopt;
+        return std::int64_t{year} + (year >= 0 && year <= 25 ? 2000 : 1900);
+    }
+    return std::nullopt;
+}
+
+// Short dates: any text gives 0, a date of the year it asks for, or EConvertError naming that
+// year.
 void CheckShortDates(std::string_view Text)
 {
+    const std::optional<std::int64_t> year = ShortDateYear(Text);
     for (const auto parse : {grid::ShortDateUSToDate, grid::ShortDateEUToDate}) {
         try {
             if (const plat::TDateTime date = parse(Text); date != 0)
-                plat::DecodeDateTime(date);
-        } catch (const plat::EConvertError&) {
+                Check(year && plat::DecodeDateTime(date).Year == *year, "a short date of another year");
+        } catch (const plat::EConvertError& e) {
+            Check(!year || e.Message().find(": " + std::to_string(*year) + "-") != std::string::npos,
+                  "the error names another year than the text", e.Message());
         }
     }
     plat::TDateTime value = 0;
