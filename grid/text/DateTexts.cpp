@@ -3,10 +3,11 @@
 #include "grid/text/LocaleSettings.h"
 #include "grid/text/NumberTexts.h"
 #include "grid/text/TextTrim.h"
+#include "platform/core/Exception.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace skelda::grid {
@@ -80,6 +81,15 @@ bool TryParseTime(std::string_view Text, plat::TDateTime& Time)
     return true;
 }
 
+// EncodeDate for a year computed in 64 bits, so that a huge year or step raises naming the year
+// it came to instead of wrapping around.
+plat::TDateTime EncodeDateOfYear(std::int64_t Year, int Month, int Day)
+{
+    if (Year < 1 || Year > 9999)
+        throw plat::EConvertError("Invalid argument to date encode: %d-%d-%d", {Year, Month, Day});
+    return plat::EncodeDate(static_cast<int>(Year), Month, Day);
+}
+
 enum TShortDateOrder { sdMonthFirst, sdDayFirst };
 
 plat::TDateTime ShortDateToDate(std::string_view Text, TShortDateOrder Order)
@@ -99,8 +109,8 @@ plat::TDateTime ShortDateToDate(std::string_view Text, TShortDateOrder Order)
         return 0;
     if (!TakeField(Text, *separator, secondText) || !TryTextToInt(secondText, second) || !TryTextToInt(Text, year))
         return 0;
-    year += year >= 0 && year <= 25 ? 2000 : 1900;
-    return Order == sdMonthFirst ? plat::EncodeDate(year, first, second) : plat::EncodeDate(year, second, first);
+    const std::int64_t fullYear = std::int64_t{year} + (year >= 0 && year <= 25 ? 2000 : 1900);
+    return Order == sdMonthFirst ? EncodeDateOfYear(fullYear, first, second) : EncodeDateOfYear(fullYear, second, first);
 }
 
 }  // namespace
@@ -149,20 +159,21 @@ plat::TDateTime IncDateStep(int Years, int Months, int Days, double StepDays, pl
         return Date + StepDays;
     if (Days != 0)
         return Date + Days;
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    plat::DecodeDate(Date, year, month, day);
+    // Day and time of day from one rounding: a value a hair before midnight is 00:00 of the next
+    // day, and its fraction must not carry the result into the day after.
+    const plat::TDateTimeParts start = plat::DecodeDateTime(Date);
+    std::int64_t year = start.Year;
+    int month = start.Month;
     if (Years != 0) {
         year += Years;
     } else {
-        const int monthIndex = month - 1 + Months;
-        const int yearShift = monthIndex >= 0 ? monthIndex / 12 : -((11 - monthIndex) / 12);
+        const std::int64_t monthIndex = std::int64_t{month} - 1 + Months;
+        const std::int64_t yearShift = monthIndex >= 0 ? monthIndex / 12 : -((11 - monthIndex) / 12);
         year += yearShift;
-        month = monthIndex - 12 * yearShift + 1;
+        month = static_cast<int>(monthIndex - 12 * yearShift + 1);
     }
-    const plat::TDateTime timeOfDay = std::fabs(Date - std::trunc(Date));
-    return CombineDateAndTime(plat::EncodeDate(year, month, day), timeOfDay);
+    const plat::TDateTime timeOfDay = plat::EncodeTime(start.Hour, start.Min, start.Sec, start.MSec);
+    return CombineDateAndTime(EncodeDateOfYear(year, month, start.Day), timeOfDay);
 }
 
 }  // namespace skelda::grid

@@ -16,14 +16,15 @@ bool ParseDateTimeText(std::string_view Text, plat::TDateTime& Value);
 // Short dates split by the first of "/", "." and "-" that the text holds: month, day, year
 // (US) or day, month, year (EU). Years 0 to 25 are 2000 to 2025, every other year y is
 // 1900 + y (so four-digit years keep their order among themselves). 0 when the text does not
-// split into three integers; a date that does not exist raises plat::EConvertError.
+// split into three integers; a date that does not exist, one of a year outside 1..9999
+// included, raises plat::EConvertError.
 plat::TDateTime ShortDateUSToDate(std::string_view Text);
 plat::TDateTime ShortDateEUToDate(std::string_view Text);
 
 // The next date of a series that steps by whole years, whole months or whole days when exactly
 // one of those counts is non-zero, and by StepDays otherwise. Year and month steps keep the day
-// of the month and the time of day; a day that does not exist in the resulting month raises
-// plat::EConvertError.
+// of the month and the time of day (to the millisecond, as DecodeDateTime reads them); a day that does not exist in the resulting month, or a
+// year outside 1..9999, raises plat::EConvertError.
 plat::TDateTime IncDateStep(int Years, int Months, int Days, double StepDays, plat::TDateTime Date);
 
 }  // namespace skelda::grid

@@ -107,6 +107,7 @@ TNumberTextClass ClassifyNumberText(std::string_view Text)
     bool number = true;
     bool floatText = true;
     bool exponentSeen = false;
+    bool mantissaDigitSeen = false;
     std::size_t lastThousandPos = 0;
     int decimalCount = 0;
     int minusCount = 0;
@@ -123,8 +124,16 @@ TNumberTextClass ClassifyNumberText(std::string_view Text)
             integer = false;
             number = false;
         }
-        if (IsExponentMark(c) && pos == 1)
+        // An exponent text signs its mantissa and its exponent only in front, has digits before
+        // the exponent mark and no decimal separator after it.
+        if ((c == '+' || c == '-') && pos > 1 && !IsExponentMark(chars[pos - 2]))
             floatText = false;
+        if (IsExponentMark(c) && !mantissaDigitSeen)
+            floatText = false;
+        if (c == separators.Decimal && exponentSeen)
+            floatText = false;
+        if (IsNumberChar(c) && !exponentSeen)
+            mantissaDigitSeen = true;
         if (pos == last && (IsExponentMark(c) || c == '+' || c == '-'))
             floatText = false;
         if (!IsNumberChar(c) && c != '-' && c != separators.Thousand && c != separators.Decimal)

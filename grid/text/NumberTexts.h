@@ -32,7 +32,9 @@ enum TNumberTextClass : std::uint8_t {
 
 // One pass over the text. Only the distance between two thousand separators is checked, so
 // 12,34 is a number; two decimal separators, two thousand separators closer than four
-// characters, a second exponent or a misplaced sign make a text no number.
+// characters, a second exponent or a misplaced sign make a text no number. A sign is in place
+// at the start and, in an exponent text, right after the exponent mark; an exponent text needs
+// a digit before the mark and has no decimal separator after it.
 TNumberTextClass ClassifyNumberText(std::string_view Text);
 
 // A formatted number reduced to what StrToFloat reads with "." as decimal separator: blanks

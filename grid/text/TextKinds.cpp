@@ -34,7 +34,10 @@ TTextKind GetTextKind(std::string_view Text, bool HtmlEnabled)
     if (Text.front() == '=')
         return tkFormula;
     if (Text.starts_with(PackedPrefix)) {
-        const bool packedFormula = ByteWithTrailingSpace(Text, 3) == '=' && ByteWithTrailingSpace(Text, 4) == '\0';
+        // "=" packs as a zero high byte and "=": a zero third byte tells it from the many
+        // characters whose low byte is "=" (U+043D, U+4E3D, ...).
+        const bool packedFormula = ByteWithTrailingSpace(Text, 2) == '\0' && ByteWithTrailingSpace(Text, 3) == '='
+                                   && ByteWithTrailingSpace(Text, 4) == '\0';
         return packedFormula ? tkFormula : tkPackedWide;
     }
     if (Text.starts_with("{\\"))

@@ -17,9 +17,9 @@ enum TTextKind : std::uint8_t {
 };
 
 // The kind of Text: a formula starts with "="; a packed wide text starts with "|\" and is a
-// formula when its fourth byte is "=" and its fifth is 0, as the packed form of "=" followed
-// by a character below U+0100 has them; RTF starts
-// with "{\"; with HtmlEnabled, mini-HTML contains "</", "<B", "<I" or "<C" (letter case counts).
+// formula when its third byte is 0, its fourth "=" and its fifth 0, as the packed form of "="
+// followed by a character below U+0100 has them; RTF starts with "{\"; with HtmlEnabled,
+// mini-HTML contains "</", "<B", "<I" or "<C" (letter case counts).
 // Everything else, the empty text included, is plain. Looks at bytes only and copies nothing:
 // it runs for every painted cell.
 TTextKind GetTextKind(std::string_view Text, bool HtmlEnabled);
@@ -28,7 +28,7 @@ TTextKind GetTextKind(std::string_view Text, bool HtmlEnabled);
 // not UTF-8: the prefix "|\" and then, for every 16-bit code unit, its high byte and its low
 // byte, each one byte of the std::string (NUL included). Byte is the unit because the form has
 // to survive every code unit losslessly, lone surrogates and U+0000 too, and because
-// GetTextKind tells a packed formula by its fourth and fifth bytes. Keep packed texts in cell
+// GetTextKind tells a packed formula by its third to fifth bytes. Keep packed texts in cell
 // texts only: a conversion to another encoding (an ANSI file, say) would not carry them.
 std::string PackWideText(std::u16string_view WideText);
 // The code units of a packed Text (a trailing odd byte is ignored). Any other Text comes back

@@ -1,5 +1,6 @@
 #include "platform/system/DecimalDigits.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -18,10 +19,7 @@ DecimalDigits::DecimalDigits(double Value)
         if (written[i] != '.')
             FDigits += written[i];
     FExponent = std::atoi(std::string(written.substr(e + 1)).c_str()) + 1;
-    while (!FDigits.empty() && FDigits.back() == '0')
-        FDigits.pop_back();
-    if (FDigits.empty())
-        FExponent = 0;
+    DropTrailingZeros();
 }
 
 char DecimalDigits::DigitAt(int Index) const
@@ -57,6 +55,28 @@ void DecimalDigits::RoundToLength(int Length)
             ++FDigits[i - 1];
         }
     }
+    DropTrailingZeros();
+}
+
+void DecimalDigits::TruncateToSignificant(int Count)
+{
+    if (Count < static_cast<int>(FDigits.size()))
+        FDigits.resize(static_cast<std::size_t>(std::max(Count, 0)));
+    DropTrailingZeros();
+}
+
+bool DecimalDigits::Exceeds(const DecimalDigits& Other) const
+{
+    if (IsZero() || Other.IsZero())
+        return !IsZero() && Other.IsZero();
+    if (FExponent != Other.FExponent)
+        return FExponent > Other.FExponent;
+    // Same exponent: the digits compare as the fractions 0.ddd they stand for.
+    return FDigits > Other.FDigits;
+}
+
+void DecimalDigits::DropTrailingZeros()
+{
     while (!FDigits.empty() && FDigits.back() == '0')
         FDigits.pop_back();
     if (FDigits.empty())

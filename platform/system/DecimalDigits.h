@@ -24,9 +24,15 @@ public:
     void RoundToDecimals(int Decimals);
     // Half away from zero, keeping Count significant digits.
     void RoundToSignificant(int Count);
+    // Toward zero, keeping Count significant digits.
+    void TruncateToSignificant(int Count);
+
+    // Whether this magnitude is larger than Other's.
+    bool Exceeds(const DecimalDigits& Other) const;
 
 private:
     void RoundToLength(int Length);
+    void DropTrailingZeros();
 
     std::string FDigits;
     int FExponent = 0;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -242,6 +243,20 @@ std::optional<std::string> FormatInSection(std::string_view Section, const Secti
     return WriteSection(Section, Layout, placed, Settings);
 }
 
+// The digits FloatToStr writes. Rounded up, the largest doubles would read as a number past
+// the largest one, which StrToFloat refuses; those are cut to the digits shown instead.
+DecimalDigits GeneralDigits(double Value)
+{
+    static const DecimalDigits largest(std::numeric_limits<double>::max());
+    DecimalDigits rounded(Value);
+    rounded.RoundToSignificant(GeneralPrecision);
+    if (!rounded.Exceeds(largest))
+        return rounded;
+    DecimalDigits cut(Value);
+    cut.TruncateToSignificant(GeneralPrecision);
+    return cut;
+}
+
 std::string FormatZero(std::string_view Section, const TFormatSettings& Settings)
 {
     const SectionLayout layout(Section);
@@ -286,8 +301,7 @@ std::string FloatToStr(double Value, const TFormatSettings& Settings)
 {
     if (!std::isfinite(Value))
         return NonFiniteText(Value);
-    DecimalDigits number(Value);
-    number.RoundToSignificant(GeneralPrecision);
+    const DecimalDigits number = GeneralDigits(Value);
     if (number.IsZero())
         return "0";
     const std::string& digits = number.Digits();

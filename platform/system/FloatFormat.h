@@ -24,7 +24,8 @@ std::string FormatFloat(std::string_view Format, double Value);
 std::string FormatFloat(std::string_view Format, double Value, const TFormatSettings& Settings);
 
 // The general form with at most 15 significant digits and no trailing zeros: plain for magnitudes
-// from 1E-4 up to 15 integer digits, else "1.5E20" / "1E-5".
+// from 1E-4 up to 15 integer digits, else "1.5E20" / "1E-5". StrToFloat reads every text it
+// writes: the largest doubles, which would round past the largest one, are cut instead.
 std::string FloatToStr(double Value);
 std::string FloatToStr(double Value, const TFormatSettings& Settings);
 

@@ -165,11 +165,13 @@ char32_t TEditMask::Accept(int Pos, char32_t Ch) const
     const Slot& slot = FSlots[static_cast<std::size_t>(Pos)];
     if (!Fits(slot, Ch))
         return 0;
-    if (slot.caseMode == Case::Keep)
-        return Ch;
-    const std::string text = CodePointToUtf8(Ch);
-    const std::string converted = slot.caseMode == Case::Upper ? Utf8UpperCase(text) : Utf8LowerCase(text);
-    return Utf8CodePointAt(converted, 1);
+    char32_t kept = Ch;
+    if (slot.caseMode != Case::Keep) {
+        const std::string text = CodePointToUtf8(Ch);
+        kept = Utf8CodePointAt(slot.caseMode == Case::Upper ? Utf8UpperCase(text) : Utf8LowerCase(text), 1);
+    }
+    // Turned into the blank, the character would read as an empty position.
+    return kept == FBlank ? 0 : kept;
 }
 
 std::u32string TEditMask::BlankEditText() const

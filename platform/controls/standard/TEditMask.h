@@ -41,7 +41,8 @@ public:
     int PreviousInput(int Pos) const;
 
     // The character as the position keeps it (case converted), or 0 when the position refuses
-    // Ch. Literal positions refuse everything.
+    // Ch. Literal positions refuse everything; every position refuses a character that is the
+    // blank or becomes it by the case conversion.
     char32_t Accept(int Pos, char32_t Ch) const;
 
     // The edit text with every input position empty.

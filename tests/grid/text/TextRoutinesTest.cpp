@@ -18,6 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <limits>
 #include <string>
 
 namespace skelda::grid {
@@ -114,6 +117,8 @@ TEST(TextKinds, ClassifiesByPrefixAndHtmlMarks)
         {PackWideText(u"=1"), false, tkFormula},
         {PackWideText(u"="), false, tkPackedWide},
         {PackWideText(u"=\u4E2D"), false, tkPackedWide},
+        {PackWideText(u"\u043D1"), false, tkPackedWide},  // low byte "=", as in the Cyrillic en
+        {PackWideText(u"\u4E3D1"), false, tkPackedWide},
         {PackWideText(u"<b>"), true, tkPackedWide},
     };
     for (const auto& c : cases)
@@ -427,7 +432,9 @@ TEST_F(TextRoutinesTest, ClassifiesNumberTexts)
         {"1e5e3", ncNotNumber},   {"e5", ncNotNumber},        {"1e", ncNotNumber},
         {"1e-", ncNotNumber},     {"1'0e5", ncNotNumber},     {"1.5", ncNotNumber},
         {"--1", ncNotNumber},     {"+1", ncNotNumber},        {"\u0661\u0662", ncInteger},
-        {"abc", ncNotNumber},
+        {"abc", ncNotNumber},     {"+1e+5", ncExponent},      {"1-1e5", ncNotNumber},
+        {"1e5-3", ncNotNumber},   {"1+e5", ncNotNumber},      {"-e5", ncNotNumber},
+        {",e5", ncNotNumber},     {"1e5,5", ncNotNumber},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ClassifyNumberText(c.Text), c.Expected) << c.Text;
@@ -557,6 +564,32 @@ TEST(DateTexts, ShortDatesSplitAtTheFirstKnownSeparator)
     EXPECT_THROW(ShortDateEUToDate("1.13.13"), plat::EConvertError);
 }
 
+// The error names the date as read, not one whose year wrapped around the integers' range.
+void ExpectDateError(const std::function<plat::TDateTime()>& Convert, const std::string& Message)
+{
+    try {
+        Convert();
+        ADD_FAILURE() << "no error, expected " << Message;
+    } catch (const plat::EConvertError& e) {
+        EXPECT_EQ(e.Message(), Message);
+    }
+}
+
+TEST(DateTexts, YearsBeyondTheCalendarRaiseWithoutWrapping)
+{
+    const plat::TDateTime start = DateTime(2013, 1, 31, 6, 30);
+    constexpr int Most = std::numeric_limits<int>::max();
+    constexpr int Least = std::numeric_limits<int>::min();
+    ExpectDateError([] { return ShortDateUSToDate("1/2/2147483647"); }, "Invalid argument to date encode: 2147485547-1-2");
+    ExpectDateError([] { return ShortDateEUToDate("2.1.-1901"); }, "Invalid argument to date encode: -1-1-2");
+    ExpectDateError([&] { return IncDateStep(Most, 0, 0, 0, start); }, "Invalid argument to date encode: 2147485660-1-31");
+    ExpectDateError([&] { return IncDateStep(Least, 0, 0, 0, start); }, "Invalid argument to date encode: -2147481635-1-31");
+    ExpectDateError([&] { return IncDateStep(0, Most, 0, 0, DateTime(2013, 12, 31)); },
+                    "Invalid argument to date encode: 178958984-7-31");
+    ExpectDateError([&] { return IncDateStep(0, Least, 0, 0, start); }, "Invalid argument to date encode: -178954958-5-31");
+    ExpectDateError([&] { return IncDateStep(-2013, 0, 0, 0, start); }, "Invalid argument to date encode: 0-1-31");
+}
+
 TEST(DateTexts, IncDateStepContinuesASeries)
 {
     const plat::TDateTime start = DateTime(2013, 1, 31, 6, 30);
@@ -582,6 +615,10 @@ TEST(DateTexts, IncDateStepContinuesASeries)
     }
     EXPECT_THROW(IncDateStep(0, 1, 0, 0, start), plat::EConvertError);
     EXPECT_THROW(IncDateStep(1, 0, 0, 0, plat::EncodeDate(2012, 2, 29)), plat::EConvertError);
+
+    // A hair before midnight reads as the next day, and the series goes on from that day.
+    const plat::TDateTime hairBeforeFebruary = std::nextafter(DateTime(2013, 2, 1), 0.0);
+    EXPECT_DOUBLE_EQ(IncDateStep(0, 1, 0, 0, hairBeforeFebruary), DateTime(2013, 3, 1));
 }
 
 TEST(OemText, CarriesOemBytesAsAnsiCharacters)

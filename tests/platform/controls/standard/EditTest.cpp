@@ -239,6 +239,7 @@ TEST_F(EditTest, AMaskTakesOnlyWhatItAllows)
         {">LL-00;0;_", "ab12", "AB-12", "AB12", 0},
         {">LL-00;0;_", "a1", "A_-__", "A", 1},
         {"<LLL;1;*", "XyZ", "xyz", "xyz", 0},
+        {">LL;1;A", "ab", "BA", "B ", 1},  // "a" would become the blank and read as empty
         {"##.##;1; ", "-1.5", "-1.5 ", "-1.5 ", 0},
         {"AAA;0;_", "a1!", "a1_", "a1", 1},
         {"\\L00;1;_", "12", "L12", "L12", 0},

@@ -1,8 +1,11 @@
 #include "platform/system/FloatFormat.h"
 
+#include "platform/system/Conversions.h"
 #include "tests/platform/system/numbers/FormatSettingsFixture.h"
 
+#include <cmath>
 #include <limits>
+#include <string>
 
 using namespace plat;
 
@@ -141,9 +144,29 @@ TEST_F(FloatFormatTest, FloatToStrWritesUpToFifteenSignificantDigits)
         {"", 1.234e-7, "1.234E-7"},
         {"", std::numeric_limits<double>::quiet_NaN(), "NAN"},
         {"", -std::numeric_limits<double>::infinity(), "-INF"},
+        // Rounded up, these would lie past the largest double.
+        {"", std::numeric_limits<double>::max(), "1.79769313486231E308"},
+        {"", -1.797693134862315E308, "-1.79769313486231E308"},
+        {"", 1.797693134862314E308, "1.79769313486231E308"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FloatToStr(c.Value), c.Expected) << c.Value;
+}
+
+TEST_F(FloatFormatTest, StrToFloatReadsWhatFloatToStrWrites)
+{
+    const double values[] = {
+        std::numeric_limits<double>::max(),        -std::numeric_limits<double>::max(),
+        1.797693134862315E308,                     std::numeric_limits<double>::min(),
+        std::numeric_limits<double>::denorm_min(), -1.0 / 3,
+        0.1 + 0.2,
+    };
+    for (const double value : values) {
+        const std::string text = FloatToStr(value);
+        double read = 0;
+        ASSERT_TRUE(TryStrToFloat(text, read)) << text;
+        EXPECT_NEAR(read, value, std::fabs(value) * 5e-15) << text;
+    }
 }
 
 }  // namespace
