@@ -1,6 +1,5 @@
-#include "LoopbackHttpServer.h"
-
 #include "platform/system/CurlHttpClient.h"
+#include "platform/testing/LoopbackHttpServer.h"
 
 #include <gtest/gtest.h>
 

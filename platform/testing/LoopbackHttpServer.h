@@ -1,15 +1,17 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
 #include <thread>
 
 namespace plat::testing {
 
-// A one-answer HTTP server on 127.0.0.1 and a free port, for tests of the HTTP client. Every
-// connection gets the same raw reply (or, when silent, no reply until the server stops). The
-// server stops when it is destroyed, and by itself after a few seconds at most.
+// A one-answer HTTP server on 127.0.0.1 and a free port, for tests and fuzz targets of the HTTP
+// client. Every connection gets the same raw reply (or, when silent, no reply until the server
+// stops) and is closed after it. The server stops when it is destroyed, at once, and by itself
+// after a few seconds at most.
 class LoopbackHttpServer {
 public:
     explicit LoopbackHttpServer(std::string rawReply, bool silent = false);
@@ -26,11 +28,15 @@ public:
 
 private:
     void Serve();
-    void Answer(int connection);
+    void Answer(int connection, std::chrono::steady_clock::time_point deadline);
+    // Waits for events on fd; false when the server stops or the deadline passes first.
+    bool Wait(int fd, short events, std::chrono::steady_clock::time_point deadline);
 
     std::string FReply;
     bool FSilent;
     int FListener = -1;
+    // Readable once the server is to stop, so that no wait outlasts the destructor.
+    int FStopEvent = -1;
     int FPort = 0;
     std::atomic<bool> FStop{false};
     mutable std::mutex FMutex;
