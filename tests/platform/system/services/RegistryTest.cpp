@@ -372,6 +372,8 @@ TEST_F(RegistryTest, KeysDeeperThanTheHostRegistryAllowsAreDamagedAndCannotBeMad
     EXPECT_FALSE(reg.KeyExists("\\" + path(513)));
     EXPECT_FALSE(reg.OpenKey("k", true)) << "one level below the deepest key";
     EXPECT_THROW(reg.CreateKey("k"), ERegistryException);
+    ASSERT_TRUE(reg.OpenKey("\\" + path(511), false));
+    EXPECT_TRUE(reg.CreateKey("Sibling")) << "as deep as the deepest key";
 
     ASSERT_TRUE(reg.OpenKey("\\Setup", true));
     reg.WriteString("MyCall", "F6ABC");
