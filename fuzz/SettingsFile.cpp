@@ -92,10 +92,28 @@ void CheckTreeThroughRegistry(const std::vector<TSettingsKey>& keys)
     }
 }
 
+// The regressions hold files far larger than mutation grows (a key line 20000 levels deep, a key
+// with 30000 values): left to libFuzzer's default, they would set the length of every mutant and
+// take the run. Mutants stay small unless the command line says otherwise; the replay still
+// reads the regressions whole.
+void LimitMutationLength(int* argc, char*** argv)
+{
+    static std::vector<char*> arguments;
+    static char maxLength[] = "-max_len=8192";
+    arguments.assign(*argv, *argv + *argc);
+    if (std::any_of(arguments.begin(), arguments.end(), [](const char* a) { return std::string_view(a).starts_with("-max_len="); }))
+        return;
+    arguments.push_back(maxLength);
+    *argc = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);
+    *argv = arguments.data();
+}
+
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
+    LimitMutationLength(argc, argv);
     skelda::fuzz::UseOwnSettingsFolder();
     return 0;
 }
@@ -108,9 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 
     const std::string path = RegistryFilePath(skelda::fuzz::UseOwnSettingsFolder(), HKEY_CURRENT_USER);
     RegistryStore& store = RegistryStore::Instance();
-    // The store forgets the last input's tree once it finds no file, and reads this one afresh.
-    std::filesystem::remove(path);
-    store.Read(path, [](const RegistryKey&) {});
+    skelda::fuzz::ForgetSettingsFile(path);
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 
     std::vector<TSettingsKey> read;
@@ -136,7 +152,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
           std::to_string(text.size()) + " -> " + std::to_string(written.size()));
     const RegistryKey reread = ParseRegistryText(written);
     const std::vector<TSettingsKey> back = skelda::fuzz::FlattenSettings(reread);
-    Check(back == read, "saved tree reads back differently", skelda::fuzz::FirstDifference(read, back));
+    skelda::fuzz::CheckSameTree(read, back, "saved tree reads back differently");
     Check(FormatRegistryText(reread) == written, "saving the saved tree again gives another text");
+    skelda::fuzz::ForgetSettingsFile(path);
     return 0;
 }

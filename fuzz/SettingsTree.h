@@ -8,6 +8,7 @@
 #include "platform/core/TStringList.h"
 #include "platform/system/Environment.h"
 #include "platform/system/RegistryKey.h"
+#include "platform/system/RegistryStore.h"
 #include "platform/system/TRegistry.h"
 
 #include <stdlib.h>
@@ -68,6 +69,12 @@ inline std::string FirstDifference(const std::vector<TSettingsKey>& expected, co
     return {};
 }
 
+inline void CheckSameTree(const std::vector<TSettingsKey>& expected, const std::vector<TSettingsKey>& actual, const char* what)
+{
+    if (actual != expected)
+        Finding(what, FirstDifference(expected, actual));
+}
+
 inline std::vector<std::string> Lines(const plat::TStrings& strings)
 {
     std::vector<std::string> lines;
@@ -118,6 +125,16 @@ inline void CheckKeyThroughRegistry(const TSettingsKey& key)
         }
         }
     }
+}
+
+// Removes the settings file and has the store forget its tree, so that the next input starts
+// from nothing and memory taken by one input is given back within it (libFuzzer runs an input
+// again, looking for leaks, when it is not).
+inline void ForgetSettingsFile(const std::string& path)
+{
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    plat::RegistryStore::Instance().Read(path, [](const plat::RegistryKey&) {});
 }
 
 // An empty settings folder for this process, in memory where the system has a memory file
