@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 using namespace plat;
@@ -117,6 +118,23 @@ void SendEverythingElseNowhere()
         ::unsetenv(name);
 }
 
+// One server answers input after input: with a server each, the ports each left in TIME_WAIT
+// would run out within a minute. It is replaced well before it would stop by itself.
+testing::LoopbackHttpServer& ServerAnswering(std::string reply)
+{
+    using Clock = std::chrono::steady_clock;
+    static std::unique_ptr<testing::LoopbackHttpServer> server;
+    static Clock::time_point started;
+    if (server && Clock::now() - started < std::chrono::seconds(3)) {
+        server->SetReply(std::move(reply));
+        return *server;
+    }
+    server.reset();
+    server = std::make_unique<testing::LoopbackHttpServer>(std::move(reply));
+    started = Clock::now();
+    return *server;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -135,8 +153,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     const int status = Statuses[Data[2] % std::size(Statuses)];
     const std::string_view rest = skelda::fuzz::AsText(Data + 3, Size - 3);
 
-    testing::LoopbackHttpServer server(answer == Raw ? std::string(rest) : BuiltAnswer(answer, status, rest, selector));
-    const std::string url = server.Url("/ftpdir/latest/wwv.txt");
+    const std::string url =
+        ServerAnswering(answer == Raw ? std::string(rest) : BuiltAnswer(answer, status, rest, selector)).Url("/ftpdir/latest/wwv.txt");
     const auto start = std::chrono::steady_clock::now();
     THttpOpenResult opened = CurlHttpClient().OpenUrl(url, options);
     const auto elapsedMs =

@@ -54,6 +54,12 @@ LoopbackHttpServer::~LoopbackHttpServer()
     ::close(FStopEvent);
 }
 
+void LoopbackHttpServer::SetReply(std::string rawReply)
+{
+    std::lock_guard lock(FMutex);
+    FReply = std::move(rawReply);
+}
+
 std::string LoopbackHttpServer::Url(const std::string& path) const
 {
     return "http://127.0.0.1:" + std::to_string(FPort) + path;
@@ -118,17 +124,19 @@ void LoopbackHttpServer::Answer(int connection, std::chrono::steady_clock::time_
             break;
         request.append(buffer, static_cast<std::size_t>(count));
     }
+    std::string reply;
     {
         std::lock_guard lock(FMutex);
         FLastRequest = request;
+        reply = FReply;
     }
     if (FSilent)
         return;
     // The socket does not block: a client that stops reading must not keep the server from
     // stopping.
     std::size_t sent = 0;
-    while (sent < FReply.size() && Wait(connection, POLLOUT, deadline)) {
-        const ssize_t count = ::send(connection, FReply.data() + sent, FReply.size() - sent, MSG_NOSIGNAL);
+    while (sent < reply.size() && Wait(connection, POLLOUT, deadline)) {
+        const ssize_t count = ::send(connection, reply.data() + sent, reply.size() - sent, MSG_NOSIGNAL);
         if (count < 0 && (errno == EAGAIN || errno == EINTR))
             continue;
         if (count <= 0)
