@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -92,18 +93,21 @@ bool FitsWindows1252(const TItems& items)
                        [](const std::string& item) { return Windows1252ToUtf8(Utf8ToWindows1252(item)) == item; });
 }
 
+// A file for this process, in memory where the system has a memory file system, removed at exit.
 const std::string& ScratchFile()
 {
-    static const std::string path = [] {
+    // Never freed, so that it is still there for the clean-up at exit.
+    static const std::string* const path = [] {
         const std::filesystem::path base =
             std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
         std::string pattern = (base / "skelda-fuzz-strings-XXXXXX").string();
         const int fd = ::mkstemp(pattern.data());
         Check(fd >= 0, "cannot make a scratch file", pattern);
         ::close(fd);
-        return pattern;
+        std::atexit([] { std::remove(path->c_str()); });
+        return new std::string(pattern);
     }();
-    return path;
+    return *path;
 }
 
 void CheckDelimitedText(const TItems& items, char delimiter, char quote, bool strict)
