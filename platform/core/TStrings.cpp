@@ -91,9 +91,11 @@ std::vector<std::string> SplitDelimited(std::string_view text, char delimiter, c
 {
     std::vector<std::string> items;
     std::size_t pos = 0;
+    // A blank delimiter (a tab, a space) or quote character is no blank to skip: the one ends an
+    // item, which may be empty, the other starts one.
     const auto skipSpaces = [&] {
         if (!strict)
-            while (pos < text.size() && IsSpaceOrControl(text[pos]))
+            while (pos < text.size() && text[pos] != delimiter && text[pos] != quote && IsSpaceOrControl(text[pos]))
                 ++pos;
     };
     skipSpaces();

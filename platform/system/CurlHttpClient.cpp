@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <limits>
 #include <mutex>
 
 namespace plat {
@@ -20,6 +19,8 @@ struct Transfer {
     bool Oversized = false;
 };
 
+// Gets the body as it is after its content encoding is undone: the cap is on what the caller is
+// handed, whatever the size on the wire (a gzipped body may well be larger than the text).
 std::size_t AppendBody(char* data, std::size_t size, std::size_t count, void* userData)
 {
     auto* transfer = static_cast<Transfer*>(userData);
@@ -108,8 +109,6 @@ THttpOpenResult CurlHttpClient::OpenUrl(const std::string& url, const THttpOptio
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(h, CURLOPT_NOPROXY, noProxy.c_str());
     curl_easy_setopt(h, CURLOPT_ACCEPT_ENCODING, "");
-    if (options.MaxBodyBytes < static_cast<std::size_t>(std::numeric_limits<curl_off_t>::max()))
-        curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(options.MaxBodyBytes));
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &AppendBody);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer);
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorText);
@@ -119,7 +118,7 @@ THttpOpenResult CurlHttpClient::OpenUrl(const std::string& url, const THttpOptio
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
     const int statusCode = static_cast<int>(status);
 
-    if (transfer.Oversized || code == CURLE_FILESIZE_EXCEEDED)
+    if (transfer.Oversized)
         return Failure(url, "the response is larger than " + std::to_string(options.MaxBodyBytes) + " bytes", statusCode);
     if (code != CURLE_OK)
         return Failure(url, errorText[0] ? errorText : curl_easy_strerror(code), statusCode);

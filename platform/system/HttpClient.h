@@ -12,7 +12,8 @@ struct THttpOptions {
     int ConnectTimeoutMs = 10000;
     // The whole exchange, from connecting to the last byte of the body.
     int TotalTimeoutMs = 30000;
-    // A larger body is a failure, not a truncated success.
+    // A larger body, counted after its content encoding is undone, is a failure, not a
+    // truncated success.
     std::size_t MaxBodyBytes = 4 * 1024 * 1024;
 };
 

@@ -1,6 +1,5 @@
 #include "platform/system/RegistryKey.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace plat {
@@ -27,6 +26,24 @@ std::string JoinRegistryPath(const std::vector<std::string>& path)
 }
 
 RegistryKey::RegistryKey(std::string name) : FName(std::move(name)) {}
+
+RegistryKey::~RegistryKey()
+{
+    // Each key is emptied of its subkeys before it goes, so that no destructor reaches further
+    // down: freeing a chain of keys one inside the other would take stack for every level.
+    std::vector<std::unique_ptr<RegistryKey>> doomed;
+    const auto takeSubKeys = [&doomed](RegistryKey& key) {
+        for (auto& entry : key.FSubKeys)
+            doomed.push_back(std::move(entry.second));
+        key.FSubKeys.clear();
+    };
+    takeSubKeys(*this);
+    while (!doomed.empty()) {
+        const std::unique_ptr<RegistryKey> key = std::move(doomed.back());
+        doomed.pop_back();
+        takeSubKeys(*key);
+    }
+}
 
 const RegistryKey* RegistryKey::FindSubKey(std::string_view name) const
 {
@@ -79,20 +96,18 @@ RegistryKey* RegistryKey::Find(const std::vector<std::string>& path)
 
 const RegistryValue* RegistryKey::FindValue(std::string_view name) const
 {
-    const std::string folded = FoldRegistryName(name);
-    const auto found = std::find_if(FValues.begin(), FValues.end(),
-                                    [&](const RegistryValue& v) { return FoldRegistryName(v.Name) == folded; });
-    return found == FValues.end() ? nullptr : &*found;
+    const auto found = FValueIndex.find(FoldRegistryName(name));
+    return found == FValueIndex.end() ? nullptr : &FValues[found->second];
 }
 
 bool RegistryKey::SetValue(RegistryValue value)
 {
-    const RegistryValue* existing = FindValue(value.Name);
-    if (!existing) {
+    const auto [found, added] = FValueIndex.try_emplace(FoldRegistryName(value.Name), FValues.size());
+    if (added) {
         FValues.push_back(std::move(value));
         return true;
     }
-    auto& slot = FValues[static_cast<std::size_t>(existing - FValues.data())];
+    RegistryValue& slot = FValues[found->second];
     // The stored name keeps its first spelling; only type and data count as a change.
     if (slot.Type == value.Type && slot.Data == value.Data)
         return false;
@@ -103,10 +118,16 @@ bool RegistryKey::SetValue(RegistryValue value)
 
 bool RegistryKey::RemoveValue(std::string_view name)
 {
-    const RegistryValue* existing = FindValue(name);
-    if (!existing)
+    const auto found = FValueIndex.find(FoldRegistryName(name));
+    if (found == FValueIndex.end())
         return false;
-    FValues.erase(FValues.begin() + (existing - FValues.data()));
+    const std::size_t removed = found->second;
+    FValueIndex.erase(found);
+    FValues.erase(FValues.begin() + static_cast<std::ptrdiff_t>(removed));
+    for (auto& entry : FValueIndex) {
+        if (entry.second > removed)
+            --entry.second;
+    }
     return true;
 }
 

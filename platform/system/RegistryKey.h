@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <string>
@@ -19,13 +20,22 @@ struct RegistryValue {
     friend bool operator==(const RegistryValue&, const RegistryValue&) = default;
 };
 
+// The deepest key below the root, as the host registry allows it: a file's key line deeper than
+// this is damaged, and no key this deep can be made.
+inline constexpr std::size_t MaxRegistryKeyDepth = 512;
+
 // One key of the settings tree: named values and named subkeys. Names compare without regard
 // to the case of ASCII letters and keep the case they were created with, as registry names do.
-// Subkeys list in alphabetical order, values in the order they were first written.
+// Subkeys list in alphabetical order, values in the order they were first written. Finding a
+// subkey or a value costs O(log n) in the key's subkeys or values; removing a value O(n).
+// Freeing a tree takes no stack for its depth.
 class RegistryKey {
 public:
     RegistryKey() = default;
     explicit RegistryKey(std::string name);
+    ~RegistryKey();
+    RegistryKey(RegistryKey&&) noexcept = default;
+    RegistryKey& operator=(RegistryKey&&) noexcept = default;
 
     const std::string& Name() const { return FName; }
 
@@ -50,6 +60,7 @@ public:
 private:
     std::string FName;
     std::vector<RegistryValue> FValues;
+    std::map<std::string, std::size_t> FValueIndex;  // FValues positions by FoldRegistryName
     std::map<std::string, std::unique_ptr<RegistryKey>> FSubKeys;  // by FoldRegistryName
 };
 

@@ -1,6 +1,8 @@
 #include "platform/system/RegistryText.h"
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace plat {
 
@@ -97,22 +99,8 @@ void AppendValue(std::string& out, const RegistryValue& value)
     out += '\n';
 }
 
-void AppendKey(std::string& out, const RegistryKey& key, const std::string& path)
-{
-    out += '[';
-    out += path;
-    out += "]\n";
-    for (const RegistryValue& value : key.Values())
-        AppendValue(out, value);
-    for (const RegistryKey* sub : key.SubKeys()) {
-        std::string subPath = path;
-        if (!subPath.empty())
-            subPath += '\\';
-        AppendEscaped(subPath, sub->Name());
-        AppendKey(out, *sub, subPath);
-    }
-}
-
+// A path deeper than the store allows counts as damaged: left in the tree, it would make every
+// save write its path again for each level, and take as much stack to free.
 std::optional<std::vector<std::string>> ParseKeyPath(std::string_view text)
 {
     std::vector<std::string> path;
@@ -120,6 +108,8 @@ std::optional<std::vector<std::string>> ParseKeyPath(std::string_view text)
         return path;
     std::size_t start = 0;
     while (true) {
+        if (path.size() == MaxRegistryKeyDepth)
+            return std::nullopt;
         const std::size_t end = text.find('\\', start);
         const std::string_view segment = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
         std::optional<std::string> name = Unescape(segment);
@@ -215,10 +205,29 @@ std::string FormatRegistryText(const RegistryKey& root)
         for (const RegistryValue& value : root.Values())
             AppendValue(out, value);
     }
-    for (const RegistryKey* sub : root.SubKeys()) {
-        std::string path;
-        AppendEscaped(path, sub->Name());
-        AppendKey(out, *sub, path);
+    // Depth first with a stack of its own, each key before its subkeys: the depth of the tree
+    // must not count against the call stack.
+    std::vector<std::pair<const RegistryKey*, std::string>> pending;
+    const auto pushSubKeys = [&pending](const RegistryKey& key, const std::string& path) {
+        const std::vector<const RegistryKey*> subKeys = key.SubKeys();
+        for (auto sub = subKeys.rbegin(); sub != subKeys.rend(); ++sub) {
+            std::string subPath = path;
+            if (!subPath.empty())
+                subPath += '\\';
+            AppendEscaped(subPath, (*sub)->Name());
+            pending.emplace_back(*sub, std::move(subPath));
+        }
+    };
+    pushSubKeys(root, {});
+    while (!pending.empty()) {
+        auto [key, path] = std::move(pending.back());
+        pending.pop_back();
+        out += '[';
+        out += path;
+        out += "]\n";
+        for (const RegistryValue& value : key->Values())
+            AppendValue(out, value);
+        pushSubKeys(*key, path);
     }
     return out;
 }

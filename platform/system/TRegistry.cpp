@@ -75,7 +75,8 @@ std::optional<std::vector<std::string>> TRegistry::Resolve(const std::string& Ke
     while (true) {
         const std::size_t end = rest.find('\\');
         const std::string_view step = rest.substr(0, end);
-        if (step.empty())
+        // A deeper key would be skipped as damaged when the file is read again.
+        if (step.empty() || path.size() == MaxRegistryKeyDepth)
             return std::nullopt;
         path.emplace_back(step);
         if (end == std::string_view::npos)

@@ -16,7 +16,8 @@ class TStrings;
 // The settings store as a tree of keys holding typed values, reached the way the widget
 // library's registry object reached it: choose a root, open a key, read and write its values.
 // Key paths use '\' between names; a path that starts with '\' counts from the root, any other
-// from the open key (or the root when none is open). Every write is saved at once.
+// from the open key (or the root when none is open). A path deeper than MaxRegistryKeyDepth
+// names no key: it neither opens nor can be made. Every write is saved at once.
 // The store lives under Env().ConfigDir as it was when the object was made.
 class TRegistry : public TObject {
 public:

@@ -237,6 +237,38 @@ TEST(StringList, DelimitedTextFollowsDelimiterQuoteAndStrictness)
     EXPECT_EQ(Lines(list), (std::vector<std::string>{"x", "y", "z"}));
 }
 
+TEST(StringList, BlankDelimitersAndQuotesAreNotSkippedAsBlanks)
+{
+    struct Case {
+        char delimiter;
+        char quote;
+        std::vector<std::string> items;
+    };
+    const Case cases[] = {
+        {'\t', '"', {"a", "", "c"}},
+        {' ', '"', {"", "b"}},
+        {'\t', '"', {"a", ""}},
+        {' ', '"', {"", ""}},
+        {',', ' ', {"a b", "c"}},
+        {' ', '\x1f', {" \"hi\"", "x"}},
+    };
+    for (const Case& c : cases) {
+        TStringList list;
+        list.SetDelimiter(c.delimiter);
+        list.SetQuoteChar(c.quote);
+        Fill(list, c.items);
+        const std::string text = list.GetDelimitedText();
+        TStringList back;
+        back.Assign(list);
+        back.SetDelimitedText(text);
+        EXPECT_EQ(Lines(back), c.items) << "delimiter " << int(c.delimiter) << ", quote " << int(c.quote) << ": " << text;
+    }
+    TStringList list;
+    list.SetDelimiter('\t');
+    list.SetDelimitedText(" a \t\t c\n");
+    EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "", "c"})) << "other blanks around items still go";
+}
+
 TEST(StringList, TextEndsEveryLineWithCrLfAndReadsAnyLineBreak)
 {
     TStringList list;

@@ -1,6 +1,6 @@
-#include "LoopbackHttpServer.h"
-
 #include "platform/system/CurlHttpClient.h"
+#include "platform/testing/GzipCompress.h"
+#include "platform/testing/LoopbackHttpServer.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +95,33 @@ TEST(CurlHttpClientTest, ServerAnswersThatAreNotABodyFailWithTheirReason)
         EXPECT_NE(opened.Error.find(c.ExpectedText), std::string::npos) << opened.Error;
         EXPECT_NE(opened.Error.find(server.Url("/wwv.txt")), std::string::npos) << opened.Error;
     }
+}
+
+TEST(CurlHttpClientTest, CapCountsTheBodyAsDecodedNotAsSent)
+{
+    const auto gzipReply = [](const std::string& body, int level) {
+        const std::string encoded = testing::GzipCompress(body, level);
+        return "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Encoding: gzip\r\nContent-Length: " +
+               std::to_string(encoded.size()) + "\r\n\r\n" + encoded;
+    };
+    THttpOptions options = ShortOptions();
+    options.MaxBodyBytes = 4000;
+    const std::string fits = Bulletin(4000);
+    const std::string overflows = Bulletin(40000);
+
+    // Stored rather than compressed: more bytes on the wire than in the body.
+    LoopbackHttpServer stored(gzipReply(fits, 0));
+    THttpOpenResult opened = CurlHttpClient().OpenUrl(stored.Url("/wwv.txt"), options);
+    ASSERT_TRUE(opened.Ok()) << opened.Error;
+    std::string received(fits.size() + 1, '\0');
+    received.resize(opened.Request->Read(received.data(), received.size()));
+    EXPECT_EQ(received, fits);
+
+    // Compressed to far fewer bytes than the cap, but larger than it once decoded.
+    LoopbackHttpServer compressed(gzipReply(overflows, 9));
+    opened = CurlHttpClient().OpenUrl(compressed.Url("/wwv.txt"), options);
+    EXPECT_FALSE(opened.Ok());
+    EXPECT_NE(opened.Error.find("larger than 4000 bytes"), std::string::npos) << opened.Error;
 }
 
 TEST(CurlHttpClientTest, ServerThatNeverAnswersTimesOutWithinTheTotalTimeOut)

@@ -5,6 +5,7 @@
 #include "platform/system/TRegistry.h"
 #include "platform/system/TRegistryWatcher.h"
 #include "platform/testing/ScopedEnvironment.h"
+#include "tests/platform/system/SettingsFileFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,35 +14,17 @@
 #include <cmath>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <memory>
-#include <sstream>
 
 namespace plat {
 namespace {
 
 const std::string AppKey = "\\Software\\Vantel Software\\SKELDA";
 
-class RegistryTest : public ::testing::Test {
+class RegistryTest : public testing::SettingsFileFixture {
 protected:
-    std::string SettingsFile() const { return env_.ConfigDir() + "HKEY_CURRENT_USER.reg"; }
-
-    std::string FileText() const
-    {
-        std::ifstream in(SettingsFile(), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    void ReplaceFile(const std::string& text) const
-    {
-        std::filesystem::create_directories(env_.ConfigDir());
-        std::ofstream(SettingsFile(), std::ios::binary | std::ios::trunc) << text;
-    }
-
     std::vector<std::string> FolderEntries() const
     {
         std::vector<std::string> names;
@@ -57,8 +40,6 @@ protected:
             lines.push_back(strings.GetStrings(i));
         return lines;
     }
-
-    testing::ScopedEnvironment env_;
 };
 
 TEST_F(RegistryTest, TypedValuesSurviveTheFileAndAFreshReader)
@@ -262,13 +243,18 @@ TEST_F(RegistryTest, ValuesListInWritingOrderAndDelete)
     reg.WriteInteger("Zeta", 1);
     reg.WriteInteger("alpha", 2);
     reg.WriteInteger("ALPHA", 3);
+    reg.WriteInteger("Omega", 4);
     TStringList names;
     reg.GetValueNames(names);
-    EXPECT_EQ(Lines(names), (std::vector<std::string>{"Zeta", "alpha"}));
+    EXPECT_EQ(Lines(names), (std::vector<std::string>{"Zeta", "alpha", "Omega"}));
     EXPECT_EQ(reg.ReadInteger("Alpha"), 3);
     EXPECT_TRUE(reg.DeleteValue("alpha"));
     EXPECT_FALSE(reg.DeleteValue("alpha"));
     EXPECT_FALSE(reg.ValueExists("Alpha"));
+    EXPECT_EQ(reg.ReadInteger("OMEGA"), 4) << "the values after a deleted one are still found";
+    reg.WriteInteger("alpha", 5);
+    reg.GetValueNames(names);
+    EXPECT_EQ(Lines(names), (std::vector<std::string>{"Zeta", "Omega", "alpha"}));
     ASSERT_TRUE(reg.OpenKeyReadOnly(AppKey));
     EXPECT_FALSE(reg.DeleteValue("Zeta")) << "read-only";
     EXPECT_TRUE(reg.ValueExists("Zeta"));
@@ -365,6 +351,34 @@ TEST_F(RegistryTest, DamagedFilesReadAsMissingValuesAndRecover)
         ASSERT_TRUE(check.OpenKeyReadOnly(AppKey + "\\Setup"));
         EXPECT_EQ(check.ReadInteger("Power"), 5);
     }
+}
+
+TEST_F(RegistryTest, KeysDeeperThanTheHostRegistryAllowsAreDamagedAndCannotBeMade)
+{
+    const auto path = [](int levels) {
+        std::string key;
+        for (int level = 0; level < levels; ++level)
+            key += (level > 0 ? "\\k" : "k");
+        return key;
+    };
+    ReplaceFile("; SKELDA settings store, format 1\n"
+                "[" + path(513) + "]\n\"TooDeep\"=sz:\"lost\"\n"
+                "[" + path(512) + "]\n\"Deepest\"=sz:\"kept\"\n");
+
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly(path(512)));
+    EXPECT_EQ(reg.ReadString("Deepest"), "kept");
+    EXPECT_FALSE(reg.HasSubKeys()) << "the deeper line is skipped, not cut to the limit";
+    EXPECT_FALSE(reg.KeyExists("\\" + path(513)));
+    EXPECT_FALSE(reg.OpenKey("k", true)) << "one level below the deepest key";
+    EXPECT_THROW(reg.CreateKey("k"), ERegistryException);
+    ASSERT_TRUE(reg.OpenKey("\\" + path(511), false));
+    EXPECT_TRUE(reg.CreateKey("Sibling")) << "as deep as the deepest key";
+
+    ASSERT_TRUE(reg.OpenKey("\\Setup", true));
+    reg.WriteString("MyCall", "F6ABC");
+    EXPECT_EQ(FileText().find("TooDeep"), std::string::npos);
+    EXPECT_NE(FileText().find("Deepest"), std::string::npos);
 }
 
 TEST_F(RegistryTest, WritesLeaveNoTemporaryFileAndAFailedWriteKeepsTheOldFile)
