@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace skelda::engine {
 
@@ -46,6 +47,20 @@ inline long double ArcCosClamped(long double value)
 inline long double ArcSinByTan(long double x)
 {
     return std::atan(x / std::sqrt(1 - x * x));
+}
+
+// Whether two positions are one place. Decided on the coordinates, not on the great-circle arc
+// between them: sin^2 + cos^2 rounds below 1 for many latitudes, which leaves an arc of about
+// 1e-9 rad between a point and itself. Longitudes a whole turn apart are one meridian, and on a
+// pole every longitude is the same point.
+inline bool SamePlace(long double latARad, long double lonARad, long double latBRad,
+                      long double lonBRad)
+{
+    if (latARad != latBRad) return false;
+    constexpr long double kPoleCos = 1e-12L;  // cos of 90 degrees converted is about 1e-17
+    if (std::fabs(std::cos(latARad)) < kPoleCos) return true;
+    constexpr long double kTurnRad = 2 * std::numbers::pi_v<long double>;
+    return std::fabs(std::remainder(lonARad - lonBRad, kTurnRad)) < kPoleCos;
 }
 
 }  // namespace skelda::engine

@@ -31,6 +31,8 @@ long double HighLatitudeFactor(long double controlLatRad)
 
 namespace {
 
+constexpr long double kPoleMarginRad = 1e-7L;
+
 // The path-wide values every control point needs.
 struct MufPath {
     long double hourUtc;
@@ -97,11 +99,14 @@ MufControlPoint EvaluateControlPoint(const MufPath& p, long double fraction)
     const long double latC = kHalfPiTrunc - std::acos(sl);
     point.LatRad = latC;
 
-    // A control point on a pole (or a target on one) has no longitude of its own: any will do,
-    // and the target's is taken instead of dividing zero by zero.
+    // A control point on a pole has no longitude of its own: any will do, and the target's is
+    // taken. Close to the pole the quotient below is 0/0 or x/0 and its arc cosine, and with it
+    // the local noon, would be rounding noise.
     const long double lonDenominator = sqrt(1 - sl * sl) * cos(p.rla);
-    const long double cl =
-        lonDenominator != 0 ? ClampUnit((cos(b) - sl * sin(p.rla)) / lonDenominator) : 1.0L;
+    const bool onPole = kHalfPiTrunc - fabs(latC) <= kPoleMarginRad;
+    const long double cl = !onPole && lonDenominator != 0
+                               ? ClampUnit((cos(b) - sl * sin(p.rla)) / lonDenominator)
+                               : 1.0L;
     long double lonC = std::acos(cl) * Sign(sin(p.tlo - p.rlo)) + p.rlo;
     if (lonC < 0) lonC += kTwoPiTrunc;
     if (lonC >= kTwoPiTrunc) lonC -= kTwoPiTrunc;
@@ -142,6 +147,10 @@ MufEvaluation EvaluateMiniMuf(long double month, long double dayOfMonth, long do
               .season = SeasonOf(month, dayOfMonth)};
     MufEvaluation result;
 
+    if (SamePlace(ownLatRad, ownLonRad, targetLatRad, targetLonRad)) {
+        result.MufMHz = std::numeric_limits<long double>::quiet_NaN();
+        return result;
+    }
     p.d = ArcCosClamped(sin(p.tla) * sin(p.rla) + cos(p.tla) * cos(p.rla) * cos(p.rlo - p.tlo));
     result.PathRad = p.d;
     if (!(p.d > 0)) {

@@ -2,11 +2,11 @@
 
 // The state one prediction works on, and the model's operations on it: the solar activity, the
 // path and sun of the hour, the per-hop-count results, the antenna and the transmitter power.
-// The hour-by-hour computation fills the path state, calls MiniMuf, Ion and Pathloss, and reads
-// the hop table; the window keeps one engine for the whole run.
+// Predict runs a whole prediction on them; the window keeps one engine for the whole run.
 
 #include "engine/AntennaGain.h"
 #include "engine/HopTable.h"
+#include "engine/HourlyPrediction.h"
 #include "engine/PathState.h"
 
 namespace skelda::engine {
@@ -31,6 +31,11 @@ public:
     // Transmitter power in watts; 100 (the setting's default) until set.
     void SetPower(int powerW) { powerW_ = powerW; }
     int Power() const { return powerW_; }
+
+    // The whole prediction of HourlyPrediction.h: sets the flux, power, antenna and path from the
+    // request, then hands the path and the 25 hours with their cells to sink. A refused request
+    // changes nothing here and sends nothing to sink. Texts are the sink's business.
+    PredictionRefusal Predict(const PredictionRequest& request, IPredictionSink& sink);
 
     // The operations of the model, reading the state above (see the headers named).
     // MufModel.h; NaN for a path of length 0.

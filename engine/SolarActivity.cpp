@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <stdexcept>
+#include <string>
 
 namespace skelda::engine {
 
@@ -11,6 +14,15 @@ long double FluxToSpots(long double fluxSfu)
     if (fluxSfu < 110) return 108.36L - 0.005896L * (fluxSfu - 200.6L) * (fluxSfu - 200.6L);
     if (fluxSfu < 213) return (fluxSfu - 110) * 1.068L + 60;
     return 384 - 0.0011059L * (fluxSfu - 652.9L) * (fluxSfu - 652.9L);
+}
+
+long double SpotsToFlux(long double sunSpotNumber)
+{
+    // Each piece of FluxToSpots solved for the flux, from the piece the number falls in.
+    const long double spots = std::clamp(sunSpotNumber, 0.0L, 384.0L);
+    if (spots < 60) return std::min(200.6L - std::sqrt((108.36L - spots) / 0.005896L), 110.0L);
+    if (spots < 170) return (spots - 60) / 1.068L + 110;
+    return 652.9L - std::sqrt((384 - spots) / 0.0011059L);
 }
 
 namespace {
@@ -37,10 +49,14 @@ constexpr std::array<long double, 121> kMonthlyFluxSfu = {
 
 long double PredictedFlux(int yearMonthKey)
 {
-    // Months counted from year 0 in 64 bits, so no key can overflow; a month number outside 1..12
-    // simply runs into the neighbouring year.
     const long long year = yearMonthKey / 100;
     const long long month = yearMonthKey % 100;
+    // 200297 is no month: read as 97 months after January 2002 it would pass for a month of
+    // the table.
+    if (month < 1 || month > 12)
+        throw std::invalid_argument("Month key " + std::to_string(yearMonthKey) +
+                                    " has no month 1..12");
+    // Months counted from year 0 in 64 bits, so no key can overflow.
     const long long index = (year - kFirstYear) * 12 + (month - kFirstMonth);
     const long long last = static_cast<long long>(kMonthlyFluxSfu.size()) - 1;
     return kMonthlyFluxSfu[static_cast<std::size_t>(std::clamp(index, 0LL, last))];

@@ -10,9 +10,16 @@ namespace skelda::engine {
 // below 0 at 65.
 long double FluxToSpots(long double fluxSfu);
 
+// The flux whose FluxToSpots is sunspotNumber, on the fit's rising branch from 65 to 652.9 sfu:
+// 65.03 sfu for 0 and below, 652.9 sfu for 384 and above. A number in the fit's small gap just
+// below 60 gives 110 sfu. Lets a field that shows a sunspot number drive the model with the number
+// the user typed.
+long double SpotsToFlux(long double sunSpotNumber);
+
 // Predicted smoothed flux for a calendar month, key = year * 100 + month (201306 = June 2013).
 // The table covers December 2009 to December 2019; a month before it gives the first value and a
-// month after it the last, so a start-up without a bulletin always has a usable flux.
+// month after it the last, so a start-up without a bulletin always has a usable flux. A key whose
+// last two digits are not a month 1..12 throws std::invalid_argument.
 long double PredictedFlux(int yearMonthKey);
 
 }  // namespace skelda::engine

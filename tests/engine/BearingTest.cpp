@@ -31,7 +31,10 @@ TEST(BearingTest, CompassPointsAndIdenticalPoints)
         {0, 0, 0, 10, 270},
         {45, 170, 45, -170, 277.10708},  // 170 W to 170 E: west over the date line
         {30, 40, 30, 40, 0},
+        {48.8333L, -2.25L, 48.8333L, -2.25L, 0},  // JN18DU to itself: an arc that rounds above 0
         {-90, 0, -90, 0, 0},
+        {-90, 0, -90, 45, 0},
+        {10, 180, 10, -180, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bearingDeg);

@@ -60,7 +60,7 @@ TEST(LocatorTest, NamesTheFirstWrongCharacter)
         {"JN18\u00C9U", 5},
         // A stray byte of a broken character is wrong where it stands, not skipped: skipping it
         // let "AA00A?A" pass as six characters and convert its stray byte.
-        {"AA00A\xB2A", 6},
+        {"AA00A\xB2" "A", 6},
         {"\x80JN18DU", 1},
         // Missing or extra characters.
         {"", 1},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace skelda::engine {
 namespace {
@@ -153,6 +154,38 @@ TEST(MufModelTest, IdenticalEndsHaveNoMuf)
     EXPECT_EQ(eval.PathRad, 0);
     EXPECT_EQ(eval.ControlPointCount, 0);
     EXPECT_TRUE(std::isnan(eval.MufMHz));
+
+    // The arc from a point to itself rounds above 0 at many latitudes (JN18DU, 48.8333 N 2.25 E,
+    // is one), so identity must not be read off the arc.
+    struct Place {
+        long double latDeg, lonDeg, otherLonDeg;
+    };
+    std::vector<Place> places = {{48.8333L, -2.25L, -2.25L}, {90, 10, -120}, {-90, 0, 77},
+                                 {12.5L, 180, -180}};
+    for (int latDeg = -89; latDeg <= 89; latDeg += 4)
+        places.push_back({static_cast<long double>(latDeg), 0.5L * latDeg, 0.5L * latDeg});
+    for (const Place& p : places) {
+        SCOPED_TRACE(static_cast<double>(p.latDeg));
+        EXPECT_TRUE(std::isnan(MiniMuf(6, 15, 12, Rad(p.latDeg), Rad(p.lonDeg), Rad(p.latDeg),
+                                       Rad(p.otherLonDeg), 100)));
+    }
+}
+
+TEST(MufModelTest, ControlPointNextToAPoleTakesTheTargetsLongitude)
+{
+    // Over the North Pole from 80 N 0 to 80 N 180 the only control point is the pole itself;
+    // a hair off that meridian it is within 1e-9 rad of it. Its longitude, and so its local noon,
+    // must not come from rounding noise.
+    for (long double targetLonDeg : {180.0L, 179.999999L, -179.999999L}) {
+        SCOPED_TRACE(static_cast<double>(targetLonDeg));
+        const MufEvaluation eval =
+            EvaluateMiniMuf(3, 21, 12, Rad(80), Rad(0), Rad(80), Rad(targetLonDeg), 100);
+        ASSERT_EQ(eval.ControlPointCount, 1);
+        long double expectedLonRad = Rad(targetLonDeg);
+        if (expectedLonRad < 0) expectedLonRad += kTwoPiTrunc;
+        EXPECT_EQ(eval.ControlPoints[0].LonRad, expectedLonRad);
+        EXPECT_TRUE(std::isfinite(eval.MufMHz));
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace skelda::engine {
 namespace {
 
@@ -42,15 +44,18 @@ TEST(SolarActivityTest, PredictedFluxReadsTheMonthAndClampsOutsideTheTable)
         // Before and after the table: its nearest end.
         {200911, 86.6L},
         {190001, 86.6L},
-        {0, 86.6L},
-        {-201306, 86.6L},
         {202001, 76.3L},
         {202406, 76.3L},
-        {2147483647, 76.3L},
+        {2147483612, 76.3L},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
         EXPECT_EQ(PredictedFlux(c.key), c.fluxSfu);
+    }
+    // Keys without a month 1..12 are no keys, however close to the table they run.
+    for (int key : {200297, 201300, 201013, 0, -201306}) {
+        SCOPED_TRACE(key);
+        EXPECT_THROW(PredictedFlux(key), std::invalid_argument);
     }
 }
 
