@@ -1,81 +1,62 @@
-// One whole prediction of a path as the hour-by-hour computation runs it: for each of 25 hours the
-// MUF, the layers of four hop counts and the link budget of fifteen frequencies.
+// The engine's share of a prediction: the whole computation as the program runs it, 25 hours of
+// MUF, the layers of four hop counts and the link budget of fifteen frequencies, with a sink that
+// drops what it gets; and one hour of the MUF model alone.
 
-#include "engine/Bearing.h"
-#include "engine/HopGeometry.h"
-#include "engine/ModelMath.h"
+#include "engine/GainTables.h"
 #include "engine/MufModel.h"
 #include "engine/PropagationEngine.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 namespace {
 
 using namespace skelda::engine;
 
-// Paris to New York, June, flux 120, 100 W into a dipole, minimum takeoff angle 10 degrees.
-PropagationEngine MakeEngine(long double& pathRad, int& firstHop, long double& fIncidenceRad)
+class DroppingSink : public IPredictionSink {
+public:
+    void PathComputed(const PathSummary&) override {}
+    void CellComputed(const CellResult&) override {}
+    void HourComputed(const HourResult&) override {}
+};
+
+void WholePrediction(benchmark::State& state, const PredictionRequest& request)
 {
     PropagationEngine engine;
-    engine.SetSolarFlux(120);
-    engine.SetPower(100);
-    engine.SelectGainTable(kGainSimpleDipole);
-    PathState& path = engine.Path();
-    path.OwnLatRad = 48.8333L * kDegToRad;
-    path.OwnLonRad = -2.25L * kDegToRad;
-    path.DestLatRad = 40.7128L * kDegToRad;
-    path.DestLonRad = 74.006L * kDegToRad;
-    path.DeltaLonRad = path.OwnLonRad - path.DestLonRad;
-    path.OwnAzimuthRad =
-        ComputeBearing(path.OwnLatRad, path.OwnLonRad, path.DestLatRad, path.DestLonRad);
-
-    pathRad = EvaluateMiniMuf(6, 15, 0, path.OwnLatRad, path.OwnLonRad, path.DestLatRad,
-                              path.DestLonRad, engine.SunSpotNumber())
-                  .PathRad;
-    firstHop = static_cast<int>(std::nearbyint(pathRad / (2 * std::acos(kEarthToFLayerRatio))));
-    long double elevationRad = 0;
-    while (elevationRad < 10 * kDegToRad) {
-        ++firstHop;
-        elevationRad = HopElevationRad(pathRad / (2 * firstHop), kEarthToFLayerRatio);
-    }
-    fIncidenceRad = IncidenceRad(elevationRad, kFLayerRadiusKm);
-    return engine;
-}
-
-void WholePathEvaluation(benchmark::State& state)
-{
-    long double d = 0;
-    int first = 0;
-    long double fIncidenceRad = 0;
-    PropagationEngine engine = MakeEngine(d, first, fIncidenceRad);
-    const PathState& path = engine.Path();
-    HopTable& hops = engine.Hops();
-    for (int n = first; n <= first + 3; ++n) {
-        const auto i = static_cast<std::size_t>(n);
-        hops.TakeoffAngleRad[i] =
-            HopElevationRad(d / (2 * n), kEarthRadiusKm / (kEarthRadiusKm + 350));
-        hops.HopLengthKm[i] = std::sin(d / (2 * n)) * 2 * n * (kEarthRadiusKm + 350) /
-                              std::cos(hops.TakeoffAngleRad[i]);
-    }
-
+    DroppingSink sink;
     for (auto _ : state) {
-        int bestHops = 0;
-        for (int hour = 0; hour <= 24; ++hour) {
-            const long double mufMHz = engine.MiniMuf(6, 15, hour, path.OwnLatRad, path.OwnLonRad,
-                                                      path.DestLatRad, path.DestLonRad);
-            engine.Path().SunLongitudeRad = static_cast<float>((15 * hour - 180) * kDegToRad);
-            for (int n = first; n <= first + 3; ++n)
-                engine.Ion(n, d, std::cos(fIncidenceRad) * mufMHz);
-            for (int freqMHz = 2; freqMHz <= 30; freqMHz += 2)
-                bestHops += engine.Pathloss(first, freqMHz);
-        }
-        benchmark::DoNotOptimize(bestHops);
+        benchmark::DoNotOptimize(engine.Predict(request, sink));
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(WholePathEvaluation)->Unit(benchmark::kMicrosecond);
+
+// Paris to Washington, June, flux 120, 100 W into a dipole, minimum takeoff angle 10 degrees:
+// three to six hops.
+const PredictionRequest kParisToWashington{.OwnLatDeg = 48.8333L,
+                                           .OwnLonDeg = -2.25L,
+                                           .DestLatDeg = 38,
+                                           .DestLonDeg = 77,
+                                           .MinAngleDeg = 10,
+                                           .SolarValue = 120,
+                                           .GainTableChoice = kGainSimpleDipole,
+                                           .Month = 6,
+                                           .Day = 15};
+
+// The long way round from Paris to Sydney at a minimum angle of 20 degrees: 16 to 19 hops.
+const PredictionRequest kLongPathManyHops{.OwnLatDeg = 48.8333L,
+                                          .OwnLonDeg = -2.25L,
+                                          .DestLatDeg = -33.87L,
+                                          .DestLonDeg = -151.21L,
+                                          .MinAngleDeg = 20,
+                                          .LongPath = true,
+                                          .SolarValue = 150,
+                                          .GainTableChoice = kGainDipoleAndYagi,
+                                          .Month = 12,
+                                          .Day = 1};
+
+BENCHMARK_CAPTURE(WholePrediction, ParisToWashington, kParisToWashington)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WholePrediction, LongPathManyHops, kLongPathManyHops)
+    ->Unit(benchmark::kMicrosecond);
 
 void MiniMufOneHour(benchmark::State& state)
 {
