@@ -1,13 +1,18 @@
 #include "engine/HourlyPrediction.h"
 
 #include "engine/HopGeometry.h"
+#include "engine/Ionosphere.h"
 #include "engine/ModelMath.h"
+#include "engine/MufModel.h"
 #include "engine/PathGeometry.h"
 #include "engine/PropagationEngine.h"
 #include "engine/SignalLevel.h"
 #include "engine/SolarActivity.h"
+#include "engine/SolarZenith.h"
 
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace skelda::engine {
 
@@ -19,6 +24,14 @@ constexpr long double kLightSpeedMPerS = 299792500;
 constexpr long double kReflectionHeightKm = 350;
 // The level the table shows is above the receiver's rated sensitivity.
 constexpr long double kRatedSensitivityDbm = -123;
+
+// The frequencies of the table in MHz, frequency index 1 first.
+constexpr std::array<long double, kFrequencyCount> kTableFrequenciesMHz = [] {
+    std::array<long double, kFrequencyCount> frequenciesMHz{};
+    for (int f = 1; f <= kFrequencyCount; ++f)
+        frequenciesMHz[static_cast<std::size_t>(f - 1)] = FrequencyMHzOf(f);
+    return frequenciesMHz;
+}();
 
 // The sun's declination on the prediction date.
 long double SunDeclinationRad(int month, int day)
@@ -117,23 +130,32 @@ PredictionRefusal PropagationEngine::Predict(const PredictionRequest& request,
                                std::cos(hops_.TakeoffAngleRad[i]);
     }
 
+    // What the hours share: only the sun's longitude and the MUF move from one hour to the next.
+    // The MUF is always that of the short great circle.
+    const MufDay muf(request.Month, request.Day, ownLatRad, ownLonRad, destLatRad, destLonRad,
+                     sunSpotNumber_);
+    std::vector<HopCountLayers> layers;
+    layers.reserve(4);
+    for (int n = firstHop; n <= firstHop + 3; ++n) layers.emplace_back(path_, sunSpotNumber_, n, d);
+    const PointUnderSun pathMidpoint(PointAlongPath(path_, d / 2), path_.SunDeclinationRad);
+    const LinkBudget links(hops_, antenna_, powerW_, firstHop, kTableFrequenciesMHz);
+
     const long double cosFIncidence = std::cos(plan.FIncidenceRad);
     for (int hourUtc = 0; hourUtc < kPredictionHours; ++hourUtc) {
         HourResult hour;
         hour.HourUtc = hourUtc;
         hour.LocalHour = LocalHour(hourUtc, offsetHours);
-        // The MUF is always that of the short great circle.
-        hour.MufMHz = MiniMuf(request.Month, request.Day, hourUtc, ownLatRad, ownLonRad,
-                              destLatRad, destLonRad);
+        hour.MufMHz = muf.At(hourUtc).MufMHz;
         path_.SunLongitudeRad = SunLongitudeRad(hourUtc);
-        const long double zenithRad = Zenith(d / 2);
-        for (int n = firstHop; n <= firstHop + 3; ++n) Ion(n, d, cosFIncidence * hour.MufMHz);
+        const long double zenithRad = pathMidpoint.ZenithRad(path_.SunLongitudeRad);
+        for (const HopCountLayers& hopCount : layers)
+            hopCount.Evaluate(path_.SunLongitudeRad, cosFIncidence * hour.MufMHz, hops_);
         hour.HopCountMufMHz = hops_.FMufMHz[static_cast<std::size_t>(firstHop)];
         hour.SunElevationDeg = 90 - zenithRad * kRadToDeg;
 
         long double bestDb = SensitivityFloorDb();
         for (int f = 1; f <= kFrequencyCount; ++f) {
-            const int hopCount = Pathloss(firstHop, FrequencyMHzOf(f));
+            const int hopCount = links.Evaluate(static_cast<std::size_t>(f - 1), hops_);
             if (hopCount == 0) continue;
             const CellResult cell{.HourUtc = hourUtc,
                                   .FrequencyIndex = f,

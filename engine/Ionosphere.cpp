@@ -33,9 +33,10 @@ long double ELayerCriticalMHz(long double zenithRad, long double sunSpotNumber)
     long double foE = 0;
     // Below the horizon there is no E layer; a sunspot number below -125 (a flux far beyond the
     // fit's range) would ask for the fourth root of a negative number, and gets none either.
+    const long double cosZenith = std::cos(zenithRad);
     const long double illumination =
-        (kFoEIlluminationPerSunspot * sunSpotNumber + kFoEQuietSunIllumination) * std::cos(zenithRad);
-    if (std::cos(zenithRad) > 0 && illumination > 0) foE = kFoEScaleMHz * std::pow(illumination, kFoEExponent);
+        (kFoEIlluminationPerSunspot * sunSpotNumber + kFoEQuietSunIllumination) * cosZenith;
+    if (cosZenith > 0 && illumination > 0) foE = kFoEScaleMHz * std::pow(illumination, kFoEExponent);
     return std::max(foE, kNightFoEMHzPerSunspot * sunSpotNumber);
 }
 
@@ -47,44 +48,66 @@ long double AbsorptionIndex(long double zenithRad, long double sunSpotNumber)
     return a < kMinAbsorptionIndex ? kMinAbsorptionIndex : a;
 }
 
-}  // namespace
-
-void Ion(const PathState& path, long double sunSpotNumber, HopTable& hops, int hopCount,
-         long double pathRad, long double fcFMHz)
+int CheckedHopCount(int hopCount)
 {
     if (hopCount < 1 || hopCount > kMaxHopCount)
         throw std::out_of_range("Hop count " + std::to_string(hopCount) + " is outside 1.." +
                                 std::to_string(kMaxHopCount));
-    const auto h = static_cast<std::size_t>(hopCount);
+    return hopCount;
+}
 
+}  // namespace
+
+HopCountLayers::HopCountLayers(const PathState& path, long double sunSpotNumber, int hopCount,
+                               long double pathRad)
+    : hopCount_(CheckedHopCount(hopCount)),
+      sunSpotNumber_(sunSpotNumber),
+      // Past the night zenith the sun is below the horizon, where the E layer has only its
+      // night-time floor, and the absorption is taken at the night zenith itself.
+      nightECriticalMHz_(ELayerCriticalMHz(kNightZenithRad, sunSpotNumber)),
+      nightAbsorptionIndex_(AbsorptionIndex(kNightZenithRad, sunSpotNumber))
+{
     const long double halfHopRad = pathRad / (2 * hopCount);
     const long double elevationRad = HopElevationRad(halfHopRad, kEarthToFLayerRatio);
-    const long double eIncidenceRad = IncidenceRad(elevationRad, kELayerRadiusKm);
-    const long double fIncidenceRad = IncidenceRad(elevationRad, kFLayerRadiusKm);
-
-    hops.EMufMHz[h] = 0;
-    hops.FMufMHz[h] = fcFMHz / std::cos(fIncidenceRad);
-    hops.AbsorptionSum[h] = 0;
-    hops.ModeFlags[h] = 0;
+    cosEIncidence_ = std::cos(IncidenceRad(elevationRad, kELayerRadiusKm));
+    cosFIncidence_ = std::cos(IncidenceRad(elevationRad, kFLayerRadiusKm));
 
     // Midpoints at e, 3e, 5e, ... short of the path's end: hopCount of them.
+    const PathFromStation route(path);
+    midpoints_.reserve(static_cast<std::size_t>(hopCount));
     for (int k = 0; k < hopCount; ++k) {
         const long double midpointRad = (2 * k + 1) * halfHopRad;
         if (!(midpointRad < pathRad)) break;
-        long double zenithRad = Zenith(path, midpointRad);
-
-        const long double eMufMHz =
-            ELayerCriticalMHz(zenithRad, sunSpotNumber) / std::cos(eIncidenceRad);
-        hops.EMufMHz[h] = std::max(hops.EMufMHz[h], eMufMHz);
-
-        if (zenithRad > kNightZenithRad) {
-            zenithRad = kNightZenithRad;
-            hops.ModeFlags[h] |= kModeDarkness;
-        } else {
-            hops.ModeFlags[h] |= kModeDaylight;
-        }
-        hops.AbsorptionSum[h] += AbsorptionIndex(zenithRad, sunSpotNumber);
+        midpoints_.emplace_back(route.PointAt(midpointRad), path.SunDeclinationRad);
     }
+}
+
+void HopCountLayers::Evaluate(long double sunLongitudeRad, long double fcFMHz,
+                              HopTable& hops) const
+{
+    const auto h = static_cast<std::size_t>(hopCount_);
+    hops.EMufMHz[h] = 0;
+    hops.FMufMHz[h] = fcFMHz / cosFIncidence_;
+    hops.AbsorptionSum[h] = 0;
+    hops.ModeFlags[h] = 0;
+
+    for (const PointUnderSun& midpoint : midpoints_) {
+        const long double zenithRad = midpoint.ZenithRad(sunLongitudeRad);
+        const bool dark = zenithRad > kNightZenithRad;
+        const long double eCriticalMHz =
+            dark ? nightECriticalMHz_ : ELayerCriticalMHz(zenithRad, sunSpotNumber_);
+        hops.EMufMHz[h] = std::max(hops.EMufMHz[h], eCriticalMHz / cosEIncidence_);
+        hops.ModeFlags[h] |= dark ? kModeDarkness : kModeDaylight;
+        hops.AbsorptionSum[h] +=
+            dark ? nightAbsorptionIndex_ : AbsorptionIndex(zenithRad, sunSpotNumber_);
+    }
+}
+
+void Ion(const PathState& path, long double sunSpotNumber, HopTable& hops, int hopCount,
+         long double pathRad, long double fcFMHz)
+{
+    HopCountLayers(path, sunSpotNumber, hopCount, pathRad)
+        .Evaluate(path.SunLongitudeRad, fcFMHz, hops);
 }
 
 }  // namespace skelda::engine

@@ -2,6 +2,7 @@
 
 #include "engine/ModelMath.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -33,22 +34,6 @@ namespace {
 
 constexpr long double kPoleMarginRad = 1e-7L;
 
-// The path-wide values every control point needs.
-struct MufPath {
-    long double hourUtc;
-    long double tla, tlo, rla, rlo;  // own and target position
-    long double sunSpotNumber;
-    long double d = 0;      // path arc
-    long double cosAz = 0;  // bearing term at the target
-    long double k8 = 0;     // distance factor
-    Season season;
-};
-
-// Sunrise-to-sunset hours, sunrise and sunset at a control point (hours UTC).
-struct DayLight {
-    long double dayLengthHours, sunriseHour, sunsetHour;
-};
-
 DayLight DayLightAt(long double latC, long double localNoonHour, const Season& season)
 {
     const long double w = season.WRad;
@@ -62,36 +47,49 @@ DayLight DayLightAt(long double latC, long double localNoonHour, const Season& s
     return {dayLength, sunrise, sunset};
 }
 
-// The model's G. Its letters: D day length, R sunrise, S sunset (hours), C the sun's noon height
-// term, M and X the shape of the ionisation's rise and decay.
-long double IonisationAt(long double latC, long double hourUtc, const Season& season,
-                         const DayLight& light)
-{
-    const long double D = light.dayLengthHours;
-    const long double R = light.sunriseHour;
-    const long double S = light.sunsetHour;
-    const long double C = fabs(cos(latC + season.WRad));
-    long double M = 9.7L * std::pow(C, 9.6L);
-    if (M < 0.1L) M = 0.1L;
-    const long double X = kPiTrunc * M / D;
-    const long double ho = hourUtc;
+}  // namespace
 
-    // With R <= S an hour equal to sunrise or sunset counts as night.
-    const bool night = (R > S && (ho - S) * (R - ho) > 0) || (R <= S && (ho - R) * (S - ho) <= 0);
-    if (night) {
-        const long double h = ho <= S ? ho + 24 : ho;
-        return C * X * (1 + exp(-D / M)) * exp((S - h) / 2) / (X * X + 1);
-    }
-    const long double h = ho <= R ? ho + 24 : ho;
-    const long double Y = kPiTrunc * (h - R) / D;
-    const long double G = C * (sin(Y) + X * (exp((R - h) / M) - cos(Y))) / (X * X + 1);
-    const long double nightFloor = C * X * (1 + exp(-D / M)) * exp((D - 24) / 2) / (X * X + 1);
-    return nightFloor > G ? nightFloor : G;
+IonisationCurve::IonisationCurve(long double controlLatRad, const Season& season,
+                                 const DayLight& light)
+    : D_(light.DayLengthHours),
+      R_(light.SunriseHour),
+      S_(light.SunsetHour),
+      C_(fabs(cos(controlLatRad + season.WRad))),
+      M_(std::max(9.7L * std::pow(C_, 9.6L), 0.1L)),
+      X_(kPiTrunc * M_ / D_),
+      nightScale_(C_ * X_ * (1 + exp(-D_ / M_))),
+      denominator_(X_ * X_ + 1),
+      nightFloor_(nightScale_ * exp((D_ - 24) / 2) / denominator_)
+{
 }
 
-MufControlPoint EvaluateControlPoint(const MufPath& p, long double fraction)
+long double IonisationCurve::At(long double hourUtc) const
 {
-    MufControlPoint point;
+    const long double ho = hourUtc;
+    // With R <= S an hour equal to sunrise or sunset counts as night.
+    const bool night =
+        (R_ > S_ && (ho - S_) * (R_ - ho) > 0) || (R_ <= S_ && (ho - R_) * (S_ - ho) <= 0);
+    if (night) {
+        const long double h = ho <= S_ ? ho + 24 : ho;
+        return nightScale_ * exp((S_ - h) / 2) / denominator_;
+    }
+    const long double h = ho <= R_ ? ho + 24 : ho;
+    const long double Y = kPiTrunc * (h - R_) / D_;
+    const long double G = C_ * (sin(Y) + X_ * (exp((R_ - h) / M_) - cos(Y))) / denominator_;
+    return nightFloor_ > G ? nightFloor_ : G;
+}
+
+struct MufDay::PathTerms {
+    long double tla, tlo, rla, rlo;  // own and target position
+    long double d;                   // path arc
+    long double cosAz;               // bearing term at the target
+    Season season;
+};
+
+MufDay::ControlPoint MufDay::PrepareControlPoint(const PathTerms& p, long double fraction)
+{
+    ControlPoint prepared;
+    MufControlPoint& point = prepared.Fixed;
     point.FractionFromTarget = fraction;
     const long double b = p.d * fraction;
 
@@ -119,44 +117,32 @@ MufControlPoint EvaluateControlPoint(const MufPath& p, long double fraction)
     // In polar night (the sun below the twilight limit all day) day length and ionisation stay 0.
     if (cos(latC + p.season.WRad) > -0.26L) {
         const DayLight light = DayLightAt(latC, localNoonHour, p.season);
-        point.DayLengthHours = light.dayLengthHours;
-        point.Ionisation = IonisationAt(latC, p.hourUtc, p.season, light);
+        point.DayLengthHours = light.DayLengthHours;
+        prepared.Ionisation.emplace(latC, p.season, light);
     }
-
-    long double F = sqrt(6 + 58 * sqrt(point.Ionisation)) * (1 + p.sunSpotNumber / 250) * p.k8;
-    F = F * (1 - 0.1L * exp((point.DayLengthHours - 24) / 3));
-    F = F * HemisphereFactor(p.tla, p.rla);
-    F = F * HighLatitudeFactor(latC);
-    point.MufMHz = F;
-    return point;
+    prepared.DayLengthFactor = 1 - 0.1L * exp((point.DayLengthHours - 24) / 3);
+    prepared.HighLatitudeFactor = HighLatitudeFactor(latC);
+    return prepared;
 }
 
-}  // namespace
-
-MufEvaluation EvaluateMiniMuf(long double month, long double dayOfMonth, long double hourUtc,
-                              long double ownLatRad, long double ownLonRad,
-                              long double targetLatRad, long double targetLonRad,
-                              long double sunSpotNumber)
+MufDay::MufDay(long double month, long double dayOfMonth, long double ownLatRad,
+               long double ownLonRad, long double targetLatRad, long double targetLonRad,
+               long double sunSpotNumber)
+    : sunSpotFactor_(1 + sunSpotNumber / 250),
+      hemisphereFactor_(HemisphereFactor(ownLatRad, targetLatRad))
 {
-    MufPath p{.hourUtc = hourUtc,
-              .tla = ownLatRad,
-              .tlo = ownLonRad,
-              .rla = targetLatRad,
-              .rlo = targetLonRad,
-              .sunSpotNumber = sunSpotNumber,
-              .season = SeasonOf(month, dayOfMonth)};
-    MufEvaluation result;
-
-    if (SamePlace(ownLatRad, ownLonRad, targetLatRad, targetLonRad)) {
-        result.MufMHz = std::numeric_limits<long double>::quiet_NaN();
-        return result;
-    }
+    PathTerms p{.tla = ownLatRad,
+                .tlo = ownLonRad,
+                .rla = targetLatRad,
+                .rlo = targetLonRad,
+                .d = 0,
+                .cosAz = 0,
+                .season = SeasonOf(month, dayOfMonth)};
+    if (SamePlace(ownLatRad, ownLonRad, targetLatRad, targetLonRad)) return;
     p.d = ArcCosClamped(sin(p.tla) * sin(p.rla) + cos(p.tla) * cos(p.rla) * cos(p.rlo - p.tlo));
-    result.PathRad = p.d;
-    if (!(p.d > 0)) {
-        result.MufMHz = std::numeric_limits<long double>::quiet_NaN();
-        return result;
-    }
+    pathRad_ = p.d;
+    if (!(p.d > 0)) return;
+    hasPath_ = true;
 
     long double k = 1.59L * p.d;
     if (k < 1) k = 1;
@@ -165,22 +151,59 @@ MufEvaluation EvaluateMiniMuf(long double month, long double dayOfMonth, long do
     long double y = p.d * 2.5L / k;
     if (y > kHalfPiTrunc) y = kHalfPiTrunc;
     const long double s = sin(y);
-    p.k8 = 1 + 2.5L * s * sqrt(s);
+    distanceFactor_ = 1 + 2.5L * s * sqrt(s);
 
     // Mathematically the loop visits one point (k = 1) or two. Near k = 1/0.9999 its step
     // |0.9999 - 1/k| shrinks towards 0 and would pile up points (or never end), so it stops at two.
-    long double muf = 100;
     const long double step = fabs(0.9999L - 1 / k);
     const long double lastFraction = 1 - 1 / (2 * k);
     long double fraction = 1 / (2 * k);
-    while (result.ControlPointCount < 2 && fraction <= lastFraction) {
-        const MufControlPoint point = EvaluateControlPoint(p, fraction);
-        result.ControlPoints[static_cast<std::size_t>(result.ControlPointCount++)] = point;
-        if (muf > point.MufMHz) muf = point.MufMHz;
+    while (controlPointCount_ < 2 && fraction <= lastFraction) {
+        controlPoints_[static_cast<std::size_t>(controlPointCount_++)] =
+            PrepareControlPoint(p, fraction);
         fraction = fraction + step;
     }
+}
+
+long double MufDay::MufMHz(const ControlPoint& point, long double ionisation) const
+{
+    long double F = sqrt(6 + 58 * sqrt(ionisation)) * sunSpotFactor_ * distanceFactor_;
+    F = F * point.DayLengthFactor;
+    F = F * hemisphereFactor_;
+    F = F * point.HighLatitudeFactor;
+    return F;
+}
+
+MufEvaluation MufDay::At(long double hourUtc) const
+{
+    MufEvaluation result;
+    result.PathRad = pathRad_;
+    if (!hasPath_) {
+        result.MufMHz = std::numeric_limits<long double>::quiet_NaN();
+        return result;
+    }
+    long double muf = 100;
+    for (int i = 0; i < controlPointCount_; ++i) {
+        const ControlPoint& prepared = controlPoints_[static_cast<std::size_t>(i)];
+        MufControlPoint point = prepared.Fixed;
+        if (prepared.Ionisation) point.Ionisation = prepared.Ionisation->At(hourUtc);
+        point.MufMHz = MufMHz(prepared, point.Ionisation);
+        result.ControlPoints[static_cast<std::size_t>(i)] = point;
+        if (muf > point.MufMHz) muf = point.MufMHz;
+    }
+    result.ControlPointCount = controlPointCount_;
     result.MufMHz = muf;
     return result;
+}
+
+MufEvaluation EvaluateMiniMuf(long double month, long double dayOfMonth, long double hourUtc,
+                              long double ownLatRad, long double ownLonRad,
+                              long double targetLatRad, long double targetLonRad,
+                              long double sunSpotNumber)
+{
+    return MufDay(month, dayOfMonth, ownLatRad, ownLonRad, targetLatRad, targetLonRad,
+                  sunSpotNumber)
+        .At(hourUtc);
 }
 
 long double MiniMuf(long double month, long double dayOfMonth, long double hourUtc,

@@ -26,47 +26,63 @@ long double PowerDbm(int powerW)
 
 namespace {
 
-constexpr int kWindow = 4;
 constexpr std::uint8_t kLinkBits = kModeWeak | kModeBelowEMuf | kModeMultipath;
 
-// The absorption term's frequency divisor, (f + 1.42)^1.98 + 10.2, is the same for every hop
-// count of a call and is worked out once.
-long double LevelDb(const HopTable& hops, const AntennaGain& antenna, int powerW, int hopCount,
-                    long double freqMHz, long double absorptionDivisor)
+int CheckedFirstHopCount(int firstHopCount, int window)
 {
-    const auto n = static_cast<std::size_t>(hopCount);
-    const long double takeoffRad = hops.TakeoffAngleRad[n];
-    long double levelDb = antenna.Antgain(freqMHz, takeoffRad) + PowerDbm(powerW);
-    // Free-space loss with a fixed 10 dB margin.
-    levelDb -= 20 * log10(hops.HopLengthKm[n] * freqMHz) + 32.44L + 10;
-    const long double eIncidenceRad = IncidenceRad(takeoffRad, kELayerRadiusKm);
-    levelDb -= (hops.AbsorptionSum[n] * 677.2L / std::cos(eIncidenceRad)) / absorptionDivisor;
-    // Ground reflection, 3 dB per hop.
-    levelDb -= 3 * hopCount;
-    return levelDb;
+    if (firstHopCount < 1 || firstHopCount > kMaxHopCount - (window - 1))
+        throw std::out_of_range("First hop count " + std::to_string(firstHopCount) +
+                                " is outside 1.." + std::to_string(kMaxHopCount - (window - 1)));
+    return firstHopCount;
 }
 
 }  // namespace
 
-int Pathloss(HopTable& hops, const AntennaGain& antenna, int powerW, int firstHopCount,
-             long double freqMHz)
+LinkBudget::LinkBudget(const HopTable& hops, const AntennaGain& antenna, int powerW,
+                       int firstHopCount, std::span<const long double> frequenciesMHz)
+    : firstHopCount_(CheckedFirstHopCount(firstHopCount, kWindow))
 {
-    if (firstHopCount < 1 || firstHopCount > kMaxHopCount - (kWindow - 1))
-        throw std::out_of_range("First hop count " + std::to_string(firstHopCount) +
-                                " is outside 1.." + std::to_string(kMaxHopCount - (kWindow - 1)));
+    for (int i = 0; i < kWindow; ++i) {
+        const auto n = static_cast<std::size_t>(firstHopCount + i);
+        cosEIncidence_[static_cast<std::size_t>(i)] =
+            std::cos(IncidenceRad(hops.TakeoffAngleRad[n], kELayerRadiusKm));
+    }
+    const long double powerDbm = PowerDbm(powerW);
+    frequencies_.reserve(frequenciesMHz.size());
+    for (long double freqMHz : frequenciesMHz) {
+        Frequency& frequency = frequencies_.emplace_back();
+        frequency.MHz = freqMHz;
+        frequency.AbsorptionDivisor = std::pow(freqMHz + 1.42L, 1.98L) + 10.2L;
+        for (int i = 0; i < kWindow; ++i) {
+            const auto n = static_cast<std::size_t>(firstHopCount + i);
+            // Free-space loss with a fixed 10 dB margin.
+            frequency.FixedDb[static_cast<std::size_t>(i)] =
+                antenna.Antgain(freqMHz, hops.TakeoffAngleRad[n]) + powerDbm -
+                (20 * log10(hops.HopLengthKm[n] * freqMHz) + 32.44L + 10);
+        }
+    }
+}
 
-    const long double absorptionDivisor = std::pow(freqMHz + 1.42L, 1.98L) + 10.2L;
+int LinkBudget::Evaluate(std::size_t frequency, HopTable& hops) const
+{
+    const Frequency& terms = frequencies_[frequency];
+    const long double freqMHz = terms.MHz;
     long double bestDb = SensitivityFloorDb();
     int bestHop = 0;
     std::array<bool, kWindow> open{};
     for (int i = 0; i < kWindow; ++i) {
-        const int hopCount = firstHopCount + i;
+        const int hopCount = firstHopCount_ + i;
         const auto n = static_cast<std::size_t>(hopCount);
+        const auto w = static_cast<std::size_t>(i);
         hops.ModeFlags[n] &= static_cast<std::uint8_t>(~kLinkBits);
-        open[static_cast<std::size_t>(i)] = freqMHz > 0 && freqMHz < 0.85L * hops.FMufMHz[n];
-        if (!open[static_cast<std::size_t>(i)]) continue;
+        open[w] = freqMHz > 0 && freqMHz < 0.85L * hops.FMufMHz[n];
+        if (!open[w]) continue;
 
-        long double levelDb = LevelDb(hops, antenna, powerW, hopCount, freqMHz, absorptionDivisor);
+        long double levelDb = terms.FixedDb[w] -
+                              (hops.AbsorptionSum[n] * 677.2L / cosEIncidence_[w]) /
+                                  terms.AbsorptionDivisor;
+        // Ground reflection, 3 dB per hop.
+        levelDb -= 3 * hopCount;
         hops.SignalDb[n] = levelDb;
         if (levelDb < -123) hops.ModeFlags[n] |= kModeWeak;
         // Below the E-layer MUF the wave has to pass the E layer: it competes 3 dB down, while
@@ -84,7 +100,7 @@ int Pathloss(HopTable& hops, const AntennaGain& antenna, int powerW, int firstHo
 
     long double othersSum = 0;
     for (int i = 0; i < kWindow; ++i) {
-        const int hopCount = firstHopCount + i;
+        const int hopCount = firstHopCount_ + i;
         if (hopCount == bestHop || !open[static_cast<std::size_t>(i)]) continue;
         othersSum += std::exp(0.2L * hops.SignalDb[static_cast<std::size_t>(hopCount)] * 2.302585L);
     }
@@ -92,6 +108,13 @@ int Pathloss(HopTable& hops, const AntennaGain& antenna, int powerW, int firstHo
     if (bestDb < 5 * log10(othersSum) + 3)
         hops.ModeFlags[static_cast<std::size_t>(bestHop)] |= kModeMultipath;
     return bestHop;
+}
+
+int Pathloss(HopTable& hops, const AntennaGain& antenna, int powerW, int firstHopCount,
+             long double freqMHz)
+{
+    return LinkBudget(hops, antenna, powerW, firstHopCount, std::span(&freqMHz, 1))
+        .Evaluate(0, hops);
 }
 
 }  // namespace skelda::engine

@@ -5,6 +5,11 @@
 #include "engine/AntennaGain.h"
 #include "engine/HopTable.h"
 
+#include <array>
+#include <cstddef>
+#include <span>
+#include <vector>
+
 namespace skelda::engine {
 
 // Receiver sensitivity, 10 log10(1.00095095e-17 W) + 30 = -139.99587 dBm. No level at or below
@@ -13,6 +18,34 @@ long double SensitivityFloorDb();
 
 // Transmitter power in dBm; a power of 0 W or less transmits nothing (minus infinity).
 long double PowerDbm(int powerW);
+
+// Four consecutive hop counts, firstHopCount .. firstHopCount + 3, prepared for a set of
+// frequencies with what their levels owe to the ray geometry and the settings alone: antenna gain,
+// transmitter power, free-space loss, E-layer incidence and the absorption's frequency divisor.
+// These stay the same in every hour of a prediction; the hour brings the MUFs and absorption sums.
+class LinkBudget {
+public:
+    // Reads TakeoffAngleRad and HopLengthKm of the four counts now. Throws std::out_of_range unless
+    // 1 <= firstHopCount and firstHopCount + 3 <= kMaxHopCount.
+    LinkBudget(const HopTable& hops, const AntennaGain& antenna, int powerW, int firstHopCount,
+               std::span<const long double> frequenciesMHz);
+
+    // Pathloss (below) at frequenciesMHz[frequency].
+    int Evaluate(std::size_t frequency, HopTable& hops) const;
+
+private:
+    static constexpr int kWindow = 4;
+
+    struct Frequency {
+        long double MHz = 0;
+        long double AbsorptionDivisor = 0;        // (f + 1.42)^1.98 + 10.2
+        std::array<long double, kWindow> FixedDb{};  // gain + power - free-space loss and margin
+    };
+
+    int firstHopCount_;
+    std::array<long double, kWindow> cosEIncidence_{};
+    std::vector<Frequency> frequencies_;
+};
 
 // Evaluates hop counts firstHopCount .. firstHopCount + 3 at freqMHz. It clears kModeWeak,
 // kModeBelowEMuf and kModeMultipath on all four. A hop count is open when the frequency is
