@@ -1,7 +1,9 @@
 #include "grid/drawing/CellButtonDrawing.h"
 
 #include "foundation/ColorTones.h"
+#include "grid/drawing/ThemedParts.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/ThemeParts.h"
 
 namespace skelda::grid {
 
@@ -37,12 +39,23 @@ void SelectColors(plat::TCanvas& Canvas, plat::TColor BrushColor, plat::TColor P
     Canvas.Pen().SetColor(PenColor);
 }
 
-// The flat bit for Flat; Themed falls back to the classic face.
+// The flat bit for Flat; Themed, where it cannot draw themed, shows the classic face.
 unsigned FaceFlags(TCellButtonStyle Style) { return Style == TCellButtonStyle::Flat ? plat::DFCS_FLAT : 0u; }
 
 unsigned InactiveFlag(TCellButtonState State)
 {
     return State == TCellButtonState::Disabled ? plat::DFCS_INACTIVE : 0u;
+}
+
+int ThemedPushState(TCellButtonState State)
+{
+    switch (State) {
+    case TCellButtonState::Normal: break;
+    case TCellButtonState::Hot: return plat::PBS_HOT;
+    case TCellButtonState::Pressed: return plat::PBS_PRESSED;
+    case TCellButtonState::Disabled: return plat::PBS_DISABLED;
+    }
+    return plat::PBS_NORMAL;
 }
 
 void FrameControl(plat::TCanvas& Canvas, plat::TRect Rect, unsigned Type, unsigned State)
@@ -56,6 +69,10 @@ void DrawComboButton(plat::TCanvas& Canvas, const plat::TRect& Rect, const TColo
                      TCellButtonState State, TCellButtonStyle Style)
 {
     plat::TRect button{Rect.Right - kComboButtonWidthPx - 2, Rect.Top + 1, Rect.Right - 2, Rect.Bottom - 1};
+    const int themedState = State == TCellButtonState::Disabled ? plat::CBXS_DISABLED : plat::CBXS_NORMAL;
+    if (Style == TCellButtonStyle::Themed &&
+        DrawThemedPart(Canvas, "combobox", plat::CP_DROPDOWNBUTTON, themedState, button))
+        return;
     if (Style != TCellButtonStyle::Tones) {
         FrameControl(Canvas, button, plat::DFC_SCROLL,
                      plat::DFCS_SCROLLCOMBOBOX | InactiveFlag(State) | FaceFlags(Style));
@@ -83,6 +100,9 @@ void DrawEditButton(plat::TCanvas& Canvas, const plat::TRect& Rect, const TColor
         Canvas.Rectangle(Rect);
         return;
     }
+    if (Style == TCellButtonStyle::Themed &&
+        DrawThemedPart(Canvas, "button", plat::BP_PUSHBUTTON, ThemedPushState(State), Rect))
+        return;
     unsigned state = plat::DFCS_BUTTONPUSH | FaceFlags(Style);
     switch (State) {
     case TCellButtonState::Normal: break;
@@ -100,6 +120,12 @@ void DrawSpinButtons(plat::TCanvas& Canvas, const plat::TRect& Rect, const TColo
     const int middle = block.Top + block.Height() / 2;
     const plat::TRect up{block.Left, block.Top, block.Right, middle};
     const plat::TRect down{block.Left, middle + 1, block.Right, block.Bottom};
+    if (Style == TCellButtonStyle::Themed) {
+        const bool disabled = State == TCellButtonState::Disabled;
+        if (DrawThemedPart(Canvas, "spin", plat::SPNP_UP, disabled ? plat::UPS_DISABLED : plat::UPS_NORMAL, up) &&
+            DrawThemedPart(Canvas, "spin", plat::SPNP_DOWN, disabled ? plat::DNS_DISABLED : plat::DNS_NORMAL, down))
+            return;
+    }
     if (Style != TCellButtonStyle::Tones) {
         const unsigned flags = InactiveFlag(State) | FaceFlags(Style);
         FrameControl(Canvas, up, plat::DFC_SCROLL, plat::DFCS_SCROLLUP | flags);

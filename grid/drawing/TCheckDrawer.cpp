@@ -1,8 +1,10 @@
 #include "grid/drawing/TCheckDrawer.h"
 
+#include "grid/drawing/ThemedParts.h"
 #include "platform/core/TStrings.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/ThemeParts.h"
 #include "platform/system/MathRoutines.h"
 
 #include <algorithm>
@@ -21,8 +23,27 @@ constexpr plat::TColor kBorlandGrey = plat::clGray;
 // button face) is the classic greyed look.
 constexpr unsigned kGreyedCheck = plat::DFCS_CHECKED | plat::DFCS_PUSHED;
 
-// Without a theme binding the themed look is the classic one.
-TControlStyle Drawable(TControlStyle Style) { return Style == csTheme ? csClassic : Style; }
+// Without the desktop's theme the themed look is the classic one.
+TControlStyle Drawable(TControlStyle Style)
+{
+    return Style == csTheme && !ThemedControlsAvailable() ? csClassic : Style;
+}
+
+int ThemedCheckState(bool Checked, bool Greyed, bool Active)
+{
+    if (Greyed)
+        return Active ? plat::CBS_MIXEDNORMAL : plat::CBS_MIXEDDISABLED;
+    if (Checked)
+        return Active ? plat::CBS_CHECKEDNORMAL : plat::CBS_CHECKEDDISABLED;
+    return Active ? plat::CBS_UNCHECKEDNORMAL : plat::CBS_UNCHECKEDDISABLED;
+}
+
+int ThemedRadioState(bool Checked, bool Active)
+{
+    if (Checked)
+        return Active ? plat::RBS_CHECKEDNORMAL : plat::RBS_CHECKEDDISABLED;
+    return Active ? plat::RBS_UNCHECKEDNORMAL : plat::RBS_UNCHECKEDDISABLED;
+}
 
 bool IsPictureStyle(TControlStyle Style) { return Style == csWinXP || Style == csZOR || Style == csGlyph; }
 
@@ -47,19 +68,9 @@ void TCheckDrawer::DrawCheck(const plat::TRect& Rect, bool Checked, TCheckBoxSta
     const unsigned inactive = active ? 0u : plat::DFCS_INACTIVE;
     switch (const TControlStyle style = Drawable(Style)) {
     case csClassic:
-    case csFlat: {
-        const plat::TRect centred = plat::Bounds(Rect.Left + (Rect.Width() - sizePx) / 2,
-                                                 Rect.Top + (Rect.Height() - sizePx) / 2, sizePx, sizePx);
-        unsigned state = plat::DFCS_BUTTONCHECK | inactive;
-        if (checked)
-            state |= plat::DFCS_CHECKED;
-        if (greyed)
-            state |= kGreyedCheck;
-        if (style == csFlat)
-            state |= plat::DFCS_FLAT;
-        DrawFrameButton(centred, state);
+    case csFlat:
+        DrawFrameCheck(Rect, checked, greyed, inactive | (style == csFlat ? plat::DFCS_FLAT : 0u));
         break;
-    }
     case csWinXP:
     case csZOR:
         DrawFrameButton(atTopLeft, plat::DFCS_BUTTONCHECK | plat::DFCS_FLAT | inactive | (checked ? plat::DFCS_CHECKED : 0u));
@@ -71,6 +82,9 @@ void TCheckDrawer::DrawCheck(const plat::TRect& Rect, bool Checked, TCheckBoxSta
         DrawGlyph(Rect.Left, Rect.Top, checked ? FLook.CheckedGlyph() : FLook.UnCheckedGlyph());
         break;
     case csTheme:
+        if (!DrawThemedPart(FCanvas, "button", plat::BP_CHECKBOX, ThemedCheckState(checked, greyed, active),
+                            atTopLeft))
+            DrawFrameCheck(Rect, checked, greyed, inactive);
         break;
     }
 }
@@ -128,6 +142,8 @@ void TCheckDrawer::DrawRadioGroup(const TRadioGroupItems& Group)
             DrawGlyph(box.X, box.Y, checked ? FLook.RadioOnGlyph() : FLook.RadioOffGlyph());
             break;
         case csTheme:
+            if (!DrawThemedPart(FCanvas, "button", plat::BP_RADIOBUTTON, ThemedRadioState(checked, active), button))
+                DrawFrameButton(button, state);
             break;
         }
         if (!caption)
@@ -138,6 +154,19 @@ void TCheckDrawer::DrawRadioGroup(const TRadioGroupItems& Group)
         if (Group.Horizontal)
             captionsWidthPx += FCanvas.TextWidth(*caption);
     }
+}
+
+void TCheckDrawer::DrawFrameCheck(const plat::TRect& Rect, bool Checked, bool Greyed, unsigned Flags)
+{
+    const int sizePx = FLook.GetCheckSize();
+    const plat::TRect centred = plat::Bounds(Rect.Left + (Rect.Width() - sizePx) / 2,
+                                             Rect.Top + (Rect.Height() - sizePx) / 2, sizePx, sizePx);
+    unsigned state = plat::DFCS_BUTTONCHECK | Flags;
+    if (Checked)
+        state |= plat::DFCS_CHECKED;
+    if (Greyed)
+        state |= kGreyedCheck;
+    DrawFrameButton(centred, state);
 }
 
 void TCheckDrawer::DrawFrameButton(const plat::TRect& Box, unsigned State)

@@ -36,18 +36,19 @@ struct TRadioGroupItems {
     plat::TColor CaptionColor = plat::clNone;
 };
 
-// Draws the check boxes and radio buttons of cells in the grid's control look. There is no
-// theme binding, so csTheme draws as csClassic; the csWinXP and csZOR pictures are drawn as
-// flat frame-control faces. Right-to-left placement is the caller's: Rect arrives mirrored.
+// Draws the check boxes and radio buttons of cells in the grid's control look. csTheme draws the
+// "button" class's parts of the desktop's theme (ThemedParts.h), and as csClassic where no theme
+// is on; the csWinXP and csZOR pictures are drawn as flat frame-control faces. Right-to-left
+// placement is the caller's: Rect arrives mirrored.
 class TCheckDrawer {
 public:
     TCheckDrawer(plat::TCanvas& Canvas, const TCheckLook& Look);
 
     // One check box of the look's CheckSize: centred in Rect in the frame-control styles
     // (csClassic, csFlat), at Rect's top-left in the others. A tri-state box takes its state from
-    // TriStateValue instead of Checked. Only the frame-control styles have a greyed face; the
-    // others show a tri-state box's greyed value as unchecked. Disabled boxes look inactive
-    // unless the look says NoDisabledCheckRadioLook or CheckAlwaysActive.
+    // TriStateValue instead of Checked. Only the frame-control and themed styles have a greyed
+    // face; the others show a tri-state box's greyed value as unchecked. Disabled boxes look
+    // inactive unless the look says NoDisabledCheckRadioLook or CheckAlwaysActive.
     void DrawCheck(const plat::TRect& Rect, bool Checked, TCheckBoxState TriStateValue, bool TriState,
                    TControlStyle Style, bool Greyed, bool Enabled);
 
@@ -55,6 +56,8 @@ public:
     void DrawRadioGroup(const TRadioGroupItems& Group);
 
 private:
+    // A check-box frame control of CheckSize centred in Rect; Flags adds DFCS_FLAT, DFCS_INACTIVE.
+    void DrawFrameCheck(const plat::TRect& Rect, bool Checked, bool Greyed, unsigned Flags);
     void DrawFrameButton(const plat::TRect& Box, unsigned State);
     void DrawBorlandCheck(const plat::TRect& Box, bool Checked, bool Active);
     void DrawBorlandRadio(const plat::TRect& Box, bool Checked);

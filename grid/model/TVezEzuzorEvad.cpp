@@ -22,6 +22,7 @@
 #include "grid/controls/THTMLHintWindow.h"
 #include "grid/controls/THeaderDragButton.h"
 #include "grid/controls/TSearchPanel.h"
+#include "grid/drawing/ThemedParts.h"
 #include "grid/model/GridModuleIds.h"
 #include "grid/model/TGridChangeNotifier.h"
 #include "grid/model/TVezEzuzorEvadHost.h"
@@ -62,6 +63,8 @@
 #include "platform/controls/standard/TScrollBar.h"
 #include "platform/core/TStringList.h"
 #include "platform/grids/TGridCellStore.h"
+#include "platform/system/Environment.h"
+#include "platform/system/PlatformInformation.h"
 #include "platform/system/SystemMetrics.h"
 
 #include <algorithm>
@@ -120,11 +123,24 @@ TVezEzuzorEvad::TVezEzuzorEvad(plat::TComponent* AOwner)
 {
     // The window messages and the clipboard format are registered before the first grid exists.
     (void)GridModuleIds();
+    RecordPlatformAnswers();
     CreateOwnedObjects();
     if (!ComponentState().Contains(plat::csDesigning))
         CreateEditorControls();
     SetDefaults();
     TakeOverFormResize();
+}
+
+void TVezEzuzorEvad::RecordPlatformAnswers()
+{
+    const plat::IPlatformInformation& Platform = *plat::Env().Platform;
+    const plat::TOSVersionInfo Version = Platform.GetVersionEx();
+    const auto AtLeast = [&Version](int Major, int Minor) {
+        return Version.MajorVersion > Major || (Version.MajorVersion == Major && Version.MinorVersion >= Minor);
+    };
+    FState->IsWinXP = AtLeast(5, 1);
+    FState->IsWin7 = AtLeast(6, 1);
+    FState->IsThemed = Platform.GetCommonControlsVersion().Major > 5;
 }
 
 void TVezEzuzorEvad::CreateOwnedObjects()
@@ -221,7 +237,7 @@ void TVezEzuzorEvad::CreateEditorControls()
     for (int Dir = arrUp; Dir <= arrRight; ++Dir)
         FState->Arrows[Dir] = new TArrowWindow(this, static_cast<TArrowDirection>(Dir));
     FState->GridCombo = HiddenChild<TGridCombo>(this, false);
-    FState->GridCombo->SetIsWinXP(FState->IsThemed);
+    FState->GridCombo->SetIsWinXP(ThemedControlsAvailable());
     FState->EditTrans = HiddenChild<TGridTransEdit>(this);
     FState->EditTrans->SetBorderStyle(plat::bsNone);
     FState->ComboTrans = HiddenChild<TGridTransCombo>(this);

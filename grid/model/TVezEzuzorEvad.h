@@ -653,7 +653,8 @@ public:
     void SetPreviewPage(int Value);
     int GetPrintPageTo() const;
 
-    // The platform's answers, recorded at construction (XP from then on only with themes).
+    // The platform's answers, recorded at construction: version 5.1 or later (from the window's
+    // creation on only while a theme is on), version 6.1 or later, common controls 6 or later.
     bool IsWinXP() const;
     bool IsWin7() const;
     bool IsThemed() const;
@@ -832,6 +833,7 @@ protected:
 private:
     class THost;
 
+    void RecordPlatformAnswers();
     void CreateOwnedObjects();
     void CreateEditorControls();
     // Frees the child controls the grid made, in its documented order.

@@ -130,8 +130,8 @@ struct TVezEzuzorEvadState {
     std::string SearchInc;
     bool GridLoaded = false;
     bool WindowCreatedBefore = false;
-    bool IsWinXP = true;
-    bool IsWin7 = true;
+    bool IsWinXP = false;
+    bool IsWin7 = false;
     bool IsThemed = false;
     bool AlwaysBarShown[2] = {};
     bool AlwaysBarEnabled[2] = {};

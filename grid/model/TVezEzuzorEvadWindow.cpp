@@ -5,6 +5,7 @@
 
 #include "grid/controls/TFooterPanel.h"
 #include "grid/controls/TSearchPanel.h"
+#include "grid/drawing/ThemedParts.h"
 #include "grid/model/TVezEzuzorEvadState.h"
 #include "grid/settings/TBackGround.h"
 #include "grid/settings/TColumnSize.h"
@@ -17,6 +18,7 @@
 #include "platform/controls/forms/WindowTimers.h"
 #include "platform/controls/standard/TScrollBar.h"
 #include "platform/core/Utf8.h"
+#include "platform/graphics/ThemeServices.h"
 #include "platform/system/SystemMetrics.h"
 
 #include <algorithm>
@@ -67,7 +69,7 @@ void TVezEzuzorEvad::CreateWnd()
     if (Designing && !IsLoading() && !FState->WindowCreatedBefore)
         Font().SetName("Tahoma");
     FState->WindowCreatedBefore = true;
-    FState->IsWinXP = FState->IsWinXP && FState->IsThemed;
+    FState->IsWinXP = FState->IsWinXP && plat::ThemeServices().ThemesEnabled();
 }
 
 void TVezEzuzorEvad::DestroyWnd()
@@ -93,7 +95,7 @@ void TVezEzuzorEvad::Loaded()
         SetOptions(Options);
     }
     if (!ComponentState().Contains(plat::csDesigning) && FState->ControlLook->GetControlStyle() == csTheme &&
-        !FState->IsThemed)
+        !ThemedControlsAvailable())
         FState->ControlLook->SetControlStyle(csClassic);
     FState->SearchFooter->SetAutoThemeAdapt(FState->AutoThemeAdapt);
     UpdateSearchPanel();

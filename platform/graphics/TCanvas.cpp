@@ -811,6 +811,14 @@ void TCanvas::DrawImage(const TRect& Dest, const QImage& Image, const TRect& Sou
         p->drawImage(ToQRect(Dest), Image, ToQRect(Source));
 }
 
+void TCanvas::PaintWith(const std::string& Call, const std::function<void(QPainter&)>& Paint)
+{
+    CallScope scope(*this, [&] { return Call; });
+    PainterScope p(*FBackend, FViewportOrg, FClip);
+    if (p)
+        Paint(*p.get());
+}
+
 void TCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect& SourceRect)
 {
     StretchBlt(Dest, Source, SourceRect, FCopyMode, "CopyRect");

@@ -18,6 +18,7 @@
 #include <vector>
 
 class QImage;
+class QPainter;
 
 namespace plat {
 
@@ -111,6 +112,10 @@ public:
     // The Source part of an image, stretched into Dest, blended by its alpha channel. Pictures
     // use it to put their pixels on any canvas.
     void DrawImage(const TRect& Dest, const QImage& Image, const TRect& Source);
+    // Lets a painter of the platform (the theme service's styled parts) draw on this canvas as
+    // one call: Paint gets the surface's painter with the canvas's origin and clip in force, and
+    // is not called when there is nothing to draw on. Call is what a recording canvas logs.
+    void PaintWith(const std::string& Call, const std::function<void(QPainter&)>& Paint);
     // Copies pixels of another canvas (or this one) with a raster operation; the source must
     // allow reading its pixels, else EInvalidOperation. CopyRect stretches when the sizes differ.
     void CopyRect(const TRect& Dest, TCanvas& Source, const TRect& SourceRect);

@@ -5,6 +5,7 @@
 #include "platform/system/DesktopShell.h"
 #include "platform/system/SystemBeeper.h"
 #include "platform/system/SystemClock.h"
+#include "platform/system/SystemPlatformInformation.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -41,12 +42,14 @@ Environment ProductionEnvironment()
     static DesktopShell shell;
     static DesktopHelpViewer help;
     static SystemBeeper beeper;
+    static SystemPlatformInformation platform;
     Environment env;
     env.Clock = &clock;
     env.Http = &http;
     env.Shell = &shell;
     env.Help = &help;
     env.Beeper = &beeper;
+    env.Platform = &platform;
     env.ConfigDir = DefaultConfigDir();
     return env;
 }

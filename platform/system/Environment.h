@@ -12,7 +12,9 @@ class IShell;
 class IDialogService;
 class IInputState;
 class IMessageQueue;
+class IPlatformInformation;
 class IPopupMenuService;
+class IThemeServices;
 class ITimerService;
 
 // The services that touch time, the user or the outside world, reached through one place so
@@ -25,6 +27,7 @@ struct Environment {
     IShell* Shell = nullptr;
     IHelpViewer* Help = nullptr;
     IBeeper* Beeper = nullptr;
+    IPlatformInformation* Platform = nullptr;
     // Folder of the settings store, ending in '/': $XDG_CONFIG_HOME/skelda/, else
     // ~/.config/skelda/. Created when the store first writes.
     std::string ConfigDir;
@@ -36,6 +39,9 @@ struct Environment {
     IDialogService* Dialogs = nullptr;
     IPopupMenuService* Menus = nullptr;
     IInputState* Input = nullptr;
+    // Visual styles of platform/graphics (reached through platform/graphics/ThemeServices.h),
+    // installed at start-up with the user-interface services.
+    IThemeServices* Themes = nullptr;
 };
 
 // The process-wide environment.

@@ -30,6 +30,8 @@ ScopedEnvironment::ScopedEnvironment() : FSaved(Env()), FConfigDir(MakeTemporary
     env.Shell = &FShell;
     env.Help = &FHelp;
     env.Beeper = &FBeeper;
+    env.Platform = &FPlatform;
+    env.Themes = &FThemes;
     env.ConfigDir = FConfigDir;
 }
 

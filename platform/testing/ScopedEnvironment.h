@@ -4,15 +4,18 @@
 #include "platform/testing/CountingBeeper.h"
 #include "platform/testing/FakeClock.h"
 #include "platform/testing/FakeHttpClient.h"
+#include "platform/testing/FakePlatformInformation.h"
 #include "platform/testing/RecordingHelpViewer.h"
 #include "platform/testing/RecordingShell.h"
+#include "platform/testing/SwitchableThemeServices.h"
 
 #include <string>
 
 namespace plat::testing {
 
 // For the life of the object the environment holds test services: a fake clock, a fake HTTP
-// client, recorders for the shell, the help viewer and beeps, and an empty temporary settings
+// client, recorders for the shell, the help viewer and beeps, platform answers the test can
+// change, the theme service with its switch (themes on), and an empty temporary settings
 // folder. Afterwards the former environment is back and the folder is gone. Nests.
 class ScopedEnvironment {
 public:
@@ -26,6 +29,8 @@ public:
     RecordingShell& Shell() { return FShell; }
     RecordingHelpViewer& Help() { return FHelp; }
     CountingBeeper& Beeper() { return FBeeper; }
+    FakePlatformInformation& Platform() { return FPlatform; }
+    SwitchableThemeServices& Themes() { return FThemes; }
     // Ends in '/'.
     const std::string& ConfigDir() const { return FConfigDir; }
 
@@ -36,6 +41,8 @@ private:
     RecordingShell FShell;
     RecordingHelpViewer FHelp;
     CountingBeeper FBeeper;
+    FakePlatformInformation FPlatform;
+    SwitchableThemeServices FThemes;
     std::string FConfigDir;
 };
 

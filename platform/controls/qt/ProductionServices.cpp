@@ -8,6 +8,7 @@
 #include "platform/controls/qt/QtPopupMenuService.h"
 #include "platform/controls/qt/QtTimerService.h"
 #include "platform/controls/services/InputState.h"
+#include "platform/graphics/QtThemeServices.h"
 #include "platform/system/Environment.h"
 
 namespace plat {
@@ -20,12 +21,14 @@ void InstallProductionServices()
     static auto* dialogs = new QtDialogService;
     static auto* menus = new QtPopupMenuService;
     static auto* input = new TTrackedInputState;
+    static auto* themes = new QtThemeServices;
     Environment& env = Env();
     env.Timers = timers;
     env.Messages = messages;
     env.Dialogs = dialogs;
     env.Menus = menus;
     env.Input = input;
+    env.Themes = themes;
     SetDefaultWindowHostFactory([](TWinControl& Control) { return new THostWidget<QWidget>(&Control); });
     TheApplication();
 }

@@ -7,6 +7,7 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/testing/ImageProbe.h"
 #include "platform/testing/SaveImageOnFailure.h"
+#include "platform/testing/ScopedEnvironment.h"
 #include "platform/testing/TRecordingCanvas.h"
 
 #include <QImage>
@@ -128,6 +129,8 @@ protected:
         canvas.ClearCalls();
     }
 
+    // Themes are on unless a test switches them off.
+    plat::testing::ScopedEnvironment env;
     plat::testing::TRecordingCanvas canvas{160, 60};
     plat::testing::SaveImageOnFailure keep{canvas.Image()};
 };
@@ -293,7 +296,6 @@ TEST_F(CellDrawingTest, ButtonsDrawTheFrameControlOfStyleAndState)
         {TButton::Combo, Y::Classic, S::Disabled, {combo + "$0105)"}},
         {TButton::Combo, Y::Flat, S::Pressed, {combo + "$4005)"}},
         {TButton::Combo, Y::Flat, S::Disabled, {combo + "$4105)"}},
-        {TButton::Combo, Y::Themed, S::Disabled, {combo + "$0105)"}},
         {TButton::Edit, Y::Classic, S::Normal, {edit + "$0010)"}},
         {TButton::Edit, Y::Classic, S::Hot, {edit + "$1010)"}},
         {TButton::Edit, Y::Classic, S::Pressed, {edit + "$0210)"}},
@@ -302,7 +304,6 @@ TEST_F(CellDrawingTest, ButtonsDrawTheFrameControlOfStyleAndState)
         {TButton::Edit, Y::Flat, S::Hot, {edit + "$5010)"}},
         {TButton::Edit, Y::Flat, S::Pressed, {edit + "$4210)"}},
         {TButton::Edit, Y::Flat, S::Disabled, {edit + "$4110)"}},
-        {TButton::Edit, Y::Themed, S::Hot, {edit + "$1010)"}},
         {TButton::Spin, Y::Classic, S::Normal, {up + "$0000)", down + "$0001)"}},
         {TButton::Spin, Y::Classic, S::Disabled, {up + "$0100)", down + "$0101)"}},
         {TButton::Spin, Y::Flat, S::Hot, {up + "$4000)", down + "$4001)"}},
@@ -315,6 +316,51 @@ TEST_F(CellDrawingTest, ButtonsDrawTheFrameControlOfStyleAndState)
         EXPECT_EQ(Heads(canvas.Calls()), c.Calls);
         ExpectInkInside(r);
     }
+}
+
+TEST_F(CellDrawingTest, ThemedButtonsDrawTheThemePartOfTheirStateAndClassicFacesWithoutTheme)
+{
+    using S = TCellButtonState;
+    const TRect r = plat::Rect(10, 10, 70, 30);
+    auto themed = [](const std::string& Part, const std::string& Box) {
+        return "DrawThemeBackground(" + Part + "," + Box + ")";
+    };
+    auto classic = [](const std::string& Box, const std::string& Face) {
+        return "DrawFrameControl(" + Box + "," + Face + ")";
+    };
+    const std::string combo = "51,11,68,29";
+    const std::string edit = "10,10,70,30";
+    const std::string up = "54,10,69,19";
+    const std::string down = "54,20,69,29";
+    const struct {
+        TButton Button;
+        S State;
+        std::vector<std::string> Themed;
+        std::vector<std::string> Classic;
+    } cases[] = {
+        {TButton::Combo, S::Normal, {themed("COMBOBOX,1,1", combo)}, {classic(combo, "3,$0005")}},
+        {TButton::Combo, S::Hot, {themed("COMBOBOX,1,1", combo)}, {classic(combo, "3,$0005")}},
+        {TButton::Combo, S::Disabled, {themed("COMBOBOX,1,4", combo)}, {classic(combo, "3,$0105")}},
+        {TButton::Edit, S::Normal, {themed("BUTTON,1,1", edit)}, {classic(edit, "4,$0010")}},
+        {TButton::Edit, S::Hot, {themed("BUTTON,1,2", edit)}, {classic(edit, "4,$1010")}},
+        {TButton::Edit, S::Pressed, {themed("BUTTON,1,3", edit)}, {classic(edit, "4,$0210")}},
+        {TButton::Edit, S::Disabled, {themed("BUTTON,1,4", edit)}, {classic(edit, "4,$0110")}},
+        {TButton::Spin, S::Normal, {themed("SPIN,1,1", up), themed("SPIN,2,1", down)},
+         {classic(up, "3,$0000"), classic(down, "3,$0001")}},
+        {TButton::Spin, S::Disabled, {themed("SPIN,1,4", up), themed("SPIN,2,4", down)},
+         {classic(up, "3,$0100"), classic(down, "3,$0101")}},
+    };
+    for (const bool themesOn : {true, false}) {
+        env.Themes().SetThemesEnabled(themesOn);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.Themed.front() + (themesOn ? " with themes" : " without themes"));
+            Reset();
+            DrawButton(canvas, c.Button, r, TColorTones{}, c.State, TCellButtonStyle::Themed);
+            EXPECT_EQ(Heads(canvas.Calls()), themesOn ? c.Themed : c.Classic);
+            ExpectInkInside(r);
+        }
+    }
+    EXPECT_EQ(env.Themes().OpenHandleCount(), 0);
 }
 
 TEST_F(CellDrawingTest, ComboArrowSitsInTheMiddleOfTheButton)
@@ -473,7 +519,6 @@ TEST_F(CellDrawingTest, CheckBoxesShowTheirStateInEachStyle)
         {"classic disabled", csClassic, true, false, cbUnchecked, false, false, TActiveFlag::None, {centred, shadow}, {centredInside, face}},
         {"classic always active", csClassic, true, false, cbUnchecked, false, false, TActiveFlag::CheckAlwaysActive, {centred, tick}, {centredInside, white}},
         {"classic no disabled look", csClassic, false, false, cbUnchecked, false, false, TActiveFlag::NoDisabledLook, {centred, white}, {centredInside, white}},
-        {"theme draws classic", csTheme, true, false, cbUnchecked, false, true, TActiveFlag::None, {centred, tick}, {centredInside, white}},
         {"flat checked", csFlat, true, false, cbUnchecked, false, true, TActiveFlag::None, {centred, tick}, {Point(12, 12), shadow}},
         {"tri-state checked", csClassic, false, true, cbChecked, false, true, TActiveFlag::None, {centred, tick}, {centredInside, white}},
         {"tri-state greyed", csClassic, true, true, cbGrayed, false, true, TActiveFlag::None, {centred, tick}, {centredInside, face}},
@@ -497,6 +542,66 @@ TEST_F(CellDrawingTest, CheckBoxesShowTheirStateInEachStyle)
         ExpectProbes({c.Mark, c.Face});
         ExpectInkInside(r);
     }
+}
+
+TEST_F(CellDrawingTest, ThemeStyleCheckBoxesDrawTheThemePartOfTheirState)
+{
+    const TRect r = plat::Rect(10, 10, 30, 30);
+    const struct {
+        const char* Name;
+        bool Checked;
+        bool TriState;
+        TCheckBoxState TriValue;
+        bool Greyed;
+        bool Enabled;
+        TActiveFlag Flag;
+        int State;
+    } cases[] = {
+        {"unchecked", false, false, cbUnchecked, false, true, TActiveFlag::None, 1},
+        {"checked", true, false, cbUnchecked, false, true, TActiveFlag::None, 5},
+        {"greyed", true, false, cbUnchecked, true, true, TActiveFlag::None, 9},
+        {"tri-state greyed", true, true, cbGrayed, false, true, TActiveFlag::None, 9},
+        {"tri-state checked", false, true, cbChecked, false, true, TActiveFlag::None, 5},
+        {"disabled unchecked", false, false, cbUnchecked, false, false, TActiveFlag::None, 4},
+        {"disabled checked", true, false, cbUnchecked, false, false, TActiveFlag::None, 8},
+        {"disabled greyed", false, false, cbUnchecked, true, false, TActiveFlag::None, 12},
+        {"disabled, always active", true, false, cbUnchecked, false, false, TActiveFlag::CheckAlwaysActive, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Reset();
+        TTestCheckLook look;
+        look.SetCheckAlwaysActive(c.Flag == TActiveFlag::CheckAlwaysActive);
+        TCheckDrawer(canvas, look).DrawCheck(r, c.Checked, c.TriValue, c.TriState, csTheme, c.Greyed, c.Enabled);
+        // The look's CheckSize square at the top-left.
+        EXPECT_EQ(Heads(canvas.Calls()),
+                  std::vector<std::string>{"DrawThemeBackground(BUTTON,3," + std::to_string(c.State) + ",10,10,25,25)"});
+        ExpectInkInside(plat::Rect(10, 10, 25, 25));
+    }
+    EXPECT_EQ(env.Themes().OpenHandleCount(), 0);
+}
+
+TEST_F(CellDrawingTest, ThemeStyleCheckBoxesLookThemedOnlyWithThemesAndVersion6CommonControls)
+{
+    const TRect r = plat::Rect(10, 10, 30, 30);
+    const TTestCheckLook look;
+    auto draw = [&](bool Checked, TControlStyle Style) {
+        Reset();
+        TCheckDrawer(canvas, look).DrawCheck(r, Checked, cbUnchecked, false, Style, false, true);
+        return canvas.Image().copy();
+    };
+    const QImage themedChecked = draw(true, csTheme);
+    const QImage classicChecked = draw(true, csClassic);
+    EXPECT_NE(themedChecked, draw(false, csTheme));
+    EXPECT_NE(themedChecked, classicChecked);
+
+    env.Themes().SetThemesEnabled(false);
+    EXPECT_EQ(draw(true, csTheme), classicChecked) << "themes off";
+    EXPECT_EQ(Heads(canvas.Calls()), std::vector<std::string>{"DrawFrameControl(12,12,27,27,4,$0400)"});
+
+    env.Themes().SetThemesEnabled(true);
+    env.Platform().SetCommonControlsVersion({5, 82, 0, 0});
+    EXPECT_EQ(draw(true, csTheme), classicChecked) << "common controls 5";
 }
 
 TEST_F(CellDrawingTest, GlyphCheckBoxesDrawTheirPictureTransparently)
@@ -648,6 +753,32 @@ TEST_F(RadioGroupTest, SixteenPixelStylesPlaceCaptionsBesideTheButton)
         EXPECT_EQ(Heads(canvas.CallsOf("TextOut")), (std::vector<std::string>{Caption(c.FirstCaption.X, c.FirstCaption.Y, "Low"),
                                                    Caption(c.SecondCaption.X, c.SecondCaption.Y, "Mid")}));
     }
+}
+
+TEST_F(RadioGroupTest, ThemeStyleButtonsAreSixteenPixelThemePartsOrClassicWithoutTheme)
+{
+    TRadioGroupItems group = Group(csTheme);
+    group.Count = 2;
+    group.CheckedIndex = 1;
+    const int lineHeightPx = std::max(16, canvas.TextHeight("gh"));
+    auto themed = [](int State, int Top) {
+        return "DrawThemeBackground(BUTTON,2," + std::to_string(State) + ",12," + std::to_string(Top) + ",28," +
+               std::to_string(Top + 16) + ")";
+    };
+    EXPECT_EQ(Draw(group), (std::vector<std::string>{themed(1, 22), Caption(30, 20, "Low"), themed(5, 22 + lineHeightPx),
+                                                     Caption(30, 20 + lineHeightPx, "Mid")}));
+    canvas.ClearCalls();
+    group.Inactive = true;
+    Draw(group);
+    EXPECT_EQ(Heads(canvas.CallsOf("DrawThemeBackground")),
+              (std::vector<std::string>{themed(4, 22), themed(8, 22 + lineHeightPx)}));
+
+    env.Themes().SetThemesEnabled(false);
+    canvas.ClearCalls();
+    const std::vector<std::string> withoutThemes = Draw(group);
+    canvas.ClearCalls();
+    group.Style = csClassic;
+    EXPECT_EQ(withoutThemes, Draw(group));
 }
 
 TEST_F(RadioGroupTest, BorlandAndGlyphButtonsShowTheCheckedOne)

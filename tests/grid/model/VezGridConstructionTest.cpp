@@ -11,6 +11,7 @@
 #include "grid/support/TCellGraphic.h"
 #include "platform/controls/core/ControlTypes.h"
 #include "platform/core/TStringList.h"
+#include "platform/system/PlatformInformation.h"
 #include "platform/system/SystemMetrics.h"
 
 #include <gtest/gtest.h>
@@ -364,10 +365,79 @@ TEST_F(VezGridTest, LoadedRecordsMinimumsAndMovesAlwaysShowEditorToNavigation)
     EXPECT_EQ(Loaded->GetMinFixedCols(), 1);
     EXPECT_TRUE(Loaded->Navigation().GetAlwaysEdit());
     EXPECT_FALSE(Loaded->GetOptions().Contains(plat::goAlwaysShowEditor));
-    EXPECT_EQ(Loaded->ControlLook().GetControlStyle(), csClassic) << "no themes on this platform";
+    EXPECT_EQ(Loaded->ControlLook().GetControlStyle(), csTheme) << "themes are on";
     EXPECT_EQ(Loaded->GetCellText(1, 0), "B");
     EXPECT_EQ(Loaded->OrigColSizes().size(), 5u);
     delete Loading;
+}
+
+TEST_F(VezGridTest, ConstructionRecordsThePlatformsVersionAnswers)
+{
+    const struct {
+        int Major;
+        int Minor;
+        int CommonControlsMajor;
+        bool WinXP;
+        bool Win7;
+        bool Themed;
+    } cases[] = {
+        {6, 1, 6, true, true, true},
+        {10, 0, 6, true, true, true},
+        {6, 0, 6, true, false, true},
+        {5, 1, 5, true, false, false},
+        {5, 0, 5, false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Major) + "." + std::to_string(c.Minor) + ", common controls " +
+                     std::to_string(c.CommonControlsMajor));
+        plat::TOSVersionInfo Version;
+        Version.MajorVersion = c.Major;
+        Version.MinorVersion = c.Minor;
+        ui.Base().Platform().SetVersionEx(Version);
+        ui.Base().Platform().SetCommonControlsVersion({c.CommonControlsMajor, 0, 0, 0});
+        TProbeGrid Grid(nullptr);
+        EXPECT_EQ(Grid.IsWinXP(), c.WinXP);
+        EXPECT_EQ(Grid.IsWin7(), c.Win7);
+        EXPECT_EQ(Grid.IsThemed(), c.Themed);
+    }
+}
+
+TEST_F(VezGridTest, ThemeLookFallsBackToClassicWhenLoadedWithoutThemesOrVersion6CommonControls)
+{
+    const struct {
+        bool ThemesOn;
+        int CommonControlsMajor;
+        TControlStyle Style;
+    } cases[] = {
+        {true, 6, csTheme},
+        {false, 6, csClassic},
+        {true, 5, csClassic},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.ThemesOn) + ", common controls " + std::to_string(c.CommonControlsMajor));
+        ui.Base().Themes().SetThemesEnabled(c.ThemesOn);
+        ui.Base().Platform().SetCommonControlsVersion({c.CommonControlsMajor, 0, 0, 0});
+        auto* Loading = new plat::TForm(plat::Application);
+        Loading->BeginLoading();
+        auto* Loaded = new TVezEzuzorEvad(Loading);
+        Loading->EndLoading();
+        EXPECT_EQ(Loaded->ControlLook().GetControlStyle(), c.Style);
+        delete Loading;
+    }
+}
+
+TEST_F(VezGridTest, TheWindowsXPFlagStaysSetOnlyWhileAThemeIsOnWhenTheWindowIsMade)
+{
+    EXPECT_TRUE(grid->IsWinXP());
+    Show();
+    EXPECT_TRUE(grid->IsWinXP());
+
+    ui.Base().Themes().SetThemesEnabled(false);
+    auto* Unthemed = new TProbeGrid(form);
+    EXPECT_TRUE(Unthemed->IsWinXP()) << "recorded from the version";
+    Unthemed->SetParent(form);
+    Unthemed->HandleNeeded();
+    EXPECT_FALSE(Unthemed->IsWinXP());
 }
 
 }  // namespace

@@ -339,22 +339,34 @@ TEST_F(VezGridPaintTest, AlwaysVisibleSpinButtonsStartAtTheCellsTopEdge)
 {
     grid->ControlLook().SetSpinButtonsAlwaysVisible(true);
     grid->OnHasSpinEdit = [](plat::TObject*, int, int, bool& Has) { Has = true; };
-    plat::testing::TRecordingCanvas Canvas(400, 240);
-    PaintOne(Canvas, 2, 2);
-    std::vector<std::string> Buttons;
-    for (const std::string& Call : Canvas.CallsOf("DrawFrameControl"))
-        Buttons.push_back(Call.substr(0, Call.find(')') + 1));
     // 15 pixels wide, 1 pixel in from the content's right edge; the block ends 2 pixels above
     // the cell's bottom line and is split in the middle.
     const plat::TRect Cell = grid->CellRect(2, 2);
     const int Middle = Cell.Top + (Cell.Height() - 3) / 2;
-    const auto Button = [](int Left, int Top, int Right, int Bottom, const char* State) {
-        return "DrawFrameControl(" + std::to_string(Left) + "," + std::to_string(Top) + "," + std::to_string(Right) +
-               "," + std::to_string(Bottom) + ",3," + State + ")";
+    const std::string Up = std::to_string(Cell.Right - 17) + "," + std::to_string(Cell.Top) + "," +
+                           std::to_string(Cell.Right - 2) + "," + std::to_string(Middle);
+    const std::string Down = std::to_string(Cell.Right - 17) + "," + std::to_string(Middle + 1) + "," +
+                             std::to_string(Cell.Right - 2) + "," + std::to_string(Cell.Bottom - 3);
+    const auto ButtonCalls = [this] {
+        plat::testing::TRecordingCanvas Canvas(400, 240);
+        PaintOne(Canvas, 2, 2);
+        std::vector<std::string> Buttons;
+        for (const std::string& Call : Canvas.Calls())
+            if (Call.starts_with("DrawFrameControl") || Call.starts_with("DrawThemeBackground"))
+                Buttons.push_back(Call.substr(0, Call.find(')') + 1));
+        return Buttons;
     };
-    EXPECT_EQ(Buttons, (std::vector<std::string>{Button(Cell.Right - 17, Cell.Top, Cell.Right - 2, Middle, "$0000"),
-                                                  Button(Cell.Right - 17, Middle + 1, Cell.Right - 2, Cell.Bottom - 3,
-                                                         "$0001")}));
+    EXPECT_EQ(ButtonCalls(), (std::vector<std::string>{"DrawThemeBackground(SPIN,1,1," + Up + ")",
+                                                       "DrawThemeBackground(SPIN,2,1," + Down + ")"}));
+
+    // Whether the buttons are themed is decided when the window is made.
+    ui.Base().Themes().SetThemesEnabled(false);
+    EXPECT_TRUE(grid->IsWinXP());
+    grid->RecreateWnd();
+    grid->HandleNeeded();
+    EXPECT_FALSE(grid->IsWinXP());
+    EXPECT_EQ(ButtonCalls(), (std::vector<std::string>{"DrawFrameControl(" + Up + ",3,$0000)",
+                                                       "DrawFrameControl(" + Down + ",3,$0001)"}));
 }
 
 TEST_F(VezGridPaintTest, LinksAreUnderlinedInTheLinkColourOrTheSelectionTextColour)

@@ -21,6 +21,7 @@ TEST(EnvironmentTest, ProductionServicesAreInstalledByDefault)
     EXPECT_NE(env.Shell, nullptr);
     EXPECT_NE(env.Help, nullptr);
     EXPECT_NE(env.Beeper, nullptr);
+    EXPECT_NE(env.Platform, nullptr);
     ASSERT_GE(env.ConfigDir.size(), 8u);
     EXPECT_EQ(env.ConfigDir.substr(env.ConfigDir.size() - 8), "/skelda/");
 }
@@ -35,6 +36,8 @@ TEST(EnvironmentTest, ScopedEnvironmentInstallsFakesAndRestoresEverything)
         EXPECT_TRUE(std::filesystem::is_directory(configDir));
         EXPECT_TRUE(std::filesystem::is_empty(configDir));
         EXPECT_EQ(Env().ConfigDir, configDir);
+        EXPECT_EQ(Env().Platform, &scope.Platform());
+        EXPECT_EQ(Env().Themes, &scope.Themes());
 
         scope.Clock().SetNow(45000.25);
         EXPECT_EQ(Env().Clock->Now(), 45000.25);
@@ -71,6 +74,8 @@ TEST(EnvironmentTest, ScopedEnvironmentInstallsFakesAndRestoresEverything)
     EXPECT_EQ(Env().Shell, before.Shell);
     EXPECT_EQ(Env().Help, before.Help);
     EXPECT_EQ(Env().Beeper, before.Beeper);
+    EXPECT_EQ(Env().Platform, before.Platform);
+    EXPECT_EQ(Env().Themes, before.Themes);
     EXPECT_EQ(Env().ConfigDir, before.ConfigDir);
 }
 
