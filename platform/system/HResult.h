@@ -9,6 +9,8 @@ namespace plat {
 using HRESULT = std::int32_t;
 
 constexpr HRESULT S_OK = 0;
+// Success with a "no": the call did nothing, or the caller is asked not to go on.
+constexpr HRESULT S_FALSE = 1;
 constexpr HRESULT E_NOTIMPL = static_cast<HRESULT>(0x80004001u);
 constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
 constexpr HRESULT E_HANDLE = static_cast<HRESULT>(0x80070006u);

@@ -1,5 +1,7 @@
 #include "platform/controls/qt/QtDialogService.h"
 
+#include "platform/controls/qt/QtTaskDialog.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -65,6 +67,13 @@ int QtDialogService::MessageBox(const std::string& Text, const std::string& Capt
         if (clicked && box.standardButton(clicked) == ButtonOfId(ids[i]))
             return ids[i];
     return hasCancel ? IDCANCEL : defaultId;
+}
+
+HRESULT QtDialogService::TaskDialogIndirect(const TTaskDialogConfig& Config, int* Button, int* RadioButton,
+                                            bool* VerificationFlagChecked)
+{
+    QtTaskDialog dialog(Config);
+    return dialog.Run(Button, RadioButton, VerificationFlagChecked);
 }
 
 }  // namespace plat

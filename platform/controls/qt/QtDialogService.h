@@ -4,10 +4,13 @@
 
 namespace plat {
 
-// Message boxes as Qt's QMessageBox, modal for the whole application.
+// Message boxes as Qt's QMessageBox and task dialogs as QtTaskDialog, modal for the whole
+// application.
 class QtDialogService : public IDialogService {
 public:
     int MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags) override;
+    HRESULT TaskDialogIndirect(const TTaskDialogConfig& Config, int* Button, int* RadioButton,
+                               bool* VerificationFlagChecked) override;
 };
 
 }  // namespace plat

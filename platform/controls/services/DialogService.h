@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/controls/services/TaskDialog.h"
+#include "platform/system/HResult.h"
+
 #include <string>
 
 namespace plat {
@@ -29,10 +32,10 @@ enum : unsigned {
 };
 
 // The button that closed a message box.
-enum : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
+enum : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7, IDCLOSE = 8 };
 
-// Modal message boxes. Production shows Qt's message box; tests record each box and answer
-// from a script.
+// Modal message boxes and task dialogs. Production shows Qt dialogs; tests record each one and
+// answer from a script.
 class IDialogService {
 public:
     virtual ~IDialogService() = default;
@@ -41,6 +44,13 @@ public:
     // the button chosen. Closing the box without a choice answers IDCANCEL where the box has a
     // Cancel button, else the default button's id.
     virtual int MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags) = 0;
+
+    // Shows the task dialog of Config modally (see TaskDialog.h) and, once it is gone, answers
+    // S_OK with the id of the button that closed it (IDCANCEL when it was cancelled), the radio
+    // button selected (0 for none) and whether the verification box was checked. Any output may
+    // be nullptr. A dialog that cannot be run to its end answers E_FAIL and zeros.
+    virtual HRESULT TaskDialogIndirect(const TTaskDialogConfig& Config, int* Button, int* RadioButton,
+                                       bool* VerificationFlagChecked) = 0;
 };
 
 // The ids of the buttons a message box of these flags shows, in order, and the one that is

@@ -1,0 +1,51 @@
+#pragma once
+
+// The settings and events of the task dialog component (TCustomVezTaskDialog).
+
+#include "platform/core/TSet.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace plat {
+class TObject;
+}
+
+namespace skelda::foundation {
+
+enum TTaskDialogOption {
+    doHyperlinks,
+    doCommandLinks,
+    doCommandLinksNoIcon,
+    doExpandedDefault,
+    doExpandedFooter,
+    doAllowMinimize,
+    doVerifyChecked,
+    doProgressBar,
+    doProgressBarMarquee,
+    doTimer,
+    doNoDefaultRadioButton,
+    doAllowDialogCancel,
+};
+using TTaskDialogOptions = plat::TSet<TTaskDialogOption>;
+
+enum TTaskDialogIcon { tiBlank, tiWarning, tiQuestion, tiError, tiInformation, tiNotUsed, tiShield };
+enum TTaskDialogFooterIcon { tfiBlank, tfiWarning, tfiQuestion, tfiError, tfiInformation, tfiShield };
+
+enum TCommonButton { cbOK, cbYes, cbNo, cbCancel, cbRetry, cbClose };
+using TCommonButtons = plat::TSet<TCommonButton>;
+
+enum TTaskDialogPosition { dpScreenCenter, dpOwnerFormCenter };
+// nndAlways shows the emulated dialog even where the platform's own one is there.
+enum TNonNativeDialog { nndAuto, nndAlways };
+enum TTaskDialogProgressState { psNormal, psError, psPaused };
+
+using TTaskDialogButtonClickEvent = std::function<void(plat::TObject* Sender, std::int32_t ButtonID)>;
+using TTaskDialogHyperlinkClickEvent = std::function<void(plat::TObject* Sender, const std::string& HRef)>;
+using TTaskDialogVerifyClickEvent = std::function<void(plat::TObject* Sender, bool Checked)>;
+using TTaskDialogCloseEvent = std::function<void(plat::TObject* Sender, bool& CanClose)>;
+using TTaskDialogProgressEvent =
+    std::function<void(plat::TObject* Sender, std::int32_t& Pos, TTaskDialogProgressState& State)>;
+
+}  // namespace skelda::foundation
