@@ -54,10 +54,15 @@ PointUnderSun::PointUnderSun(const GeoPoint& point, long double sunDeclinationRa
 {
 }
 
+long double PointUnderSun::CosZenith(long double sunLongitudeRad) const
+{
+    return ClampUnit(sinLatSinDeclination_ +
+                     cosLatCosDeclination_ * cos(sunLongitudeRad - lonRad_));
+}
+
 long double PointUnderSun::ZenithRad(long double sunLongitudeRad) const
 {
-    return ArcCosClamped(sinLatSinDeclination_ +
-                         cosLatCosDeclination_ * cos(sunLongitudeRad - lonRad_));
+    return std::acos(CosZenith(sunLongitudeRad));
 }
 
 long double SolarZenithAt(const GeoPoint& point, long double sunDeclinationRad,

@@ -40,6 +40,8 @@ public:
 
     // Zenith angle, 0 .. pi, of the sun standing over sunLongitudeRad.
     long double ZenithRad(long double sunLongitudeRad) const;
+    // Its cosine, -1 .. 1, for formulas that want the cosine: no arc cosine to undo.
+    long double CosZenith(long double sunLongitudeRad) const;
 
 private:
     long double sinLatSinDeclination_;
