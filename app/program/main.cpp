@@ -1,22 +1,34 @@
-// SKELDA's entry point. The propagation window is not built yet: the program opens its plain
-// main form, so that the build, the packaging and the start-up path run end to end.
+// SKELDA's entry point: the splash window while the program starts, then the main window and the
+// message loop until it closes.
 
+#include "app/ProgramStartup.h"
+#include "app/ProgramVersion.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/qt/ProductionServices.h"
 
 #include <QApplication>
 
+namespace {
+
+// The one place where the main window is made. Until the propagation window is assembled, the
+// program opens its plain main form.
+void CreateMainWindow()
+{
+    auto* mainForm = plat::Application->CreateForm<plat::TForm>();
+    mainForm->SetCaption(skelda::app::kProgramTitle);
+    mainForm->SetClientWidth(904);
+    mainForm->SetClientHeight(628);
+    mainForm->SetPosition(plat::poScreenCenter);
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     QApplication qtApplication(argc, argv);
     plat::InstallProductionServices();
-    plat::Application->SetTitle("SKELDA");
-    auto* mainForm = plat::Application->CreateForm<plat::TForm>();
-    mainForm->SetCaption("SKELDA");
-    mainForm->SetClientWidth(800);
-    mainForm->SetClientHeight(600);
-    mainForm->SetPosition(plat::poScreenCenter);
+    skelda::app::StartProgram(skelda::app::ProgramFolder(), CreateMainWindow);
     plat::Application->Run();
     plat::Application->DestroyComponents();
     return 0;

@@ -2,6 +2,8 @@
 
 #include "platform/system/FileVersionInfo.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace plat {
@@ -53,8 +55,16 @@ struct TSystemInfo {
     friend bool operator==(const TSystemInfo&, const TSystemInfo&) = default;
 };
 
+// The memory of the computer as the global memory status reported it (GlobalMemoryStatusEx),
+// in 64-bit counts.
+struct TMemoryStatusEx {
+    std::uint64_t TotalPhysBytes = 0;
+    friend bool operator==(const TMemoryStatusEx&, const TMemoryStatusEx&) = default;
+};
+
 // What the program asks of the operating system before it picks a code path: its version, the
-// processor, the common-controls version and desktop composition. Production reports the
+// processor, the common-controls version and desktop composition; and what it shows of the
+// computer and of itself: the memory size and its own file version. Production reports the
 // platform the design was written for, version 6.1 with common controls 6.0 and no composition,
 // so that every decision takes its modern, themed, unglazed path; the processor figures are the
 // computer's own. Tests put a double in the environment (plat::Env().Platform) and change the
@@ -71,6 +81,16 @@ public:
     virtual TFileVersionInfo GetCommonControlsVersion() const = 0;
     // Whether the desktop window manager composes the desktop (glass).
     virtual bool DwmIsCompositionEnabled() const = 0;
+    // Total physical memory; 0 when the system does not say, as a platform that leaves this out
+    // answers.
+    virtual TMemoryStatusEx GlobalMemoryStatusEx() const { return {}; }
+    // The fixed file version of FileName's version information; none when the file carries
+    // none. Only the program's own file does here (ProgramFileName()); a platform that leaves
+    // this out knows of no version information.
+    virtual std::optional<TFileVersionInfo> GetFileVersionInfo(const std::string& /*FileName*/) const
+    {
+        return std::nullopt;
+    }
 };
 
 }  // namespace plat

@@ -1,9 +1,13 @@
 #include "platform/system/SystemPlatformInformation.h"
 
+#include "platform/system/MemoryStatus.h"
+#include "platform/system/ProgramFile.h"
+
 #include <sys/utsname.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string_view>
 #include <thread>
 
@@ -62,6 +66,20 @@ TSystemInfo SystemPlatformInformation::GetNativeSystemInfo() const
 TFileVersionInfo SystemPlatformInformation::GetCommonControlsVersion() const
 {
     return {6, 0, 0, 0};
+}
+
+TMemoryStatusEx SystemPlatformInformation::GlobalMemoryStatusEx() const
+{
+    return {TotalPhysicalMemoryBytes()};
+}
+
+std::optional<TFileVersionInfo> SystemPlatformInformation::GetFileVersionInfo(const std::string& FileName) const
+{
+    std::error_code error;
+    const std::string program = ProgramFileName();
+    if (program.empty() || FileName.empty() || !std::filesystem::equivalent(FileName, program, error))
+        return std::nullopt;
+    return ProgramFileVersion();
 }
 
 }  // namespace plat

@@ -12,6 +12,7 @@ FakePlatformInformation::FakePlatformInformation()
     FCommonControls = production.GetCommonControlsVersion();
     FComposition = production.DwmIsCompositionEnabled();
     FSystem = {PROCESSOR_ARCHITECTURE_AMD64, 4, 4096, 65536};
+    FFileVersion = ProgramFileVersion();
 }
 
 }  // namespace plat::testing

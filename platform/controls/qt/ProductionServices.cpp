@@ -4,6 +4,7 @@
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/qt/HostWidget.h"
 #include "platform/controls/qt/QtDialogService.h"
+#include "platform/controls/qt/QtHelpViewer.h"
 #include "platform/controls/qt/QtMessageQueue.h"
 #include "platform/controls/qt/QtPopupMenuService.h"
 #include "platform/controls/qt/QtTimerService.h"
@@ -22,6 +23,7 @@ void InstallProductionServices()
     static auto* menus = new QtPopupMenuService;
     static auto* input = new TTrackedInputState;
     static auto* themes = new QtThemeServices;
+    static auto* help = new QtHelpViewer;
     Environment& env = Env();
     env.Timers = timers;
     env.Messages = messages;
@@ -29,6 +31,7 @@ void InstallProductionServices()
     env.Menus = menus;
     env.Input = input;
     env.Themes = themes;
+    env.Help = help;
     SetDefaultWindowHostFactory([](TWinControl& Control) { return new THostWidget<QWidget>(&Control); });
     TheApplication();
 }

@@ -1,5 +1,8 @@
 #include "platform/system/Environment.h"
+#include "platform/system/MemoryStatus.h"
 #include "platform/system/PlatformInformation.h"
+#include "platform/system/ProgramFile.h"
+#include "platform/system/SystemPlatformInformation.h"
 #include "platform/testing/ScopedEnvironment.h"
 
 #include <sys/utsname.h>
@@ -46,6 +49,31 @@ TEST(PlatformInformationTest, ProductionDescribesThisComputer)
     EXPECT_EQ(system.AllocationGranularityBytes % system.PageSizeBytes, 0);
 }
 
+TEST(PlatformInformationTest, ProductionGivesTheMemoryAndTheVersionOfTheProgramFileOnly)
+{
+    const SystemPlatformInformation platform;
+    EXPECT_EQ(platform.GlobalMemoryStatusEx().TotalPhysBytes, TotalPhysicalMemoryBytes());
+
+    const std::string program = ProgramFileName();
+    ASSERT_TRUE(program.ends_with("/test_platform_services")) << program;
+    EXPECT_EQ(ExtractFilePath(program) + "test_platform_services", program);
+    const std::optional<TFileVersionInfo> own = platform.GetFileVersionInfo(program);
+    ASSERT_TRUE(own.has_value());
+    EXPECT_EQ(own->Text(), ProgramFileVersion().Text());
+    // The same file reached by another path is still the program.
+    EXPECT_TRUE(platform.GetFileVersionInfo(ExtractFilePath(program) + "./test_platform_services").has_value());
+    EXPECT_FALSE(platform.GetFileVersionInfo("/bin/sh").has_value());
+    EXPECT_FALSE(platform.GetFileVersionInfo("").has_value());
+    EXPECT_FALSE(platform.GetFileVersionInfo(ExtractFilePath(program) + "no-such-file").has_value());
+}
+
+TEST(PlatformInformationTest, FilePathsEndWithTheirSlash)
+{
+    EXPECT_EQ(ExtractFilePath("/opt/skelda/skelda"), "/opt/skelda/");
+    EXPECT_EQ(ExtractFilePath("/skelda"), "/");
+    EXPECT_EQ(ExtractFilePath("skelda"), "");
+}
+
 TEST(PlatformInformationTest, TheTestDoubleStartsWithTheProductionVersionAndTakesOtherAnswers)
 {
     IPlatformInformation* production = Env().Platform;
@@ -72,6 +100,13 @@ TEST(PlatformInformationTest, TheTestDoubleStartsWithTheProductionVersionAndTake
         EXPECT_EQ(platform.GetNativeSystemInfo().ProcessorArchitecture, PROCESSOR_ARCHITECTURE_INTEL);
         EXPECT_EQ(platform.GetCommonControlsVersion().Major, 5);
         EXPECT_TRUE(platform.DwmIsCompositionEnabled());
+
+        EXPECT_EQ(platform.GlobalMemoryStatusEx().TotalPhysBytes, std::uint64_t{8} << 30);
+        EXPECT_EQ(platform.GetFileVersionInfo("skelda")->Text(), ProgramFileVersion().Text());
+        env.Platform().SetTotalPhysBytes(3221225472);
+        env.Platform().SetFileVersionInfo(std::nullopt);
+        EXPECT_EQ(platform.GlobalMemoryStatusEx().TotalPhysBytes, 3221225472u);
+        EXPECT_FALSE(platform.GetFileVersionInfo("skelda").has_value());
     }
     EXPECT_EQ(Env().Platform, production);
 }

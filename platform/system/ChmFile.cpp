@@ -1,0 +1,149 @@
+#include "platform/system/ChmFile.h"
+
+#include "platform/core/Utf8.h"
+
+#include <chm_lib.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+
+namespace plat {
+
+namespace {
+
+constexpr LONGUINT64 kMaxObjectBytes = LONGUINT64{64} << 20;
+
+// The codes of the system information's entries.
+constexpr int kSystemContentsFile = 0;
+constexpr int kSystemDefaultTopic = 2;
+constexpr int kSystemTitle = 3;
+
+std::uint16_t Word(const std::string& data, std::size_t at)
+{
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(data[at]) |
+                                      static_cast<unsigned char>(data[at + 1]) << 8);
+}
+
+// An entry's text ends at its first zero byte.
+std::string EntryText(const std::string& data, std::size_t at, std::size_t length)
+{
+    std::string text = data.substr(at, length);
+    if (const std::size_t zero = text.find('\0'); zero != std::string::npos)
+        text.resize(zero);
+    return text;
+}
+
+bool EndsWithNoCase(const std::string& text, const std::string& suffix)
+{
+    return text.size() >= suffix.size() &&
+           std::equal(suffix.rbegin(), suffix.rend(), text.rbegin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+const TChmTopic* FirstWithPage(const std::vector<TChmTopic>& topics)
+{
+    for (const TChmTopic& topic : topics) {
+        if (!topic.Local.empty())
+            return &topic;
+        if (const TChmTopic* inner = FirstWithPage(topic.Children))
+            return inner;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<TChmFile> TChmFile::Open(const std::string& FileName, std::string& Error)
+{
+    chmFile* handle = chm_open(FileName.c_str());
+    if (!handle) {
+        Error = "\"" + FileName + "\" cannot be read as a compiled help file";
+        return nullptr;
+    }
+    std::unique_ptr<TChmFile> file(new TChmFile(handle));
+    std::string contentsFile;
+    file->ReadSystemInformation(contentsFile);
+    if (contentsFile.empty())
+        contentsFile = file->FirstObjectEndingWith(".hhc");
+    if (!contentsFile.empty()) {
+        if (const std::optional<std::string> siteMap = file->ReadObject(ChmPathFromLocal(contentsFile)))
+            file->FContents = ParseChmContents(*siteMap);
+    }
+    if (file->FDefaultTopic.empty()) {
+        const TChmTopic* first = FirstWithPage(file->FContents);
+        file->FDefaultTopic = first ? first->Local : "/index.html";
+    }
+    return file;
+}
+
+TChmFile::TChmFile(chmFile* Handle) : FHandle(Handle) {}
+
+TChmFile::~TChmFile()
+{
+    chm_close(FHandle);
+}
+
+std::optional<std::string> TChmFile::ReadObject(const std::string& Path) const
+{
+    chmUnitInfo unit{};
+    if (Path.empty() || chm_resolve_object(FHandle, Path.c_str(), &unit) != CHM_RESOLVE_SUCCESS)
+        return std::nullopt;
+    if (unit.length > kMaxObjectBytes)
+        return std::nullopt;
+    std::string data(static_cast<std::size_t>(unit.length), '\0');
+    if (data.empty())
+        return data;
+    const LONGINT64 read =
+        chm_retrieve_object(FHandle, &unit, reinterpret_cast<unsigned char*>(data.data()), 0, unit.length);
+    if (read < 0 || static_cast<LONGUINT64>(read) != unit.length)
+        return std::nullopt;
+    return data;
+}
+
+// The system information: a 4-byte version, then entries of a 2-byte code, a 2-byte length and
+// that many bytes.
+void TChmFile::ReadSystemInformation(std::string& ContentsFile)
+{
+    const std::optional<std::string> system = ReadObject("/#SYSTEM");
+    if (!system)
+        return;
+    const std::string& data = *system;
+    std::size_t at = 4;
+    while (at + 4 <= data.size()) {
+        const int code = Word(data, at);
+        const std::size_t length = Word(data, at + 2);
+        at += 4;
+        if (length > data.size() - at)
+            break;
+        if (code == kSystemContentsFile)
+            ContentsFile = EntryText(data, at, length);
+        else if (code == kSystemDefaultTopic)
+            FDefaultTopic = ChmPathFromLocal(Windows1252ToUtf8(EntryText(data, at, length)));
+        else if (code == kSystemTitle)
+            FTitle = Windows1252ToUtf8(EntryText(data, at, length));
+        at += length;
+    }
+}
+
+std::string TChmFile::FirstObjectEndingWith(const std::string& Suffix) const
+{
+    struct Search {
+        const std::string& Suffix;
+        std::string Found;
+    } search{Suffix, {}};
+    chm_enumerate(
+        FHandle, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES,
+        [](chmFile*, chmUnitInfo* unit, void* context) {
+            auto& s = *static_cast<Search*>(context);
+            if (!EndsWithNoCase(unit->path, s.Suffix))
+                return CHM_ENUMERATOR_CONTINUE;
+            s.Found = unit->path;
+            return CHM_ENUMERATOR_SUCCESS;
+        },
+        &search);
+    return search.Found;
+}
+
+}  // namespace plat
