@@ -35,7 +35,7 @@ constexpr std::array<THtmlCode, 7> HtmlCodes{{
 
 // Bounds that keep a caption's numbers far from overflow and its drawing cheap, whatever the
 // markup asks for.
-constexpr int MaxFontSize = 200;
+constexpr int MaxFontSize = 72;
 constexpr long long MaxRuleWidth = 1000;
 constexpr long long MaxIndent = 100000;
 

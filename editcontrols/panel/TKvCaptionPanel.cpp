@@ -105,7 +105,6 @@ void TKvCaptionPanel::SetCaptionPosition(TKvDrawPosition Value)
     if (Value == FCaptionPosition)
         return;
     FCaptionPosition = Value;
-    RecreateWnd();
     LayoutChanged();
 }
 
