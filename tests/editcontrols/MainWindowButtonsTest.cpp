@@ -81,7 +81,7 @@ struct TButtonSpec {
     TBitBtnKind Stock;
 };
 
-// The buttons of the main window (Part 3.102) and of its setup panel (Part 3.104), with the
+// The buttons of the main window and of its setup panel, with the
 // captions and hints the window gives them at start-up.
 const std::vector<TButtonSpec> MainButtons{
     {"AboutBtn", "About the Author", "About Vantel.", &AboutArt, bkCustom},
