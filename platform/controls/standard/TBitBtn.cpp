@@ -1,5 +1,7 @@
 #include "platform/controls/standard/TBitBtn.h"
 
+#include "platform/controls/standard/BitBtnGlyphs.h"
+
 #include "platform/controls/core/ControlCanvas.h"
 #include "platform/core/RectOps.h"
 #include "platform/graphics/CanvasFlags.h"
@@ -90,6 +92,7 @@ void TBitBtn::SetKind(TBitBtnKind Value)
         SetCancel(Value == bkCancel || Value == bkNo);
         SetModalResult(defaults.Result);
         SetText(defaults.Caption);
+        LoadBitBtnKindGlyph(Value, FGlyph.Glyph());
     }
     Invalidate();
 }

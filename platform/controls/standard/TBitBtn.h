@@ -34,7 +34,8 @@ public:
     int GetSpacing() const { return FSpacing; }
     void SetSpacing(int Value);
     TBitBtnKind GetKind() const { return FKind; }
-    // A stock kind sets Caption, ModalResult, Default (bkOK, bkYes) and Cancel (bkCancel, bkNo).
+    // A stock kind sets Caption, ModalResult, Default (bkOK, bkYes), Cancel (bkCancel, bkNo) and
+    // its Glyph (BitBtnGlyphs.h: the kind's sign and its disabled form, so NumGlyphs 2).
     void SetKind(TBitBtnKind Value);
 
     TCanvas& Canvas();

@@ -4,6 +4,7 @@
 #include "StandardFixture.h"
 
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/standard/BitBtnGlyphs.h"
 #include "platform/controls/standard/TBitBtn.h"
 #include "platform/controls/standard/TButton.h"
 #include "platform/controls/standard/TCheckBox.h"
@@ -14,6 +15,9 @@
 #include "platform/controls/standard/TSpeedButton.h"
 #include "platform/core/Exception.h"
 #include "platform/core/TStrings.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/testing/Screenshot.h"
 #include "platform/testing/TestMessageQueue.h"
 
 #include <gmock/gmock.h>
@@ -129,6 +133,55 @@ TEST_F(ButtonTest, BitButtonKindsBringTheirCaptionsAndResults)
         EXPECT_EQ(button->GetDefault(), c.isDefault);
         EXPECT_EQ(button->GetCancel(), c.isCancel);
     }
+}
+
+TEST_F(ButtonTest, BitButtonKindsBringTheirGlyphs)
+{
+    const TBitBtnKind kinds[] = {bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll};
+    std::vector<std::vector<TColor>> pictures;
+    for (const TBitBtnKind kind : kinds) {
+        SCOPED_TRACE(kind);
+        auto* button = AddControl<TBitBtn>(*form, Bounds(10, 10, 75, 25));
+        button->SetKind(kind);
+        TBitmap& glyph = button->Glyph();
+        // The sign and its disabled form, 18 x 18 each, on olive.
+        ASSERT_EQ(glyph.GetWidth(), 2 * BitBtnKindGlyphSize);
+        ASSERT_EQ(glyph.GetHeight(), BitBtnKindGlyphSize);
+        EXPECT_EQ(button->GetNumGlyphs(), 2);
+        EXPECT_EQ(glyph.GetTransparentColor(), clOlive);
+        std::vector<TColor> sign;
+        int signPixels = 0;
+        for (int y = 0; y < BitBtnKindGlyphSize; ++y)
+            for (int x = 0; x < BitBtnKindGlyphSize; ++x) {
+                const TColor colour = glyph.Canvas().GetPixels(x, y);
+                sign.push_back(colour);
+                signPixels += colour != clOlive ? 1 : 0;
+                const TColor disabled = glyph.Canvas().GetPixels(BitBtnKindGlyphSize + x, y);
+                EXPECT_TRUE(disabled == clOlive || disabled == clGray || disabled == clWhite) << x << "," << y;
+                // The disabled form has the sign's shape in grey.
+                EXPECT_EQ(colour != clOlive, disabled == clGray) << x << "," << y;
+            }
+        EXPECT_GT(signPixels, 40);
+        pictures.push_back(sign);
+        delete button;
+    }
+    // Each kind its own sign, but Yes is OK's.
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        for (std::size_t j = i + 1; j < pictures.size(); ++j)
+            EXPECT_EQ(pictures[i] == pictures[j], kinds[i] == bkOK && kinds[j] == bkYes) << kinds[i] << " " << kinds[j];
+
+    // Drawn on the platform's own bitmap buttons, normal and disabled.
+    form->SetClientWidth(10 + 5 * 90);
+    form->SetClientHeight(80);
+    std::vector<TBitBtn*> buttons;
+    for (std::size_t i = 0; i < std::size(kinds); ++i) {
+        auto* button = AddControl<TBitBtn>(*form, Bounds(10 + static_cast<int>(i % 5) * 90, 10 + static_cast<int>(i / 5) * 32, 82, 26));
+        button->SetKind(kinds[i]);
+        button->SetEnabled(i % 2 == 0);
+        buttons.push_back(button);
+    }
+    form->Show();
+    Screenshot(*form, "bit-button-kinds.png");
 }
 
 TEST_F(ButtonTest, ACloseBitButtonClosesItsForm)
