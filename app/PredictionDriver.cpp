@@ -68,15 +68,24 @@ engine::PredictionRequest PredictionDriver::Request() const
 
 void PredictionDriver::ComputeBtnClick(plat::TObject*)
 {
+    ExplainRefusal(Compute());
+}
+
+void PredictionDriver::ExplainRefusal(engine::PredictionRefusal refusal) const
+{
+    if (refusal != engine::PredictionRefusal::None)
+        plat::Dialogs().MessageBox(RefusalText(refusal, settings_.MinAngle), kRefusalTitle,
+                                   plat::MB_OK | plat::MB_ICONWARNING);
+}
+
+engine::PredictionRefusal PredictionDriver::Compute()
+{
     plat::FormatSettings().DecimalSeparator = '.';
     ResultsWriter writer(settings_, table_, headers_, chart_);
     const engine::PredictionRefusal refusal = engine_.Predict(Request(), writer);
-    if (refusal != engine::PredictionRefusal::None) {
-        plat::Dialogs().MessageBox(RefusalText(refusal, settings_.MinAngle), kRefusalTitle,
-                                   plat::MB_OK | plat::MB_ICONWARNING);
-        return;
-    }
-    table_.ColorResultsGrid();
+    if (refusal == engine::PredictionRefusal::None)
+        table_.ColorResultsGrid();
+    return refusal;
 }
 
 void PredictionDriver::DisplayFormatGroupClick(plat::TObject* Sender)

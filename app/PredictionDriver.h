@@ -33,6 +33,10 @@ public:
 
     // The Compute button, and every other place that asks for a new prediction.
     void ComputeBtnClick(plat::TObject* Sender);
+    // The same without the message: the refusal, or None when the results were written.
+    engine::PredictionRefusal Compute();
+    // The message box that explains a refusal; nothing for None.
+    void ExplainRefusal(engine::PredictionRefusal refusal) const;
     // The display-format group: its item becomes the display format, then a new prediction.
     void DisplayFormatGroupClick(plat::TObject* Sender);
 

@@ -26,9 +26,10 @@ std::string StationText(const std::string& name, long double latRad, long double
            OneDecimal(azimuthRad * engine::kRadToDeg);
 }
 
-// Wide enough for the longest texts: a call sign or target name with both coordinates and the
-// azimuth, the long date.
-constexpr int kPathSectionWidthsPx[ResultHeaders::kPathSections] = {310, 330, 170, 190};
+// The path bar spans the main window's 904 pixels: a call sign or target name with both
+// coordinates and the azimuth, then the distance and the delay. The condition bar leaves room
+// for the long date.
+constexpr int kPathSectionWidthsPx[ResultHeaders::kPathSections] = {272, 316, 150, 166};
 constexpr int kConditionSectionWidthsPx[ResultHeaders::kConditionSections] = {200, 120, 160, 150, 220};
 
 template <int Count>

@@ -12,19 +12,6 @@ constexpr int kFluxChars = 4;
 constexpr std::string_view kIssueWord = "Issued";
 constexpr int kIssueChars = 22;
 
-// Without the control characters and blanks at both ends.
-std::string Trimmed(const std::string& Text)
-{
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    std::size_t first = 0;
-    std::size_t last = Text.size();
-    while (first < last && blank(Text[first]))
-        ++first;
-    while (last > first && blank(Text[last - 1]))
-        --last;
-    return Text.substr(first, last - first);
-}
-
 }  // namespace
 
 std::optional<SolarFluxBulletin> ReadSolarFluxBulletin(std::string_view Bulletin)
@@ -34,13 +21,13 @@ std::optional<SolarFluxBulletin> ReadSolarFluxBulletin(std::string_view Bulletin
     if (flux == 0)
         return std::nullopt;
     const int fluxSfu =
-        plat::StrToIntDef(Trimmed(plat::Utf8Copy(text, flux + static_cast<int>(kFluxWords.size()), kFluxChars)), 0);
+        plat::StrToIntDef(plat::Trim(plat::Utf8Copy(text, flux + static_cast<int>(kFluxWords.size()), kFluxChars)), 0);
     if (fluxSfu <= 0)
         return std::nullopt;
     SolarFluxBulletin bulletin{fluxSfu, {}};
     if (const int issued = plat::Utf8Pos(kIssueWord, text); issued != 0) {
         const int issueStart = issued + static_cast<int>(kIssueWord.size()) + 1;
-        bulletin.IssueText = Trimmed(plat::Utf8Copy(text, issueStart, kIssueChars));
+        bulletin.IssueText = plat::Trim(plat::Utf8Copy(text, issueStart, kIssueChars));
     }
     return bulletin;
 }

@@ -75,4 +75,9 @@ void SolarValueBox::SunGroupClick(plat::TObject*)
     settings_.SolarValue = FLXSpin_.GetValue();
 }
 
+void SolarValueBox::FLXSpinChange(plat::TObject*)
+{
+    settings_.SolarValue = FLXSpin_.GetValue();
+}
+
 }  // namespace skelda::app

@@ -41,6 +41,8 @@ public:
     void FetchStartupFlux(const std::string& bulletinUrl, const plat::THttpOptions& options = BulletinHttpOptions());
     // The kind group's click: item 0 shows the start-up flux, item 1 its sunspot number.
     void SunGroupClick(plat::TObject* Sender);
+    // A value typed or stepped in the field is what the next prediction uses.
+    void FLXSpinChange(plat::TObject* Sender);
 
     // The flux of the bulletin, 0 until a download succeeded.
     int BulletinFlux() const { return bulletinFlux_; }

@@ -1,5 +1,6 @@
 #include "app/TAPropos.h"
 
+#include "app/PlaceControl.h"
 #include "platform/controls/standard/TBitBtn.h"
 #include "platform/controls/standard/TImage.h"
 #include "platform/controls/standard/TLabel.h"
@@ -24,15 +25,6 @@ constexpr const char* kAboutText =
     "Vantel Software";
 constexpr const char* kNotice = "World map pictures: NASA Visible Earth. Predictions are estimates of average conditions.";
 
-template <typename T>
-T* Place(plat::TWinControl& parent, plat::TComponent& owner, plat::TRect bounds)
-{
-    T* control = new T(&owner);
-    control->SetBoundsRect(bounds);
-    control->SetParent(&parent);
-    return control;
-}
-
 }  // namespace
 
 std::string PhysicalMemoryText(std::uint64_t bytes)
@@ -52,30 +44,30 @@ TAPropos::TAPropos(plat::TComponent* AOwner) : plat::TForm(AOwner)
     SetHeight(198);
     const int clientWidth = GetClientWidth();
 
-    Label2 = Place<plat::TLabel>(*this, *this, plat::Bounds(0, 0, clientWidth, 16));
+    Label2 = PlaceControl<plat::TLabel>(*this, *this, plat::Bounds(0, 0, clientWidth, 16));
     Label2->SetAlign(plat::alBottom);
     Label2->SetAlignment(plat::taCenter);
     Label2->SetCaption(kNotice);
 
-    Panel1 = Place<plat::TPanel>(*this, *this, plat::Bounds(8, 8, 246, 126));
+    Panel1 = PlaceControl<plat::TPanel>(*this, *this, plat::Bounds(8, 8, 246, 126));
     Panel1->SetBevelOuter(plat::bvLowered);
-    maphoto = Place<plat::TImage>(*Panel1, *this, plat::Bounds(3, 3, 240, 120));
+    maphoto = PlaceControl<plat::TImage>(*this, *Panel1, plat::Bounds(3, 3, 240, 120));
     plat::TJPEGImage picture;
     picture.LoadFromResourceName("ABOUT");
     maphoto->Picture().SetGraphic(&picture);
 
-    Panel2 = Place<plat::TPanel>(*this, *this, plat::Bounds(262, 8, clientWidth - 270, 84));
+    Panel2 = PlaceControl<plat::TPanel>(*this, *this, plat::Bounds(262, 8, clientWidth - 270, 84));
     Panel2->SetBevelOuter(plat::bvLowered);
-    MoiLabel = Place<plat::TLabel>(*Panel2, *this, plat::Bounds(8, 6, clientWidth - 286, 72));
+    MoiLabel = PlaceControl<plat::TLabel>(*this, *Panel2, plat::Bounds(8, 6, clientWidth - 286, 72));
     MoiLabel->SetCaption(kAboutText);
 
-    Label3 = Place<plat::TLabel>(*this, *this, plat::Bounds(262, 100, 170, 14));
+    Label3 = PlaceControl<plat::TLabel>(*this, *this, plat::Bounds(262, 100, 170, 14));
     Label3->SetCaption("Memory available for Windows®:");
-    PhysMem = Place<plat::TLabel>(*this, *this, plat::Bounds(262, 118, 170, 14));
+    PhysMem = PlaceControl<plat::TLabel>(*this, *this, plat::Bounds(262, 118, 170, 14));
     PhysMem->Font().SetStyle({plat::fsBold});
     PhysMem->SetCaption("XXX");
 
-    CloseBtn = Place<plat::TBitBtn>(*this, *this, plat::Bounds(clientWidth - 83, 118, 75, 25));
+    CloseBtn = PlaceControl<plat::TBitBtn>(*this, *this, plat::Bounds(clientWidth - 83, 118, 75, 25));
     CloseBtn->SetKind(plat::bkClose);
 
     OnCreate = [this](plat::TObject* sender) { FormCreate(sender); };

@@ -1,6 +1,6 @@
 #include "app/TInfoForm.h"
 
-#include "platform/controls/standard/TBitBtn.h"
+#include "editcontrols/button/TKvHTButton.h"
 #include "platform/controls/standard/TMemo.h"
 #include "platform/core/Exception.h"
 #include "platform/core/TStrings.h"
@@ -32,8 +32,7 @@ TInfoForm::TInfoForm(plat::TComponent* AOwner) : plat::TForm(AOwner)
     Memo->SetScrollBars(plat::ssVertical);
     Memo->SetParent(this);
 
-    // The close kind until the window's own button class is there, from which it derives.
-    CloseBtn = new plat::TBitBtn(this);
+    CloseBtn = new editcontrols::TKvHTButton(this);
     CloseBtn->SetBoundsRect(plat::Bounds(385, 322, 75, 25));
     CloseBtn->SetKind(plat::bkClose);
     CloseBtn->SetCaption("Close");

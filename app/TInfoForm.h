@@ -8,9 +8,12 @@
 #include <string>
 
 namespace plat {
-class TBitBtn;
 class TMemo;
 }  // namespace plat
+
+namespace skelda::editcontrols {
+class TKvHTButton;
+}
 
 namespace skelda::app {
 
@@ -27,7 +30,8 @@ public:
     void LoadText(const std::string& FileName);
 
     plat::TMemo* Memo;
-    plat::TBitBtn* CloseBtn;
+    // Of the close kind: it closes the window.
+    editcontrols::TKvHTButton* CloseBtn;
 };
 
 }  // namespace skelda::app

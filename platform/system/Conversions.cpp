@@ -164,4 +164,14 @@ int StrToIntDef(std::string_view S, int Default)
 
 std::string IntToStr(std::int64_t Value) { return std::to_string(Value); }
 
+std::string Trim(std::string_view S)
+{
+    const auto control = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!S.empty() && control(S.front()))
+        S.remove_prefix(1);
+    while (!S.empty() && control(S.back()))
+        S.remove_suffix(1);
+    return std::string(S);
+}
+
 }  // namespace plat

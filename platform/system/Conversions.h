@@ -24,4 +24,7 @@ int StrToIntDef(std::string_view S, int Default);
 
 std::string IntToStr(std::int64_t Value);
 
+// Without the control characters and blanks (every byte up to ' ') at both ends.
+std::string Trim(std::string_view S);
+
 }  // namespace plat

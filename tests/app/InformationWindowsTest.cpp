@@ -5,6 +5,7 @@
 #include "app/TAPropos.h"
 #include "app/TInfoForm.h"
 
+#include "editcontrols/button/TKvHTButton.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/qt/QtHelpWindow.h"
 #include "platform/controls/standard/TBitBtn.h"
