@@ -190,7 +190,7 @@ void TMUFForm::CreateRightPanel()
     RemoteGroupBox->SetCaption(" Target ");
 
     SolarBox = PlaceControl<plat::TGroupBox>(*this, panel, plat::Bounds(left, 150, width, 136));
-    SolarBox->SetCaption("Solar flux");
+    SolarBox->SetCaption("Solar activity");
     SunLabel = PlaceControl<plat::TLabel>(*this, *SolarBox, plat::Bounds(8, 18, width - 16, 13));
     SunLabel->SetCaption("Solar flux");
     FLXSpin = PlaceControl<editcontrols::TKvSpinEdit>(*this, *SolarBox, plat::Bounds(8, 34, width - 16, 21));

@@ -128,6 +128,7 @@ TEST_F(MainWindowTest, AFirstStartAfterTheSplashOpensTheSetupPanelAndComputesNot
     EXPECT_THAT(window->GetCaption(), StartsWith("SKELDA v1.7a by Vantel Software - Build 1.7.0."));
     EXPECT_EQ(window->KVPanel->GetCaption(), "Today Sat 15 June 2024");
     EXPECT_EQ(plat::FormatSettings().ThousandSeparator, '.');
+    EXPECT_EQ(plat::Application->GetHintColor(), plat::clCream);
 
     EXPECT_TRUE(window->CFGPanel->GetVisible());
     EXPECT_FALSE(window->SetupBtn->GetEnabled());
