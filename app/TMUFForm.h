@@ -78,15 +78,9 @@ public:
     void FLXSpinChange(plat::TObject* Sender);
     void ExitBtnClick(plat::TObject* Sender);
 
-    PredictionSettings& Settings() { return FSettings; }
-    const std::string& ProgramFolder() const { return FProgramFolder; }
-    ResultsTable& Results() { return *FResults; }
-    MufChart& Chart() { return *FChart; }
-    SolarValueBox& Solar() { return *FSolar; }
-    TargetList& Targets() { return *FTargets; }
-    WorldMapView& Map() { return *FMap; }
-    InformationCommands& Information() { return *FInformation; }
-    SetupPanel& Setup() { return *FSetup; }
+    // The program-wide values the prediction reads.
+    const PredictionSettings& Settings() const { return FSettings; }
+    // The controls on CFGPanel.
     const SetupPanelControls& SetupControls() const { return *FSetupControls; }
 
     void Dispatch(plat::TMessage& Message) override;

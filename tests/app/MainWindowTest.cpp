@@ -255,6 +255,16 @@ TEST_F(MainWindowTest, AWrongLocatorCharacterIsNamedAndChangesNothing)
     EXPECT_FALSE(Setup().PLAT->GetVisible());
 }
 
+TEST_F(MainWindowTest, TheSetupPanelMovesByItsCaption)
+{
+    StartShown();
+    const plat::TRect before = window->CFGPanel->GetBoundsRect();
+    EXPECT_EQ(before, plat::Bounds(224, 132, 403, 327));
+    // One step: the simulator gives each position in the moving panel's own coordinates.
+    ui.Simulator().Drag(*window->CFGPanel, {100, 10}, {140, 30}, 1);
+    EXPECT_EQ(window->CFGPanel->GetBoundsRect(), plat::Bounds(264, 152, 403, 327));
+}
+
 TEST_F(MainWindowTest, TheNextStartComputesAtOnceWithTheSavedStation)
 {
     SaveStation();
