@@ -127,7 +127,7 @@ void StartUpAfterTheSplash(benchmark::State& state)
             state.SkipWithError("the start-up did not build the map and compute");
         state.ResumeTiming();
     }
-    if (ui.Dialogs().TaskDialogs().size() != state.iterations())
+    if (static_cast<benchmark::IterationCount>(ui.Dialogs().TaskDialogs().size()) != state.iterations())
         state.SkipWithError("the download did not fail with its warning");
 }
 BENCHMARK(StartUpAfterTheSplash)->Unit(benchmark::kMillisecond);
