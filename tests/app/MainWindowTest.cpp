@@ -30,6 +30,7 @@
 #include "platform/core/FormatSettings.h"
 #include "platform/core/TStringList.h"
 #include "platform/system/DateTime.h"
+#include "platform/system/Environment.h"
 #include "platform/system/TRegIniFile.h"
 #include "platform/system/TRegistry.h"
 #include "platform/testing/Screenshot.h"
@@ -40,6 +41,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -241,6 +243,19 @@ TEST_F(MainWindowTest, ASaveWithAWrongCoordinateWritesNothingAndKeepsThePanelOpe
     EXPECT_EQ(window->GetActiveControl(), Setup().LNGEdit) << "the wrong field takes the focus";
 }
 
+TEST_F(MainWindowTest, ASaveThatCannotBeWrittenIsReportedAndAnnouncesNoRestart)
+{
+    StartShown();
+    // A settings folder below a plain file can never be made.
+    const std::string blocker = folder + "file";
+    std::ofstream(blocker) << "x";
+    plat::Env().ConfigDir = blocker + "/skelda/";
+    ui.Simulator().Click(*Setup().OKBtn, {10, 10});
+    EXPECT_EQ(ui.Dialogs().Texts(), std::vector<std::string>{"Problem writing in the registry"});
+    EXPECT_TRUE(window->CFGPanel->GetVisible());
+    EXPECT_EQ(ui.Dialogs().TaskDialogs().size(), 1u) << "no restart notice";
+}
+
 TEST_F(MainWindowTest, AWrongLocatorCharacterIsNamedAndChangesNothing)
 {
     StartShown();
@@ -294,8 +309,11 @@ TEST_F(MainWindowTest, TheNextStartComputesAtOnceWithTheSavedStation)
 
 TEST_F(MainWindowTest, APredictionRefusedAtStartIsExplainedOnceTheWindowShows)
 {
-    // A call sign but no position: station and target are both at 0, 0.
-    plat::TRegIniFile(kSettingsKey).WriteString("Setup", "MyCall", "F5ABC");
+    // A call sign but no position: station and target are both at 0, 0. The stored format is
+    // shown by the group without a prediction of its own.
+    plat::TRegIniFile ini(kSettingsKey);
+    ini.WriteString("Setup", "MyCall", "F5ABC");
+    ini.WriteInteger("Setup", "Display", 2);
     Start();
     EXPECT_FALSE(window->CFGPanel->GetVisible()) << "a call sign is no first start";
     EXPECT_TRUE(ui.Dialogs().Shown().empty()) << "not over the splash window";
