@@ -74,6 +74,10 @@ class EFCreateError : public EStreamError {
 public:
     using EStreamError::EStreamError;
 };
+class EReadError : public EStreamError {
+public:
+    using EStreamError::EStreamError;
+};
 class EWriteError : public EStreamError {
 public:
     using EStreamError::EStreamError;
