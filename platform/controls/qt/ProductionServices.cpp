@@ -9,6 +9,7 @@
 #include "platform/controls/qt/QtTimerService.h"
 #include "platform/controls/services/InputState.h"
 #include "platform/graphics/QtThemeServices.h"
+#include "platform/graphics/StandInLibraries.h"
 #include "platform/system/Environment.h"
 
 namespace plat {
@@ -22,6 +23,7 @@ void InstallProductionServices()
     static auto* menus = new QtPopupMenuService;
     static auto* input = new TTrackedInputState;
     static auto* themes = new QtThemeServices;
+    static auto* libraries = new TLibraryTable(MakeStandInLibraries());
     Environment& env = Env();
     env.Timers = timers;
     env.Messages = messages;
@@ -29,6 +31,7 @@ void InstallProductionServices()
     env.Menus = menus;
     env.Input = input;
     env.Themes = themes;
+    env.Libraries = libraries;
     SetDefaultWindowHostFactory([](TWinControl& Control) { return new THostWidget<QWidget>(&Control); });
     TheApplication();
 }
