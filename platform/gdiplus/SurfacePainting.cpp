@@ -17,6 +17,9 @@ void PaintOn(GpGraphics& graphics, const char* call, Placement placement, const 
         const bool antialias = IsAntialiasing(graphics.SmoothingMode);
         painter.setRenderHint(QPainter::Antialiasing, antialias);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        // GDI+ brushes (gradients, textures, hatches) lie in world coordinates, not lined up with
+        // the device as the canvas's patterns are.
+        painter.setBrushOrigin(0, 0);
         if (graphics.Clip)
             painter.setClipPath(*graphics.Clip, painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
         if (antialias && placement == Placement::Figure)

@@ -44,6 +44,18 @@ TEST_F(SurfaceTest, DrawingKeepsToTheCanvasClipAndOrigin)
     EXPECT_EQ(At(30, 15), WhiteRgb);
 }
 
+TEST_F(SurfaceTest, BrushesLieInWorldCoordinatesWhateverTheCanvasOrigin)
+{
+    canvas.SetViewportOrg({10, 30});
+    const GpRectF ramp{0, 0, 20, 10};
+    GpBrush* gradient = nullptr;
+    ASSERT_EQ(GdipCreateLineBrushFromRect(&ramp, 0xFFFF0000, Blue, LinearGradientModeHorizontal, WrapModeTile, &gradient), Ok);
+    const OwnedBrush owned(gradient);
+    ASSERT_EQ(GdipFillRectangle(graphics, gradient, 0, 0, 20, 10), Ok);
+    EXPECT_TRUE(Near(At(10, 35), RedRgb, 16));
+    EXPECT_TRUE(Near(At(29, 35), BlueRgb, 16));
+}
+
 TEST(SurfaceRecordingTest, ARecordingCanvasLogsEachCallByItsName)
 {
     testing::TRecordingCanvas canvas(32, 32);
