@@ -4,6 +4,7 @@
 // comes back with the same pixels when saved as PNG and decoded again.
 
 #include "FuzzSupport.h"
+#include "HeadlessQt.h"
 
 #include "foundation/TGPBrush.h"
 #include "foundation/TGPGraphics.h"
@@ -11,10 +12,7 @@
 #include "platform/core/TStream.h"
 #include "platform/gdiplus/ImageCodec.h"
 
-#include <QGuiApplication>
-#include <QImageReader>
 
-#include <cstdlib>
 #include <string>
 
 using namespace skelda::foundation;
@@ -22,9 +20,10 @@ using skelda::fuzz::Check;
 
 namespace {
 
-// Qt's readers refuse pictures beyond this, as in the bitmap target: a few bytes may declare
-// one of hundreds of megabytes, which would only slow the search down.
-constexpr int AllocationLimitMB = 4;
+// Qt's readers refuse pictures beyond this: a few bytes may declare one of hundreds of
+// megabytes, and every picture here is decoded twice and encoded once, which would only slow
+// the search down. The controls' pictures are far smaller.
+constexpr int AllocationLimitMB = 1;
 
 void Fill(plat::TMemoryStream& Stream, const std::uint8_t* Data, std::size_t Size)
 {
@@ -40,9 +39,7 @@ std::string PixelText(int X, int Y, ARGB A, ARGB B)
 
 extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication App(*Argc, *Argv);
-    QImageReader::setAllocationLimit(AllocationLimitMB);
+    skelda::fuzz::StartHeadlessQt(Argc, Argv, AllocationLimitMB);
     return 0;
 }
 

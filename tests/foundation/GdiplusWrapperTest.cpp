@@ -14,6 +14,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TCanvasBackend.h"
 #include "platform/graphics/TFont.h"
+#include "platform/testing/ImageProbe.h"
 #include "platform/testing/SaveImageOnFailure.h"
 
 #include <QBuffer>
@@ -230,11 +231,8 @@ protected:
 
     bool Untouched() const
     {
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) != 0xFFFFFFFF)
-                    return false;
-        return true;
+        return plat::testing::CountPixels(image, plat::Rect(0, 0, image.width(), image.height()), plat::clWhite) ==
+               image.width() * image.height();
     }
     // The rightmost inked column, -1 for none.
     int InkRight() const
