@@ -1,12 +1,12 @@
 #include "foundation/TVezHintInfo.h"
 
+#include "foundation/TGDIPPicture.h"
 #include "platform/core/TStringList.h"
-#include "platform/graphics/TPicture.h"
 
 namespace skelda::foundation {
 
 TVezHintInfo::TVezHintInfo()
-    : FPicture(std::make_unique<plat::TPicture>()), FNotes(std::make_unique<plat::TStringList>())
+    : FPicture(std::make_unique<TGDIPPicture>()), FNotes(std::make_unique<plat::TStringList>())
 {
 }
 
@@ -35,7 +35,7 @@ void TVezHintInfo::SetNotes(const plat::TStrings& Value)
     FNotes->Assign(Value);
 }
 
-void TVezHintInfo::SetPicture(const plat::TPicture& Value)
+void TVezHintInfo::SetPicture(const TGDIPPicture& Value)
 {
     FPicture->Assign(Value);
 }

@@ -6,12 +6,13 @@
 #include <string>
 
 namespace plat {
-class TPicture;
 class TStringList;
 class TStrings;
 }  // namespace plat
 
 namespace skelda::foundation {
+
+class TGDIPPicture;
 
 // The title, notes and picture of an office-style hint, which controls own and show as their
 // hint.
@@ -36,10 +37,10 @@ public:
     void SetNotes(const plat::TStrings& Value);
     bool GetShowHelp() const { return FShowHelp; }
     void SetShowHelp(bool Value) { FShowHelp = Value; }
-    plat::TPicture& Picture() { return *FPicture; }
-    const plat::TPicture& Picture() const { return *FPicture; }
+    TGDIPPicture& Picture() { return *FPicture; }
+    const TGDIPPicture& Picture() const { return *FPicture; }
     // Copies the picture of Value.
-    void SetPicture(const plat::TPicture& Value);
+    void SetPicture(const TGDIPPicture& Value);
     // The title and notes kept for hosts that hand over their texts separately.
     const std::string& GetWideTitle() const { return FWideTitle; }
     void SetWideTitle(const std::string& Value) { FWideTitle = Value; }
@@ -47,7 +48,7 @@ public:
     void SetWideNotes(const std::string& Value) { FWideNotes = Value; }
 
 private:
-    std::unique_ptr<plat::TPicture> FPicture;
+    std::unique_ptr<TGDIPPicture> FPicture;
     bool FShowHelp = false;
     std::unique_ptr<plat::TStringList> FNotes;
     std::string FTitle;

@@ -4,15 +4,14 @@
 // same colour in every pixel.
 
 #include "FuzzSupport.h"
+#include "HeadlessQt.h"
 
 #include "platform/graphics/BitmapFile.h"
 #include "platform/graphics/EInvalidGraphic.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TPicture.h"
 
-#include <QGuiApplication>
 #include <QImage>
-#include <QImageReader>
 
 #include <cstdlib>
 #include <cstring>
@@ -104,9 +103,7 @@ void CheckLoadsAlike(std::span<const std::uint8_t> Data, const TBitmap& Loaded)
 
 extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication App(*Argc, *Argv);
-    QImageReader::setAllocationLimit(AllocationLimitMB);
+    skelda::fuzz::StartHeadlessQt(Argc, Argv, AllocationLimitMB);
     return 0;
 }
 

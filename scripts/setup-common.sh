@@ -3,7 +3,7 @@
 
 SKELDA_PACKAGES=(
   cmake g++ make
-  qt6-base-dev libjpeg62-turbo-dev libcurl4-openssl-dev
+  qt6-base-dev qt6-image-formats-plugins libjpeg62-turbo-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 ccache pkg-config python3 zlib1g-dev libchm-dev
 )

@@ -60,6 +60,11 @@ class EComponentError : public Exception {
 public:
     using Exception::Exception;
 };
+// A condition the program relies on does not hold ("Assertion failure", and where).
+class EAssertionFailed : public Exception {
+public:
+    using Exception::Exception;
+};
 
 // File and stream faults.
 class EStreamError : public Exception {
@@ -71,6 +76,10 @@ public:
     using EStreamError::EStreamError;
 };
 class EFCreateError : public EStreamError {
+public:
+    using EStreamError::EStreamError;
+};
+class EReadError : public EStreamError {
 public:
     using EStreamError::EStreamError;
 };

@@ -34,4 +34,8 @@ constexpr TRect Rect(int left, int top, int right, int bottom) { return {left, t
 constexpr TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
 constexpr TPoint Point(int x, int y) { return {x, y}; }
 
+// A window as the platform's interfaces name it: a number for a windowed control, 0 for none
+// (platform/controls/core/WindowHandles.h gives them out).
+using HWND = std::uintptr_t;
+
 }  // namespace plat

@@ -60,14 +60,21 @@ bool InstalledIgnoringCase(const QString& family)
     return installed;
 }
 
+const FamilySubstitute* SubstituteOf(const QString& name)
+{
+    for (const FamilySubstitute& s : kSubstitutes)
+        if (name.compare(FromUtf8(s.family), Qt::CaseInsensitive) == 0)
+            return &s;
+    return nullptr;
+}
+
 }  // namespace
 
 std::string ResolveFontFamily(const std::string& family, TFontPitch pitch)
 {
     const QString name = FromUtf8(family);
-    for (const FamilySubstitute& s : kSubstitutes)
-        if (name.compare(FromUtf8(s.family), Qt::CaseInsensitive) == 0)
-            return std::string(s.installedFace);
+    if (const FamilySubstitute* substitute = SubstituteOf(name))
+        return std::string(substitute->installedFace);
     if (!family.empty() && InstalledIgnoringCase(name))
         return family;
     return std::string(pitch == fpFixed ? kFixedFallback : kProportionalFallback);
@@ -76,6 +83,11 @@ std::string ResolveFontFamily(const std::string& family, TFontPitch pitch)
 bool IsFontFamilyInstalled(const std::string& family)
 {
     return !family.empty() && InstalledIgnoringCase(FromUtf8(family));
+}
+
+bool IsFontFamilyAvailable(const std::string& family)
+{
+    return SubstituteOf(FromUtf8(family)) != nullptr || IsFontFamilyInstalled(family);
 }
 
 }  // namespace plat

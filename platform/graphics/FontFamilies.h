@@ -15,4 +15,8 @@ std::string ResolveFontFamily(const std::string& family, TFontPitch pitch = fpDe
 // Whether the family itself is installed, not merely substituted.
 bool IsFontFamilyInstalled(const std::string& family);
 
+// Whether the family draws with its own face or one the substitution table names for it: what
+// a caller may treat as "the font exists".
+bool IsFontFamilyAvailable(const std::string& family);
+
 }  // namespace plat

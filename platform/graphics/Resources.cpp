@@ -60,4 +60,31 @@ bool ResourceExists(std::string_view name)
     return ResourcePath(name).has_value();
 }
 
+HINSTANCE HInstance()
+{
+    // Any value that no other module can have: the address of something in this program.
+    static const char programModule = 0;
+    return reinterpret_cast<HINSTANCE>(&programModule);
+}
+
+std::optional<std::vector<std::uint8_t>> FindRCData(HINSTANCE Instance, std::string_view Name)
+{
+    if (Instance != HInstance())
+        return std::nullopt;
+    return FindResource(Name);
+}
+
+std::optional<std::vector<std::uint8_t>> FindRCData(HINSTANCE Instance, int Id)
+{
+    return FindRCData(Instance, "#" + std::to_string(Id));
+}
+
+std::vector<std::uint8_t> LoadRCData(HINSTANCE Instance, int Id)
+{
+    auto data = FindRCData(Instance, Id);
+    if (!data)
+        throw EResNotFound("Resource #" + std::to_string(Id) + " not found");
+    return std::move(*data);
+}
+
 }  // namespace plat

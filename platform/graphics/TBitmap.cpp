@@ -1,5 +1,6 @@
 #include "platform/graphics/TBitmap.h"
 
+#include "platform/core/TStream.h"
 #include "platform/graphics/BitmapFile.h"
 #include "platform/graphics/EInvalidGraphic.h"
 #include "platform/graphics/GraphicFile.h"
@@ -385,6 +386,23 @@ std::vector<std::uint8_t> TBitmap::SaveToBytes() const
     if (!FImage->save(&buffer, "BMP"))
         throw EInvalidGraphic("Bitmap image could not be written");
     return std::vector<std::uint8_t>(data.begin(), data.end());
+}
+
+void TBitmap::LoadFromStream(TStream& Stream)
+{
+    LoadFromBytes(Stream.ReadRest());
+}
+
+void TBitmap::SaveToStream(TStream& Stream) const
+{
+    Stream.WriteBuffer(SaveToBytes());
+}
+
+std::unique_ptr<TGraphic> TBitmap::Clone() const
+{
+    auto copy = std::make_unique<TBitmap>();
+    copy->Assign(*this);
+    return copy;
 }
 
 void TBitmap::LoadFromResourceName(std::string_view Name)

@@ -76,6 +76,10 @@ public:
 
     void Draw(TCanvas& ACanvas, const TRect& Rect) const override;
 
+    void LoadFromStream(TStream& Stream) override;
+    void SaveToStream(TStream& Stream) const override;
+    std::unique_ptr<TGraphic> Clone() const override;
+
     // From a TBitmap: pixels, format and transparency. From any other graphic: the graphic
     // drawn at its size on white.
     void Assign(const TPersistent& Source) override;

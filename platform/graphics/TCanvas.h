@@ -25,6 +25,12 @@ namespace plat {
 class TCanvasBackend;
 class TGraphic;
 
+// A device context as the platform's drawing interfaces (GDI+, themes) take it: it names one
+// canvas, and so its back end with the origin and clip the canvas keeps. Valid while the canvas
+// lives.
+struct HDC__;
+using HDC = HDC__*;
+
 enum TFillStyle { fsSurface, fsBorder };
 
 // A drawing surface with the widget library's (GDI) semantics rather than Qt's: rectangles
@@ -144,6 +150,9 @@ public:
     int GetLockCount() const { return FLockCount; }
 
     TCanvasBackend& Backend() { return *FBackend; }
+
+    HDC Handle() { return reinterpret_cast<HDC>(this); }
+    static TCanvas* FromHandle(HDC DC) { return reinterpret_cast<TCanvas*>(DC); }
 
     std::function<void(TObject*)> OnChange;
     std::function<void(TObject*)> OnChanging;

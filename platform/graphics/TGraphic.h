@@ -4,10 +4,12 @@
 #include "platform/core/Types.h"
 
 #include <functional>
+#include <memory>
 
 namespace plat {
 
 class TCanvas;
+class TStream;
 
 // A picture that can draw itself on a canvas (bitmaps, icons, ...).
 class TGraphic : public TPersistent {
@@ -22,6 +24,15 @@ public:
 
     // Draws the picture stretched into Rect.
     virtual void Draw(TCanvas& ACanvas, const TRect& Rect) const = 0;
+
+    // The picture in its own file format (a bitmap as a BMP file, a JPEG picture as its bytes),
+    // from the stream's position to its end, and written at the stream's position. Loading data
+    // that is no picture of this kind raises EInvalidGraphic and leaves the picture as it was.
+    virtual void LoadFromStream(TStream& Stream);
+    virtual void SaveToStream(TStream& Stream) const;
+    // A new picture of the same class holding the same picture, so that a picture holder can
+    // keep any kind of graphic.
+    virtual std::unique_ptr<TGraphic> Clone() const;
 
     std::function<void(TObject*)> OnChange;
 

@@ -26,6 +26,11 @@ public:
     bool GetEmpty() const override;
     bool GetTransparent() const override { return true; }
     void Draw(TCanvas& ACanvas, const TRect& Rect) const override;
+    // Streams hold an icon file (.ico).
+
+    void LoadFromStream(TStream& Stream) override;
+    void SaveToStream(TStream& Stream) const override;
+    std::unique_ptr<TGraphic> Clone() const override;
 
     void Assign(const TPersistent& Source) override;
 

@@ -1,5 +1,6 @@
 #include "platform/graphics/TJPEGImage.h"
 
+#include "platform/core/TStream.h"
 #include "platform/graphics/EInvalidGraphic.h"
 #include "platform/graphics/GraphicFile.h"
 #include "platform/graphics/JpegCodec.h"
@@ -93,6 +94,23 @@ void TJPEGImage::LoadFromBytes(std::span<const std::uint8_t> Data)
     // Handed over, so that the pixels exist once: a copy would double what the codec's cap allows.
     FBitmap->LoadFromImage(std::move(decoded));
     Changed(this);
+}
+
+void TJPEGImage::LoadFromStream(TStream& Stream)
+{
+    LoadFromBytes(Stream.ReadRest());
+}
+
+void TJPEGImage::SaveToStream(TStream& Stream) const
+{
+    Stream.WriteBuffer(FData);
+}
+
+std::unique_ptr<TGraphic> TJPEGImage::Clone() const
+{
+    auto copy = std::make_unique<TJPEGImage>();
+    copy->Assign(*this);
+    return copy;
 }
 
 void TJPEGImage::LoadFromResourceName(std::string_view Name)

@@ -27,6 +27,10 @@ public:
     bool GetEmpty() const override;
     void Draw(TCanvas& ACanvas, const TRect& Rect) const override;
 
+    void LoadFromStream(TStream& Stream) override;
+    void SaveToStream(TStream& Stream) const override;
+    std::unique_ptr<TGraphic> Clone() const override;
+
     // Quality (1..100) used when the picture is made from another graphic by Assign.
     int GetCompressionQuality() const { return FCompressionQuality; }
     void SetCompressionQuality(int Value);

@@ -14,18 +14,6 @@ namespace plat {
 
 namespace {
 
-// A new picture of the same kind as Source; other kinds than ours cannot be copied.
-std::unique_ptr<TGraphic> NewGraphicLike(const TGraphic& Source)
-{
-    if (dynamic_cast<const TBitmap*>(&Source))
-        return std::make_unique<TBitmap>();
-    if (dynamic_cast<const TJPEGImage*>(&Source))
-        return std::make_unique<TJPEGImage>();
-    if (dynamic_cast<const TIcon*>(&Source))
-        return std::make_unique<TIcon>();
-    throw EInvalidGraphic("Cannot assign a " + Source.ClassName() + " to a TPicture");
-}
-
 std::unique_ptr<TGraphic> LoadPng(const std::string& FileName)
 {
     const std::vector<std::uint8_t> data = GraphicFile::Read(FileName);
@@ -57,9 +45,7 @@ void TPicture::SetGraphic(const TGraphic* Value)
         Install(nullptr);
         return;
     }
-    auto copy = NewGraphicLike(*Value);
-    copy->Assign(*Value);
-    Install(std::move(copy));
+    Install(Value->Clone());
 }
 
 TBitmap& TPicture::Bitmap()

@@ -21,7 +21,7 @@ public:
 
     // The picture, or nullptr when there is none.
     TGraphic* GetGraphic() const { return FGraphic.get(); }
-    // Keeps a copy of Value (a TBitmap, TJPEGImage or TIcon; other kinds raise
+    // Keeps a copy of Value (TGraphic::Clone; a kind that cannot copy itself raises
     // EInvalidGraphic); nullptr removes the picture.
     void SetGraphic(const TGraphic* Value);
     // The picture as a bitmap: a picture of another kind, or none, is replaced by an empty bitmap.

@@ -11,6 +11,7 @@ class IHttpClient;
 class IShell;
 class IDialogService;
 class IInputState;
+class ILibraryLoader;
 class IMessageQueue;
 class IPlatformInformation;
 class IPopupMenuService;
@@ -42,6 +43,9 @@ struct Environment {
     // Visual styles of platform/graphics (reached through platform/graphics/ThemeServices.h),
     // installed at start-up with the user-interface services.
     IThemeServices* Themes = nullptr;
+    // The libraries bound at run time (platform/system/LibraryLoader.h), installed at start-up
+    // with the theme service, whose stand-in library draws through it.
+    ILibraryLoader* Libraries = nullptr;
 };
 
 // The process-wide environment.

@@ -1,5 +1,7 @@
 #include "platform/testing/ScopedEnvironment.h"
 
+#include "platform/graphics/StandInLibraries.h"
+
 #include <stdlib.h>
 
 #include <filesystem>
@@ -22,7 +24,8 @@ std::string MakeTemporaryFolder()
 
 }  // namespace
 
-ScopedEnvironment::ScopedEnvironment() : FSaved(Env()), FConfigDir(MakeTemporaryFolder())
+ScopedEnvironment::ScopedEnvironment()
+    : FSaved(Env()), FLibraries(MakeStandInLibraries()), FConfigDir(MakeTemporaryFolder())
 {
     Environment& env = Env();
     env.Clock = &FClock;
@@ -32,6 +35,7 @@ ScopedEnvironment::ScopedEnvironment() : FSaved(Env()), FConfigDir(MakeTemporary
     env.Beeper = &FBeeper;
     env.Platform = &FPlatform;
     env.Themes = &FThemes;
+    env.Libraries = &FLibraries;
     env.ConfigDir = FConfigDir;
 }
 

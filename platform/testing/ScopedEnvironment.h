@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/system/Environment.h"
+#include "platform/system/LibraryLoader.h"
 #include "platform/testing/CountingBeeper.h"
 #include "platform/testing/FakeClock.h"
 #include "platform/testing/FakeHttpClient.h"
@@ -15,8 +16,8 @@ namespace plat::testing {
 
 // For the life of the object the environment holds test services: a fake clock, a fake HTTP
 // client, recorders for the shell, the help viewer and beeps, platform answers the test can
-// change, the theme service with its switch (themes on), and an empty temporary settings
-// folder. Afterwards the former environment is back and the folder is gone. Nests.
+// change, the theme service with its switch (themes on), the stand-in libraries in a table the
+// test may change, and an empty temporary settings folder. Afterwards the former environment is back and the folder is gone. Nests.
 class ScopedEnvironment {
 public:
     ScopedEnvironment();
@@ -31,6 +32,7 @@ public:
     CountingBeeper& Beeper() { return FBeeper; }
     FakePlatformInformation& Platform() { return FPlatform; }
     SwitchableThemeServices& Themes() { return FThemes; }
+    TLibraryTable& Libraries() { return FLibraries; }
     // Ends in '/'.
     const std::string& ConfigDir() const { return FConfigDir; }
 
@@ -43,6 +45,7 @@ private:
     CountingBeeper FBeeper;
     FakePlatformInformation FPlatform;
     SwitchableThemeServices FThemes;
+    TLibraryTable FLibraries;
     std::string FConfigDir;
 };
 

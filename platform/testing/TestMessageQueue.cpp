@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include <algorithm>
+
 namespace plat::testing {
 
 namespace {
@@ -40,9 +42,32 @@ void TestMessageQueue::DeliverFirst()
         });
 }
 
+void TestMessageQueue::InvokeFromThread(std::function<void()> Call)
+{
+    {
+        const std::lock_guard lock(FThreadCallsLock);
+        FThreadCalls.push_back(std::move(Call));
+    }
+    FThreadCallCame.notify_all();
+}
+
+bool TestMessageQueue::RunThreadCalls()
+{
+    std::deque<std::function<void()>> calls;
+    {
+        const std::lock_guard lock(FThreadCallsLock);
+        calls.swap(FThreadCalls);
+    }
+    for (const std::function<void()>& call : calls)
+        call();
+    return !calls.empty();
+}
+
 bool TestMessageQueue::ProcessOne(bool Wait)
 {
     ProcessQtEvents();
+    if (RunThreadCalls())
+        return true;
     if (!FPending.empty()) {
         DeliverFirst();
         return true;
@@ -61,11 +86,31 @@ void TestMessageQueue::Pump()
     constexpr int maxDeliveries = 100000;
     for (int delivered = 0; delivered < maxDeliveries; ++delivered) {
         ProcessQtEvents();
+        if (RunThreadCalls())
+            continue;
         if (FPending.empty())
             return;
         DeliverFirst();
     }
     throw EInvalidOperation("Posted messages keep coming: the pump stopped after %d", {maxDeliveries});
+}
+
+bool TestMessageQueue::PumpUntil(const std::function<bool()>& Done, std::chrono::milliseconds Timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + Timeout;
+    // What is awaited may happen on another thread without handing over a call: look again
+    // every few milliseconds.
+    constexpr auto poll = std::chrono::milliseconds(2);
+    for (;;) {
+        Pump();
+        if (Done())
+            return true;
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline)
+            return false;
+        std::unique_lock lock(FThreadCallsLock);
+        FThreadCallCame.wait_until(lock, std::min(deadline, now + poll), [this] { return !FThreadCalls.empty(); });
+    }
 }
 
 void TestMessageQueue::WhenIdle(std::function<void()> Step)

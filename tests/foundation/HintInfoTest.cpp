@@ -1,7 +1,7 @@
+#include "foundation/TGDIPPicture.h"
 #include "foundation/TVezHintInfo.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBitmap.h"
-#include "platform/graphics/TPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ TEST(HintInfoTest, StartsEmpty)
     EXPECT_EQ(hint.GetTitle(), "");
     EXPECT_EQ(hint.Notes().Count(), 0);
     EXPECT_FALSE(hint.GetShowHelp());
-    EXPECT_EQ(hint.Picture().GetGraphic(), nullptr);
+    EXPECT_TRUE(hint.Picture().GetEmpty());
     EXPECT_EQ(hint.GetWideTitle(), "");
     EXPECT_EQ(hint.GetWideNotes(), "");
     EXPECT_TRUE(hint.IsEmpty());
@@ -28,14 +28,14 @@ TEST(HintInfoTest, AssignCopiesEverythingByValue)
     source.SetShowHelp(true);
     plat::TBitmap bitmap;
     bitmap.SetSize(4, 3);
-    source.Picture().SetGraphic(&bitmap);
+    source.Picture().Assign(&bitmap);
     source.SetWideTitle("Pfad");
     source.SetWideNotes("langer Pfad");
 
     TVezHintInfo target;
     target.Assign(source);
     source.Notes().Clear();
-    source.Picture().SetGraphic(nullptr);
+    source.Picture().Assign(nullptr);
 
     EXPECT_EQ(target.GetTitle(), "Path");
     EXPECT_EQ(target.Notes().GetCommaText(), "\"long path\"");
@@ -78,7 +78,7 @@ TEST(HintInfoTest, OnlyTitleAndNotesMakeAHint)
         if (*c.Note)
             hint.Notes().Add(c.Note);
         if (c.WithPicture)
-            hint.Picture().SetGraphic(&bitmap);
+            hint.Picture().Assign(&bitmap);
         hint.SetShowHelp(true);
         EXPECT_EQ(hint.IsEmpty(), c.Empty) << c.Title << "|" << c.Note << "|" << c.WithPicture;
     }

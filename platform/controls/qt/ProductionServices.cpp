@@ -10,6 +10,7 @@
 #include "platform/controls/qt/QtTimerService.h"
 #include "platform/controls/services/InputState.h"
 #include "platform/graphics/QtThemeServices.h"
+#include "platform/graphics/StandInLibraries.h"
 #include "platform/system/Environment.h"
 
 namespace plat {
@@ -24,6 +25,7 @@ void InstallProductionServices()
     static auto* input = new TTrackedInputState;
     static auto* themes = new QtThemeServices;
     static auto* help = new QtHelpViewer;
+    static auto* libraries = new TLibraryTable(MakeStandInLibraries());
     Environment& env = Env();
     env.Timers = timers;
     env.Messages = messages;
@@ -32,6 +34,7 @@ void InstallProductionServices()
     env.Input = input;
     env.Themes = themes;
     env.Help = help;
+    env.Libraries = libraries;
     SetDefaultWindowHostFactory([](TWinControl& Control) { return new THostWidget<QWidget>(&Control); });
     TheApplication();
 }

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMetaObject>
 #include <QObject>
 
 #include <algorithm>
@@ -76,6 +77,12 @@ bool QtMessageQueue::ProcessOne(bool Wait)
     // A loop of our own is no Qt event loop: widgets left for later deletion go here.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return true;
+}
+
+void QtMessageQueue::InvokeFromThread(std::function<void()> Call)
+{
+    // Qt queues a call for an object living on another thread as an event of that thread.
+    QMetaObject::invokeMethod(FReceiver.get(), std::move(Call), Qt::QueuedConnection);
 }
 
 void QtMessageQueue::ProcessAll()

@@ -21,6 +21,7 @@ public:
     void Forget(const TControl* Target) override;
     bool ProcessOne(bool Wait) override;
     void ProcessAll() override;
+    void InvokeFromThread(std::function<void()> Call) override;
 
 private:
     class Receiver;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace plat {
 
 class TControl;
@@ -22,6 +24,9 @@ public:
     virtual bool ProcessOne(bool Wait) = 0;
     // Handles everything that is waiting, without waiting for more.
     virtual void ProcessAll() = 0;
+    // Runs Call on the user-interface thread at a message-loop step (in tests: when the test
+    // pumps). The one call that may come from any thread.
+    virtual void InvokeFromThread(std::function<void()> Call) = 0;
 };
 
 }  // namespace plat
