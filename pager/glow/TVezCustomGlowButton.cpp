@@ -1287,13 +1287,40 @@ void TVezCustomGlowButton::Paint()
     plat::TFont font;
     plat::TBitmap glyph;
     const TGlowFaceRequest request = BuildFaceRequest(Canvas(), font, glyph);
+    // The parent shows through whatever the face leaves unpainted: rounded corners leave their
+    // corner pixels to it.
+    const int saved = Canvas().SaveDC();
+    for (const plat::TPoint corner : RoundedCornerPixels())
+        Canvas().ExcludeClipRect(plat::Rect(corner.X, corner.Y, corner.X + 1, corner.Y + 1));
     PaintGlowButtonFace(request);
+    Canvas().RestoreDC(saved);
     AfterPaintFace();
     if (OnDrawButton)
         OnDrawButton(this, Canvas(), GetClientRect(),
                      FState == absDown ? gsDown
                      : FMouseEnter     ? gsHot
                                        : gsNormal);
+}
+
+std::vector<plat::TPoint> TVezCustomGlowButton::RoundedCornerPixels() const
+{
+    const bool showsFace = !FTransparent || FMouseEnter || FState == absDown || FHot;
+    if (!GetParent() || !FRounded || !showsFace || FButtonPosition == bpMiddle)
+        return {};
+    const int right = GetClientWidth() - 1;
+    const int bottom = GetClientHeight() - 1;
+    const plat::TPoint topLeft{0, 0};
+    const plat::TPoint bottomLeft{0, bottom};
+    const plat::TPoint topRight{right, 0};
+    const plat::TPoint bottomRight{right, bottom};
+    switch (FButtonPosition) {
+    case bpLeft:
+        return {topLeft, bottomLeft};
+    case bpRight:
+        return {topRight, bottomRight};
+    default:
+        return {topLeft, bottomLeft, topRight, bottomRight};
+    }
 }
 
 // --- Shortcut hint --------------------------------------------------------------------------

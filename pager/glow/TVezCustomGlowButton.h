@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace plat {
 class TBitmap;
@@ -237,6 +238,8 @@ private:
     void ChangeImageList(plat::TImageList*& Field, plat::TImageList* Value);
     bool InsideClient(int X, int Y) const;
     TColorSet StateColors(TVezButtonState State) const;
+    // The corner pixels a rounded face leaves to its parent.
+    std::vector<plat::TPoint> RoundedCornerPixels() const;
 
     bool FActive = false;
     bool FDown = false;
