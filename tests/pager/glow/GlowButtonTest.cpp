@@ -7,6 +7,7 @@
 #include "platform/controls/forms/TMenuItem.h"
 #include "platform/controls/forms/TPopupMenu.h"
 #include "platform/core/Exception.h"
+#include "pager/glow/TShortCutHintWindow.h"
 #include "platform/graphics/TImageList.h"
 #include "tests/pager/glow/GlowButtonFixture.h"
 
@@ -109,6 +110,17 @@ TEST_F(GlowButtonTest, DisablingAHeldRepeatButtonStopsItsClicks)
     ui.Simulator().MouseDown(*button, {20, 20});
     ui.Clock().Advance(2000);
     EXPECT_EQ(clicks[button], 2);
+}
+
+TEST_F(GlowButtonTest, LosingTheCaptureStopsTheRepeat)
+{
+    button->SetRepeatClick(true);
+    ui.Simulator().MouseDown(*button, {20, 20});
+    ui.Clock().Advance(450);
+    EXPECT_EQ(clicks[button], 1);
+    plat::SetCaptureControl(form);
+    ui.Clock().Advance(1000);
+    EXPECT_EQ(clicks[button], 1);
 }
 
 TEST_F(GlowButtonTest, GroupButtonsPushEachOtherUp)
@@ -343,6 +355,25 @@ TEST_F(GlowButtonTest, AssignSharesTheSourcesListWhereThisButtonHasNone)
     target->Assign(*source);
     EXPECT_EQ(target->GetImages(), &own);
     EXPECT_EQ(own.GetCount(), 1) << "between two lists the contents are copied";
+}
+
+TEST_F(GlowButtonTest, ShortCutHintShowsBesideTheButtonInTheAppearancesColours)
+{
+    button->SetShortCutHint("G");
+    button->SetShortCutHintPos(shpBelowBottomLeft);
+    button->ShowShortCutHint();
+    TShortCutHintWindow* hint = button->ShortCutHintWindow();
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->GetVisible());
+    EXPECT_EQ(hint->GetCaption(), "G");
+    const plat::TPoint below = button->ClientToScreen({6, 41});
+    EXPECT_EQ(plat::Point(hint->GetLeft(), hint->GetTop()), below);
+    EXPECT_EQ(hint->GetColor(), plat::clWhite);
+    EXPECT_EQ(hint->GetColorTo(), button->Appearance().GetColor());
+    button->SetComponentStyle(foundation::tsOffice2010Blue);
+    EXPECT_EQ(hint->GetColorTo(), 0xFDF6EF) << "a style re-colours the hint";
+    button->HideShortCutHint();
+    EXPECT_FALSE(hint->Showing());
 }
 
 TEST_F(GlowButtonTest, VersionIsFixed)

@@ -56,6 +56,19 @@ TEST_F(GlowFaceTest, PlainLookOnHeightTwentySharesRowNine)
     EXPECT_EQ(At(50, 20), plat::clWhite);
 }
 
+TEST_F(GlowFaceTest, FocusOutlineIsASolidFrameWithADottedOneInside)
+{
+    SolidHalves(plat::clWhite, plat::clWhite);
+    request.FocusOutline = true;
+    PaintGlowButtonFace(request);
+    EXPECT_EQ(At(1, 20), 0xE4AD89);
+    EXPECT_EQ(At(98, 20), 0xE4AD89);
+    // Antialiased one-pixel dots between pixel centres: half grey on every pixel of the row.
+    EXPECT_TRUE(testing::ColorNear(At(20, 2), RGB(191, 191, 191), 8));
+    EXPECT_TRUE(testing::ColorNear(At(2, 20), RGB(191, 191, 191), 8));
+    EXPECT_EQ(At(50, 20), plat::clWhite);
+}
+
 TEST_F(GlowFaceTest, SplitPartsOnTheRightAndAtTheBottom)
 {
     const TGlowSplitParts right = GlowSplitParts(plat::Rect(0, 0, 100, 41), dpRight);
