@@ -1,8 +1,10 @@
 #include "pager/glow/GlowTextMeasurer.h"
 
-#include "foundation/TGPFontFamily.h"
 #include "foundation/TGPGraphics.h"
+#include "platform/controls/forms/TScreen.h"
+#include "platform/core/TStringList.h"
 #include "platform/graphics/CanvasFlags.h"
+#include "platform/graphics/FontFamilies.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TFont.h"
 
@@ -12,8 +14,7 @@ using namespace skelda::foundation;
 
 bool TSystemGlowTextMeasurer::IsTrueType(plat::TCanvas& /*Canvas*/, const plat::TFont& Font) const
 {
-    TGPFontFamily family(Font.GetName());
-    return family.GetLastStatus() == Ok;
+    return plat::IsTrueTypeFontFamily(Font.GetName()) && plat::TheScreen().Fonts().IndexOf(Font.GetName()) >= 0;
 }
 
 TGPRectF TSystemGlowTextMeasurer::MeasureGdiplus(TGPGraphics& Graphics, const std::string& Text, const TGPFont& Font,

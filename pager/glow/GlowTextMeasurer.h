@@ -37,7 +37,7 @@ public:
 };
 
 // The platform's fonts: GDI+ measuring and the canvas's own text calculation; a face counts as
-// TrueType when GDI+ finds its family (installed or substituted).
+// TrueType when an outline face draws it and the family is in the screen's font list.
 class TSystemGlowTextMeasurer : public IGlowTextMeasurer {
 public:
     bool IsTrueType(plat::TCanvas& Canvas, const plat::TFont& Font) const override;

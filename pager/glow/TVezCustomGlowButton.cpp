@@ -9,14 +9,22 @@
 #include "pager/glow/GlowColors.h"
 #include "pager/glow/TGlowButtonAppearance.h"
 #include "pager/glow/TShortCutHintWindow.h"
+#include "pager/glow/TVezGlowButtonActionLink.h"
+#include "platform/controls/core/ParentBackdrop.h"
+#include "platform/controls/core/TCustomAction.h"
+#include "platform/controls/core/TCustomActionList.h"
+#include "platform/controls/forms/DragTarget.h"
 #include "platform/controls/core/InputQueries.h"
+#include "platform/controls/core/KeyboardFocus.h"
 #include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/forms/TPopupMenu.h"
 #include "platform/controls/forms/TTimer.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TChangeLink.h"
 #include "platform/graphics/TImageList.h"
+#include "platform/graphics/TRegion.h"
 
 #include <algorithm>
 
@@ -81,13 +89,23 @@ TVezCustomGlowButton::TVezCustomGlowButton(plat::TComponent* AOwner)
       FIHotPicture(std::make_unique<TGDIPPicture>()),
       FOfficeHint(std::make_unique<TVezHintInfo>()),
       FNotes(std::make_unique<plat::TStringList>()),
-      FNotesFont(std::make_unique<plat::TFont>())
+      FNotesFont(std::make_unique<plat::TFont>()),
+      FImageChangeLink(std::make_unique<plat::TChangeLink>()),
+      FDisabledImageChangeLink(std::make_unique<plat::TChangeLink>()),
+      FHotImageChangeLink(std::make_unique<plat::TChangeLink>())
 {
     plat::TControlStyle style = GetControlStyle();
     // A second click is another press, not a double click.
     style.Exclude(plat::csDoubleClicks);
     SetControlStyle(style);
     SetBounds(GetLeft(), GetTop(), 100, 41);
+    SetDoubleBuffered(true);
+    FImageChangeLink->OnChange = [this](plat::TObject*) {
+        if (HandleAllocated())
+            Invalidate();
+    };
+    FDisabledImageChangeLink->OnChange = [this](plat::TObject*) { Invalidate(); };
+    FHotImageChangeLink->OnChange = [this](plat::TObject*) { Invalidate(); };
     FNotesFont->SetName("Tahoma");
     FNotesFont->SetSize(8);
     FIPicture->OnChange = [this](plat::TObject*) { UpdateSize(); };
@@ -104,6 +122,9 @@ TVezCustomGlowButton::~TVezCustomGlowButton()
     FAppearance->OnChange = nullptr;
     FIPicture->OnChange = nullptr;
     FIDisabledPicture->OnChange = nullptr;
+    FImageChangeLink->OnChange = nullptr;
+    FDisabledImageChangeLink->OnChange = nullptr;
+    FHotImageChangeLink->OnChange = nullptr;
     ReleaseLayerReferences();
 }
 
@@ -151,34 +172,45 @@ void TVezCustomGlowButton::SetNotesFont(const plat::TFont& Value)
     Invalidate();
 }
 
-void TVezCustomGlowButton::ChangeImageList(plat::TImageList*& Field, plat::TImageList* Value)
+void TVezCustomGlowButton::ChangeImageList(plat::TImageList*& Field, plat::TImageList* Value, plat::TChangeLink& Link)
 {
     if (Field == Value)
         return;
-    if (Field)
+    if (Field) {
+        Field->UnRegisterChanges(&Link);
         Field->RemoveFreeNotification(this);
+    }
     Field = Value;
-    if (Field)
+    if (Field) {
+        Field->RegisterChanges(&Link);
         Field->FreeNotification(this);
+    }
 }
 
 void TVezCustomGlowButton::SetImages(plat::TImageList* Value)
 {
-    ChangeImageList(FImages, Value);
+    ChangeImageList(FImages, Value, *FImageChangeLink);
     UpdateSize();
     Invalidate();
 }
 
 void TVezCustomGlowButton::SetDisabledImages(plat::TImageList* Value)
 {
-    ChangeImageList(FDisabledImages, Value);
+    ChangeImageList(FDisabledImages, Value, *FDisabledImageChangeLink);
     Invalidate();
 }
 
 void TVezCustomGlowButton::SetHotImages(plat::TImageList* Value)
 {
-    ChangeImageList(FHotImages, Value);
+    ChangeImageList(FHotImages, Value, *FHotImageChangeLink);
     Invalidate();
+}
+
+void TVezCustomGlowButton::SetDefault(bool Value)
+{
+    FDefault = Value;
+    const auto* focused = dynamic_cast<const TVezCustomGlowButton*>(plat::GetKeyboardFocus());
+    FActive = focused ? focused == this : Value;
 }
 
 void TVezCustomGlowButton::SetImageIndex(int Value)
@@ -391,7 +423,10 @@ void TVezCustomGlowButton::SetDown(bool Value)
         if (FState == absUp)
             Invalidate();
         FState = absExclusive;
-        NotifyGroup();
+        // An action that checks the button keeps its group itself.
+        auto* link = dynamic_cast<TVezGlowButtonActionLink*>(ActionLink());
+        if (!link || !link->IsCheckedLinked())
+            NotifyGroup();
     } else {
         FState = absUp;
         Repaint();
@@ -610,6 +645,7 @@ bool TVezCustomGlowButton::DropFromPress()
     if (!alive)
         return false;
     if (FDropDownMenu) {
+        FDropDownMenu->SetPopupComponent(this);
         FDown = !FDropDownSplit;
         FDroppedDown = true;
         FMouseEnter = false;
@@ -655,10 +691,13 @@ void TVezCustomGlowButton::LeftButtonUp(plat::TMessage& Message)
         FDown = false;
         FLeftDown = false;
     }
+    bool baseRan = false;
     if ((FDropDownButton || !IsMenuButton()) && FDragging) {
         FDragging = false;
         const bool inside = InsideClient(x, y);
-        if (FGroupIndex != 0) {
+        if (FGroupIndex != 0 && GetAction() && ActionLinksCheckOrGroup()) {
+            // The action decides the group's state when the click executes it.
+        } else if (FGroupIndex != 0) {
             if (inside) {
                 SetDown(!FDownChecked);
                 if (FDownChecked)
@@ -671,6 +710,19 @@ void TVezCustomGlowButton::LeftButtonUp(plat::TMessage& Message)
         } else {
             FState = absUp;
             FMouseInControl = false;
+            if (FStyle == bsCheck && GetAction()) {
+                // The click executes the action, which may check the button itself.
+                plat::TCustomControl::Dispatch(Message);
+                if (!alive)
+                    return;
+                const plat::TCustomAction* action = GetAction();
+                if (ActionLinksCheckOrGroup() || (action && action->GetAutoCheck())) {
+                    FGotButtonClick = false;
+                    Repaint();
+                    return;
+                }
+                baseRan = true;
+            }
             if (FStyle == bsCheck && !inside && FDownChecked) {
                 SetDown(false);
                 FMouseInControl = true;
@@ -680,7 +732,7 @@ void TVezCustomGlowButton::LeftButtonUp(plat::TMessage& Message)
             }
         }
         if (GetEnabled()) {
-            const bool pointerIn = inside;
+            const bool pointerIn = plat::FindDragTarget(ClientToScreen(plat::Point(x, y)), false) == this;
             if (pointerIn != FMouseInControl) {
                 FMouseInControl = pointerIn;
                 Perform(pointerIn ? plat::CM_MOUSEENTER : plat::CM_MOUSELEAVE);
@@ -690,7 +742,8 @@ void TVezCustomGlowButton::LeftButtonUp(plat::TMessage& Message)
         }
     }
     FGotButtonClick = false;
-    plat::TCustomControl::Dispatch(Message);
+    if (!baseRan)
+        plat::TCustomControl::Dispatch(Message);
     if (!alive)
         return;
     if (FStyle == bsCheck || FGroupIndex > 0)
@@ -744,6 +797,7 @@ void TVezCustomGlowButton::DoDropDown()
         return;
     const plat::TControlRef<TVezCustomGlowButton> alive(this);
     if (FDropDownMenu) {
+        FDropDownMenu->SetPopupComponent(this);
         FState = absDown;
         if (OnDropDown)
             OnDropDown(this);
@@ -783,6 +837,24 @@ void TVezCustomGlowButton::PressAction()
     }
     if (alive)
         Click();
+}
+
+void TVezCustomGlowButton::Press()
+{
+    const plat::TControlRef<TVezCustomGlowButton> alive(this);
+    PressAction();
+    if (alive)
+        FState = absUp;
+}
+
+bool TVezCustomGlowButton::ActionLinksCheckOrGroup()
+{
+    auto* link = dynamic_cast<TVezGlowButtonActionLink*>(ActionLink());
+    if (!link)
+        return false;
+    const bool checked = link->IsCheckedLinked();
+    const bool group = link->IsGroupIndexLinked();
+    return checked || group;
 }
 
 void TVezCustomGlowButton::KeyDown(unsigned& Key, plat::TShiftState Shift)
@@ -829,11 +901,8 @@ void TVezCustomGlowButton::DialogKey(plat::TMessage& Message)
         plat::TCustomControl::Dispatch(Message);
         return;
     }
-    const plat::TControlRef<TVezCustomGlowButton> alive(this);
     Message.Result = 1;
-    PressAction();
-    if (alive)
-        FState = absUp;
+    Press();
 }
 
 void TVezCustomGlowButton::DialogChar(plat::TMessage& Message)
@@ -981,6 +1050,7 @@ void TVezCustomGlowButton::Notification(plat::TComponent* AComponent, plat::TOpe
     plat::TCustomControl::Notification(AComponent, Operation);
     if (Operation != plat::opRemove)
         return;
+    // A freed list has let go of its change links already.
     if (AComponent == FImages)
         FImages = nullptr;
     if (AComponent == FDisabledImages)
@@ -997,12 +1067,38 @@ void TVezCustomGlowButton::Notification(plat::TComponent* AComponent, plat::TOpe
         FRepeatTimer = nullptr;
 }
 
+void TVezCustomGlowButton::ActionChange(plat::TObject* Sender, bool CheckDefaults)
+{
+    plat::TCustomControl::ActionChange(Sender, CheckDefaults);
+    const auto* action = dynamic_cast<const plat::TCustomAction*>(Sender);
+    if (!action)
+        return;
+    if (!CheckDefaults || FGroupIndex == 0)
+        SetGroupIndex(action->GetGroupIndex());
+    if (auto* link = dynamic_cast<TVezGlowButtonActionLink*>(ActionLink()))
+        link->SetPassedImageIndex(action->GetImageIndex());
+    SetImageIndex(action->GetImageIndex());
+    SetDown(action->GetChecked());
+    if (FAutoSize && GetParent() && HandleAllocated()) {
+        FDoAutoSize = true;
+        MeasureAndResize();
+        FDoAutoSize = false;
+        Repaint();
+    }
+}
+
+plat::TControlActionLinkClass TVezCustomGlowButton::GetActionLinkClass() const
+{
+    return &plat::ActionLinkClass<TVezGlowButtonActionLink>;
+}
+
 void TVezCustomGlowButton::Assign(const plat::TPersistent& Source)
 {
     const auto* source = dynamic_cast<const TVezCustomGlowButton*>(&Source);
     if (!source)
         return;
     SetAlign(source->GetAlign());
+    SetAction(source->GetAction());
     SetAnchors(source->GetAnchors());
     SetAntiAlias(source->FAntiAlias);
     SetAutoSize(source->FAutoSize);
@@ -1185,6 +1281,26 @@ TGlowFaceRequest TVezCustomGlowButton::BuildFaceRequest(plat::TCanvas& Canvas, p
     else if (FHot && !FIHotPicture->GetEmpty())
         picture = FIHotPicture.get();
 
+    // The action's images, where the action's list has them and no list of the button's own
+    // takes precedence.
+    const plat::TCustomAction* action = GetAction();
+    if (action && action->GetImageIndex() >= 0 && action->GetActionList()) {
+        const plat::TCustomActionList& list = *action->GetActionList();
+        const bool takesTheList = !FImages || FImageListType == ipActionList;
+        if (list.GetImages()) {
+            if (takesTheList) {
+                images = list.GetImages();
+                imageEnabled = enabled;
+            }
+            FImageIndex = action->GetImageIndex();
+        }
+        if (!enabled && list.GetDisabledImages() && takesTheList) {
+            images = list.GetDisabledImages();
+            imageEnabled = true;
+            FImageIndex = action->GetImageIndex();
+        }
+    }
+
     if (FShowCaption) {
         q.Caption = GetCaption();
         q.WideCaption = FWideCaption;
@@ -1280,6 +1396,8 @@ void TVezCustomGlowButton::Paint()
         ~TClearPainting() { Flag = false; }
     } clear{FPainting};
 
+    if (FTransparent && (FAppearance->GetTranspHover() || !FMouseEnter || FStaticButton))
+        plat::PaintParentBackdrop(*this, Canvas());
     if (FDoAutoSize || (FFirstPaint && FAutoSize))
         MeasureAndResize();
     FFirstPaint = false;
@@ -1287,19 +1405,31 @@ void TVezCustomGlowButton::Paint()
     plat::TFont font;
     plat::TBitmap glyph;
     const TGlowFaceRequest request = BuildFaceRequest(Canvas(), font, glyph);
-    // The parent shows through whatever the face leaves unpainted: rounded corners leave their
-    // corner pixels to it.
-    const int saved = Canvas().SaveDC();
-    for (const plat::TPoint corner : RoundedCornerPixels())
-        Canvas().ExcludeClipRect(plat::Rect(corner.X, corner.Y, corner.X + 1, corner.Y + 1));
     PaintGlowButtonFace(request);
-    Canvas().RestoreDC(saved);
+    PaintRoundedCorners();
     AfterPaintFace();
     if (OnDrawButton)
         OnDrawButton(this, Canvas(), GetClientRect(),
                      FState == absDown ? gsDown
                      : FMouseEnter     ? gsHot
                                        : gsNormal);
+}
+
+void TVezCustomGlowButton::PaintRoundedCorners()
+{
+    const std::vector<plat::TPoint> corners = RoundedCornerPixels();
+    if (corners.empty())
+        return;
+    // The parent's backdrop once, through a clip of the corner pixels alone.
+    const plat::TPoint origin = Canvas().GetViewportOrg();
+    plat::TRegion region;
+    for (const plat::TPoint corner : corners)
+        region = region.Union(plat::TRegion(plat::Rect(corner.X, corner.Y, corner.X + 1, corner.Y + 1)));
+    const plat::TRegion device = region.Offset(origin.X, origin.Y);
+    const int saved = Canvas().SaveDC();
+    Canvas().SelectClipRgn(&device);
+    plat::PaintParentBackdrop(*this, Canvas());
+    Canvas().RestoreDC(saved);
 }
 
 std::vector<plat::TPoint> TVezCustomGlowButton::RoundedCornerPixels() const

@@ -7,6 +7,7 @@
 #include "pager/glow/GlowFace.h"
 #include "pager/glow/GlowTypes.h"
 #include "platform/controls/core/TCustomControl.h"
+#include "platform/controls/forms/IButtonControl.h"
 
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@
 
 namespace plat {
 class TBitmap;
+class TChangeLink;
 class TCustomForm;
 class TImageList;
 class TPopupMenu;
@@ -30,6 +32,7 @@ namespace skelda::pager {
 class IGlowTextMeasurer;
 class TGlowButtonAppearance;
 class TShortCutHintWindow;
+class TVezGlowButtonActionLink;
 
 // An office-style push button whose face glows: it fades (GlowAnimationInterval ms a step, 20 of
 // 100 per step) from its normal to its hot colours as the pointer enters and back as it leaves,
@@ -46,7 +49,12 @@ class TShortCutHintWindow;
 // Any handler the button calls (OnClick, OnDropDown, a menu item, OnMouseUp, an auto-repeat
 // click) may free the button: it then touches nothing of itself afterwards, and its timers go
 // with it. Disabling the button or its losing the mouse capture stops the auto-repeat.
+//
+// Enter presses the button that has the focus, else the one that is Default (the form's key
+// routing asks GetDefault, which answers whether this button is that one now); Escape presses a
+// Cancel button. One key is one press: a click, a toggle and a click, or the menu.
 class TVezCustomGlowButton : public plat::TCustomControl,
+                             public plat::IButtonControl,
                              public foundation::IZORStyle,
                              public foundation::IZORTones {
 public:
@@ -67,6 +75,8 @@ public:
     void HideShortCutHint();
     void DoDropDown();
     void Click() override;
+    // What Enter or Escape does to the button.
+    void Press() override;
 
     // "2.1.0.7"; writing it does nothing.
     std::string GetVersion() const;
@@ -106,10 +116,13 @@ public:
     void SetAutoSize(bool Value);
     TGlowBorderStyle GetBorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TGlowBorderStyle Value);
-    bool GetCancel() const { return FCancel; }
+    bool GetCancel() const override { return FCancel; }
     void SetCancel(bool Value) { FCancel = Value; }
-    bool GetDefault() const { return FDefault; }
-    void SetDefault(bool Value) { FDefault = Value; }
+    // Whether Enter presses this button now: it has the focus, or it is Default and the focus is
+    // on no other glow button.
+    bool GetDefault() const override { return FActive; }
+    bool IsDefault() const { return FDefault; }
+    void SetDefault(bool Value);
     bool GetDown() const { return FDownChecked; }
     void SetDown(bool Value);
     bool GetDropDownButton() const { return FDropDownButton; }
@@ -195,6 +208,8 @@ protected:
     virtual bool HasSingleBorder() const { return FBorderStyle == bsSingle; }
     virtual bool ShowsFocusBorder() const { return FHasFocus && (FFocusType == ftBorder || FFocusType == ftHotBorder); }
 
+    void ActionChange(plat::TObject* Sender, bool CheckDefaults) override;
+    plat::TControlActionLinkClass GetActionLinkClass() const override;
     void Loaded() override;
     void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
     void CreateWnd() override;
@@ -215,6 +230,7 @@ protected:
     bool GlowRunning() const { return FTimer != nullptr; }
 
 private:
+    friend class TVezGlowButtonActionLink;
     struct TColorSet;
 
     void MouseEnter();
@@ -235,11 +251,15 @@ private:
     void MeasureAndResize();
     void AppearanceChanged();
     void RecolorShortCutHint();
-    void ChangeImageList(plat::TImageList*& Field, plat::TImageList* Value);
+    void ChangeImageList(plat::TImageList*& Field, plat::TImageList* Value, plat::TChangeLink& Link);
+    // Whether the action link ties Down or GroupIndex to the action (asking it updates both
+    // flags).
+    bool ActionLinksCheckOrGroup();
     bool InsideClient(int X, int Y) const;
     TColorSet StateColors(TVezButtonState State) const;
-    // The corner pixels a rounded face leaves to its parent.
+    // The corner pixels a rounded face gives back to its parent's backdrop.
     std::vector<plat::TPoint> RoundedCornerPixels() const;
+    void PaintRoundedCorners();
 
     bool FActive = false;
     bool FDown = false;
@@ -283,6 +303,8 @@ private:
     TGlowBorderStyle FBorderStyle = bsSingle;
     TButtonPosition FButtonPosition = bpStandalone;
     std::unique_ptr<foundation::TVezHintInfo> FOfficeHint;
+    bool FCheckLinked = false;
+    bool FGroupIndexLinked = false;
     TFocusType FFocusType = ftBorder;
     TShortCutHintWindow* FShortCutHint = nullptr;
     TShortCutHintPos FShortCutHintPos = shpTop;
@@ -314,6 +336,9 @@ private:
     bool FGotButtonClick = false;
     bool FHasFocus = false;
     bool FStaticButton = false;
+    std::unique_ptr<plat::TChangeLink> FImageChangeLink;
+    std::unique_ptr<plat::TChangeLink> FDisabledImageChangeLink;
+    std::unique_ptr<plat::TChangeLink> FHotImageChangeLink;
     TImageListType FImageListType = ipActionList;
     bool FHot = false;
     const IGlowTextMeasurer* FMeasurer = nullptr;

@@ -8,6 +8,8 @@
 #include "platform/controls/forms/TPopupMenu.h"
 #include "platform/core/Exception.h"
 #include "pager/glow/TShortCutHintWindow.h"
+#include "platform/controls/core/TCustomAction.h"
+#include "platform/controls/core/TCustomActionList.h"
 #include "platform/graphics/TImageList.h"
 #include "tests/pager/glow/GlowButtonFixture.h"
 
@@ -176,7 +178,10 @@ protected:
         item->SetCaption("Item");
         item->OnClick = [this](plat::TObject*) { ++items; };
         menu->Items().Add(item);
-        menu->OnPopup = [this](plat::TObject*) { droppedWhileOpen.push_back(button->GetDroppedDown()); };
+        menu->OnPopup = [this](plat::TObject*) {
+            droppedWhileOpen.push_back(button->GetDroppedDown());
+            EXPECT_EQ(menu->GetPopupComponent(), button);
+        };
     }
 
     plat::TPopupMenu* menu = new plat::TPopupMenu(form);
@@ -374,6 +379,42 @@ TEST_F(GlowButtonTest, ShortCutHintShowsBesideTheButtonInTheAppearancesColours)
     EXPECT_EQ(hint->GetColorTo(), 0xFDF6EF) << "a style re-colours the hint";
     button->HideShortCutHint();
     EXPECT_FALSE(hint->Showing());
+}
+
+TEST_F(GlowButtonTest, AnActionsImageReachesTheButtonWhateverTheGroups)
+{
+    plat::TImageList actionImages(form);
+    plat::TCustomActionList list(form);
+    list.SetImages(&actionImages);
+    auto* action = new plat::TCustomAction(form);
+    action->SetActionList(&list);
+    action->SetImageIndex(2);
+    action->SetGroupIndex(0);
+    button->SetStyle(bsCheck);
+    button->SetAction(action);
+    EXPECT_EQ(button->GetImageIndex(), 2);
+    EXPECT_EQ(button->Face().Images, &actionImages) << "the action list's images, the button having none";
+
+    button->SetGroupIndex(3);
+    action->SetImageIndex(4);
+    EXPECT_EQ(button->GetImageIndex(), 4) << "linked by the image, not by the group";
+    action->SetChecked(true);
+    EXPECT_TRUE(button->GetDown());
+    action->SetHelpContext(77);
+    EXPECT_EQ(button->GetHelpContext(), 77);
+}
+
+TEST_F(GlowButtonTest, AChangedImageListRepaintsTheButtonsThatShowIt)
+{
+    plat::TImageList images(form);
+    TProbeGlowButton* other = AddButton(plat::Bounds(150, 10, 100, 41));
+    button->SetImages(&images);
+    other->SetHotImages(&images);
+    button->HoverAtInvalidate.clear();
+    other->HoverAtInvalidate.clear();
+    images.SetWidth(24);
+    EXPECT_FALSE(button->HoverAtInvalidate.empty());
+    EXPECT_FALSE(other->HoverAtInvalidate.empty());
 }
 
 TEST_F(GlowButtonTest, VersionIsFixed)
