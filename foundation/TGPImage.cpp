@@ -103,6 +103,11 @@ TGPBitmap::TGPBitmap(int Width, int Height, PixelFormat Format)
 
 TGPBitmap::TGPBitmap(GpBitmap* NativeBitmap) : TGPImage(NativeBitmap, Ok) {}
 
+TGPBitmap::TGPBitmap(HBITMAP Bitmap, HPALETTE Palette)
+{
+    lastResult = GdipCreateBitmapFromHBITMAP(Bitmap, Palette, &nativeImage);
+}
+
 std::unique_ptr<TGPBitmap> TGPBitmap::FromStream(plat::TStream* Stream, bool UseEmbeddedColorManagement)
 {
     return std::make_unique<TGPBitmap>(Stream, UseEmbeddedColorManagement);

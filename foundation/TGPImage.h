@@ -57,6 +57,8 @@ public:
     TGPBitmap(int Width, int Height, PixelFormat Format = PixelFormat32bppARGB);
     // Adopts a native bitmap.
     explicit TGPBitmap(GpBitmap* NativeBitmap);
+    // A copy of a widget-library bitmap's pixels (see GdipCreateBitmapFromHBITMAP).
+    TGPBitmap(HBITMAP Bitmap, HPALETTE Palette);
 
     static std::unique_ptr<TGPBitmap> FromStream(plat::TStream* Stream, bool UseEmbeddedColorManagement = false);
 

@@ -223,6 +223,12 @@ Status GdipBitmapSetPixel(GpBitmap* bitmap, std::int32_t x, std::int32_t y, ARGB
 Status GdipCreateHBITMAPFromBitmap(GpBitmap* bitmap, HBITMAP* hbmReturn, ARGB background);
 TBitmap* BitmapOfHandle(HBITMAP handle);
 bool DeleteObject(HBITMAP handle);
+// A widget-library bitmap's handle, as its Handle property gives it: the bitmap stays the
+// caller's (no DeleteObject).
+HBITMAP HandleOfBitmap(const TBitmap& bitmap);
+// A new bitmap of 32-bit RGB pixels copied from the widget-library bitmap (its alpha dropped, as
+// a device bitmap has none); the palette is not consulted.
+Status GdipCreateBitmapFromHBITMAP(HBITMAP hbm, HPALETTE hpal, GpBitmap** bitmap);
 
 // Matrices.
 Status GdipCreateMatrix(GpMatrix** matrix);

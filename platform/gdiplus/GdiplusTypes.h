@@ -421,5 +421,8 @@ using GpPenType = int;
 // A bitmap handed out by GdipCreateHBITMAPFromBitmap; DeleteObject frees it.
 struct HBITMAP__;
 using HBITMAP = HBITMAP__*;
+// Palettes are not modelled: the handle is passed and ignored.
+struct HPALETTE__;
+using HPALETTE = HPALETTE__*;
 
 }  // namespace plat::gdiplus

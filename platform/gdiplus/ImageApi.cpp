@@ -297,4 +297,29 @@ bool DeleteObject(HBITMAP handle)
     return handle != nullptr;
 }
 
+HBITMAP HandleOfBitmap(const TBitmap& bitmap)
+{
+    return reinterpret_cast<HBITMAP>(const_cast<TBitmap*>(&bitmap));
+}
+
+Status GdipCreateBitmapFromHBITMAP(HBITMAP hbm, HPALETTE /*hpal*/, GpBitmap** bitmap)
+{
+    if (!hbm || !bitmap)
+        return InvalidParameter;
+    const TBitmap& source = *BitmapOfHandle(hbm);
+    if (source.GetEmpty())
+        return InvalidParameter;
+    if (static_cast<std::int64_t>(source.GetWidth()) * source.GetHeight() * 4 > MaxDecodedImageBytes)
+        return OutOfMemory;
+    return Guarded([&] {
+        auto made = std::make_unique<GpImage>();
+        made->Pixels = source.Image().convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32);
+        if (made->Pixels.isNull())
+            return OutOfMemory;
+        made->Format = PixelFormat32bppRGB;
+        made->RawFormat = ImageFormatMemoryBMP;
+        return HandOut(bitmap, std::move(made));
+    });
+}
+
 }  // namespace plat::gdiplus

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <mutex>
@@ -88,6 +89,28 @@ bool IsFontFamilyInstalled(const std::string& family)
 bool IsFontFamilyAvailable(const std::string& family)
 {
     return SubstituteOf(FromUtf8(family)) != nullptr || IsFontFamilyInstalled(family);
+}
+
+std::vector<std::string> AvailableFontFamilies()
+{
+    QStringList names = QFontDatabase::families();
+    for (const FamilySubstitute& s : kSubstitutes)
+        names.append(FromUtf8(s.family));
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    const auto same = [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; };
+    names.erase(std::unique(names.begin(), names.end(), same), names.end());
+    std::vector<std::string> families;
+    families.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString& name : names)
+        families.push_back(name.toStdString());
+    return families;
+}
+
+bool IsTrueTypeFontFamily(const std::string& family)
+{
+    return QFontDatabase::isScalable(FromUtf8(ResolveFontFamily(family)));
 }
 
 }  // namespace plat

@@ -1,5 +1,6 @@
 #include "platform/graphics/TCanvasBackend.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 
@@ -11,14 +12,14 @@ namespace {
 // painter's state around each call.
 class PainterCanvasBackend final : public TCanvasBackend {
 public:
-    PainterCanvasBackend(QPainter& painter, TSize deviceSize, int pixelsPerInch)
-        : FPainter(painter), FDeviceSize(deviceSize), FPixelsPerInch(pixelsPerInch)
+    PainterCanvasBackend(QPainter& painter, TSize deviceSize, int pixelsPerInch, QImage* pixels = nullptr)
+        : FPainter(painter), FDeviceSize(deviceSize), FPixelsPerInch(pixelsPerInch), FPixels(pixels)
     {
     }
 
     QPainter* BeginPaint() override { return FPainter.isActive() ? &FPainter : nullptr; }
     void EndPaint() override {}
-    QImage* Pixels() override { return nullptr; }
+    QImage* Pixels() override { return FPixels; }
     TSize DeviceSize() const override { return FDeviceSize; }
     int PixelsPerInch() const override { return FPixelsPerInch; }
 
@@ -26,6 +27,7 @@ private:
     QPainter& FPainter;
     TSize FDeviceSize;
     int FPixelsPerInch;
+    QImage* FPixels;
 };
 
 }  // namespace
@@ -33,6 +35,11 @@ private:
 std::unique_ptr<TCanvasBackend> MakePainterCanvasBackend(QPainter& painter, TSize deviceSize)
 {
     return std::make_unique<PainterCanvasBackend>(painter, deviceSize, 96);
+}
+
+std::unique_ptr<TCanvasBackend> MakeBufferCanvasBackend(QPainter& painter, QImage& image)
+{
+    return std::make_unique<PainterCanvasBackend>(painter, TSize{image.width(), image.height()}, 96, &image);
 }
 
 std::unique_ptr<TCanvasBackend> MakePrinterCanvasBackend(QPainter& painter, QPrinter& printer)

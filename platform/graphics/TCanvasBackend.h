@@ -43,6 +43,12 @@ std::unique_ptr<TCanvasBackend> MakeImageCanvasBackend(QImage& image);
 // surface is deviceSize pixels large. The painter must stay active while the canvas draws.
 std::unique_ptr<TCanvasBackend> MakePainterCanvasBackend(QPainter& painter, TSize deviceSize);
 
+// As MakePainterCanvasBackend, for a painter open on image: the pixels can also be read and
+// written directly (pixel reads, flood fill, raster operations, copies from this canvas). The
+// raster painter draws straight into the image's memory, so direct access between drawing
+// calls sees and keeps what the painter drew.
+std::unique_ptr<TCanvasBackend> MakeBufferCanvasBackend(QPainter& painter, QImage& image);
+
 // Draws on the printer's page through the painter the print job opened on it; the canvas
 // reports the printer's resolution so fonts keep their point size on paper.
 std::unique_ptr<TCanvasBackend> MakePrinterCanvasBackend(QPainter& painter, QPrinter& printer);

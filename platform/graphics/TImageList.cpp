@@ -4,6 +4,7 @@
 #include "platform/graphics/PixelOps.h"
 #include "platform/graphics/QtConversions.h"
 #include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TChangeLink.h"
 #include "platform/graphics/TCanvas.h"
 
 #include <QImage>
@@ -34,7 +35,29 @@ QImage Ink(const QImage& picture, QRgb colour)
 
 TImageList::TImageList(TComponent* AOwner) : TComponent(AOwner) {}
 
-TImageList::~TImageList() = default;
+TImageList::~TImageList()
+{
+    for (TChangeLink* link : FLinks)
+        link->FSender = nullptr;
+}
+
+void TImageList::RegisterChanges(TChangeLink* Value)
+{
+    if (!Value || Value->FSender == this)
+        return;
+    if (Value->FSender)
+        Value->FSender->UnRegisterChanges(Value);
+    Value->FSender = this;
+    FLinks.push_back(Value);
+}
+
+void TImageList::UnRegisterChanges(TChangeLink* Value)
+{
+    if (!Value || Value->FSender != this)
+        return;
+    Value->FSender = nullptr;
+    std::erase(FLinks, Value);
+}
 
 int TImageList::GetCount() const
 {
@@ -184,8 +207,18 @@ void TImageList::CheckIndex(int Index) const
 
 void TImageList::Changed()
 {
+    const std::weak_ptr<char> alive = FLifeToken;
+    // A copy: a handler may change the registrations or free links; a link no longer
+    // registered (freed ones unregister themselves) is skipped.
+    const std::vector<TChangeLink*> links = FLinks;
     if (OnChange)
         OnChange(this);
+    for (TChangeLink* link : links) {
+        if (alive.expired())
+            return;
+        if (std::find(FLinks.begin(), FLinks.end(), link) != FLinks.end())
+            link->Change();
+    }
 }
 
 }  // namespace plat

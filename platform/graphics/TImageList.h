@@ -4,6 +4,7 @@
 #include "platform/graphics/Colors.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace plat {
 
 class TBitmap;
 class TCanvas;
+class TChangeLink;
 
 // A list of same-sized small pictures with their transparency, drawn by index.
 class TImageList : public TComponent {
@@ -53,7 +55,14 @@ public:
     // Sizes Image to Width x Height and draws the picture on it, over what it holds.
     void GetBitmap(int Index, TBitmap& Image) const;
 
+    // After every change of the pictures or the size: OnChange, then each registered link's
+    // Change, in order of registration. A handler may register or unregister links, or free
+    // the list.
     std::function<void(TObject*)> OnChange;
+    // A link is registered once however often it asks; registering it here takes it from the
+    // list it was registered with.
+    void RegisterChanges(TChangeLink* Value);
+    void UnRegisterChanges(TChangeLink* Value);
 
 private:
     QImage Cut(const TBitmap& Image, int Left, const TBitmap* Mask, TColor MaskColor) const;
@@ -65,6 +74,9 @@ private:
     int FHeight = 16;
     TColor FBkColor = clNone;
     std::vector<QImage> FImages;
+    std::vector<TChangeLink*> FLinks;
+    // Lets Changed tell whether a handler freed the list.
+    std::shared_ptr<char> FLifeToken = std::make_shared<char>();
 };
 
 }  // namespace plat

@@ -15,7 +15,7 @@ public:
 
     void Attach(const TPaintContext& Context)
     {
-        FPainterBackend = MakePainterCanvasBackend(*Context.Painter, Context.DeviceSize);
+        FPainterBackend = MakeContextCanvasBackend(Context);
     }
     void Detach() { FPainterBackend.reset(); }
     bool Attached() const { return FPainterBackend != nullptr; }
@@ -33,6 +33,13 @@ private:
     std::unique_ptr<TCanvasBackend> FScratchBackend;
     std::unique_ptr<TCanvasBackend> FPainterBackend;
 };
+
+std::unique_ptr<TCanvasBackend> MakeContextCanvasBackend(const TPaintContext& Context)
+{
+    if (Context.Pixels)
+        return MakeBufferCanvasBackend(*Context.Painter, *Context.Pixels);
+    return MakePainterCanvasBackend(*Context.Painter, Context.DeviceSize);
+}
 
 TControlCanvas::TControlCanvas() : TCanvas(std::make_unique<TControlCanvasBackend>()) {}
 

@@ -2,10 +2,17 @@
 
 #include "platform/graphics/TCanvas.h"
 
+#include <memory>
+
 namespace plat {
 
+class TCanvasBackend;
 class TControlCanvasBackend;
 struct TPaintContext;
+
+// A back end drawing on a paint message's surface (its pixels readable when the context has
+// them). The context's painter must stay active while the canvas draws.
+std::unique_ptr<TCanvasBackend> MakeContextCanvasBackend(const TPaintContext& Context);
 
 // The canvas of a control. While the control paints (between Attach and Detach) it draws on the
 // paint message's surface, with the control's (0, 0) at the context's origin and clipped to the

@@ -141,6 +141,9 @@ struct TCreateParams {
     std::string WinClassName;
 };
 
+// How a control's help is found: by keyword or by context number.
+enum THelpType { htKeyword, htContext };
+
 // Event signatures. Sender comes first; var parameters are references.
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;

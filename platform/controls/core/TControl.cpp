@@ -1,6 +1,8 @@
 #include "platform/controls/core/TControl.h"
 
 #include "platform/controls/core/InputQueries.h"
+#include "platform/controls/core/TControlActionLink.h"
+#include "platform/controls/core/TCustomAction.h"
 #include "platform/controls/core/TWinControl.h"
 #include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Exception.h"
@@ -235,7 +237,62 @@ void TControl::RequestAlign()
 void TControl::Loaded()
 {
     TComponent::Loaded();
+    if (TCustomAction* action = GetAction())
+        ActionChange(action, true);
     RequestAlign();
+}
+
+TCustomAction* TControl::GetAction() const
+{
+    return FActionLink ? FActionLink->GetAction() : nullptr;
+}
+
+void TControl::SetAction(TCustomAction* Value)
+{
+    if (!Value) {
+        FActionLink.reset();
+        return;
+    }
+    if (Value == GetAction())
+        return;
+    if (!FActionLink)
+        FActionLink = GetActionLinkClass()(*this);
+    FActionLink->SetAction(Value);
+    ActionChange(Value, ComponentState().Contains(csLoading));
+    Value->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    // An action being freed has already let go of its links (this one reads no action now).
+    if (Operation == opRemove && FActionLink && (!FActionLink->GetAction() || AComponent == FActionLink->GetAction()))
+        FActionLink.reset();
+}
+
+TControlActionLinkClass TControl::GetActionLinkClass() const
+{
+    return &ActionLinkClass<TControlActionLink>;
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults)
+{
+    const auto* action = dynamic_cast<const TCustomAction*>(Sender);
+    if (!action)
+        return;
+    if (!CheckDefaults || GetCaption().empty())
+        SetCaption(action->GetCaption());
+    if (!CheckDefaults || GetEnabled())
+        SetEnabled(action->GetEnabled());
+    if (!CheckDefaults || GetHint().empty())
+        SetHint(action->GetHint());
+    if (!CheckDefaults || GetVisible())
+        SetVisible(action->GetVisible());
+    if (!CheckDefaults || (FHelpContext == 0 && FHelpKeyword.empty() && FHelpType == htContext)) {
+        FHelpContext = action->GetHelpContext();
+        FHelpKeyword = action->GetHelpKeyword();
+        FHelpType = action->GetHelpType();
+    }
 }
 
 void TControl::SetVisible(bool Value)
@@ -546,8 +603,12 @@ void TControl::CMParentShowHintChanged(TMessage&)
 
 void TControl::Click()
 {
-    if (OnClick && !IsDestroying())
+    if (IsDestroying())
+        return;
+    if (OnClick)
         OnClick(this);
+    else if (FActionLink)
+        FActionLink->Execute();
 }
 
 void TControl::DblClick()

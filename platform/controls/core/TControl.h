@@ -15,8 +15,12 @@
 
 namespace plat {
 
+class TControlActionLink;
+class TCustomAction;
 class TReleaseHookRegistration;
 class TWinControl;
+
+using TControlActionLinkClass = std::unique_ptr<TControlActionLink> (*)(TControl& Client);
 
 // A visual element: bounds in its parent's client area, visibility, enabled state, colour,
 // font, hint, cursor, caption and mouse events.
@@ -112,6 +116,20 @@ public:
     TCursor GetCursor() const { return FCursor; }
     void SetCursor(TCursor Value);
 
+    int GetHelpContext() const { return FHelpContext; }
+    void SetHelpContext(int Value) { FHelpContext = Value; }
+    const std::string& GetHelpKeyword() const { return FHelpKeyword; }
+    void SetHelpKeyword(const std::string& Value) { FHelpKeyword = Value; }
+    THelpType GetHelpType() const { return FHelpType; }
+    void SetHelpType(THelpType Value) { FHelpType = Value; }
+
+    // The action the control stands for: assigning one links the control to it through a link
+    // of the control's kind (GetActionLinkClass), takes over its values (ActionChange, keeping
+    // the control's own while loading) and makes a click execute it when OnClick is not
+    // assigned. The link goes with the control; a freed action leaves the control unlinked.
+    TCustomAction* GetAction() const;
+    void SetAction(TCustomAction* Value);
+
     // The caption; controls that keep their text in a native widget override both.
     virtual std::string GetText() const { return FText; }
     virtual void SetText(const std::string& Value);
@@ -156,6 +174,7 @@ public:
     TNotifyEvent OnResize;
 
 protected:
+    // Runs OnClick, or executes the action when OnClick is not assigned.
     virtual void Click();
     virtual void DblClick();
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -170,6 +189,15 @@ protected:
     // Remembers the present bounds and the parent's client size as the reference for anchors.
     void UpdateAnchorRules();
     void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    // Takes the action's caption, enabled state, hint, visibility and help. With CheckDefaults
+    // only where the control still has its default (empty caption or hint, enabled, visible,
+    // no help), so that what was set on the control before stays.
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+    // The kind of link SetAction makes: TControlActionLink here.
+    virtual TControlActionLinkClass GetActionLinkClass() const;
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
 
     // Early part of destruction shared by the destructors of the layer's classes: silences
     // events and clears every reference the layer holds to the control. Runs once.
@@ -217,6 +245,10 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TCursor FCursor = crDefault;
+    int FHelpContext = 0;
+    std::string FHelpKeyword;
+    THelpType FHelpType = htContext;
+    std::unique_ptr<TControlActionLink> FActionLink;
     std::string FText;
     TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     TControlState FControlState;

@@ -1,5 +1,6 @@
 #include "platform/controls/core/TWinControl.h"
 
+#include "platform/controls/core/ControlCanvas.h"
 #include "platform/controls/core/ExceptionBoundary.h"
 #include "platform/controls/core/IFocusOwner.h"
 #include "platform/controls/core/InputQueries.h"
@@ -15,6 +16,7 @@
 #include "platform/graphics/TCanvasBackend.h"
 #include "platform/system/SystemMetrics.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QWidget>
 
@@ -794,7 +796,7 @@ void TWinControl::WMNCPaint(TMessage& Message)
     KnowInsets();
     if (!context || !context->Painter || FInsets == TRect{})
         return;
-    TCanvas canvas(MakePainterCanvasBackend(*context->Painter, context->DeviceSize));
+    TCanvas canvas(MakeContextCanvasBackend(*context));
     TRect frame = Bounds(0, 0, GetWidth(), GetHeight());
     if ((FStyle & WS_BORDER) && !(FStyle & (WS_THICKFRAME | WS_DLGFRAME))) {
         canvas.Brush().SetColor(clWindowFrame);
@@ -822,10 +824,8 @@ void TWinControl::WMEraseBkgnd(TMessage& Message)
 
 void TWinControl::PaintHandler(TMessage& Message)
 {
-    // A control that fails to paint itself must not keep its windowless children from painting.
     if (TPaintContext* given = TWMPaint(Message).Context()) {
-        Guarded(this, [&] { PaintWindow(*given); });
-        PaintControls(*given);
+        PaintClientArea(*given);
         return;
     }
     if (!FHost)
@@ -850,9 +850,49 @@ void TWinControl::PaintHandler(TMessage& Message)
     const TPoint offset = WidgetClientOffset();
     TPaintContext context{&painter, device, offset,
                           IntersectedRect(MovedRect(FromQRect(dirty), -offset.X, -offset.Y), GetClientRect())};
-    Guarded(this, [&] { PaintWindow(context); });
+    PaintClientArea(context);
+}
+
+void TWinControl::PaintClientArea(TPaintContext& Context)
+{
+    if (FDoubleBuffered && !Context.Pixels) {
+        PaintBuffered(Context);
+        return;
+    }
+    const TControlRef<> alive(this);
+    // A control that fails to paint itself must not keep its windowless children from painting.
+    Guarded(this, [&] { PaintWindow(Context); });
     if (alive)
-        PaintControls(context);
+        PaintControls(Context);
+}
+
+void TWinControl::PaintBuffered(const TPaintContext& Target)
+{
+    const TRect client = GetClientRect();
+    const TRect area = IntersectedRect(Target.ClipRect, client);
+    if (area.IsEmpty() || !Target.Painter)
+        return;
+    // Transparent to start with: what the control leaves unpainted shows what lies beneath.
+    QImage buffer(client.Width(), client.Height(), QImage::Format_ARGB32);
+    buffer.fill(Qt::transparent);
+    {
+        QPainter painter(&buffer);
+        TPaintContext context{&painter, {buffer.width(), buffer.height()}, {}, area, &buffer};
+        PaintClientArea(context);
+    }
+    Target.Painter->save();
+    const QRect onTarget = ToQRect(MovedRect(area, Target.Origin));
+    Target.Painter->setClipRect(onTarget, Target.Painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    Target.Painter->drawImage(onTarget.topLeft(), buffer, ToQRect(area));
+    Target.Painter->restore();
+}
+
+void TWinControl::SetDoubleBuffered(bool Value)
+{
+    if (FDoubleBuffered == Value)
+        return;
+    FDoubleBuffered = Value;
+    Invalidate();
 }
 
 bool TWinControl::PaintsNatively() const
@@ -864,7 +904,7 @@ void TWinControl::PaintWindow(TPaintContext& Context)
 {
     if (GetControlStyle().Contains(csOpaque) || PaintsNatively() || !Context.Painter)
         return;
-    TCanvas canvas(MakePainterCanvasBackend(*Context.Painter, Context.DeviceSize));
+    TCanvas canvas(MakeContextCanvasBackend(Context));
     canvas.SetViewportOrg(Context.Origin);
     canvas.IntersectClipRect(Context.ClipRect);
     Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&canvas));

@@ -91,6 +91,14 @@ public:
     // Sends the message to every child.
     void NotifyControls(unsigned Msg, WPARAM WParam = 0, LPARAM LParam = 0);
 
+    // A double-buffered control paints its client area (itself and its windowless children)
+    // into an image of the client size that starts transparent, then copies it to the window:
+    // nothing flickers, what it leaves unpainted shows its parent, and its canvas can read the
+    // pixels it has painted (GetPixels, CopyRect from it). A paint message that brings readable
+    // pixels of its own is painted on directly.
+    bool GetDoubleBuffered() const { return FDoubleBuffered; }
+    void SetDoubleBuffered(bool Value);
+
     void Invalidate() override;
     void Update() override;
     // Marks part of the client area for painting.
@@ -128,7 +136,8 @@ protected:
     virtual void DoEnter();
     virtual void DoExit();
 
-    // WM_PAINT: the native painting, then PaintWindow and the windowless children.
+    // WM_PAINT: the native painting, then PaintWindow and the windowless children (through the
+    // buffer when double-buffered).
     virtual void PaintHandler(TMessage& Message);
     // Gives the native widget the control's colour and font colour; called after CM_COLORCHANGED
     // and CM_FONTCHANGED while the window exists. Controls painted by us have nothing to do.
@@ -165,12 +174,15 @@ private:
     void WMSetCursor(TMessage& Message);
     void WMNCPaint(TMessage& Message);
     void WMEraseBkgnd(TMessage& Message);
+    void PaintClientArea(TPaintContext& Context);
+    void PaintBuffered(const TPaintContext& Target);
 
     std::vector<TControl*> FControls;
     std::vector<TWinControl*> FWinControls;
     std::vector<TWinControl*> FTabList;
     TWindowHost* FHost = nullptr;
     bool FTabStop = false;
+    bool FDoubleBuffered = false;
     int FAlignLevel = 0;
     bool FAlignPending = false;
     bool FAligning = false;

@@ -477,7 +477,7 @@ void TCustomForm::CMDialogKey(TMessage& Message)
     case VK_RETURN:
     case VK_ESCAPE:
         if (shift.Empty()) {
-            ClickButton(key.CharCode() == VK_ESCAPE, Message);
+            PressButton(key.CharCode() == VK_ESCAPE, Message);
             if (Message.Result)
                 return;
         }
@@ -488,7 +488,7 @@ void TCustomForm::CMDialogKey(TMessage& Message)
     TWinControl::Dispatch(Message);
 }
 
-void TCustomForm::ClickButton(bool Cancel, TMessage& Message)
+void TCustomForm::PressButton(bool Cancel, TMessage& Message)
 {
     auto usable = [](TControl* c) { return c->Showing() && c->IsEnabledInParents(); };
     IButtonControl* button = nullptr;
@@ -513,7 +513,7 @@ void TCustomForm::ClickButton(bool Cancel, TMessage& Message)
     if (!button)
         return;
     Message.Result = 1;
-    button->Click();
+    button->Press();
 }
 
 }  // namespace plat

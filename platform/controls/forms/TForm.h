@@ -138,7 +138,7 @@ private:
     void ApplyPosition();
     void FocusFirstControl();
     void CloseModal();
-    void ClickButton(bool Cancel, TMessage& Message);
+    void PressButton(bool Cancel, TMessage& Message);
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};

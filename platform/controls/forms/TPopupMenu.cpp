@@ -51,6 +51,24 @@ TPopupMenu::~TPopupMenu()
     Destroying();
 }
 
+void TPopupMenu::SetPopupComponent(TComponent* Value)
+{
+    if (FPopupComponent == Value)
+        return;
+    if (FPopupComponent)
+        FPopupComponent->RemoveFreeNotification(this);
+    FPopupComponent = Value;
+    if (Value)
+        Value->FreeNotification(this);
+}
+
+void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FPopupComponent)
+        FPopupComponent = nullptr;
+}
+
 void TPopupMenu::Popup(int X, int Y)
 {
     FPopupPoint = {X, Y};

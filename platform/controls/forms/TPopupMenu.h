@@ -23,12 +23,20 @@ public:
     void Popup(int X, int Y);
     // Where the last Popup showed the menu.
     TPoint PopupPoint() const { return FPopupPoint; }
+    // The component the menu is popped up for, which the items' handlers may ask for; the one
+    // who pops it up sets it. Reads nullptr once that component is freed.
+    TComponent* GetPopupComponent() const { return FPopupComponent; }
+    void SetPopupComponent(TComponent* Value);
 
     TNotifyEvent OnPopup;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     TMenuItem* FItems;
     TPoint FPopupPoint;
+    TComponent* FPopupComponent = nullptr;
 };
 
 }  // namespace plat

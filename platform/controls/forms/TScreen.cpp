@@ -4,6 +4,8 @@
 #include "platform/controls/forms/CursorShapes.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/core/Exception.h"
+#include "platform/core/TStringList.h"
+#include "platform/graphics/FontFamilies.h"
 #include "platform/graphics/QtConversions.h"
 
 #include <QGuiApplication>
@@ -101,6 +103,18 @@ TScreen& TheScreen()
 TScreen::TScreen() : TComponent(nullptr) {}
 
 TScreen::~TScreen() = default;
+
+const TStringList& TScreen::Fonts() const
+{
+    if (!FFonts) {
+        auto fonts = std::make_unique<TStringList>();
+        for (const std::string& family : AvailableFontFamilies())
+            fonts->Add(family);
+        fonts->SetSorted(true);
+        FFonts = std::move(fonts);
+    }
+    return *FFonts;
+}
 
 TCustomForm* TScreen::Forms(int Index) const
 {

@@ -3,6 +3,7 @@
 #include "platform/controls/core/ControlTypes.h"
 #include "platform/core/TComponent.h"
 
+#include <memory>
 #include <vector>
 
 class QImage;
@@ -10,6 +11,7 @@ class QImage;
 namespace plat {
 
 class TCustomForm;
+class TStringList;
 class TWinControl;
 
 struct TMonitor {
@@ -48,6 +50,10 @@ public:
     // Raises EListError for an index outside 0 .. MonitorCount() - 1.
     TMonitor Monitors(int Index) const;
 
+    // The font families a program may name (AvailableFontFamilies), sorted; gathered on first
+    // use. Search it with IndexOf (without regard to case).
+    const TStringList& Fonts() const;
+
     TNotifyEvent OnActiveFormChange;
     TNotifyEvent OnActiveControlChange;
 
@@ -64,6 +70,7 @@ private:
     std::vector<TCustomForm*> FActivationOrder;
     TCustomForm* FActiveForm = nullptr;
     TCursor FCursor = crDefault;
+    mutable std::unique_ptr<TStringList> FFonts;
 };
 
 TScreen& TheScreen();

@@ -121,6 +121,82 @@ TEST_F(KeyboardTest, EnterAndEscapePressTheFormsButtons)
     }
 }
 
+// A button whose key does more than click, as a drop-down button's does. It also answers dialog
+// keys itself, which it must not get for a key the form has already pressed it for.
+class TMenuKeyButton : public TTestButton {
+public:
+    using TTestButton::TTestButton;
+
+    void Press() override
+    {
+        ++Presses;
+        if (FreeOnPress)
+            delete this;
+    }
+    void Dispatch(TMessage& Message) override
+    {
+        if (Message.Msg == CM_DIALOGKEY) {
+            ++DialogKeys;
+            Message.Result = 1;
+            return;
+        }
+        TTestButton::Dispatch(Message);
+    }
+
+    int Presses = 0;
+    int DialogKeys = 0;
+    bool FreeOnPress = false;
+};
+
+TEST_F(KeyboardTest, EachEnterOrEscapeRunsTheButtonsOwnPressOnce)
+{
+    struct Case {
+        const char* name;
+        unsigned key;
+        TShiftState shift;
+        bool focusOnButton;
+        bool isDefault;
+        bool isCancel;
+        int presses;
+    };
+    const Case cases[] = {
+        {"enter on the focused button", VK_RETURN, {}, true, false, false, 1},
+        {"enter on another control presses the default", VK_RETURN, {}, false, true, false, 1},
+        {"escape presses the cancel button", VK_ESCAPE, {}, false, false, true, 1},
+        {"escape does not press a focused button that is not cancel", VK_ESCAPE, {}, true, true, false, 0},
+        {"shift+enter is no button key", VK_RETURN, {ssShift}, true, true, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto* edit = AddControl<TLoggingControl>(*form, Bounds(0, 0, 50, 20));
+        auto* button = AddControl<TMenuKeyButton>(*form, Bounds(0, 30, 50, 20));
+        button->Default = c.isDefault;
+        button->Cancel = c.isCancel;
+        form->Show();
+        (c.focusOnButton ? static_cast<TWinControl*>(button) : edit)->SetFocus();
+
+        ui.Simulator().KeyPress(c.key, c.shift);
+        EXPECT_EQ(button->Presses, c.presses);
+        EXPECT_EQ(button->Clicks, 0) << "the press decides whether to click";
+        if (c.presses) {
+            EXPECT_EQ(button->DialogKeys, 0);
+        }
+        delete edit;
+        delete button;
+    }
+}
+
+TEST_F(KeyboardTest, AButtonItsOwnKeyFreesEndsTheKeyQuietly)
+{
+    auto* button = AddControl<TMenuKeyButton>(*form, Bounds(0, 30, 50, 20));
+    button->FreeOnPress = true;
+    form->Show();
+    button->SetFocus();
+    ui.Simulator().KeyDown(VK_RETURN);
+    EXPECT_EQ(form->ControlCount(), 0);
+    EXPECT_THAT(ui.ErrorBoxes(), ::testing::IsEmpty());
+}
+
 TEST_F(KeyboardTest, AKeySwallowedInKeyDownGoesNoFurther)
 {
     auto* edit = AddControl<TLoggingControl>(*form, Bounds(0, 0, 50, 20));

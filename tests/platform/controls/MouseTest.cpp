@@ -1,5 +1,6 @@
 #include "TestControls.h"
 
+#include "platform/controls/forms/DragTarget.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/testing/UiTestEnvironment.h"
@@ -201,6 +202,43 @@ TEST_F(MouseTest, DisabledControlsGetNoMouseInput)
 
     ui.Simulator().Click(*inner, {5, 5});
     EXPECT_TRUE(log.Entries().empty());
+}
+
+TEST_F(MouseTest, TheDragTargetIsTheInnermostControlUnderAScreenPoint)
+{
+    form->SetClientWidth(300);
+    form->SetClientHeight(200);
+    auto* panel = AddControl<TLoggingControl>(*form, Bounds(10, 10, 150, 150));
+    auto* inner = AddControl<TLoggingControl>(*panel, Bounds(10, 10, 50, 50));
+    auto* graphic = AddControl<TLoggingGraphic>(*panel, Bounds(80, 10, 30, 30));
+    auto* disabled = AddControl<TLoggingControl>(*panel, Bounds(10, 80, 30, 30));
+    disabled->SetEnabled(false);
+    auto* hidden = AddControl<TLoggingControl>(*panel, Bounds(80, 80, 30, 30));
+    hidden->Hide();
+    form->Show();
+
+    struct Case {
+        const char* name;
+        TControl* in;
+        TPoint at;
+        bool allowDisabled;
+        TControl* expected;
+    };
+    const Case cases[] = {
+        {"a windowed child of a windowed child", inner, {5, 5}, false, inner},
+        {"a windowless child", graphic, {5, 5}, false, graphic},
+        {"the panel between its children", panel, {70, 70}, false, panel},
+        {"the form beside the panel", form, {200, 100}, false, form},
+        {"a disabled control gives its parent", disabled, {5, 5}, false, panel},
+        {"unless disabled ones are allowed", disabled, {5, 5}, true, disabled},
+        {"a hidden control gives its parent", panel, {85, 85}, true, panel},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FindDragTarget(c.in->ClientToScreen(c.at), c.allowDisabled), c.expected) << c.name;
+
+    EXPECT_EQ(FindDragTarget(form->ClientToScreen({-50, -50}), true), nullptr) << "no form there";
+    form->Hide();
+    EXPECT_EQ(FindDragTarget(inner->ClientToScreen({5, 5}), false), nullptr) << "a hidden form has no targets";
 }
 
 }  // namespace

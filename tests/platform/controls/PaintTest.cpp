@@ -1,13 +1,17 @@
 #include "TestControls.h"
 
+#include "platform/controls/core/ParentBackdrop.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/qt/ControlRendering.h"
 #include "platform/core/Exception.h"
 #include "platform/graphics/QtConversions.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/testing/Screenshot.h"
 #include "platform/testing/UiTestEnvironment.h"
 
 #include <QImage>
+
+#include <algorithm>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -127,6 +131,164 @@ TEST_F(PaintTest, TheCanvasMeasuresTextOutsidePainting)
 
     EXPECT_GT(widthWhilePainting, 0);
     EXPECT_EQ(control->Canvas().TextWidth("Hello"), widthWhilePainting);
+}
+
+// Red left of x = 50, blue from there: where a backdrop comes from shows in its colours.
+class TSplitPanel : public TLoggingControl {
+public:
+    using TLoggingControl::TLoggingControl;
+
+protected:
+    void Paint() override
+    {
+        Canvas().Brush().SetColor(clRed);
+        Canvas().FillRect(Rect(0, 0, 50, GetHeight()));
+        Canvas().Brush().SetColor(clBlue);
+        Canvas().FillRect(Rect(50, 0, GetWidth(), GetHeight()));
+    }
+};
+
+// A control that erases nothing, so that only what its paint handler draws is in its buffer.
+TLoggingControl* AddUnerased(TWinControl& Parent, TRect Bounds, EventLog* Log = nullptr, std::string Name = {})
+{
+    auto* control = AddControl<TLoggingControl>(Parent, Bounds, Log, std::move(Name));
+    TControlStyle style = control->GetControlStyle();
+    style.Include(csOpaque);
+    control->SetControlStyle(style);
+    return control;
+}
+
+class BufferedPaintTest : public PaintTest {
+protected:
+    BufferedPaintTest()
+    {
+        form->SetClientWidth(200);
+        form->SetClientHeight(120);
+    }
+};
+
+TEST_F(BufferedPaintTest, ADoubleBufferedControlShowsItsParentWhereItPaintsNothingAndReadsWhatItPainted)
+{
+    auto* control = AddUnerased(*form, Bounds(10, 10, 60, 30));
+    control->SetDoubleBuffered(true);
+    auto* child = AddControl<TLoggingGraphic>(*control, Bounds(40, 0, 10, 10));
+    child->FillColor = clLime;
+    std::vector<TColor> read;
+    control->OnPaint = [&] {
+        TCanvas& canvas = control->Canvas();
+        canvas.Brush().SetColor(clRed);
+        canvas.FillRect(Rect(0, 0, 10, 10));
+        read.push_back(canvas.GetPixels(5, 5));
+        canvas.CopyRect(Rect(20, 0, 30, 10), canvas, Rect(0, 0, 10, 10));
+    };
+
+    const QImage image = Screenshot(*form, "double-buffered-control.png");
+
+    EXPECT_THAT(read, ElementsAre(clRed));
+    EXPECT_EQ(PixelAt(image, 15, 15), clRed);
+    EXPECT_EQ(PixelAt(image, 35, 15), clRed) << "copied from its own pixels";
+    EXPECT_EQ(PixelAt(image, 55, 15), clLime) << "windowless children paint into the buffer";
+    EXPECT_EQ(PixelAt(image, 25, 15), ColorToRGB(clBtnFace)) << "unpainted pixels show the parent";
+    EXPECT_EQ(PixelAt(image, 65, 35), ColorToRGB(clBtnFace));
+}
+
+TEST_F(BufferedPaintTest, OnlyADoubleBufferedControlCanReadItsPixelsWhilePainting)
+{
+    for (const bool buffered : {true, false}) {
+        auto* control = AddUnerased(*form, Bounds(10, 10, 20, 20));
+        control->SetDoubleBuffered(buffered);
+        TColor read = clNone;
+        control->OnPaint = [&] {
+            control->Canvas().Brush().SetColor(clRed);
+            control->Canvas().FillRect(control->GetClientRect());
+            read = control->Canvas().GetPixels(3, 3);
+        };
+        Screenshot(*form);
+        EXPECT_EQ(read, buffered ? clRed : CLR_INVALID) << buffered;
+        delete control;
+    }
+}
+
+TEST_F(BufferedPaintTest, TheBackdropIsTheParentsPaintAndWindowlessChildrenAtTheControlsPlace)
+{
+    auto* panel = AddControl<TSplitPanel>(*form, Bounds(0, 0, 200, 120), &log, "panel");
+    auto* control = AddUnerased(*panel, Bounds(40, 10, 20, 20), &log, "control");
+    auto* graphic = AddControl<TLoggingGraphic>(*panel, Bounds(55, 10, 10, 10), &log, "graphic");
+    graphic->FillColor = clLime;
+    auto* sibling = AddControl<TLoggingControl>(*panel, Bounds(45, 20, 10, 10), &log, "sibling");
+    sibling->FillColor = clYellow;
+    Screenshot(*form);
+    log.Clear();
+
+    TBitmap backdrop;
+    backdrop.SetSize(20, 20);
+    PaintParentBackdrop(*control, backdrop.Canvas());
+
+    EXPECT_THAT(log.Entries(), ElementsAre("panel:paint", "graphic:paint")) << "no windowed child paints";
+    TCanvas& canvas = backdrop.Canvas();
+    EXPECT_EQ(canvas.GetPixels(9, 15), clRed);
+    EXPECT_EQ(canvas.GetPixels(10, 5), clBlue);
+    EXPECT_EQ(canvas.GetPixels(15, 5), clLime);
+    EXPECT_EQ(canvas.GetPixels(19, 9), clLime);
+    EXPECT_EQ(canvas.GetPixels(7, 15), clRed) << "the windowed sibling is left out";
+    EXPECT_EQ(canvas.GetPixels(12, 15), clBlue);
+}
+
+TEST_F(BufferedPaintTest, TheBackdropKeepsToTheCanvasClipEvenASinglePixel)
+{
+    auto* panel = AddControl<TSplitPanel>(*form, Bounds(0, 0, 200, 120));
+    auto* control = AddUnerased(*panel, Bounds(40, 10, 20, 20));
+    TBitmap backdrop;
+    backdrop.SetSize(20, 20);
+    TCanvas& canvas = backdrop.Canvas();
+    canvas.Brush().SetColor(clWhite);
+    canvas.FillRect(Rect(0, 0, 20, 20));
+
+    TRegion corners(Rect(0, 0, 1, 1));
+    corners = corners.Union(TRegion(Rect(19, 19, 20, 20)));
+    canvas.SelectClipRgn(&corners);
+    PaintParentBackdrop(*control, canvas);
+    canvas.SelectClipRgn(nullptr);
+
+    EXPECT_EQ(canvas.GetPixels(0, 0), clRed);
+    EXPECT_EQ(canvas.GetPixels(19, 19), clBlue);
+    EXPECT_EQ(canvas.GetPixels(1, 0), clWhite);
+    EXPECT_EQ(canvas.GetPixels(10, 10), clWhite);
+    EXPECT_EQ(canvas.GetPixels(18, 19), clWhite);
+}
+
+TEST_F(BufferedPaintTest, ATransparentDoubleBufferedControlPaintsItsBackdropOnceFromItsOwnPaint)
+{
+    auto* panel = AddControl<TSplitPanel>(*form, Bounds(0, 0, 200, 120), &log, "panel");
+    auto* control = AddUnerased(*panel, Bounds(40, 10, 20, 20), &log, "control");
+    control->SetDoubleBuffered(true);
+    std::vector<TColor> read;
+    control->OnPaint = [&] {
+        PaintParentBackdrop(*control, control->Canvas());
+        read = {control->Canvas().GetPixels(5, 5), control->Canvas().GetPixels(15, 5)};
+        control->Canvas().Brush().SetColor(clLime);
+        control->Canvas().FillRect(Rect(8, 8, 12, 12));
+    };
+
+    log.Clear();
+    const QImage image = Screenshot(*form, "parent-backdrop.png");
+
+    EXPECT_EQ(std::count(log.Entries().begin(), log.Entries().end(), "control:paint"), 1);
+    EXPECT_THAT(read, ElementsAre(clRed, clBlue));
+    EXPECT_EQ(PixelAt(image, 45, 15), clRed);
+    EXPECT_EQ(PixelAt(image, 55, 15), clBlue);
+    EXPECT_EQ(PixelAt(image, 50, 20), clLime);
+}
+
+TEST_F(BufferedPaintTest, AControlWithoutParentHasNoBackdrop)
+{
+    auto* control = new TLoggingControl(form);
+    TBitmap backdrop;
+    backdrop.SetSize(4, 4);
+    backdrop.Canvas().Brush().SetColor(clWhite);
+    backdrop.Canvas().FillRect(Rect(0, 0, 4, 4));
+    PaintParentBackdrop(*control, backdrop.Canvas());
+    EXPECT_EQ(backdrop.Canvas().GetPixels(1, 1), clWhite);
 }
 
 }  // namespace

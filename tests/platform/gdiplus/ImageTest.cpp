@@ -3,6 +3,7 @@
 #include "tests/platform/gdiplus/GdiplusFixture.h"
 
 #include "platform/core/TStream.h"
+#include "platform/graphics/TBitmap.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -226,6 +227,27 @@ TEST(ImageEncodingTest, APictureSavedAndLoadedAgainKeepsItsPixels)
 
     EXPECT_EQ(GdipSaveImageToStream(image.get(), &stream, &EncoderGIF, nullptr), NotImplemented);
     EXPECT_EQ(GdipSaveAddImage(image.get(), again.get(), nullptr), NotImplemented);
+}
+
+TEST(ImageFromBitmapTest, AWidgetBitmapsPixelsAreCopiedWithoutTheirAlpha)
+{
+    TBitmap bitmap;
+    bitmap.SetSize(3, 2);
+    bitmap.Canvas().SetPixels(2, 1, RGB(10, 20, 30));
+    GpBitmap* made = nullptr;
+    ASSERT_EQ(GdipCreateBitmapFromHBITMAP(HandleOfBitmap(bitmap), nullptr, &made), Ok);
+    OwnedImage image(made);
+    bitmap.Canvas().SetPixels(2, 1, RGB(0, 0, 0));
+    ARGB pixel = 0;
+    ASSERT_EQ(GdipBitmapGetPixel(image.get(), 2, 1, &pixel), Ok);
+    EXPECT_EQ(pixel, 0xFF0A141Eu) << "a copy, opaque, of the pixel as it was";
+    PixelFormat format = 0;
+    ASSERT_EQ(GdipGetImagePixelFormat(image.get(), &format), Ok);
+    EXPECT_EQ(format, PixelFormat32bppRGB);
+
+    TBitmap empty;
+    EXPECT_EQ(GdipCreateBitmapFromHBITMAP(HandleOfBitmap(empty), nullptr, &made), InvalidParameter);
+    EXPECT_EQ(GdipCreateBitmapFromHBITMAP(nullptr, nullptr, &made), InvalidParameter);
 }
 
 }  // namespace

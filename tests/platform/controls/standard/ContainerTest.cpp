@@ -236,6 +236,26 @@ TEST_F(ContainerTest, APopupMenuRunsTheChosenItem)
     EXPECT_EQ(menu->Items().Items(0)->GetShortCut(), scCtrl | 'C');
 }
 
+TEST_F(ContainerTest, AMenuKnowsWhatItPopsUpForUntilThatIsFreed)
+{
+    auto* menu = new TPopupMenu(form);
+    auto* item = new TMenuItem(form);
+    item->SetCaption("Close");
+    TComponent* askedFor = nullptr;
+    item->OnClick = [&](TObject*) { askedFor = menu->GetPopupComponent(); };
+    menu->Items().Add(item);
+    auto* owner = new TForm(Application);
+    auto* edit = new TEdit(owner);
+    menu->SetPopupComponent(edit);
+
+    ui.Menus().Choose("Close");
+    menu->Popup(0, 0);
+    EXPECT_EQ(askedFor, edit);
+
+    delete owner;
+    EXPECT_EQ(menu->GetPopupComponent(), nullptr);
+}
+
 TEST_F(ContainerTest, MenuItemsOwnTheirSubItems)
 {
     TMenuItem root(nullptr);

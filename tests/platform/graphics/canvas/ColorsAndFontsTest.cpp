@@ -8,8 +8,12 @@
 #include "platform/graphics/TPen.h"
 #include "platform/system/SystemColors.h"
 
+#include <QByteArray>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +83,56 @@ TEST(FontFamilies, ReportsSubstitutedFamiliesAsMissing)
     EXPECT_FALSE(IsFontFamilyInstalled(""));
     EXPECT_TRUE(IsFontFamilyInstalled("DejaVu Sans"));
     EXPECT_TRUE(IsFontFamilyInstalled("liberation sans"));
+}
+
+TEST(FontFamilies, TheProgramMayNameEveryInstalledAndEverySubstitutedFamilyOnce)
+{
+    const std::vector<std::string> families = AvailableFontFamilies();
+    auto has = [&](const std::string& name) { return std::count(families.begin(), families.end(), name); };
+    EXPECT_EQ(has("Tahoma"), 1);
+    EXPECT_EQ(has("Arial"), 1);
+    EXPECT_EQ(has("Segoe UI"), 1);
+    EXPECT_EQ(has("DejaVu Sans"), 1);
+    EXPECT_EQ(has("Liberation Sans"), 1);
+    EXPECT_EQ(has("Wingdings"), 0);
+    EXPECT_TRUE(std::is_sorted(families.begin(), families.end(), [](const std::string& a, const std::string& b) {
+        return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) < 0;
+    }));
+}
+
+// A one-glyph bitmap face: what a font that does not scale looks like.
+QByteArray BitmapFace()
+{
+    return "STARTFONT 2.1\n"
+           "FONT -skelda-SkeldaBitmapProbe-medium-r-normal--8-80-75-75-c-80-iso10646-1\n"
+           "SIZE 8 75 75\n"
+           "FONTBOUNDINGBOX 8 8 0 0\n"
+           "STARTPROPERTIES 3\n"
+           "FAMILY_NAME \"SkeldaBitmapProbe\"\n"
+           "FONT_ASCENT 8\n"
+           "FONT_DESCENT 0\n"
+           "ENDPROPERTIES\n"
+           "CHARS 1\n"
+           "STARTCHAR A\n"
+           "ENCODING 65\n"
+           "SWIDTH 1000 0\n"
+           "DWIDTH 8 0\n"
+           "BBX 8 8 0 0\n"
+           "BITMAP\nFF\n81\n81\n81\n81\n81\n81\nFF\n"
+           "ENDCHAR\n"
+           "ENDFONT\n";
+}
+
+TEST(FontFamilies, TrueTypeMeansAnOutlineFaceDrawsTheFamily)
+{
+    for (const char* family : {"Tahoma", "Arial", "Small Fonts", "DejaVu Sans", "No Such Family"})
+        EXPECT_TRUE(IsTrueTypeFontFamily(family)) << family;
+
+    const int id = QFontDatabase::addApplicationFontFromData(BitmapFace());
+    ASSERT_NE(id, -1) << "the bitmap face could not be loaded";
+    EXPECT_TRUE(IsFontFamilyInstalled("SkeldaBitmapProbe"));
+    EXPECT_FALSE(IsTrueTypeFontFamily("SkeldaBitmapProbe"));
+    QFontDatabase::removeApplicationFont(id);
 }
 
 TEST(TFont, SizeAndHeightConvertThroughPixelsPerInch)

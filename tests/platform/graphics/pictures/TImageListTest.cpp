@@ -3,11 +3,14 @@
 #include "platform/core/Exception.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TChangeLink.h"
 #include "platform/graphics/TImageList.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace plat {
 namespace {
@@ -160,6 +163,65 @@ TEST_F(ImageListTest, NewSizeEmptiesTheList)
     EXPECT_EQ(changes, 1);
     EXPECT_THROW(list.SetHeight(0), EInvalidOperation);
     EXPECT_EQ(list.GetHeight(), 4);
+}
+
+TEST_F(ImageListTest, EveryRegisteredLinkHearsEachChangeOnce)
+{
+    std::vector<std::string> heard;
+    list.OnChange = [&](TObject*) { heard.push_back("list"); };
+    TChangeLink first;
+    TChangeLink second;
+    first.OnChange = [&](TObject* sender) { heard.push_back(sender == &list ? "first" : "first?"); };
+    second.OnChange = [&](TObject*) { heard.push_back("second"); };
+    list.RegisterChanges(&first);
+    list.RegisterChanges(&second);
+    list.RegisterChanges(&first);
+    EXPECT_EQ(first.GetSender(), &list);
+
+    list.SetBkColor(clRed);
+    EXPECT_EQ(heard, (std::vector<std::string>{"list", "first", "second"}));
+
+    heard.clear();
+    list.UnRegisterChanges(&first);
+    list.Clear();
+    EXPECT_EQ(heard, (std::vector<std::string>{"list", "second"}));
+    EXPECT_EQ(first.GetSender(), nullptr);
+
+    TImageList other(nullptr);
+    other.RegisterChanges(&second);
+    heard.clear();
+    list.Clear();
+    EXPECT_EQ(heard, (std::vector<std::string>{"list"})) << "a link follows one list at a time";
+}
+
+TEST_F(ImageListTest, LinksAndListsMayBeFreedInAnyOrderEvenFromAChangeHandler)
+{
+    auto doomed = std::make_unique<TChangeLink>();
+    TChangeLink survivor;
+    int survivorHeard = 0;
+    survivor.OnChange = [&](TObject*) { ++survivorHeard; };
+    TChangeLink killer;
+    killer.OnChange = [&](TObject*) { doomed.reset(); };
+    list.RegisterChanges(&killer);
+    list.RegisterChanges(doomed.get());
+    list.RegisterChanges(&survivor);
+    list.Clear();
+    EXPECT_EQ(doomed, nullptr);
+    EXPECT_EQ(survivorHeard, 1);
+
+    auto owned = std::make_unique<TImageList>(nullptr);
+    TChangeLink orphan;
+    orphan.OnChange = [&](TObject*) { owned.reset(); };
+    TChangeLink after;
+    int afterHeard = 0;
+    after.OnChange = [&](TObject*) { ++afterHeard; };
+    owned->RegisterChanges(&orphan);
+    owned->RegisterChanges(&after);
+    owned->Clear();
+    EXPECT_EQ(owned, nullptr);
+    EXPECT_EQ(afterHeard, 0) << "the list went with the first handler";
+    EXPECT_EQ(orphan.GetSender(), nullptr);
+    EXPECT_EQ(after.GetSender(), nullptr);
 }
 
 }  // namespace
