@@ -123,6 +123,22 @@ void TImageList::Delete(int Index)
     Changed();
 }
 
+void TImageList::Assign(const TPersistent& Source)
+{
+    const auto* other = dynamic_cast<const TImageList*>(&Source);
+    if (!other) {
+        TComponent::Assign(Source);
+        return;
+    }
+    if (other == this)
+        return;
+    FWidth = other->FWidth;
+    FHeight = other->FHeight;
+    FBkColor = other->FBkColor;
+    FImages = other->FImages;
+    Changed();
+}
+
 void TImageList::Clear()
 {
     FImages.clear();

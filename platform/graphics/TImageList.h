@@ -48,6 +48,8 @@ public:
     void ReplaceMasked(int Index, const TBitmap& NewImage, TColor MaskColor);
     void Delete(int Index);
     void Clear();
+    // From another image list: its size, background colour and pictures (one change notice).
+    void Assign(const TPersistent& Source) override;
 
     // Draws the picture with its top-left corner at (X, Y); a bad index draws nothing. Disabled
     // pictures show their non-white pixels embossed in the button highlight and shadow colours.

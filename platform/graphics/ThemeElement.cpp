@@ -214,6 +214,9 @@ std::string_view ThemeClassName(TThemeClass Class)
 
 std::optional<TThemeElement> FindThemeElement(TThemeClass Class, int PartId, int StateId)
 {
+    // State 0 asks for the part as such, which the theme library drew in its first state.
+    if (StateId == 0)
+        StateId = 1;
     switch (Class) {
     case TThemeClass::Button: return ButtonElement(PartId, StateId);
     case TThemeClass::ComboBox:

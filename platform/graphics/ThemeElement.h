@@ -52,7 +52,8 @@ struct TThemeElement {
 };
 
 // The element of a part and state (numbers of ThemeParts.h); nothing when the class has no such
-// part or the part no such state. Parts without states take any state number.
+// part or the part no such state. State 0 is the part's first state. Parts without states take
+// any state number.
 std::optional<TThemeElement> FindThemeElement(TThemeClass Class, int PartId, int StateId);
 
 }  // namespace plat

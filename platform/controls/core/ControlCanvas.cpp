@@ -19,6 +19,13 @@ public:
     }
     void Detach() { FPainterBackend.reset(); }
     bool Attached() const { return FPainterBackend != nullptr; }
+    void SetIdleImage(QImage* Image)
+    {
+        if (Image == FIdleImage)
+            return;
+        FIdleImage = Image;
+        FIdleBackend = Image ? MakeImageCanvasBackend(*Image) : nullptr;
+    }
 
     QPainter* BeginPaint() override { return Current().BeginPaint(); }
     void EndPaint() override { Current().EndPaint(); }
@@ -27,10 +34,17 @@ public:
     int PixelsPerInch() const override { return Current().PixelsPerInch(); }
 
 private:
-    TCanvasBackend& Current() const { return FPainterBackend ? *FPainterBackend : *FScratchBackend; }
+    TCanvasBackend& Current() const
+    {
+        if (FPainterBackend)
+            return *FPainterBackend;
+        return FIdleBackend ? *FIdleBackend : *FScratchBackend;
+    }
 
     QImage FScratch;
     std::unique_ptr<TCanvasBackend> FScratchBackend;
+    QImage* FIdleImage = nullptr;
+    std::unique_ptr<TCanvasBackend> FIdleBackend;
     std::unique_ptr<TCanvasBackend> FPainterBackend;
 };
 
@@ -63,6 +77,11 @@ void TControlCanvas::Detach()
 bool TControlCanvas::Attached() const
 {
     return const_cast<TControlCanvas*>(this)->Switch().Attached();
+}
+
+void TControlCanvas::SetIdleImage(QImage* Image)
+{
+    Switch().SetIdleImage(Image);
 }
 
 TControlCanvasBackend& TControlCanvas::Switch()

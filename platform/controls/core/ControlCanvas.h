@@ -16,9 +16,10 @@ std::unique_ptr<TCanvasBackend> MakeContextCanvasBackend(const TPaintContext& Co
 
 // The canvas of a control. While the control paints (between Attach and Detach) it draws on the
 // paint message's surface, with the control's (0, 0) at the context's origin and clipped to the
-// context's clip rectangle. At any other time it draws on a small scratch image: measuring
-// text works, but nothing drawn shows; code that wants to show something at once invalidates
-// the control or draws into a bitmap that Paint copies.
+// context's clip rectangle. At any other time it draws on the idle image when one is set (a
+// double-buffered control's last paint, whose pixels can so be read), else on a small scratch
+// image: measuring text works, but nothing drawn shows; code that wants to show something at
+// once invalidates the control or draws into a bitmap that Paint copies.
 class TControlCanvas : public TCanvas {
 public:
     TControlCanvas();
@@ -29,6 +30,8 @@ public:
     void Attach(const TPaintContext& Context);
     void Detach();
     bool Attached() const;
+    // The image must outlive the canvas or be replaced before it goes; nullptr for the scratch.
+    void SetIdleImage(QImage* Image);
 
 private:
     TControlCanvasBackend& Switch();

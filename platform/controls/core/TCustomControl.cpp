@@ -11,6 +11,8 @@ TCustomControl::~TCustomControl() = default;
 
 TCanvas& TCustomControl::Canvas()
 {
+    if (!FCanvas->Attached())
+        FCanvas->SetIdleImage(LastPaint());
     return *FCanvas;
 }
 

@@ -12,7 +12,8 @@ class TControlCanvas;
 
 // A windowed control that paints itself: WM_PAINT erases the client area with Color (unless
 // the control is csOpaque or answers WM_ERASEBKGND itself) and calls Paint with Canvas on the
-// window.
+// window. Between paints a double-buffered control's Canvas reads and draws on the image of its
+// last paint.
 class TCustomControl : public TWinControl {
 public:
     explicit TCustomControl(TComponent* AOwner);

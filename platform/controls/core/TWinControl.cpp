@@ -872,11 +872,24 @@ void TWinControl::PaintBuffered(const TPaintContext& Target)
     const TRect area = IntersectedRect(Target.ClipRect, client);
     if (area.IsEmpty() || !Target.Painter)
         return;
-    // Transparent to start with: what the control leaves unpainted shows what lies beneath.
-    QImage buffer(client.Width(), client.Height(), QImage::Format_ARGB32);
-    buffer.fill(Qt::transparent);
+    // A paint of this control from inside its own paint gets an image of its own: one image
+    // takes one painter at a time.
+    if (!FPaintBuffer)
+        FPaintBuffer = std::make_unique<QImage>();
+    QImage nested;
+    QImage& buffer = FPaintingBuffer ? nested : *FPaintBuffer;
+    if (buffer.width() != client.Width() || buffer.height() != client.Height()) {
+        buffer = QImage(client.Width(), client.Height(), QImage::Format_ARGB32);
+        buffer.fill(Qt::transparent);
+    }
     {
+        const TScopedRestore busy(FPaintingBuffer, true);
         QPainter painter(&buffer);
+        // What is repainted starts transparent, so that what the control leaves unpainted shows
+        // what lies beneath; the rest keeps the last paint.
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(ToQRect(area), Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         TPaintContext context{&painter, {buffer.width(), buffer.height()}, {}, area, &buffer};
         PaintClientArea(context);
     }
@@ -892,7 +905,14 @@ void TWinControl::SetDoubleBuffered(bool Value)
     if (FDoubleBuffered == Value)
         return;
     FDoubleBuffered = Value;
+    if (FPaintBuffer)
+        *FPaintBuffer = QImage();
     Invalidate();
+}
+
+QImage* TWinControl::LastPaint() const
+{
+    return FDoubleBuffered ? FPaintBuffer.get() : nullptr;
 }
 
 bool TWinControl::PaintsNatively() const

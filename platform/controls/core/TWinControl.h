@@ -2,9 +2,11 @@
 
 #include "platform/controls/core/TControl.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
+class QImage;
 class QWidget;
 
 namespace plat {
@@ -95,7 +97,9 @@ public:
     // into an image of the client size that starts transparent, then copies it to the window:
     // nothing flickers, what it leaves unpainted shows its parent, and its canvas can read the
     // pixels it has painted (GetPixels, CopyRect from it). A paint message that brings readable
-    // pixels of its own is painted on directly.
+    // pixels of its own is painted on directly. The image stays from one paint to the next (only
+    // the part to repaint starts transparent again): between paints it is what the control's
+    // canvas reads, so that children can take the colours the control shows around them.
     bool GetDoubleBuffered() const { return FDoubleBuffered; }
     void SetDoubleBuffered(bool Value);
 
@@ -147,6 +151,9 @@ protected:
     // QWidget).
     virtual void PaintWindow(TPaintContext& Context);
     bool PaintsNatively() const;
+    // The image of the control's last paint while it is double-buffered; nullptr otherwise and
+    // before the first paint.
+    QImage* LastPaint() const;
     // Paints the windowless children that lie in the context's clip, bottom to top.
     void PaintControls(TPaintContext& Context);
 
@@ -183,6 +190,9 @@ private:
     TWindowHost* FHost = nullptr;
     bool FTabStop = false;
     bool FDoubleBuffered = false;
+    // Kept while the control lives, so that a canvas reading it never sees it go.
+    std::unique_ptr<QImage> FPaintBuffer;
+    bool FPaintingBuffer = false;
     int FAlignLevel = 0;
     bool FAlignPending = false;
     bool FAligning = false;

@@ -2,6 +2,7 @@
 
 #include "platform/controls/core/IFocusOwner.h"
 #include "platform/controls/core/TWinControl.h"
+#include "platform/controls/forms/TGlassFrame.h"
 #include "platform/core/TSet.h"
 
 #include <functional>
@@ -72,6 +73,9 @@ public:
     bool GetKeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool Value) { FKeyPreview = Value; }
     bool PreviewsKeys() const override { return FKeyPreview; }
+    // Kept and read only: this desktop has no glass.
+    TGlassFrame& GlassFrame() { return FGlassFrame; }
+    const TGlassFrame& GlassFrame() const { return FGlassFrame; }
 
     // The control that has (or, while the form is not active, will get) the focus.
     TWinControl* GetActiveControl() const { return FActiveControl; }
@@ -146,6 +150,7 @@ private:
     TPosition FPosition = poDesigned;
     TWindowState FWindowState = wsNormal;
     bool FKeyPreview = false;
+    TGlassFrame FGlassFrame;
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
     TModalResult FModalResult = mrNone;

@@ -212,4 +212,19 @@ TEST_F(FormTest, MessageBoxesGoThroughTheDialogService)
         EXPECT_EQ(MessageBoxDefaultId(c.flags), c.defaultId) << c.flags;
 }
 
+TEST_F(FormTest, TheGlassFrameIsKeptButChangesNothing)
+{
+    mainForm->SetClientWidth(200);
+    mainForm->SetClientHeight(100);
+    EXPECT_FALSE(mainForm->GlassFrame().GetEnabled());
+    EXPECT_EQ(mainForm->GlassFrame().GetTop(), 0);
+    mainForm->GlassFrame().SetEnabled(true);
+    mainForm->GlassFrame().SetTop(30);
+    TGlassFrame copy;
+    copy.Assign(mainForm->GlassFrame());
+    EXPECT_TRUE(copy.GetEnabled());
+    EXPECT_EQ(copy.GetTop(), 30);
+    EXPECT_EQ(mainForm->GetClientRect(), Rect(0, 0, 200, 100));
+}
+
 }  // namespace

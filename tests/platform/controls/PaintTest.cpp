@@ -280,6 +280,25 @@ TEST_F(BufferedPaintTest, ATransparentDoubleBufferedControlPaintsItsBackdropOnce
     EXPECT_EQ(PixelAt(image, 50, 20), clLime);
 }
 
+TEST_F(BufferedPaintTest, ADoubleBufferedControlKeepsItsLastPaintForItsChildrenToRead)
+{
+    auto* pager = AddControl<TSplitPanel>(*form, Bounds(0, 0, 200, 120));
+    pager->SetDoubleBuffered(true);
+    auto* plain = AddControl<TSplitPanel>(*form, Bounds(0, 0, 10, 10));
+    auto* page = AddUnerased(*pager, Bounds(40, 10, 20, 20));
+    std::vector<TColor> outside;
+    page->OnPaint = [&] { outside = {pager->Canvas().GetPixels(39, 9), pager->Canvas().GetPixels(60, 30)}; };
+    EXPECT_EQ(pager->Canvas().GetPixels(5, 5), CLR_INVALID) << "nothing painted yet";
+
+    Screenshot(*form);
+
+    EXPECT_THAT(outside, ElementsAre(clRed, clBlue));
+    EXPECT_EQ(pager->Canvas().GetPixels(100, 100), clBlue) << "kept after the paint";
+    EXPECT_EQ(plain->Canvas().GetPixels(5, 5), CLR_INVALID) << "a window without a buffer keeps nothing";
+    pager->SetDoubleBuffered(false);
+    EXPECT_EQ(pager->Canvas().GetPixels(100, 100), CLR_INVALID);
+}
+
 TEST_F(BufferedPaintTest, AControlWithoutParentHasNoBackdrop)
 {
     auto* control = new TLoggingControl(form);

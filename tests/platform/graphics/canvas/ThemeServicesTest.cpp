@@ -85,7 +85,7 @@ TEST_F(ThemeServicesTest, WrongHandlesPartsAndStatesFailWithoutDrawing)
     } cases[] = {
         {button, 99, 1, E_INVALIDARG},
         {button, 0, 1, E_INVALIDARG},
-        {button, BP_CHECKBOX, 0, E_INVALIDARG},
+        {button, BP_CHECKBOX, -1, E_INVALIDARG},
         {button, BP_CHECKBOX, CBS_MIXEDDISABLED + 1, E_INVALIDARG},
         {button, BP_RADIOBUTTON, RBS_CHECKEDDISABLED + 1, E_INVALIDARG},
         {button, BP_PUSHBUTTON, PBS_DEFAULTED + 1, E_INVALIDARG},
@@ -175,6 +175,16 @@ TEST_F(ThemeServicesTest, StatesOfAPartLookDifferent)
     const HTHEME spin = themes.OpenThemeData("SPIN");
     EXPECT_EQ(Drawn(spin, SPNP_UP, UPS_NORMAL, r), Drawn(spin, SPNP_UP, UPS_NORMAL, r)) << "drawing repeats";
     themes.CloseThemeData(spin);
+}
+
+TEST_F(ThemeServicesTest, StateZeroIsThePartsFirstState)
+{
+    const HTHEME button = themes.OpenThemeData("BUTTON");
+    const TRect r = Rect(10, 10, 40, 34);
+    EXPECT_EQ(Drawn(button, BP_CHECKBOX, 0, r), Drawn(button, BP_CHECKBOX, CBS_UNCHECKEDNORMAL, r));
+    EXPECT_NE(Drawn(button, BP_CHECKBOX, 0, r), Drawn(button, BP_CHECKBOX, CBS_CHECKEDNORMAL, r));
+    EXPECT_EQ(Drawn(button, BP_PUSHBUTTON, 0, r), Drawn(button, BP_PUSHBUTTON, PBS_NORMAL, r));
+    themes.CloseThemeData(button);
 }
 
 TEST_F(ThemeServicesTest, TheCanvasOriginAndBothClipsApply)

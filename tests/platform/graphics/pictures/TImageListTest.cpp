@@ -165,6 +165,28 @@ TEST_F(ImageListTest, NewSizeEmptiesTheList)
     EXPECT_EQ(list.GetHeight(), 4);
 }
 
+TEST_F(ImageListTest, AssignCopiesSizeColourAndPictures)
+{
+    TBitmap strip;
+    Strip(strip, {clRed, clLime});
+    list.AddMasked(strip, clFuchsia);
+    list.SetBkColor(clYellow);
+    TImageList copy(nullptr);
+    int changes = 0;
+    copy.OnChange = [&](TObject*) { ++changes; };
+    copy.Assign(list);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(copy.GetWidth(), 4);
+    EXPECT_EQ(copy.GetCount(), 2);
+    EXPECT_EQ(copy.GetBkColor(), clYellow);
+    list.Clear();
+    TBitmap target;
+    Fill(target, pf24bit, 6, 6, clSilver);
+    copy.Draw(target.Canvas(), 0, 0, 1);
+    EXPECT_EQ(PixelOf(target, 0, 0), clLime) << "the copy keeps its pictures";
+    EXPECT_THROW(copy.Assign(strip), EConvertError);
+}
+
 TEST_F(ImageListTest, EveryRegisteredLinkHearsEachChangeOnce)
 {
     std::vector<std::string> heard;
