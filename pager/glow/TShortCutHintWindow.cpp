@@ -16,6 +16,13 @@ void TShortCutHintWindow::SetColorTo(plat::TColor Value)
     Invalidate();
 }
 
+void TShortCutHintWindow::CreateParams(plat::TCreateParams& Params) const
+{
+    plat::THintWindow::CreateParams(Params);
+    Params.Style &= ~plat::WS_BORDER;
+    Params.WindowClassStyle &= ~plat::CS_DROPSHADOW;
+}
+
 void TShortCutHintWindow::Dispatch(plat::TMessage& Message)
 {
     // The gradient covers everything; erasing first would only flicker.

@@ -19,6 +19,8 @@ public:
     void Dispatch(plat::TMessage& Message) override;
 
 protected:
+    // A hint window's, without its border and its drop shadow.
+    void CreateParams(plat::TCreateParams& Params) const override;
     void Paint() override;
     void Resize() override;
 

@@ -373,6 +373,7 @@ TEST_F(GlowButtonTest, ShortCutHintShowsBesideTheButtonInTheAppearancesColours)
     EXPECT_EQ(hint->GetCaption(), "G");
     const plat::TPoint below = button->ClientToScreen({6, 41});
     EXPECT_EQ(plat::Point(hint->GetLeft(), hint->GetTop()), below);
+    EXPECT_EQ(hint->GetClientWidth(), hint->GetWidth()) << "no border";
     EXPECT_EQ(hint->GetColor(), plat::clWhite);
     EXPECT_EQ(hint->GetColorTo(), button->Appearance().GetColor());
     button->SetComponentStyle(foundation::tsOffice2010Blue);
