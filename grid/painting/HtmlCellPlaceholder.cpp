@@ -1,6 +1,6 @@
 #include "grid/painting/HtmlCellPlaceholder.h"
 
-#include "grid/text/HtmlTags.h"
+#include "foundation/HtmlTagText.h"
 #include "platform/graphics/TCanvas.h"
 
 namespace skelda::grid {
@@ -8,7 +8,7 @@ namespace skelda::grid {
 int DrawHtmlCellPlaceholder(plat::TCanvas& Canvas, const std::string& Html, const plat::TRect& Rect,
                             plat::TAlignment HAlign, TVAlignment VAlign)
 {
-    const std::string Text = StripHtmlTags(Html);
+    const std::string Text = foundation::StripHtmlTags(Html);
     unsigned Format = plat::DT_NOPREFIX | plat::DT_EXPANDTABS;
     if (HAlign == plat::taRightJustify)
         Format |= plat::DT_RIGHT;
