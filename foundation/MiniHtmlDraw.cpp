@@ -1,6 +1,6 @@
 #include "foundation/MiniHtmlDraw.h"
 
-#include "platform/graphics/TCanvas.h"
+#include "foundation/MiniHtmlEngine.h"
 
 namespace skelda::foundation {
 
@@ -17,24 +17,30 @@ bool MiniHtmlDrawGrid(plat::TCanvas& Canvas, const std::string& Text, plat::TRec
                       THTMLPictureCache* PictureCache, TPictureContainer* Pictures, plat::HWND ThemeWindow,
                       std::uint8_t ReadingOrder)
 {
-    (void)Canvas; (void)Text; (void)Bounds; (void)ImageList; (void)PointX; (void)PointY;
-    (void)FocusLinkIndex; (void)HoverLinkIndex; (void)ShadowShift; (void)LocateOnly; (void)SizeOnly;
-    (void)PrintMode; (void)SelectedText; (void)BlinkVisible; (void)HoverOnlyLinks; (void)WrapWords;
-    (void)MouseIsDown; (void)PrintScale; (void)LinkTextColor; (void)HoverBackColor; (void)HoverTextColor;
-    (void)ShadowTextColor; (void)LinkUnderPoint; (void)LinkRectUnderPoint; (void)PictureCache;
-    (void)Pictures; (void)ThemeWindow; (void)ReadingOrder;
-    PlainText.clear();
-    FocusedLinkTarget.clear();
-    TitleUnderPoint.clear();
-    ContentWidth = 0;
-    ContentHeight = 0;
-    LinkTotal = 0;
-    LinkIndexUnderPoint = -1;
-    ControlRectOut = {};
-    if (!LocateOnly) ControlIdInOut.clear();
-    ControlValueOut.clear();
-    ControlTypeOut.clear();
-    return false;
+    const TMiniHtmlRequest request{Text, Bounds, ImageList, PointX, PointY, FocusLinkIndex, HoverLinkIndex,
+                                   ShadowShift, LocateOnly, SizeOnly, PrintMode, SelectedText, BlinkVisible,
+                                   HoverOnlyLinks, WrapWords, MouseIsDown, PrintScale, LinkTextColor,
+                                   HoverBackColor, HoverTextColor, ShadowTextColor, PictureCache, Pictures,
+                                   ThemeWindow, 0, ReadingOrder};
+    TMiniHtmlResult result;
+    result.LinkUnderPoint = LinkUnderPoint;
+    result.LinkRectUnderPoint = LinkRectUnderPoint;
+    result.ControlId = ControlIdInOut;
+    RunMiniHtml(TMiniHtmlVariant::Grid(), Canvas, request, result);
+    LinkUnderPoint = std::move(result.LinkUnderPoint);
+    PlainText = std::move(result.PlainText);
+    FocusedLinkTarget = std::move(result.FocusedLinkTarget);
+    TitleUnderPoint = std::move(result.TitleUnderPoint);
+    ContentWidth = result.ContentWidth;
+    ContentHeight = result.ContentHeight;
+    LinkTotal = result.LinkTotal;
+    LinkIndexUnderPoint = result.LinkIndexUnderPoint;
+    LinkRectUnderPoint = result.LinkRectUnderPoint;
+    ControlRectOut = result.ControlRect;
+    ControlIdInOut = std::move(result.ControlId);
+    ControlValueOut = std::move(result.ControlValue);
+    ControlTypeOut = std::move(result.ControlType);
+    return result.Hit;
 }
 
 bool MiniHtmlDrawHint(plat::TCanvas& Canvas, const std::string& Text, plat::TRect Bounds,
@@ -48,19 +54,24 @@ bool MiniHtmlDrawHint(plat::TCanvas& Canvas, const std::string& Text, plat::TRec
                       plat::TRect& LinkRectUnderPoint, THTMLPictureCache* PictureCache,
                       TPictureContainer* Pictures, int LineGap, std::uint8_t ReadingOrder)
 {
-    (void)Canvas; (void)Text; (void)Bounds; (void)ImageList; (void)PointX; (void)PointY;
-    (void)FocusLinkIndex; (void)HoverLinkIndex; (void)ShadowShift; (void)LocateOnly; (void)SizeOnly;
-    (void)PrintMode; (void)SelectedText; (void)BlinkVisible; (void)HoverOnlyLinks; (void)WrapWords;
-    (void)PrintScale; (void)LinkTextColor; (void)HoverBackColor; (void)HoverTextColor; (void)ShadowTextColor;
-    (void)LinkUnderPoint; (void)LinkRectUnderPoint; (void)PictureCache; (void)Pictures; (void)LineGap;
-    (void)ReadingOrder;
-    PlainText.clear();
-    FocusedLinkTarget.clear();
-    ContentWidth = 0;
-    ContentHeight = 0;
-    LinkTotal = 0;
-    LinkIndexUnderPoint = -1;
-    return false;
+    const TMiniHtmlRequest request{Text, Bounds, ImageList, PointX, PointY, FocusLinkIndex, HoverLinkIndex,
+                                   ShadowShift, LocateOnly, SizeOnly, PrintMode, SelectedText, BlinkVisible,
+                                   HoverOnlyLinks, WrapWords, false, PrintScale, LinkTextColor, HoverBackColor,
+                                   HoverTextColor, ShadowTextColor, PictureCache, Pictures, 0, LineGap,
+                                   ReadingOrder};
+    TMiniHtmlResult result;
+    result.LinkUnderPoint = LinkUnderPoint;
+    result.LinkRectUnderPoint = LinkRectUnderPoint;
+    RunMiniHtml(TMiniHtmlVariant::Hint(), Canvas, request, result);
+    LinkUnderPoint = std::move(result.LinkUnderPoint);
+    PlainText = std::move(result.PlainText);
+    FocusedLinkTarget = std::move(result.FocusedLinkTarget);
+    ContentWidth = result.ContentWidth;
+    ContentHeight = result.ContentHeight;
+    LinkTotal = result.LinkTotal;
+    LinkIndexUnderPoint = result.LinkIndexUnderPoint;
+    LinkRectUnderPoint = result.LinkRectUnderPoint;
+    return result.Hit;
 }
 
 bool MiniHtmlDrawDialog(plat::TCanvas& Canvas, const std::string& Text, plat::TRect Bounds,
@@ -80,12 +91,6 @@ bool MiniHtmlDrawDialog(plat::TCanvas& Canvas, const std::string& Text, plat::TR
                             ShadowTextColor, LinkUnderPoint, PlainText, FocusedLinkTarget, ContentWidth,
                             ContentHeight, LinkTotal, LinkIndexUnderPoint, LinkRectUnderPoint, PictureCache,
                             Pictures, LineGap, ReadingOrder);
-}
-
-void DrawHintGradient(plat::TCanvas& Canvas, plat::TColor FromColor, plat::TColor ToColor, int Steps,
-                      plat::TRect R, bool Horizontal)
-{
-    (void)Canvas; (void)FromColor; (void)ToColor; (void)Steps; (void)R; (void)Horizontal;
 }
 
 }  // namespace skelda::foundation
