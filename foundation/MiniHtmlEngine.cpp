@@ -434,9 +434,11 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
     if (FSup)
         L.supSpace = std::max(L.supSpace, h / 4);
     L.height = std::max(L.height, h);
-    if (FFirstPass)
-        R.PlainText += shown;
+    // A run enters the plain text when the line takes it: one that wraps is taken, and
+    // counted, on the next line only.
     if (FHidden) {
+        if (FFirstPass)
+            R.PlainText += shown;
         Pos = RunEnd;
         return;
     }
@@ -470,6 +472,8 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
     const bool onlyRun = FVisible.empty();
     FVisible += shown;
     if (fits || !Q.WrapWords) {
+        if (FFirstPass)
+            R.PlainText += shown;
         L.markup.append(raw);
         Pos = RunEnd;
         if (!Drawing(M) && !fits && onlyRun)
