@@ -705,7 +705,10 @@ int TCanvas::DrawText(const std::string& Text, TRect& Rect, unsigned Format)
     const TextFormatter formatter(font, Format, Rect.Width());
     const bool measureOnly = Format & DT_CALCRECT;
     std::vector<FormattedLine> lines = formatter.Layout(ToQString(Text), !measureOnly);
-    const int lineHeightPx = formatter.LineHeightPx();
+    // External leading is the gap the font asks between lines; only callers that stack single
+    // lines themselves ask for it.
+    const int lineHeightPx =
+        formatter.LineHeightPx() + ((Format & DT_EXTERNALLEADING) ? std::max(0, QFontMetrics(font).leading()) : 0);
     if (measureOnly) {
         int widestPx = 0;
         for (const FormattedLine& line : lines)
