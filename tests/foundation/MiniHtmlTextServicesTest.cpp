@@ -2,6 +2,7 @@
 #include "foundation/HtmlEntities.h"
 #include "foundation/HtmlHighlightColors.h"
 #include "foundation/HtmlTagText.h"
+#include "foundation/MiniHtmlEngine.h"
 #include "platform/core/Utf8.h"
 
 #include <gtest/gtest.h>
@@ -237,11 +238,11 @@ TEST(ControlTagsTest, ASetValueParsesBackWithTheOldWidthTypeAndRest)
 
 TEST(HighlightColorsTest, StartAsTheSystemHighlightAndKeepWhatIsSet)
 {
-    EXPECT_EQ(HighlightTagBackColor(), plat::clHighlight);
-    EXPECT_EQ(HighlightTagTextColor(), plat::clHighlightText);
+    EXPECT_EQ(MiniHtmlHighlightBackColor(), plat::clHighlight);
+    EXPECT_EQ(MiniHtmlHighlightTextColor(), plat::clHighlightText);
     SetHighlightTagColors(0x00FFFF, 0x0000FF);
-    EXPECT_EQ(HighlightTagBackColor(), 0x00FFFFU);
-    EXPECT_EQ(HighlightTagTextColor(), 0x0000FFU);
+    EXPECT_EQ(MiniHtmlHighlightBackColor(), 0x00FFFFU);
+    EXPECT_EQ(MiniHtmlHighlightTextColor(), 0x0000FFU);
     SetHighlightTagColors(plat::clHighlight, plat::clHighlightText);
 }
 
