@@ -450,8 +450,12 @@ void TMiniHtmlRun::LineRoutine(const std::string& Text, std::size_t& Pos, TRect 
         const std::size_t close = Text.find('>', Pos);
         ApplyTag(Text, Pos, close, LineRect, M, L);
         if (close == std::string::npos || FLineFull) {
-            if (!FLineFull)
+            if (!FLineFull) {
+                // The unclosed tag goes with the line, so that both passes apply it (a link it
+                // opens counts whether the text is only measured or drawn too).
+                L.markup.append(Text, Pos);
                 Pos = Text.size();
+            }
         } else {
             L.markup.append(Text, Pos, close + 1 - Pos);
             Pos = close + 1;

@@ -244,6 +244,15 @@ TEST(MiniHtmlPasses, MeasuringAndLocatingPaintNothingAndSizesAgree)
     }
 }
 
+TEST(MiniHtmlPasses, AnUnclosedTagActsInBothPasses)
+{
+    MiniHtmlFixture f;
+    f.request.SizeOnly = true;
+    EXPECT_EQ(f.Grid("ab<A href=\"x\"").LinkTotal, 1);
+    f.request.SizeOnly = false;
+    EXPECT_EQ(f.Grid("ab<A href=\"x\"").LinkTotal, 1);
+}
+
 TEST(MiniHtmlPasses, TheCanvasComesBackAsItWas)
 {
     const std::string text =
