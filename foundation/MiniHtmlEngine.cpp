@@ -151,6 +151,9 @@ private:
     int GhHeight() { return Metrics().textHeight; }
     int TextHeight(const std::string& Text) { return Text.empty() ? 0 : Metrics().textHeight; }
     int RunWidth(const std::string& Shown, unsigned Format);
+    // Runs are placed from the right edge leftwards only where their alignment is mirrored too;
+    // right-to-left reading alone keeps them moving right, so they never pile up at one place.
+    bool MirroredRuns() const { return Q.ReadingOrder == 1; }
     int Available(const TRect& LineRect) const { return LineRect.Width() - (V.HintTags ? FLineOffset : 0); }
 
     const TMiniHtmlVariant& V;
@@ -498,7 +501,7 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
     if (!Drawing(M)) {
         w = RunWidth(shown, FFormat);
         L.width += w;
-        const int x = Q.ReadingOrder != 0 ? LineRect.Right - Q.PointX : Q.PointX - LineRect.Left;
+        const int x = MirroredRuns() ? LineRect.Right - Q.PointX : Q.PointX - LineRect.Left;
         if (L.width - w <= x && x <= L.width && linkText) {
             FLinkTextHit = true;
             if (Q.PointY > LineRect.Top) {
@@ -542,7 +545,7 @@ void TMiniHtmlRun::DrawRun(const std::string& Shown, const TRect& LineRect, Line
     if (FSub)
         bottom += L.subSpace;
     bottom -= L.pictureOffset;
-    const bool rtl = Q.ReadingOrder != 0;
+    const bool rtl = MirroredRuns();
     TRect run{FPen, LineRect.Top, rtl ? FRightEdge : LineRect.Right, bottom};
     const unsigned format = V.HintTags ? (FFormat & ~plat::DT_EXTERNALLEADING) : FFormat;
     WidthPx = RunWidth(Shown, format);
