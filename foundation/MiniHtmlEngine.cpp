@@ -946,8 +946,9 @@ void TMiniHtmlRun::Body(std::string_view Tag, std::string_view Upper, const TRec
     if (!Drawing(M) || (V.HintTags && Q.SelectedText))
         return;
     TMiniHtmlPictureSources sources{Q.ImageList, Q.Pictures, Q.PictureCache};
+    // Picture names and addresses keep their case, as SRC does: paths need not be upper case.
     auto picture = [&](std::string_view keyword) {
-        const TAttribute a = V.HintTags ? ReadAttributeKeepCase(Tag, Upper, keyword) : ReadAttribute(Upper, keyword);
+        const TAttribute a = ReadAttributeKeepCase(Tag, Upper, keyword);
         return a.Found ? sources.Resolve(a.Value) : TMiniHtmlPicture{};
     };
     const TMiniHtmlPicture background = picture("BACKGROUND");

@@ -141,6 +141,10 @@ TEST_F(MiniHtmlPictures, AddressesAreLoadedOnceIntoTheCache)
     EXPECT_EQ(f.Hint("<IMG src=\"" + url + "\">").ContentWidth, 6);
     EXPECT_EQ(cache.Count(), 1);
     EXPECT_EQ(cache.GetPicture(0).GetID(), url);
+    // A body background by address keeps the address's case as well, and finds the same picture.
+    f.Grid("<BODY background=\"" + url + "\">x");
+    EXPECT_EQ(cache.Count(), 1);
+    EXPECT_EQ(f.canvas.CallsOf("FillRect").size(), 1u);
     // An address that gives nothing is kept, empty, and takes no space.
     EXPECT_EQ(f.Grid("<IMG src=\"http://example.invalid/x.png\">").ContentWidth, 0);
     EXPECT_EQ(f.Grid("<IMG src=\"res://NoSuchResource\">").ContentWidth, 0);
