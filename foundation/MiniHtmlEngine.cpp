@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace skelda::foundation {
 
@@ -134,7 +136,24 @@ private:
     void DrawZigzag(int FromX, int ToX, int Bottom);
     void DrawFocus(TRect Rect);
     bool Drawing(Mode M) const { return M == Mode::Draw; }
-    int GhHeight() { return C.TextHeight("gh"); }
+    // Heights and the space's width depend on the font alone; a text has few fonts, so they are
+    // measured once per font and call.
+    struct FontMetrics {
+        std::string name;
+        int heightPx;
+        plat::TFontStyles style;
+        int textHeight;
+        int spaceWidth;
+        // Both passes of a line measure the same runs.
+        std::unordered_map<std::string, int> widths;
+    };
+    FontMetrics& Metrics();
+    int GhHeight() { return Metrics().textHeight; }
+    int TextHeight(const std::string& Text) { return Text.empty() ? 0 : Metrics().textHeight; }
+    int RunWidth(const std::string& Shown, unsigned Format);
+    // Runs are placed from the right edge leftwards only where their alignment is mirrored too;
+    // right-to-left reading alone keeps them moving right, so they never pile up at one place.
+    bool MirroredRuns() const { return Q.ReadingOrder == 1; }
     int Available(const TRect& LineRect) const { return LineRect.Width() - (V.HintTags ? FLineOffset : 0); }
 
     const TMiniHtmlVariant& V;
@@ -192,10 +211,41 @@ private:
     TColor FParagraphBrush = plat::clNone;
     bool FRotated = false;
     plat::TFont FUnrotatedFont;
+    std::vector<FontMetrics> FMetrics;
     int FLineOffset = 0;      // hint: continuation offset in force for this line
     int FNextLineOffset = 0;  // hint: offset set by <OF…> or </O…> for the lines after
     bool FThemed = false;
 };
+
+TMiniHtmlRun::FontMetrics& TMiniHtmlRun::Metrics()
+{
+    const plat::TFont& font = C.Font();
+    for (FontMetrics& m : FMetrics)
+        if (m.heightPx == font.GetHeight() && m.style == font.GetStyle() && m.name == font.GetName())
+            return m;
+    FMetrics.push_back({font.GetName(), font.GetHeight(), font.GetStyle(), C.TextHeight("gh"), C.TextWidth(" "), {}});
+    return FMetrics.back();
+}
+
+int TMiniHtmlRun::RunWidth(const std::string& Shown, unsigned Format)
+{
+    auto& widths = Metrics().widths;
+    const std::string key = Shown + ((Format & plat::DT_NOPREFIX) != 0 ? '\1' : '\2');
+    if (auto found = widths.find(key); found != widths.end())
+        return found->second;
+    int width = 0;
+    // Only prefixes and tabs make the drawn width differ from the text's own extent.
+    if (Shown.find('\t') == std::string::npos &&
+        ((Format & plat::DT_NOPREFIX) != 0 || Shown.find('&') == std::string::npos)) {
+        width = C.TextWidth(Shown);
+    } else {
+        TRect measured{0, 0, 0, 0};
+        C.DrawText(Shown, measured, Format | plat::DT_CALCRECT);
+        width = measured.Width();
+    }
+    widths.emplace(key, width);
+    return width;
+}
 
 void TMiniHtmlRun::Preprocess()
 {
@@ -403,8 +453,12 @@ void TMiniHtmlRun::LineRoutine(const std::string& Text, std::size_t& Pos, TRect 
         const std::size_t close = Text.find('>', Pos);
         ApplyTag(Text, Pos, close, LineRect, M, L);
         if (close == std::string::npos || FLineFull) {
-            if (!FLineFull)
+            if (!FLineFull) {
+                // The unclosed tag goes with the line, so that both passes apply it (a link it
+                // opens counts whether the text is only measured or drawn too).
+                L.markup.append(Text, Pos);
                 Pos = Text.size();
+            }
         } else {
             L.markup.append(Text, Pos, close + 1 - Pos);
             Pos = close + 1;
@@ -428,7 +482,7 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
 {
     const std::string_view raw(Text.data() + Pos, RunEnd - Pos);
     const std::string shown = ExpandRunEntities(raw);
-    const int h = C.TextHeight(shown);
+    const int h = TextHeight(shown);
     if (FSub)
         L.subSpace = std::max(L.subSpace, h / 4);
     if (FSup)
@@ -445,11 +499,9 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
     const bool linkText = FInLink;
     int w = 0;
     if (!Drawing(M)) {
-        TRect measured = LineRect;
-        C.DrawText(shown, measured, FFormat | plat::DT_CALCRECT);
-        w = measured.Width();
+        w = RunWidth(shown, FFormat);
         L.width += w;
-        const int x = Q.ReadingOrder != 0 ? LineRect.Right - Q.PointX : Q.PointX - LineRect.Left;
+        const int x = MirroredRuns() ? LineRect.Right - Q.PointX : Q.PointX - LineRect.Left;
         if (L.width - w <= x && x <= L.width && linkText) {
             FLinkTextHit = true;
             if (Q.PointY > LineRect.Top) {
@@ -478,7 +530,7 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
         Pos = RunEnd;
         if (!Drawing(M) && !fits && onlyRun)
             Pos = Text.size();
-        FTrailingSpace = (!raw.empty() && raw.back() == ' ' && raw == shown) ? C.TextWidth(" ") : 0;
+        FTrailingSpace = (!raw.empty() && raw.back() == ' ' && raw == shown) ? Metrics().spaceWidth : 0;
     } else {
         FLineDone = true;
         L.width -= w;
@@ -493,12 +545,10 @@ void TMiniHtmlRun::DrawRun(const std::string& Shown, const TRect& LineRect, Line
     if (FSub)
         bottom += L.subSpace;
     bottom -= L.pictureOffset;
-    const bool rtl = Q.ReadingOrder != 0;
+    const bool rtl = MirroredRuns();
     TRect run{FPen, LineRect.Top, rtl ? FRightEdge : LineRect.Right, bottom};
     const unsigned format = V.HintTags ? (FFormat & ~plat::DT_EXTERNALLEADING) : FFormat;
-    TRect measured = run;
-    C.DrawText(Shown, measured, format | plat::DT_CALCRECT);
-    WidthPx = measured.Width();
+    WidthPx = RunWidth(Shown, format);
     if (V.HintTags) {
         // The hint's copy draws each run into its own measured box, and drops a run starting
         // within a letter "w" of the right edge when lines are not wrapped.
@@ -896,8 +946,9 @@ void TMiniHtmlRun::Body(std::string_view Tag, std::string_view Upper, const TRec
     if (!Drawing(M) || (V.HintTags && Q.SelectedText))
         return;
     TMiniHtmlPictureSources sources{Q.ImageList, Q.Pictures, Q.PictureCache};
+    // Picture names and addresses keep their case, as SRC does: paths need not be upper case.
     auto picture = [&](std::string_view keyword) {
-        const TAttribute a = V.HintTags ? ReadAttributeKeepCase(Tag, Upper, keyword) : ReadAttribute(Upper, keyword);
+        const TAttribute a = ReadAttributeKeepCase(Tag, Upper, keyword);
         return a.Found ? sources.Resolve(a.Value) : TMiniHtmlPicture{};
     };
     const TMiniHtmlPicture background = picture("BACKGROUND");

@@ -3,6 +3,7 @@
 #include "platform/graphics/TCanvas.h"
 
 #include <QAbstractFileIconProvider>
+#include <QApplication>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QIcon>
@@ -21,19 +22,27 @@ struct IconList {
     std::map<std::string, int> byKey;
 };
 
-QIcon FixedIcon(QFileIconProvider& provider, int index)
+// The desktop's icon provider draws with the widget style, so it needs the widget application;
+// without one (a program with only a GUI application) the icon theme answers alone.
+QFileIconProvider* Provider()
+{
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
+        return nullptr;
+    static QFileIconProvider provider;
+    return &provider;
+}
+
+QIcon FixedIcon(int index)
 {
     static constexpr QAbstractFileIconProvider::IconType kFixed[FixedCount] = {
         QAbstractFileIconProvider::File, QAbstractFileIconProvider::Folder, QAbstractFileIconProvider::Drive,
         QAbstractFileIconProvider::Computer, QAbstractFileIconProvider::Desktop,
         QAbstractFileIconProvider::Network, QAbstractFileIconProvider::Trashcan};
-    return provider.icon(kFixed[index]);
-}
-
-QFileIconProvider& Provider()
-{
-    static QFileIconProvider provider;
-    return provider;
+    static constexpr const char* kThemeNames[FixedCount] = {
+        "text-x-generic", "folder", "drive-harddisk", "computer", "user-desktop", "network-workgroup", "user-trash"};
+    if (QFileIconProvider* provider = Provider())
+        return provider->icon(kFixed[index]);
+    return QIcon::fromTheme(QString::fromLatin1(kThemeNames[index]));
 }
 
 IconList& List()
@@ -41,7 +50,7 @@ IconList& List()
     static IconList list = [] {
         IconList l;
         for (int i = 0; i < FixedCount; ++i)
-            l.icons.push_back(FixedIcon(Provider(), i));
+            l.icons.push_back(FixedIcon(i));
         return l;
     }();
     return list;
@@ -73,7 +82,7 @@ int IndexOfPath(const std::string& Path)
     const std::string key = exists ? "path:" + Path : "ext:" + info.suffix().toLower().toStdString();
     if (auto found = list.byKey.find(key); found != list.byKey.end())
         return found->second;
-    QIcon icon = exists ? Provider().icon(info) : IconOfExtension(path);
+    QIcon icon = exists && Provider() != nullptr ? Provider()->icon(info) : IconOfExtension(path);
     int index = 0;  // the plain file icon when nothing better is known
     if (exists && info.isDir() && icon.isNull())
         index = 1;

@@ -762,7 +762,16 @@ int TCanvas::DrawText(const std::string& Text, TRect& Rect, unsigned Format)
                 run.underlines.emplace_back(formatter.WidthOf(line.text.left(i)), underlineY,
                                             metrics.horizontalAdvance(line.text.at(i)), std::max(1, metrics.lineWidth()));
             }
-            PaintTextLine(*p.get(), font, {x, y}, run, color, background);
+            if (FFont->GetOrientation() != 0) {
+                // A turned font turns each line about its start, as TextOut does.
+                p->save();
+                p->translate(x, y);
+                p->rotate(-FFont->GetOrientation() / 10.0);
+                PaintTextLine(*p.get(), font, {0, 0}, run, color, background);
+                p->restore();
+            } else {
+                PaintTextLine(*p.get(), font, {x, y}, run, color, background);
+            }
             y += lineHeightPx;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "foundation/MiniHtmlDraw.h"
 #include "platform/graphics/CanvasFlags.h"
+#include "platform/graphics/TCanvasBackend.h"
 
 #include <gtest/gtest.h>
 
@@ -244,6 +245,15 @@ TEST(MiniHtmlPasses, MeasuringAndLocatingPaintNothingAndSizesAgree)
     }
 }
 
+TEST(MiniHtmlPasses, AnUnclosedTagActsInBothPasses)
+{
+    MiniHtmlFixture f;
+    f.request.SizeOnly = true;
+    EXPECT_EQ(f.Grid("ab<A href=\"x\"").LinkTotal, 1);
+    f.request.SizeOnly = false;
+    EXPECT_EQ(f.Grid("ab<A href=\"x\"").LinkTotal, 1);
+}
+
 TEST(MiniHtmlPasses, TheCanvasComesBackAsItWas)
 {
     const std::string text =
@@ -379,6 +389,67 @@ TEST(MiniHtmlEntries, PublicEntriesReportTheirOutputs)
                                             linkRect, nullptr, nullptr, 3, 0);
     EXPECT_FALSE(hintHit);
     EXPECT_EQ(h, 2 * (f.Height() + 3));
+}
+
+}  // namespace
+}  // namespace skelda::foundation
+
+namespace skelda::foundation {
+namespace {
+
+using plat::TRect;
+using testing::MiniHtmlFixture;
+
+TEST(MiniHtmlDrawing, MarksRulesAndColours)
+{
+    MiniHtmlFixture f;
+    const int gh = f.Height();
+    f.request.ShadowShift = 2;
+    f.request.ShadowTextColor = plat::clSilver;
+    f.Grid("<SH>s</SH><E>e</E><HR>");
+    const auto texts = f.canvas.CallsOf("DrawText");
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(texts[0].rfind("DrawText(\"s\",3,2,", 0), 0u) << texts[0];
+    EXPECT_NE(texts[0].find("$C0C0C0"), std::string::npos) << "the shadow first";
+    EXPECT_NE(texts[1].find("$000000"), std::string::npos) << "then the text in its colour";
+    // The error mark zigzags under its run; the rule runs one pixel below the line.
+    const auto lines = f.canvas.CallsOf("LineTo");
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines.front().find("pen=$0000FF"), std::string::npos) << lines.front();
+    EXPECT_NE(lines.back().find("LineTo(400," + std::to_string(gh + 1) + ")"), std::string::npos) << lines.back();
+
+    // Blinking text takes the background's colour in its off phase.
+    f.canvas.ClearCalls();
+    f.request.BlinkVisible = false;
+    f.canvas.Brush().SetColor(plat::clYellow);
+    f.Grid("<BLINK>b</BLINK>a");
+    EXPECT_NE(f.canvas.CallsOf("DrawText")[0].find("$00FFFF"), std::string::npos);
+    EXPECT_NE(f.canvas.CallsOf("DrawText")[1].find("$000000"), std::string::npos);
+
+    // The grid's highlight takes the colours set for it; the hint's stays the system's.
+    f.canvas.ClearCalls();
+    SetMiniHtmlHighlightColors(plat::clLime, plat::clNavy);
+    f.Grid("<HI>h</HI>");
+    f.Hint("<HI>k</HI>");
+    SetMiniHtmlHighlightColors(plat::clHighlight, plat::clHighlightText);
+    EXPECT_NE(f.canvas.CallsOf("DrawText")[0].find("$800000"), std::string::npos) << f.canvas.CallsOf("DrawText")[0];
+    EXPECT_NE(f.canvas.CallsOf("DrawText")[1].find(plat::RecordedColor(plat::clHighlightText)), std::string::npos);
+}
+
+TEST(MiniHtmlDrawing, RightToLeftRunsStartAtTheRightEdge)
+{
+    MiniHtmlFixture f;
+    f.request.ReadingOrder = 1;
+    f.Grid("ab <B>cd</B>");
+    const auto texts = f.canvas.CallsOf("DrawText");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_NE(texts[0].find(",1,0,400,"), std::string::npos) << texts[0];
+    EXPECT_NE(texts[1].find(",1,0," + std::to_string(400 - f.Width("ab ")) + ","), std::string::npos) << texts[1];
+    f.request.ReadingOrder = 2;
+    f.canvas.ClearCalls();
+    f.Grid("ab <B>cd</B>");
+    EXPECT_NE(f.canvas.CallsOf("DrawText")[1].find("(\"cd\"," + std::to_string(1 + f.Width("ab ")) + ","),
+              std::string::npos);
 }
 
 }  // namespace
