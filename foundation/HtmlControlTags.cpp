@@ -98,10 +98,11 @@ TControlTag ParseControlTag(std::string_view TagText)
         ++pos;
         std::string_view value;
         if (pos < TagText.size() && TagText[pos] == '"') {
-            const std::size_t close = TagText.find('"', pos + 1);
+            // A ">" ends the tag, so an unclosed quote ends there too: no value holds one.
+            const std::size_t close = TagText.find_first_of("\">", pos + 1);
             const std::size_t end = close == std::string_view::npos ? TagText.size() : close;
             value = TagText.substr(pos + 1, end - pos - 1);
-            pos = close == std::string_view::npos ? TagText.size() : close + 1;
+            pos = close == std::string_view::npos || TagText[close] == '>' ? end : close + 1;
         } else {
             const std::size_t valueStart = pos;
             while (pos < TagText.size() && !IsSpace(TagText[pos]) && TagText[pos] != '>' && TagText[pos] != '"')

@@ -146,6 +146,7 @@ TEST(ControlTagsTest, AttributesAreReadAsPairsOutsideQuotedValues)
          {"EDIT", "n", "width=\"5\" type=radio", "40", "", "", ""}},
         {R"(<CONTROL VALUE="type=&quot;RADIO&quot;" TYPE="EDIT">)", {"EDIT", "", "type=\"RADIO\"", "", "", "", ""}},
         {R"(<CONTROL ID="a" ID="b" VALUE="unclosed)", {"", "a", "unclosed", "", "", "", ""}},
+        {R"(<CONTROL TYPE="EDIT" ID="<UL>)", {"EDIT", "<UL", "", "", "", "", ""}},
         {R"(<CONTROL TYPE=combo WIDTH=60>)", {"COMBO", "", "", "60", "", "", ""}},
         {"<CONTROL>", {}},
         {"", {}},
