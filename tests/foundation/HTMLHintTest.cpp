@@ -3,6 +3,7 @@
 #include "foundation/THTMLHint.h"
 #include "foundation/THTMLHintWindow.h"
 #include "foundation/THTMLPictureCache.h"
+#include "foundation/TPictureContainer.h"
 #include "platform/controls/core/WindowRegion.h"
 #include "platform/controls/forms/HintManager.h"
 #include "platform/controls/forms/TForm.h"
@@ -289,9 +290,50 @@ TEST_F(HTMLHintTest, WithoutTheComponentOnTheMainFormNoHintShows)
 TEST_F(HTMLHintTest, ImagesAndContainerAreForgottenWhenFreed)
 {
     auto* images = new plat::TImageList(form);
+    auto* pictures = new TPictureContainer(new plat::TForm(plat::Application));
     hint->SetImages(images);
+    hint->SetPictureContainer(pictures);
     delete images;
+    delete pictures;
     EXPECT_EQ(hint->GetImages(), nullptr);
+    EXPECT_EQ(hint->GetPictureContainer(), nullptr);
+}
+
+// The window's parameters, as the window system gets them.
+class TParamsOfHintWindow : public THTMLHintWindow {
+public:
+    using THTMLHintWindow::THTMLHintWindow;
+    plat::TCreateParams Params() const
+    {
+        plat::TCreateParams params;
+        CreateParams(params);
+        return params;
+    }
+};
+
+TEST(HTMLHintWindowTest, HasNoBorderAndADropShadowFromVersionFiveOneOn)
+{
+    plat::testing::UiTestEnvironment ui;
+    TParamsOfHintWindow window(nullptr);
+    const struct {
+        int major, minor, platform;
+        bool shadow;
+    } cases[] = {
+        {5, 0, plat::VER_PLATFORM_WIN32_NT, false},
+        {5, 1, plat::VER_PLATFORM_WIN32_NT, true},
+        {6, 0, plat::VER_PLATFORM_WIN32_NT, true},
+        {5, 1, plat::VER_PLATFORM_WIN32_WINDOWS, false},
+    };
+    for (const auto& c : cases) {
+        plat::TOSVersionInfo version;
+        version.MajorVersion = c.major;
+        version.MinorVersion = c.minor;
+        version.PlatformId = c.platform;
+        ui.Base().Platform().SetVersionEx(version);
+        const plat::TCreateParams params = window.Params();
+        EXPECT_EQ(params.Style & plat::WS_BORDER, 0u);
+        EXPECT_EQ((params.WindowClassStyle & plat::CS_DROPSHADOW) != 0, c.shadow) << c.major << "." << c.minor;
+    }
 }
 
 TEST(DrawHintBorderTest, LightGoesLeftAndTopDarkBottomAndRight)
