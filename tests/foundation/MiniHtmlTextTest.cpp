@@ -322,6 +322,12 @@ TEST(MiniHtmlHint, ContinuationOffsetMovesTheFollowingLines)
     EXPECT_EQ(DrawnRect(f.canvas, "a").Left, 1 + 30);
     EXPECT_EQ(DrawnRect(f.canvas, "b").Left, 1 + 30);
     EXPECT_EQ(DrawnRect(f.canvas, "c").Left, 1);
+    // Measuring alone lays the continued lines out as drawing does, offset included.
+    f.request.SizeOnly = true;
+    EXPECT_EQ(f.Hint("<OF x=\"30\">a<BR>bbbbbb</OF><BR>c").ContentWidth, 30 + f.Width("bbbbbb"));
+    // An offset wider than the hint still lets every word through.
+    f.request.Bounds = {0, 0, 40, 400};
+    EXPECT_EQ(f.Hint("<OF x=\"80\">a<BR>b c d").PlainText, "a\rb c d");
 }
 
 TEST(MiniHtmlHint, ShapedBulletsRulesAndGradients)
