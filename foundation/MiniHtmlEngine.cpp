@@ -351,6 +351,7 @@ void TMiniHtmlRun::Run()
         const bool hidden = FHidden;
         const bool shadow = FShadow;
         const int nextOffset = FNextLineOffset;
+        const bool linkPending = FLinkPending;
 
         FFirstPass = true;
         const std::size_t lineStart = pos;
@@ -390,6 +391,9 @@ void TMiniHtmlRun::Run()
             FShadow = shadow;
             FSub = FSup = false;
             FNextLineOffset = nextOffset;
+            // A link found under the point in the first pass must not be closed by an earlier
+            // </A> of the second.
+            FLinkPending = linkPending;
             FFirstPass = false;
             std::size_t markupPos = 0;
             Line drawn = line;

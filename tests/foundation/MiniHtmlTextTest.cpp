@@ -218,6 +218,11 @@ TEST(MiniHtmlLinks, PointTestsAndLinkTargets)
     r = f.Hint("ab<A X=\"first\" HREF=\"second\">cd</A>");
     EXPECT_TRUE(r.Hit);
     EXPECT_EQ(r.LinkUnderPoint, "first");
+    // A link left open, found in the first pass of its line, is not reported by a stray </A>
+    // before it in the second.
+    f.request.PointX = 1 + f.Width("x") + f.Width("y") + 2;
+    r = f.Hint("x</A>y<A>zz");
+    EXPECT_EQ(r.LinkIndexUnderPoint, -1);
     // A point left of the link is over no link.
     f.request.PointX = 1;
     r = f.Grid("ab<A HREF=\"x\">cd</A>");
