@@ -154,7 +154,9 @@ private:
     // Runs are placed from the right edge leftwards only where their alignment is mirrored too;
     // right-to-left reading alone keeps them moving right, so they never pile up at one place.
     bool MirroredRuns() const { return Q.ReadingOrder == 1; }
-    int Available(const TRect& LineRect) const { return LineRect.Width() - (V.HintTags ? FLineOffset : 0); }
+    int Available(const TRect& LineRect) const { return LineRect.Width(); }
+    // What one run or picture alone may take: a line that continues at an offset has less.
+    int RoomForOne(const TRect& LineRect) const { return LineRect.Width() - FLineOffset; }
 
     const TMiniHtmlVariant& V;
     plat::TCanvas& C;
@@ -336,7 +338,9 @@ void TMiniHtmlRun::Run()
         FSub = FSup = false;
         line.height = GhHeight();
         const int ghHeight = line.height;
-        FLineOffset = Q.SizeOnly ? 0 : FNextLineOffset;
+        // A continued line starts further right in both passes, also when the text is only
+        // measured, so that a hint is sized for the lines it then draws.
+        FLineOffset = V.HintTags ? FNextLineOffset : 0;
 
         const bool inLink = FInLink;
         const std::string target = FLinkTarget;
@@ -347,9 +351,16 @@ void TMiniHtmlRun::Run()
         const bool hidden = FHidden;
         const bool shadow = FShadow;
         const int nextOffset = FNextLineOffset;
+        const bool linkPending = FLinkPending;
 
         FFirstPass = true;
+        const std::size_t lineStart = pos;
         LineRoutine(FText, pos, FWork, Mode::Measure, line);
+        if (pos == lineStart) {
+            // Every line takes at least its first run or tag; a line that took nothing would
+            // repeat for ever, so the text ends here instead.
+            pos = FText.size();
+        }
         measureFont.Assign(C.Font());
         FInLink = inLink;
         FLinkTarget = target;
@@ -380,6 +391,9 @@ void TMiniHtmlRun::Run()
             FShadow = shadow;
             FSub = FSup = false;
             FNextLineOffset = nextOffset;
+            // A link found under the point in the first pass must not be closed by an earlier
+            // </A> of the second.
+            FLinkPending = linkPending;
             FFirstPass = false;
             std::size_t markupPos = 0;
             Line drawn = line;
@@ -391,8 +405,6 @@ void TMiniHtmlRun::Run()
                 R.Hit = true;
             if (FPictureHit || FControlHit)
                 R.Hit = true;
-        } else {
-            FNextLineOffset = 0;
         }
 
         FWork.Top += line.height + line.supSpace + line.subSpace;
@@ -419,9 +431,9 @@ void TMiniHtmlRun::LineRoutine(const std::string& Text, std::size_t& Pos, TRect 
     L.markup.clear();
     FVisible.clear();
     LineRect.Bottom -= L.subSpace;
-    FPen = LineRect.Left + (Drawing(M) && V.HintTags ? FLineOffset : 0);
+    FPen = LineRect.Left + FLineOffset;
     FRightEdge = LineRect.Right;
-    L.width = 0;
+    L.width = FLineOffset;
     FTrailingSpace = 0;
     FLineDone = FLineFull = FItemSeen = false;
     FLinkTextHit = FPictureHit = FControlHit = false;
@@ -517,8 +529,7 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
             R.FocusedLinkTarget = FLinkTarget;
     }
 
-    const int room = Available(LineRect);
-    bool fits = L.width < room || w >= room;
+    bool fits = L.width < Available(LineRect) || w >= RoomForOne(LineRect);
     if (!fits && V.GluedRuns && !FVisible.empty() && FVisible.back() != ' ')
         fits = true;
     const bool onlyRun = FVisible.empty();
@@ -1108,8 +1119,7 @@ void TMiniHtmlRun::Picture(std::string_view Tag, std::string_view Upper, const T
         FHoverPicture = FPictureCounter;
     }
 
-    const int room = Available(LineRect);
-    if (L.width + w > room && w < room) {
+    if (L.width + w > Available(LineRect) && w < RoomForOne(LineRect)) {
         FLineFull = true;
     } else {
         L.width += w;
@@ -1155,7 +1165,7 @@ void TMiniHtmlRun::Control(std::string_view Tag, const TRect& LineRect, Mode M, 
         R.ControlId = control.Id;
         R.ControlType = control.Type;
     }
-    if (L.width + size.cx > Available(LineRect) && size.cx < Available(LineRect)) {
+    if (L.width + size.cx > Available(LineRect) && size.cx < RoomForOne(LineRect)) {
         FLineFull = true;
         return;
     }

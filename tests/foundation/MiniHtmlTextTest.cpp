@@ -218,6 +218,11 @@ TEST(MiniHtmlLinks, PointTestsAndLinkTargets)
     r = f.Hint("ab<A X=\"first\" HREF=\"second\">cd</A>");
     EXPECT_TRUE(r.Hit);
     EXPECT_EQ(r.LinkUnderPoint, "first");
+    // A link left open, found in the first pass of its line, is not reported by a stray </A>
+    // before it in the second.
+    f.request.PointX = 1 + f.Width("x") + f.Width("y") + 2;
+    r = f.Hint("x</A>y<A>zz");
+    EXPECT_EQ(r.LinkIndexUnderPoint, -1);
     // A point left of the link is over no link.
     f.request.PointX = 1;
     r = f.Grid("ab<A HREF=\"x\">cd</A>");
@@ -322,6 +327,12 @@ TEST(MiniHtmlHint, ContinuationOffsetMovesTheFollowingLines)
     EXPECT_EQ(DrawnRect(f.canvas, "a").Left, 1 + 30);
     EXPECT_EQ(DrawnRect(f.canvas, "b").Left, 1 + 30);
     EXPECT_EQ(DrawnRect(f.canvas, "c").Left, 1);
+    // Measuring alone lays the continued lines out as drawing does, offset included.
+    f.request.SizeOnly = true;
+    EXPECT_EQ(f.Hint("<OF x=\"30\">a<BR>bbbbbb</OF><BR>c").ContentWidth, 30 + f.Width("bbbbbb"));
+    // An offset wider than the hint still lets every word through.
+    f.request.Bounds = {0, 0, 40, 400};
+    EXPECT_EQ(f.Hint("<OF x=\"80\">a<BR>b c d").PlainText, "a\rb c d");
 }
 
 TEST(MiniHtmlHint, ShapedBulletsRulesAndGradients)
