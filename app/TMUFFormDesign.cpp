@@ -109,7 +109,12 @@ void TMUFForm::CreateComponents()
     HTMLHint = new foundation::THTMLHint(this);
     HTMLHint->SetHintColor(plat::clCream);
     HTMLHint->SetHintColorTo(kHintColourTo);
+    HTMLHint->HintFont().SetName("Tahoma");
+    HTMLHint->HintFont().SetHeight(-11);
+    HTMLHint->HintFont().SetColor(plat::clInfoText);
     HTMLHint->SetHintStyle(foundation::hsRectangle);
+    HTMLHint->SetMaxWidth(0);
+    HTMLHint->SetURLColor(plat::clBlack);
 
     TSKDLG = new foundation::TVezTaskDialog(this);
     TSKDLG->SetCommonButtons({});

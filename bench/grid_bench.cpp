@@ -346,6 +346,36 @@ void GridRepaint1280x800_MillionRows(benchmark::State& state)
     state.counters["topRow"] = shared.Grid().GetTopRow();
 }
 
+// One full repaint of a 1280 x 800 view of 12 x 40 mini-HTML cells (bold, colours, a link, a
+// highlight, a picture, a check box), each through the mini-HTML engine.
+void GridRepaint1280x800_HtmlCells(benchmark::State& state)
+{
+    static const char* const texts[] = {
+        "<b>14.2</b> MHz",
+        "<font color=\"clRed\">-12</font> dB",
+        "<a href=\"http://example.org\">link</a> <i>note</i>",
+        "<u>S</u>9 <hi>+10</hi>",
+        "<img src=\"SSYS:1\"> 7 hops",
+        "<control type=\"CHECK\" id=\"c\" value=\"TRUE\" width=\"16\"> on",
+    };
+    auto grid = std::make_unique<skelda::grid::TVezEzuzorEvad>(nullptr);
+    grid->SetBorderStyle(plat::bsNone);
+    grid->SetBounds(0, 0, 1280, 800);
+    grid->SetColCount(12);
+    grid->SetRowCount(40);
+    grid->SetDefaultColWidth(106);
+    grid->SetDefaultRowHeight(22);
+    for (int row = 0; row < 40; ++row)
+        for (int col = 0; col < 12; ++col)
+            grid->SetCellText(col, row, texts[(row + col) % 6]);
+    QImage image(1280, 800, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        plat::TPaintContext context{&painter, {1280, 800}, {0, 0}, plat::Rect(0, 0, 1280, 800)};
+        grid->Perform(plat::WM_PAINT, reinterpret_cast<plat::WPARAM>(&context), 0);
+    }
+}
+
 template <class Fill>
 void MeasureDestroy(benchmark::State& state, Fill fill)
 {
@@ -380,6 +410,7 @@ BENCHMARK(CellRectAndHitTest_MillionRows)->Unit(benchmark::kNanosecond);
 BENCHMARK(InsertTopThenCellRect_MillionRows)->Unit(benchmark::kMicrosecond);
 BENCHMARK(GridCellRectAndMouseToCell_MillionRows)->Unit(benchmark::kNanosecond);
 BENCHMARK(GridRepaint1280x800_MillionRows)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(GridRepaint1280x800_HtmlCells)->Unit(benchmark::kMillisecond);
 BENCHMARK(Destroy_Store)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(Destroy_QStandardItemModel)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,5 @@
 // The grid's text routines on cell texts, pastes and imported files: CSV quoting, number texts,
-// short dates and date series, line-break forms, HTML tags, links, casing and text kinds. What
+// short dates and date series, line-break forms, links, casing and text kinds. What
 // one routine writes its partner reads back; dates raise EConvertError rather than wrap.
 //
 // The first byte picks the check, the second the number and date settings.
@@ -10,7 +10,6 @@
 #include "grid/text/CharRoutines.h"
 #include "grid/text/CsvQuoting.h"
 #include "grid/text/DateTexts.h"
-#include "grid/text/HtmlTags.h"
 #include "grid/text/LineBreakForms.h"
 #include "grid/text/LinkTexts.h"
 #include "grid/text/NumberTexts.h"
@@ -277,12 +276,6 @@ void CheckTextRoutines(std::string_view Text)
 {
     const bool valid = plat::IsValidUtf8(Text);
     const int length = plat::Utf8Length(Text);
-
-    const std::string stripped = grid::StripHtmlTags(std::string(Text));
-    Check(grid::StripHtmlTags(stripped) == stripped, "stripping tags twice strips more");
-    const std::size_t open = stripped.find('<');
-    Check(open == std::string::npos || stripped.find('>', open) == std::string::npos, "a tag survived stripping");
-    Check(!valid || plat::IsValidUtf8(stripped), "stripping tags made ill-formed UTF-8");
 
     std::string link(Text);
     grid::StripURLProtocol(link);

@@ -6,7 +6,7 @@ void TUndoRedoItem::Assign(const plat::TPersistent& Source)
 {
     const auto* Src = dynamic_cast<const TUndoRedoItem*>(&Source);
     if (!Src) {
-        TCollectionItem::Assign(Source);
+        plat::TCollectionItem::Assign(Source);
         return;
     }
     Row = Src->Row;

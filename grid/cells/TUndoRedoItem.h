@@ -1,7 +1,7 @@
 #pragma once
 
-#include "grid/support/TCollection.h"
-#include "grid/support/TCollectionItem.h"
+#include "platform/core/TCollection.h"
+#include "platform/core/TCollectionItem.h"
 
 #include <string>
 
@@ -9,7 +9,7 @@ namespace skelda::grid {
 
 // One registered cell change, or a marker opening or closing a sequence of changes (column and
 // row -1, empty texts).
-class TUndoRedoItem : public TCollectionItem {
+class TUndoRedoItem : public plat::TCollectionItem {
 public:
     std::string ClassName() const override { return "TUndoRedoItem"; }
     void Assign(const plat::TPersistent& Source) override;
@@ -25,7 +25,7 @@ public:
     bool SequenceStop = false;
 };
 
-class TUndoRedoCollection : public TCollectionOf<TUndoRedoItem> {
+class TUndoRedoCollection : public plat::TCollectionOf<TUndoRedoItem> {
 public:
     std::string ClassName() const override { return "TUndoRedoCollection"; }
 };

@@ -53,7 +53,7 @@
 #include "grid/settings/TSyncGrid.h"
 #include "grid/support/CellGraphicCopy.h"
 #include "grid/support/TCellGraphic.h"
-#include "grid/support/TCollection.h"
+#include "platform/core/TCollection.h"
 #include "grid/support/TControlList.h"
 #include "grid/support/TGridItem.h"
 #include "grid/support/TIntList.h"
@@ -187,7 +187,7 @@ void TVezEzuzorEvad::CreateOwnedObjects()
     FState->ProgressAppearance = std::make_unique<TGridProgressAppearance>();
     FState->ProgressAppearance->OnChange = Repaint;
     FState->SyncGrid = std::make_unique<TSyncGrid>(this);
-    FState->HiddenRows = std::make_unique<TCollectionOf<TGridItem>>();
+    FState->HiddenRows = std::make_unique<plat::TCollectionOf<TGridItem>>();
     FState->Filter = std::make_unique<TFilter>();
     FState->Balloon = std::make_unique<TBalloonSettings>();
     FState->ShowModified = std::make_unique<TShowModified>();

@@ -7,7 +7,7 @@
 #include "grid/settings/TControlLook.h"
 #include "grid/settings/TMouseActions.h"
 #include "grid/support/TCellGraphic.h"
-#include "grid/text/HtmlTags.h"
+#include "foundation/HtmlTagText.h"
 #include "platform/core/Format.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/system/DateTimeFormat.h"
@@ -201,7 +201,7 @@ bool TVezEzuzorEvad::HoldsOnlyDefaults(int ACol, int ARow, const TCellProperties
 
 std::string TVezEzuzorEvad::GetCellPlainText(int ACol, int ARow)
 {
-    return StripHtmlTags(GetCellText(ACol, ARow));
+    return foundation::StripHtmlTags(GetCellText(ACol, ARow));
 }
 
 std::string TVezEzuzorEvad::GetAllCellText(int ACol, int RealRow)

@@ -6,7 +6,7 @@
 #include "grid/model/TVezEzuzorEvadState.h"
 #include "grid/settings/TFloatingFooter.h"
 #include "grid/settings/TSyncGrid.h"
-#include "grid/support/TCollection.h"
+#include "platform/core/TCollection.h"
 #include "grid/support/TIntList.h"
 #include "platform/core/ScopedRestore.h"
 #include "platform/grids/EInvalidGridOperation.h"

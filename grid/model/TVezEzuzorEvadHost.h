@@ -9,6 +9,9 @@
 #include "grid/model/TVezEzuzorEvad.h"
 #include "grid/painting/TCellPainterHost.h"
 #include "grid/support/TCellGraphic.h"
+#include "platform/controls/core/InputQueries.h"
+#include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/core/WindowHandles.h"
 #include "platform/graphics/TBitmap.h"
 
 namespace skelda::grid {
@@ -335,6 +338,15 @@ public:
     void RepaintCol(int ACol) override
     {
         FGrid.RepaintCol(ACol);
+    }
+    TGridHtmlRoles HtmlRoles(int, int) override
+    {
+        TGridHtmlRoles roles;
+        roles.Window = plat::WindowHandleOf(FGrid);
+        roles.Cache = &FGrid.ImageCache();
+        roles.BlinkVisible = FGrid.GetGridBlink();
+        roles.CtrlDown = plat::GetKeyState(plat::VK_CONTROL) < 0;
+        return roles;
     }
 
 private:

@@ -10,7 +10,7 @@
 #include "grid/settings/TControlLook.h"
 #include "grid/settings/TMouseActions.h"
 #include "grid/support/TCellGraphic.h"
-#include "grid/support/TCollection.h"
+#include "platform/core/TCollection.h"
 #include "grid/support/TGridItem.h"
 #include "grid/text/TextKinds.h"
 #include "grid/text/TextTrim.h"

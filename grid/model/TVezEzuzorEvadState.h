@@ -16,6 +16,8 @@
 #include <vector>
 
 namespace plat {
+template <typename TItem>
+class TCollectionOf;
 class TCustomForm;
 class TScrollBar;
 }  // namespace plat
@@ -39,8 +41,6 @@ class TGridTransEdit;
 class TGridUnitEditBtn;
 class THTMLHintWindow;
 class THeaderDragButton;
-template <typename TItem>
-class TCollectionOf;
 
 struct TVezEzuzorEvadState {
     TVezEzuzorEvadState();
@@ -77,7 +77,7 @@ struct TVezEzuzorEvadState {
     std::unique_ptr<TControlList> ControlList;
     std::unique_ptr<TGridProgressAppearance> ProgressAppearance;
     std::unique_ptr<TSyncGrid> SyncGrid;
-    std::unique_ptr<TCollectionOf<TGridItem>> HiddenRows;
+    std::unique_ptr<plat::TCollectionOf<TGridItem>> HiddenRows;
     std::unique_ptr<TFilter> Filter;
     std::unique_ptr<TBalloonSettings> Balloon;
     std::unique_ptr<TShowModified> ShowModified;

@@ -4,6 +4,7 @@
 #include "grid/cells/TCellVisualProperties.h"
 #include "grid/cells/TGridLinesHost.h"
 #include "grid/painting/CellPaintTypes.h"
+#include "grid/painting/GridMiniHtml.h"
 #include "grid/painting/TLookSettingsHost.h"
 #include "grid/support/TCellType.h"
 #include "platform/controls/standard/StandardControlTypes.h"
@@ -91,6 +92,9 @@ public:
     virtual bool FilterItems(int ACol) = 0;
     virtual bool CanShowFixedDropDown(int ACol) = 0;
     virtual std::string FormattedCellText(int ACol, int ARow) = 0;
+    // What a mini-HTML text of the cell is drawn with (link colour and top-left are the
+    // painter's to fill in).
+    virtual TGridHtmlRoles HtmlRoles(int ACol, int ARow) = 0;
     // The look of a cell, as the grid decides it (TCellLook unless the grid says otherwise).
     virtual void VisualProperties(int ACol, int ARow, TCellVisualProperties& Visual, plat::TFont& AFont,
                                   plat::TBrush& ABrush, bool Remap, bool WithSelection, bool Print,

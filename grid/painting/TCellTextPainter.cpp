@@ -5,7 +5,7 @@
 #include "grid/drawing/GradientDrawing.h"
 #include "grid/drawing/RtfCellDrawing.h"
 #include "grid/drawing/TransparentBitmaps.h"
-#include "grid/painting/HtmlCellPlaceholder.h"
+#include "grid/painting/GridMiniHtml.h"
 #include "grid/painting/TCellPaintContext.h"
 #include "grid/painting/TCellPainterHost.h"
 #include "grid/painting/TGridLookSettings.h"
@@ -130,7 +130,7 @@ void TCellTextPainter::DrawCellText(TCellPaintContext& P)
         T.Left -= 1;
         if (SortGlyph)
             T.Right -= 10;
-        P.TextWidthPx = DrawHtmlCellPlaceholder(Canvas, Text, T, P.Visual.HAlign, P.Visual.VAlign) + 2;
+        P.TextWidthPx = DrawGridHtml(Canvas, Text, T, HtmlRoles(P, LinkColor)) + 2;
         if (SortGlyph)
             DrawSortIndicator(Canvas, P.RealCol, SortGlyphY(P, T), T.Right + 2);
         break;
@@ -146,6 +146,15 @@ void TCellTextPainter::DrawCellText(TCellPaintContext& P)
         DrawPlainText(P, T, std::move(Text), LinkColor, SortObjectOffset, SortGlyph);
         break;
     }
+}
+
+TGridHtmlRoles TCellTextPainter::HtmlRoles(const TCellPaintContext& P, plat::TColor LinkColor)
+{
+    TGridHtmlRoles roles = FHost.HtmlRoles(P.RealCol, P.Row);
+    roles.LinkColor = LinkColor;
+    roles.CellTopLeft = {P.R.Left, P.R.Top};
+    roles.EnhTextSize = Look().GetEnhTextSize();
+    return roles;
 }
 
 void TCellTextPainter::ApplyTextSelectionColors(TCellPaintContext& P, plat::TColor& LinkColor)

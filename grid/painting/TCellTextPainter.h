@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/painting/GridMiniHtml.h"
 #include "grid/painting/TCellPaintSettings.h"
 #include "platform/core/Types.h"
 #include "platform/graphics/Colors.h"
@@ -48,6 +49,7 @@ private:
     void DrawPlainText(TCellPaintContext& P, plat::TRect T, std::string Text, plat::TColor LinkColor,
                        int SortObjectOffset, bool SortGlyph);
     int SortGlyphY(const TCellPaintContext& P, const plat::TRect& T) const;
+    TGridHtmlRoles HtmlRoles(const TCellPaintContext& P, plat::TColor LinkColor);
     bool IsSortGlyphCell(int ACol, int ARow);
 
     TCellPainterHost& FHost;

@@ -1,5 +1,6 @@
 #include "grid/painting/TGridLookSettings.h"
 
+#include "foundation/HtmlHighlightColors.h"
 #include "grid/painting/TLookSettingsHost.h"
 #include "platform/core/ChangeValue.h"
 #include "platform/graphics/TBitmap.h"
@@ -128,14 +129,19 @@ void TGridLookSettings::SetShowSelection(bool Value)
     RepaintIfChanged(plat::ChangeValue(FShowSelection, Value));
 }
 
+// The mini-HTML highlight colours are one setting for the whole program: the grid set last wins.
 void TGridLookSettings::SetHighlightColor(plat::TColor Value)
 {
-    RepaintIfChanged(plat::ChangeValue(FHighlightColor, Value));
+    const bool changed = plat::ChangeValue(FHighlightColor, Value);
+    foundation::SetHighlightTagColors(FHighlightColor, FHighlightTextColor);
+    RepaintIfChanged(changed);
 }
 
 void TGridLookSettings::SetHighlightTextColor(plat::TColor Value)
 {
-    RepaintIfChanged(plat::ChangeValue(FHighlightTextColor, Value));
+    const bool changed = plat::ChangeValue(FHighlightTextColor, Value);
+    foundation::SetHighlightTagColors(FHighlightColor, FHighlightTextColor);
+    RepaintIfChanged(changed);
 }
 
 void TGridLookSettings::SetSelectionColor(plat::TColor Value)

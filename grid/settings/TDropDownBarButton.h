@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/support/TCollectionItem.h"
+#include "platform/core/TCollectionItem.h"
 
 #include <string>
 
@@ -9,7 +9,7 @@ namespace skelda::grid {
 // What the header and footer buttons of a drop-down have in common. Caption, Enabled and Width
 // report their changes to the collection (so the bar can rebuild its buttons); ImageIndex and
 // Height are plain values.
-class TDropDownBarButton : public TCollectionItem {
+class TDropDownBarButton : public plat::TCollectionItem {
 public:
     const std::string& GetCaption() const { return FCaption; }
     void SetCaption(const std::string& Value);

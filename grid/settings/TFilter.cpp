@@ -4,7 +4,7 @@ namespace skelda::grid {
 
 TFilterData& TFilter::Add()
 {
-    TFilterData& item = TCollectionOf<TFilterData>::Add();
+    TFilterData& item = plat::TCollectionOf<TFilterData>::Add();
     item.SetOperation(Count() == 1 ? foNONE : foAND);
     return item;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "grid/settings/TFilterData.h"
-#include "grid/support/TCollection.h"
+#include "platform/core/TCollection.h"
 
 namespace skelda::grid {
 
 // The conditions of the grid's row filter, tested in order.
-class TFilter : public TCollectionOf<TFilterData> {
+class TFilter : public plat::TCollectionOf<TFilterData> {
 public:
     std::string ClassName() const override { return "TFilter"; }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/support/TCollectionItem.h"
+#include "platform/core/TCollectionItem.h"
 
 #include <string>
 
@@ -11,7 +11,7 @@ enum TFilterCells { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
 
 // One condition of the grid's row filter: a column's text tested against Condition, its result
 // joined to those of the items before it by Operation.
-class TFilterData : public TCollectionItem {
+class TFilterData : public plat::TCollectionItem {
 public:
     std::string ClassName() const override { return "TFilterData"; }
 

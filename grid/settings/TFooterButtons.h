@@ -1,11 +1,11 @@
 #pragma once
 
 #include "grid/settings/TFooterButton.h"
-#include "grid/support/TCollection.h"
+#include "platform/core/TCollection.h"
 
 namespace skelda::grid {
 
-class TFooterButtons : public TCollectionOf<TFooterButton> {
+class TFooterButtons : public plat::TCollectionOf<TFooterButton> {
 public:
     std::string ClassName() const override { return "TFooterButtons"; }
 };

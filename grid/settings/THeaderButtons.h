@@ -1,11 +1,11 @@
 #pragma once
 
 #include "grid/settings/THeaderButton.h"
-#include "grid/support/TCollection.h"
+#include "platform/core/TCollection.h"
 
 namespace skelda::grid {
 
-class THeaderButtons : public TCollectionOf<THeaderButton> {
+class THeaderButtons : public plat::TCollectionOf<THeaderButton> {
 public:
     std::string ClassName() const override { return "THeaderButtons"; }
 };

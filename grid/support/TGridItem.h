@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/support/TCollectionItem.h"
+#include "platform/core/TCollectionItem.h"
 
 #include <memory>
 
@@ -17,7 +17,7 @@ namespace skelda::grid {
 // moves the records back into the grid switches the list's OwnsObjects off before it takes them.
 //
 // There is no Assign: a copy would either share the records or lose them.
-class TGridItem : public TCollectionItem {
+class TGridItem : public plat::TCollectionItem {
 public:
     TGridItem();
     ~TGridItem() override;

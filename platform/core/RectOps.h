@@ -37,6 +37,13 @@ constexpr TRect IntersectedRect(const TRect& A, const TRect& B)
     return common.IsEmpty() ? TRect{} : common;
 }
 
+// The smallest rectangle around both.
+constexpr TRect UnionedRect(const TRect& A, const TRect& B)
+{
+    return {std::min(A.Left, B.Left), std::min(A.Top, B.Top), std::max(A.Right, B.Right),
+            std::max(A.Bottom, B.Bottom)};
+}
+
 // True when the rectangles share at least one pixel.
 constexpr bool RectsOverlap(const TRect& A, const TRect& B)
 {

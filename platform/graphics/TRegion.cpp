@@ -3,6 +3,7 @@
 #include "platform/core/RectOps.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace plat {
 
@@ -94,6 +95,40 @@ TRect TRegion::Bounds() const
         bounds.Bottom = std::max(bounds.Bottom, r.Bottom);
     }
     return bounds;
+}
+
+TRegion RoundRectRegion(const TRect& Rect, int EllipseWidth, int EllipseHeight)
+{
+    const int width = Rect.Width();
+    const int height = Rect.Height();
+    if (width <= 0 || height <= 0)
+        return {};
+    const double radiusX = std::clamp(EllipseWidth, 0, width) / 2.0;
+    const double radiusY = std::clamp(EllipseHeight, 0, height) / 2.0;
+    if (radiusX <= 0 || radiusY <= 0)
+        return TRegion(Rect);
+    // How far a row at the given distance from the top or bottom edge is cut in on each side;
+    // the row is sampled at its middle so the shape is the same at both edges.
+    const auto inset = [&](int row) {
+        const double fromCentre = radiusY - (row + 0.5);
+        if (fromCentre <= 0)
+            return 0;
+        const double across = radiusX * std::sqrt(std::max(0.0, 1.0 - (fromCentre * fromCentre) / (radiusY * radiusY)));
+        return static_cast<int>(std::lround(radiusX - across));
+    };
+    TRegion result;
+    int bandTop = 0;
+    int bandInset = inset(0);
+    for (int y = 1; y <= height; ++y) {
+        const int rowInset = y == height ? -1 : inset(std::min(y, height - 1 - y));
+        if (rowInset == bandInset)
+            continue;
+        if (2 * bandInset < width)
+            result.FRects.push_back({Rect.Left + bandInset, Rect.Top + bandTop, Rect.Right - bandInset, Rect.Top + y});
+        bandTop = y;
+        bandInset = rowInset;
+    }
+    return result;
 }
 
 }  // namespace plat

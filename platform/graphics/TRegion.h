@@ -25,7 +25,14 @@ public:
     const std::vector<TRect>& Rects() const { return FRects; }
 
 private:
+    friend TRegion RoundRectRegion(const TRect& Rect, int EllipseWidth, int EllipseHeight);
+
     std::vector<TRect> FRects;
 };
+
+// Rect with its corners cut along quarter ellipses of EllipseWidth x EllipseHeight pixels, as
+// rows of rectangles (rows of equal width share one rectangle). Ellipses larger than Rect are
+// cut to its size; 0 or less gives plain corners.
+TRegion RoundRectRegion(const TRect& Rect, int EllipseWidth, int EllipseHeight);
 
 }  // namespace plat

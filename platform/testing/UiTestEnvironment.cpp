@@ -47,6 +47,7 @@ void UiTestEnvironment::ResetApplication()
     application.SetHintShortPause(50);
     application.SetHintHidePause(2500);
     TheScreen().SetCursor(crDefault);
+    TheScreen().SetMonitorLayout({});
 }
 
 std::vector<std::string> UiTestEnvironment::ErrorBoxes() const

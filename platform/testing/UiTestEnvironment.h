@@ -19,7 +19,7 @@ namespace plat::testing {
 // ScopedEnvironment (fake clock, recorders), timers on the fake clock, posted messages that wait
 // for Pump(), message boxes recorded and answered from a script, scripted popup menus, an input
 // state of its own and the input simulator. The application starts afresh (not terminated,
-// default hint settings, no handlers) and, at the end, frees the forms it owns and is put back.
+// default hint settings, no handlers, the system's monitors) and, at the end, frees the forms it owns and is put back.
 //
 // Declare it before the controls of the test, so that they go first.
 class UiTestEnvironment {

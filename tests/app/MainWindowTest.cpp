@@ -11,6 +11,8 @@
 #include "app/TMUFForm.h"
 
 #include "editcontrols/button/TKvHTButton.h"
+#include "foundation/THTMLHint.h"
+#include "platform/graphics/TFont.h"
 #include "editcontrols/panel/TKvCaptionPanel.h"
 #include "editcontrols/spin/TKvSpinEdit.h"
 #include "grid/model/TVezEzuzorEvad.h"
@@ -130,7 +132,16 @@ TEST_F(MainWindowTest, AFirstStartAfterTheSplashOpensTheSetupPanelAndComputesNot
     EXPECT_THAT(window->GetCaption(), StartsWith("SKELDA v1.7a by Vantel Software - Build 1.7.0."));
     EXPECT_EQ(window->KVPanel->GetCaption(), "Today Sat 15 June 2024");
     EXPECT_EQ(plat::FormatSettings().ThousandSeparator, '.');
-    EXPECT_EQ(plat::Application->GetHintColor(), plat::clCream);
+    // The form's hints are mini-HTML on a cream-to-gold gradient.
+    EXPECT_EQ(skelda::foundation::FindHTMLHint(), window->HTMLHint);
+    EXPECT_EQ(window->HTMLHint->GetHintColor(), plat::clCream);
+    EXPECT_EQ(window->HTMLHint->GetHintColorTo(), 0x07BCE9U);
+    EXPECT_EQ(window->HTMLHint->HintFont().GetName(), "Tahoma");
+    EXPECT_EQ(window->HTMLHint->HintFont().GetHeight(), -11);
+    EXPECT_EQ(window->HTMLHint->HintFont().GetColor(), plat::clInfoText);
+    EXPECT_EQ(window->HTMLHint->GetHintStyle(), skelda::foundation::hsRectangle);
+    EXPECT_EQ(window->HTMLHint->GetMaxWidth(), 0);
+    EXPECT_EQ(window->HTMLHint->GetURLColor(), plat::clBlack);
 
     EXPECT_TRUE(window->CFGPanel->GetVisible());
     EXPECT_FALSE(window->SetupBtn->GetEnabled());

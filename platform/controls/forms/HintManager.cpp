@@ -112,8 +112,7 @@ void ActivateHint()
     if (control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0 || !alive)
         return;
     bool canShow = true;
-    if (Application->OnShowHint)
-        Application->OnShowHint(info.HintStr, canShow, info);
+    Application->DoShowHint(info.HintStr, canShow, info);
     if (!canShow || info.HintStr.empty() || !alive)
         return;
 

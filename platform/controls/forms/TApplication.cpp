@@ -4,6 +4,7 @@
 #include "platform/controls/core/KeyboardFocus.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/HintManager.h"
+#include "platform/controls/forms/TApplicationEvents.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/services/DialogService.h"
 #include "platform/controls/services/MessageQueue.h"
@@ -11,6 +12,8 @@
 #include "platform/core/Exception.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace plat {
 
@@ -69,6 +72,28 @@ void TApplication::SetShowHint(bool Value)
     FShowHint = Value;
     if (!Value)
         CancelHint();
+}
+
+void TApplication::DoShowHint(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)
+{
+    if (OnShowHint)
+        OnShowHint(HintStr, CanShow, HintInfo);
+    // A handler may free an events component (or make one): walk a copy, skip the freed.
+    const std::vector<TApplicationEvents*> listeners = FEventsListeners;
+    for (TApplicationEvents* events : listeners)
+        if (std::find(FEventsListeners.begin(), FEventsListeners.end(), events) != FEventsListeners.end() &&
+            events->OnShowHint)
+            events->OnShowHint(HintStr, CanShow, HintInfo);
+}
+
+void TApplication::AddEventsListener(TApplicationEvents* Events)
+{
+    FEventsListeners.push_back(Events);
+}
+
+void TApplication::RemoveEventsListener(TApplicationEvents* Events)
+{
+    std::erase(FEventsListeners, Events);
 }
 
 void TApplication::CancelHint()

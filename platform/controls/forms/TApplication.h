@@ -9,10 +9,12 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace plat {
 
 class Exception;
+class TApplicationEvents;
 class TCustomForm;
 
 namespace testing {
@@ -86,6 +88,11 @@ public:
     TExceptionEvent OnException;
     TShowHintEvent OnShowHint;
 
+    // Before each hint: OnShowHint, then each events component's (TApplicationEvents.h).
+    void DoShowHint(std::string& HintStr, bool& CanShow, THintInfo& HintInfo);
+    void AddEventsListener(TApplicationEvents* Events);
+    void RemoveEventsListener(TApplicationEvents* Events);
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
@@ -101,6 +108,7 @@ private:
     int FHintShortPause = 50;
     int FHintHidePause = 2500;
     bool FShowHint = true;
+    std::vector<TApplicationEvents*> FEventsListeners;
 };
 
 TApplication& TheApplication();

@@ -6,6 +6,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/FontFamilies.h"
+#include "platform/core/RectOps.h"
 #include "platform/graphics/QtConversions.h"
 
 #include <QGuiApplication>
@@ -71,14 +72,6 @@ std::optional<Qt::CursorShape> StockShape(TCursor Cursor)
     default:
         return std::nullopt;
     }
-}
-
-TRect ScreenRect(bool WorkArea)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return {};
-    return FromQRect(WorkArea ? screen->availableGeometry() : screen->geometry());
 }
 
 }  // namespace
@@ -151,40 +144,97 @@ void TScreen::SetCursorImage(TCursor Id, const QImage& Image, TPoint HotSpot)
     CustomCursors()[Id] = QCursor(QPixmap::fromImage(Image), HotSpot.X, HotSpot.Y);
 }
 
+std::vector<TMonitor> TScreen::CurrentMonitors() const
+{
+    if (!FMonitorLayout.empty())
+        return FMonitorLayout;
+    std::vector<TMonitor> monitors;
+    if (!QGuiApplication::instance())
+        return monitors;
+    const auto screens = QGuiApplication::screens();
+    for (int i = 0; i < screens.size(); ++i) {
+        const QScreen* screen = screens[i];
+        monitors.push_back({i, FromQRect(screen->geometry()), FromQRect(screen->availableGeometry()),
+                            screen == QGuiApplication::primaryScreen()});
+    }
+    return monitors;
+}
+
+std::optional<TMonitor> TScreen::PrimaryMonitor() const
+{
+    const std::vector<TMonitor> monitors = CurrentMonitors();
+    for (const TMonitor& monitor : monitors)
+        if (monitor.Primary)
+            return monitor;
+    if (monitors.empty())
+        return std::nullopt;
+    return monitors.front();
+}
+
 int TScreen::Width() const
 {
-    return ScreenRect(false).Width();
+    const auto primary = PrimaryMonitor();
+    return primary ? primary->BoundsRect.Width() : 0;
 }
 
 int TScreen::Height() const
 {
-    return ScreenRect(false).Height();
+    const auto primary = PrimaryMonitor();
+    return primary ? primary->BoundsRect.Height() : 0;
 }
 
 TRect TScreen::DesktopRect() const
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? FromQRect(screen->virtualGeometry()) : TRect{};
+    TRect desktop;
+    for (const TMonitor& monitor : CurrentMonitors())
+        desktop = desktop.IsEmpty() ? monitor.BoundsRect : UnionedRect(desktop, monitor.BoundsRect);
+    return desktop;
 }
 
 TRect TScreen::WorkAreaRect() const
 {
-    return ScreenRect(true);
+    const auto primary = PrimaryMonitor();
+    return primary ? primary->WorkareaRect : TRect{};
 }
 
 int TScreen::MonitorCount() const
 {
-    return static_cast<int>(QGuiApplication::screens().size());
+    return static_cast<int>(CurrentMonitors().size());
 }
 
 TMonitor TScreen::Monitors(int Index) const
 {
-    const auto screens = QGuiApplication::screens();
-    if (Index < 0 || Index >= screens.size())
+    const std::vector<TMonitor> monitors = CurrentMonitors();
+    if (Index < 0 || Index >= static_cast<int>(monitors.size()))
         throw EListError("Monitor index out of bounds (%d)", {Index});
-    const QScreen* screen = screens[Index];
-    return {Index, FromQRect(screen->geometry()), FromQRect(screen->availableGeometry()),
-            screen == QGuiApplication::primaryScreen()};
+    return monitors[static_cast<std::size_t>(Index)];
+}
+
+std::optional<TMonitor> TScreen::MonitorNearest(TPoint P) const
+{
+    // Squared distance from P to the nearest point of the bounds; 0 inside.
+    const auto distance = [P](const TRect& r) {
+        const long long dx = P.X < r.Left ? r.Left - P.X : (P.X >= r.Right ? P.X - r.Right + 1 : 0);
+        const long long dy = P.Y < r.Top ? r.Top - P.Y : (P.Y >= r.Bottom ? P.Y - r.Bottom + 1 : 0);
+        return dx * dx + dy * dy;
+    };
+    std::optional<TMonitor> nearest;
+    long long best = 0;
+    for (const TMonitor& monitor : CurrentMonitors()) {
+        const long long d = distance(monitor.BoundsRect);
+        if (!nearest || d < best) {
+            nearest = monitor;
+            best = d;
+        }
+    }
+    return nearest;
+}
+
+void TScreen::SetMonitorLayout(std::vector<TMonitor> Monitors)
+{
+    for (std::size_t i = 0; i < Monitors.size(); ++i)
+        Monitors[i].MonitorNum = static_cast<int>(i);
+    FMonitorLayout = std::move(Monitors);
 }
 
 void TScreen::AddForm(TCustomForm* Form)

@@ -4,6 +4,7 @@
 #include "platform/core/TComponent.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QImage;
@@ -42,6 +43,7 @@ public:
     // The application's own cursors (positive ids).
     void SetCursorImage(TCursor Id, const QImage& Image, TPoint HotSpot);
 
+    // The primary monitor's size, all monitors' bounds together, the primary's work area.
     int Width() const;
     int Height() const;
     TRect DesktopRect() const;
@@ -49,6 +51,12 @@ public:
     int MonitorCount() const;
     // Raises EListError for an index outside 0 .. MonitorCount() - 1.
     TMonitor Monitors(int Index) const;
+    // The monitor that holds P, else the one whose bounds come closest to it (the first of
+    // equally close ones); nullopt only when there is no monitor at all.
+    std::optional<TMonitor> MonitorNearest(TPoint P) const;
+    // A layout that stands in for the system's screens (a test's two monitors, say); an empty
+    // one gives the system's back. Each monitor's number is its index.
+    void SetMonitorLayout(std::vector<TMonitor> Monitors);
 
     // The font families a program may name (AvailableFontFamilies), sorted; gathered on first
     // use. Search it with IndexOf (without regard to case).
@@ -71,6 +79,10 @@ private:
     TCustomForm* FActiveForm = nullptr;
     TCursor FCursor = crDefault;
     mutable std::unique_ptr<TStringList> FFonts;
+    std::vector<TMonitor> FMonitorLayout;
+
+    std::vector<TMonitor> CurrentMonitors() const;
+    std::optional<TMonitor> PrimaryMonitor() const;
 };
 
 TScreen& TheScreen();

@@ -294,7 +294,6 @@ TEST_F(VezGridPaintTest, TextStageAlignsWrapsCutsAndReplacesTheText)
          "päss", "****", DT_NOPREFIX, 0},
         {"link without its protocol", [](TPaintGrid& G) { G.SetURLShow(true); }, "http://example.org", "example.org",
          DT_NOPREFIX, 0},
-        {"mini-HTML without its tags", [](TPaintGrid&) {}, "<B>bold</B> text", "bold text", DT_NOPREFIX, 0},
         {"packed wide text as its characters", [](TPaintGrid&) {}, PackWideText(u"wide"), "wide", DT_NOPREFIX, 0},
     };
     for (const Case& C : Cases) {
@@ -314,6 +313,82 @@ TEST_F(VezGridPaintTest, TextStageAlignsWrapsCutsAndReplacesTheText)
         EXPECT_EQ(Texts[0].Format & C.With, C.With) << C.Name;
         EXPECT_EQ(Texts[0].Format & C.Without, 0u) << C.Name;
     }
+}
+
+// The texts of a cell as the mini-HTML engine drew them, one run each.
+std::vector<std::string> RunTexts(const std::vector<TDrawnText>& Texts)
+{
+    std::vector<std::string> Runs;
+    for (const TDrawnText& T : Texts)
+        Runs.push_back(T.Text);
+    return Runs;
+}
+
+const TDrawnText* RunOf(const std::vector<TDrawnText>& Texts, const std::string& Text)
+{
+    for (const TDrawnText& T : Texts)
+        if (T.Text == Text)
+            return &T;
+    return nullptr;
+}
+
+TEST_F(VezGridPaintTest, HtmlCellsAreDrawnByTheMiniHtmlEngine)
+{
+    grid->SetBounds(0, 0, 640, 240);
+    grid->SetColWidths(1, 150);
+    grid->SetColWidths(2, 150);
+    grid->SetRowHeights(2, 60);
+    grid->SetURLColor(plat::clGreen);
+    const struct {
+        int Col, Row;
+        std::string Text;
+    } Cells[] = {
+        {1, 1, "<B>bold</B> text"},
+        {2, 1, "<FONT color=\"clRed\" bgcolor=\"clYellow\">red</FONT> <I>it</I>"},
+        {1, 2, "<A href=\"http://example.org\">link</A><UL><LI>one<LI>two</UL>"},
+        {2, 2, "<IMG src=\"SSYS:1\"> pic <CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"16\">"},
+    };
+    for (const auto& C : Cells)
+        grid->SetCellText(C.Col, C.Row, C.Text);
+
+    const std::vector<TDrawnText> Bold = TextsOf(1, 1);
+    ASSERT_NE(RunOf(Bold, "bold"), nullptr) << ::testing::PrintToString(RunTexts(Bold));
+    EXPECT_NE(RunOf(Bold, "bold")->Font.find(",bold"), std::string::npos);
+    ASSERT_NE(RunOf(Bold, "text"), nullptr) << ::testing::PrintToString(RunTexts(Bold));
+    EXPECT_EQ(RunOf(Bold, "text")->Font.find(",bold"), std::string::npos);
+    EXPECT_GT(RunOf(Bold, "text")->Rect.Left, RunOf(Bold, "bold")->Rect.Left);
+
+    const std::vector<TDrawnText> Coloured = TextsOf(2, 1);
+    ASSERT_NE(RunOf(Coloured, "red"), nullptr) << ::testing::PrintToString(RunTexts(Coloured));
+    EXPECT_NE(RunOf(Coloured, "red")->Font.find("$0000FF"), std::string::npos) << RunOf(Coloured, "red")->Font;
+    ASSERT_NE(RunOf(Coloured, "it"), nullptr);
+    EXPECT_NE(RunOf(Coloured, "it")->Font.find(",italic"), std::string::npos);
+
+    const std::vector<TDrawnText> Linked = TextsOf(1, 2);
+    ASSERT_NE(RunOf(Linked, "link"), nullptr) << ::testing::PrintToString(RunTexts(Linked));
+    EXPECT_NE(RunOf(Linked, "link")->Font.find("$008000"), std::string::npos) << RunOf(Linked, "link")->Font;
+    EXPECT_NE(RunOf(Linked, "link")->Font.find(",underline"), std::string::npos);
+    ASSERT_NE(RunOf(Linked, "one"), nullptr);
+    ASSERT_NE(RunOf(Linked, "two"), nullptr);
+    EXPECT_GT(RunOf(Linked, "two")->Rect.Top, RunOf(Linked, "one")->Rect.Top);
+    EXPECT_GT(RunOf(Linked, "one")->Rect.Left, RunOf(Linked, "link")->Rect.Left) << "list items are indented";
+
+    plat::testing::TRecordingCanvas PictureCanvas(640, 240);
+    PaintOne(PictureCanvas, 2, 2);
+    ASSERT_NE(RunOf(DrawnTexts(PictureCanvas), "pic "), nullptr) << ::testing::PrintToString(RunTexts(DrawnTexts(PictureCanvas)));
+    EXPECT_EQ(PictureCanvas.CallsOf("DrawImage").size(), 1u) << "the picture";
+    const std::vector<std::string> Controls = PictureCanvas.CallsOf("DrawFrameControl");
+    ASSERT_EQ(Controls.size(), 1u) << "the check box";
+    EXPECT_NE(Controls[0].find("$4400"), std::string::npos) << Controls[0] << ": a ticked check box";
+
+    const QImage Image = Screenshot(*grid, "grid-html-cells.png");
+    const plat::TRect Red = grid->CellRect(2, 1);
+    EXPECT_GT(CountPixels(Image, Red, plat::clYellow), 0) << "the text's background colour";
+    const plat::TRect Pictured = grid->CellRect(2, 2);
+    const int PictureArea = CountPixels(Image, plat::TRect{Pictured.Left, Pictured.Top, Pictured.Left + 22, Pictured.Bottom},
+                                        plat::clWhite);
+    EXPECT_LT(PictureArea, 22 * Pictured.Height() - 40) << "the picture is drawn";
+    EXPECT_EQ(grid->GetCellPlainText(1, 1), "bold text");
 }
 
 TEST_F(VezGridPaintTest, TextRectangleLeavesRoomForOffsetsAndButtons)

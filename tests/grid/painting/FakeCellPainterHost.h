@@ -36,6 +36,8 @@ public:
     // What the owner answers for every normal cell.
     bool SpinEdit = false;
     bool ComboBox = false;
+    // Handed to the painter for mini-HTML cells.
+    TGridHtmlRoles Html;
     // The look the grid decides; set by the test before painting.
     TCellLook* Look = nullptr;
     int GridRepaints = 0;
@@ -117,6 +119,10 @@ public:
     bool IsWinXP() const override
     {
         return false;
+    }
+    TGridHtmlRoles HtmlRoles(int, int) override
+    {
+        return Html;
     }
     plat::TColor GridColor() const override
     {

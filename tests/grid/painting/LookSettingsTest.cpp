@@ -1,6 +1,7 @@
 // When the look settings ask the grid for a repaint: most on a change only, a few on every
 // write, some not while the grid is updating or loading.
 
+#include "foundation/MiniHtmlEngine.h"
 #include "grid/painting/TGridLookSettings.h"
 #include "grid/painting/TLookSettingsHost.h"
 #include "platform/graphics/TBitmap.h"
@@ -87,6 +88,21 @@ TEST(LookSettingsTest, RepaintsFollowEachSettersRule)
         EXPECT_EQ(Host.GridRepaints, C.GridRepaints);
         EXPECT_EQ(Host.IndicatorRepaints, 0);
     }
+}
+
+TEST(LookSettingsTest, HighlightColoursBecomeTheProgramsMiniHtmlHighlight)
+{
+    TLookHost Host;
+    TGridLookSettings Look(Host, false, false);
+    Look.SetHighlightColor(plat::clYellow);
+    EXPECT_EQ(foundation::MiniHtmlHighlightBackColor(), plat::clYellow);
+    EXPECT_EQ(foundation::MiniHtmlHighlightTextColor(), plat::clHighlightText);
+    Look.SetHighlightTextColor(plat::clNavy);
+    EXPECT_EQ(foundation::MiniHtmlHighlightBackColor(), plat::clYellow);
+    EXPECT_EQ(foundation::MiniHtmlHighlightTextColor(), plat::clNavy);
+    EXPECT_EQ(Host.GridRepaints, 2);
+    Look.SetHighlightColor(plat::clHighlight);
+    Look.SetHighlightTextColor(plat::clHighlightText);
 }
 
 TEST(LookSettingsTest, ANewRowIndicatorRepaintsOnlyItsCell)

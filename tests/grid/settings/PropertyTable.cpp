@@ -1,6 +1,6 @@
 #include "PropertyTable.h"
 
-#include "grid/support/TCollection.h"
+#include "platform/core/TCollection.h"
 #include "grid/support/TIntList.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TStrings.h"
@@ -60,7 +60,7 @@ std::string Text(const plat::TBitmap& Value)
 
 std::string Text(const plat::TStrings& Value) { return "[" + Value.GetCommaText() + "]"; }
 std::string Text(const TIntList& Value) { return "[" + Value.GetStrValue() + "]"; }
-std::string Text(const TCollection& Value) { return std::to_string(Value.Count()) + " items"; }
+std::string Text(const plat::TCollection& Value) { return std::to_string(Value.Count()) + " items"; }
 
 std::string Text(const TCellReference& Value)
 {

@@ -16,6 +16,7 @@
 #include <vector>
 
 namespace plat {
+class TCollection;
 class TBitmap;
 class TComponent;
 class TFont;
@@ -23,7 +24,6 @@ class TStrings;
 }  // namespace plat
 
 namespace skelda::grid {
-class TCollection;
 class TIntList;
 }  // namespace skelda::grid
 
@@ -38,7 +38,7 @@ std::string Text(const plat::TFont& Value);
 std::string Text(const plat::TBitmap& Value);
 std::string Text(const plat::TStrings& Value);
 std::string Text(const TIntList& Value);
-std::string Text(const TCollection& Value);
+std::string Text(const plat::TCollection& Value);
 std::string Text(const TCellReference& Value);
 std::string Text(const TCellVariant& Value);
 template <typename E>

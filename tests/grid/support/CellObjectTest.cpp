@@ -1,5 +1,5 @@
 #include "grid/support/TCellGraphic.h"
-#include "grid/support/TCollection.h"
+#include "platform/core/TCollection.h"
 #include "grid/support/TGridItem.h"
 #include "platform/core/Exception.h"
 #include "platform/core/TStringList.h"
@@ -129,7 +129,7 @@ TEST(GridItemTest, RefusesToGoWithoutAList)
 }
 
 // The hidden-row store is a collection of items; one that cannot be copied must not empty it.
-class THiddenRows : public TCollectionOf<TGridItem> {};
+class THiddenRows : public plat::TCollectionOf<TGridItem> {};
 
 TEST(GridItemTest, AStoreOfHiddenRowsIsNotCopied)
 {

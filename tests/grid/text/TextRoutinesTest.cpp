@@ -1,7 +1,6 @@
 #include "grid/text/CharRoutines.h"
 #include "grid/text/CsvQuoting.h"
 #include "grid/text/DateTexts.h"
-#include "grid/text/HtmlTags.h"
 #include "grid/text/LineBreakForms.h"
 #include "grid/text/LinkTexts.h"
 #include "grid/text/LocaleSettings.h"
@@ -70,26 +69,6 @@ TEST_F(TextRoutinesTest, AccessorsFollowTheCurrentSettings)
     EXPECT_EQ(UtilTimeSeparator(), '.');
     plat::FormatSettings().ShortDateFormat = "yyyy-MM-dd";
     EXPECT_EQ(UtilShortDateFormat(), "yyyy-MM-dd");
-}
-
-TEST(HtmlTags, StripTurnsBreaksIntoLinesAndDropsOtherTags)
-{
-    const struct {
-        std::string Text;
-        std::string Expected;
-    } cases[] = {
-        {"", ""},
-        {"plain", "plain"},
-        {"a<BR>b<br>c<Hr>d", "a\r\nb\r\nc\r\nd"},
-        {"<b>bold</b> <font color=\"red\">x</font>", "bold x"},
-        {"a<br/>b", "ab"},
-        {"x<>y", "xy"},
-        {"a < b", "a < b"},
-        {"<i>a</i> < b", "a < b"},
-        {"caf\xC3\xA9<BR>", "caf\xC3\xA9\r\n"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(StripHtmlTags(c.Text), c.Expected) << c.Text;
 }
 
 TEST(TextKinds, ClassifiesByPrefixAndHtmlMarks)

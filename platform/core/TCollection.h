@@ -1,16 +1,16 @@
 #pragma once
 
-#include "grid/support/TCollectionItem.h"
+#include "platform/core/TCollectionItem.h"
 
 #include <functional>
 #include <memory>
 #include <vector>
 
-namespace skelda::grid {
+namespace plat {
 
 // An ordered list of items that it owns, of one item class chosen by the descendant (see
-// TCollectionOf). A bad index raises plat::EListError "List index out of bounds (<index>)".
-class TCollection : public plat::TPersistent {
+// TCollectionOf). A bad index raises EListError "List index out of bounds (<index>)".
+class TCollection : public TPersistent {
 public:
     ~TCollection() override;
 
@@ -22,11 +22,11 @@ public:
 
     // From a collection of the same class: the items are replaced by copies of the source's
     // items (each made by the item's Assign). Sources of other classes raise
-    // plat::EConvertError; a failing copy leaves the items as they were.
-    void Assign(const plat::TPersistent& Source) override;
+    // EConvertError; a failing copy leaves the items as they were.
+    void Assign(const TPersistent& Source) override;
 
     // An item reported a change of one of its properties (adding or removing items does not).
-    std::function<void(plat::TObject* Sender)> OnChange;
+    std::function<void(TObject* Sender)> OnChange;
 
 protected:
     // Inserts a new item before Index (0 .. Count).
@@ -56,4 +56,4 @@ protected:
     std::unique_ptr<TCollectionItem> NewItem() const override { return std::make_unique<TItem>(); }
 };
 
-}  // namespace skelda::grid
+}  // namespace plat

@@ -2,12 +2,12 @@
 
 #include "platform/core/TPersistent.h"
 
-namespace skelda::grid {
+namespace plat {
 
 class TCollection;
 
 // An item of a TCollection: it lives in exactly one collection, which owns it.
-class TCollectionItem : public plat::TPersistent {
+class TCollectionItem : public TPersistent {
 public:
     std::string ClassName() const override { return "TCollectionItem"; }
 
@@ -23,4 +23,4 @@ private:
     TCollection* FCollection = nullptr;
 };
 
-}  // namespace skelda::grid
+}  // namespace plat

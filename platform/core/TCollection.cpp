@@ -1,10 +1,10 @@
-#include "grid/support/TCollection.h"
+#include "platform/core/TCollection.h"
 
 #include "platform/core/Exception.h"
 
 #include <typeinfo>
 
-namespace skelda::grid {
+namespace plat {
 
 TCollection::~TCollection() = default;
 
@@ -19,12 +19,12 @@ void TCollection::Clear()
     FItems.clear();
 }
 
-void TCollection::Assign(const plat::TPersistent& Source)
+void TCollection::Assign(const TPersistent& Source)
 {
     if (&Source == this)
         return;
     if (typeid(Source) != typeid(*this)) {
-        plat::TPersistent::Assign(Source);
+        TPersistent::Assign(Source);
         return;
     }
     const auto& source = static_cast<const TCollection&>(Source);
@@ -59,7 +59,7 @@ void TCollection::ItemChanged()
 void TCollection::CheckIndex(int Index) const
 {
     if (Index < 0 || Index >= Count())
-        throw plat::EListError("List index out of bounds (%d)", {Index});
+        throw EListError("List index out of bounds (%d)", {Index});
 }
 
 std::unique_ptr<TCollectionItem> TCollection::Adopt(std::unique_ptr<TCollectionItem> Item)
@@ -68,4 +68,4 @@ std::unique_ptr<TCollectionItem> TCollection::Adopt(std::unique_ptr<TCollectionI
     return Item;
 }
 
-}  // namespace skelda::grid
+}  // namespace plat

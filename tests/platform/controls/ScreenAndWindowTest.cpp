@@ -1,0 +1,133 @@
+#include "TestControls.h"
+
+#include "platform/controls/core/WindowRegion.h"
+#include "platform/controls/forms/HintManager.h"
+#include "platform/controls/forms/TApplicationEvents.h"
+#include "platform/controls/forms/THintWindow.h"
+#include "platform/controls/forms/TScreen.h"
+#include "platform/core/Exception.h"
+#include "platform/testing/UiTestEnvironment.h"
+
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+using namespace plat;
+using namespace plat::testing;
+
+namespace {
+
+// Two monitors side by side, the second one lower and smaller.
+std::vector<TMonitor> TwoMonitors()
+{
+    return {{0, Rect(0, 0, 1280, 1024), Rect(0, 0, 1280, 984), true},
+            {0, Rect(1280, 200, 2304, 968), Rect(1280, 200, 2304, 968), false}};
+}
+
+TEST(ScreenTest, TheMonitorNearestAPointIsTheOneHoldingItElseTheClosest)
+{
+    UiTestEnvironment ui;
+    TheScreen().SetMonitorLayout(TwoMonitors());
+    struct Case {
+        TPoint point;
+        int monitor;
+    } const cases[] = {
+        {{10, 10}, 0},       {{1279, 1023}, 0}, {{1280, 200}, 1}, {{2303, 967}, 1},
+        {{3000, 500}, 1},    {{-50, -50}, 0},   {{2000, 0}, 1},   {{1300, 1020}, 0},
+        {{2000, 990}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.point.X) + "," + std::to_string(c.point.Y));
+        const auto nearest = TheScreen().MonitorNearest(c.point);
+        ASSERT_TRUE(nearest.has_value());
+        EXPECT_EQ(nearest->MonitorNum, c.monitor);
+    }
+    EXPECT_EQ(TheScreen().MonitorCount(), 2);
+    EXPECT_EQ(TheScreen().Width(), 1280);
+    EXPECT_EQ(TheScreen().DesktopRect(), Rect(0, 0, 2304, 1024));
+    EXPECT_THROW(TheScreen().Monitors(2), EListError);
+
+    TheScreen().SetMonitorLayout({});
+    EXPECT_EQ(TheScreen().MonitorCount(), static_cast<int>(QGuiApplication::screens().size()));
+}
+
+TEST(RegionTest, ARoundedRectangleCutsItsCornersAlongTheEllipses)
+{
+    const TRegion round = RoundRectRegion(Rect(10, 20, 110, 70), 16, 16);
+    EXPECT_EQ(round.Bounds(), Rect(10, 20, 110, 70));
+    for (const TPoint inside : {TPoint{60, 20}, TPoint{10, 45}, TPoint{60, 69}, TPoint{13, 23}})
+        EXPECT_TRUE(round.Contains(inside)) << inside.X << "," << inside.Y;
+    for (const TPoint corner : {TPoint{10, 20}, TPoint{109, 20}, TPoint{10, 69}, TPoint{108, 68}, TPoint{11, 21}})
+        EXPECT_FALSE(round.Contains(corner)) << corner.X << "," << corner.Y;
+    // The shape is the same at all four corners.
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const bool topLeft = round.Contains({10 + x, 20 + y});
+            EXPECT_EQ(round.Contains({109 - x, 20 + y}), topLeft);
+            EXPECT_EQ(round.Contains({10 + x, 69 - y}), topLeft);
+            EXPECT_EQ(round.Contains({109 - x, 69 - y}), topLeft);
+        }
+    EXPECT_EQ(RoundRectRegion(Rect(0, 0, 10, 10), 0, 0).Rects(), TRegion(Rect(0, 0, 10, 10)).Rects());
+    EXPECT_TRUE(RoundRectRegion(Rect(5, 5, 5, 20), 16, 16).IsEmpty());
+    // An ellipse larger than the rectangle gives an ellipse inside it, not a wider shape.
+    EXPECT_EQ(RoundRectRegion(Rect(0, 0, 10, 10), 100, 100).Bounds(), Rect(0, 0, 10, 10));
+}
+
+TEST(WindowRegionTest, TheRegionBecomesTheWindowsMaskAndCanBeTakenAway)
+{
+    UiTestEnvironment ui;
+    auto* window = new THintWindow(Application);
+    window->SetBounds(50, 50, 120, 40);
+    EXPECT_FALSE(GetWindowRgn(*window).has_value());
+    const TRegion round = RoundRectRegion(Rect(0, 0, 120, 40), 16, 16);
+    SetWindowRgn(*window, round, true);
+    const auto mask = GetWindowRgn(*window);
+    ASSERT_TRUE(mask.has_value());
+    EXPECT_TRUE(mask->Subtract(round).IsEmpty());
+    EXPECT_TRUE(round.Subtract(*mask).IsEmpty());
+    EXPECT_FALSE(mask->Contains({0, 0}));
+    SetWindowRgn(*window, std::nullopt, false);
+    EXPECT_FALSE(GetWindowRgn(*window).has_value());
+}
+
+TEST(ApplicationEventsTest, EveryEventsComponentHearsTheHintAfterTheApplicationUntilItIsFreed)
+{
+    UiTestEnvironment ui;
+    auto* form = new TForm(Application);
+    form->SetBounds(100, 100, 300, 200);
+    auto* control = AddControl<TLoggingControl>(*form, Bounds(10, 10, 100, 50));
+    control->SetHint("Plain");
+    control->SetShowHint(true);
+    form->Show();
+
+    std::vector<std::string> heard;
+    Application->OnShowHint = [&](std::string& text, bool&, THintInfo&) { heard.push_back("application " + text); };
+    auto* first = new TApplicationEvents(form);
+    first->OnShowHint = [&](std::string& text, bool&, THintInfo& info) {
+        heard.push_back("first " + text);
+        text = "<b>Rich</b>";
+        info.HintMaxWidth = 77;
+    };
+    auto* second = new TApplicationEvents(form);
+    int maxWidthSeen = 0;
+    second->OnShowHint = [&](std::string& text, bool&, THintInfo& info) {
+        heard.push_back("second " + text);
+        maxWidthSeen = info.HintMaxWidth;
+    };
+    ui.Simulator().MouseMove(*control, {20, 20});
+    ui.Clock().Advance(Application->GetHintPause());
+    EXPECT_EQ(heard, (std::vector<std::string>{"application Plain", "first Plain", "second <b>Rich</b>"}));
+    EXPECT_EQ(maxWidthSeen, 77);
+    ASSERT_NE(HintManager::ShowingHintWindow(), nullptr);
+    EXPECT_EQ(HintManager::ShowingHintWindow()->GetText(), "<b>Rich</b>");
+
+    Application->CancelHint();
+    ui.Simulator().Leave(*form);
+    delete first;
+    heard.clear();
+    ui.Simulator().MouseMove(*control, {25, 25});
+    ui.Clock().Advance(Application->GetHintPause());
+    EXPECT_EQ(heard, (std::vector<std::string>{"application Plain", "second Plain"}));
+}
+
+}  // namespace
