@@ -151,6 +151,8 @@ private:
     int GhHeight() { return Metrics().textHeight; }
     int TextHeight(const std::string& Text) { return Text.empty() ? 0 : Metrics().textHeight; }
     int RunWidth(const std::string& Shown, unsigned Format);
+    // Only the first pass of a line decides what the line holds; the second, over an aligned and
+    // so narrower rectangle, takes all of it, so that drawing and locating see the same line.
     // Runs are placed from the right edge leftwards only where their alignment is mirrored too;
     // right-to-left reading alone keeps them moving right, so they never pile up at one place.
     bool MirroredRuns() const { return Q.ReadingOrder == 1; }
@@ -529,7 +531,7 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
             R.FocusedLinkTarget = FLinkTarget;
     }
 
-    bool fits = L.width < Available(LineRect) || w >= RoomForOne(LineRect);
+    bool fits = !FFirstPass || L.width < Available(LineRect) || w >= RoomForOne(LineRect);
     if (!fits && V.GluedRuns && !FVisible.empty() && FVisible.back() != ' ')
         fits = true;
     const bool onlyRun = FVisible.empty();
@@ -539,7 +541,7 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
             R.PlainText += shown;
         L.markup.append(raw);
         Pos = RunEnd;
-        if (!Drawing(M) && !fits && onlyRun)
+        if (FFirstPass && !fits && onlyRun)
             Pos = Text.size();
         FTrailingSpace = (!raw.empty() && raw.back() == ' ' && raw == shown) ? Metrics().spaceWidth : 0;
     } else {
@@ -1119,7 +1121,7 @@ void TMiniHtmlRun::Picture(std::string_view Tag, std::string_view Upper, const T
         FHoverPicture = FPictureCounter;
     }
 
-    if (L.width + w > Available(LineRect) && w < RoomForOne(LineRect)) {
+    if (FFirstPass && L.width + w > Available(LineRect) && w < RoomForOne(LineRect)) {
         FLineFull = true;
     } else {
         L.width += w;
@@ -1165,7 +1167,7 @@ void TMiniHtmlRun::Control(std::string_view Tag, const TRect& LineRect, Mode M, 
         R.ControlId = control.Id;
         R.ControlType = control.Type;
     }
-    if (L.width + size.cx > Available(LineRect) && size.cx < RoomForOne(LineRect)) {
+    if (FFirstPass && L.width + size.cx > Available(LineRect) && size.cx < RoomForOne(LineRect)) {
         FLineFull = true;
         return;
     }

@@ -259,6 +259,18 @@ TEST(MiniHtmlPasses, AnUnclosedTagActsInBothPasses)
     EXPECT_EQ(f.Grid("ab<A href=\"x\"").LinkTotal, 1);
 }
 
+TEST(MiniHtmlPasses, LocatingOnAnAlignedLineSeesTheWholeLine)
+{
+    MiniHtmlFixture f;
+    f.request.LocateOnly = true;
+    // The aligned rectangle is as wide as the line without its trailing space.
+    const std::string text = "<P align=\"right\">ab cd <A href=\"x\">";
+    EXPECT_EQ(f.Grid(text).LinkTotal, 1);
+    f.request.LocateOnly = false;
+    f.request.SizeOnly = true;
+    EXPECT_EQ(f.Grid(text).LinkTotal, 1);
+}
+
 TEST(MiniHtmlPasses, TheCanvasComesBackAsItWas)
 {
     const std::string text =
