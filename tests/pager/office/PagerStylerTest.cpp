@@ -35,8 +35,9 @@ class OfficeStylerTest : public ::testing::Test {
 protected:
     OfficeStylerTest() { styler->AddControl(&pager); }
 
-    std::unique_ptr<TVezOfficePagerOfficeStyler> styler = std::make_unique<TVezOfficePagerOfficeStyler>(nullptr);
+    // The pager outlives the styler, which tells it goodbye.
     RecordingPager pager;
+    std::unique_ptr<TVezOfficePagerOfficeStyler> styler = std::make_unique<TVezOfficePagerOfficeStyler>(nullptr);
 };
 
 TEST_F(OfficeStylerTest, NewStylerWearsTheLunaLook)
@@ -75,6 +76,7 @@ TEST_F(OfficeStylerTest, EachLookItsDistinctiveValues)
         plat::TColor GlowDown;
         int BlendFactor;
     } cases[] = {
+        // clang-format off
         {psOffice2003Blue, 0xE4AE88, plat::clNone, 0x000000, 0xCCF4FF, ggVertical, 0xA3673F, 0xFDEADA, 0xFADAC4, true, 0xEBFDFF, 0x76AFF1, 50},
         {psOffice2003Silver, 0xE6D8D8, plat::clNone, 0x000000, 0xCCF4FF, ggVertical, 0xBCADA7, 0xF7F3F3, 0xE6D8D8, true, 0xCCF4FF, 0x4E91FE, 50},
         {psOffice2003Olive, 0x8CC0B1, plat::clNone, 0x000000, 0xCCF4FF, ggVertical, 0x648C82, 0xCFF0EA, 0xCFF0EA, true, 0xCCF4FF, 0x4E91FE, 50},
@@ -90,6 +92,7 @@ TEST_F(OfficeStylerTest, EachLookItsDistinctiveValues)
         {psOffice2010Silver, 0xEDE5E0, 0xD2CDC8, 0x000000, 0xFDFBFA, ggVertical, 0xBFBAB6, 0xFFFFFF, 0xEDE5E0, false, 0x8AE3FD, 0x6CD0FF, 50},
         {psOffice2010Black, 0x919191, 0x6D6D6D, 0x000000, 0x949494, ggVertical, 0xBEBEBE, 0xBFBFBF, 0x919191, false, 0x8AE3FD, 0x6CD0FF, 50},
         {psOffice2007Luna, 0xFFDBBF, plat::clNone, 0x8B4215, 0xDDE5E4, ggRadial, 0xE8C7AE, 0xFAF1E9, 0xEDD8C7, true, 0xEBFDFF, 0x76AFF1, 50},
+        // clang-format on
     };
     for (const auto& c : cases) {
         styler->SetStyle(c.Style);
