@@ -16,6 +16,7 @@
 #include "tests/pager/glow/GlowFixture.h"
 
 #include <optional>
+#include <tuple>
 
 namespace skelda::pager {
 namespace {
@@ -95,6 +96,24 @@ TEST_F(PagerFaceTest, ClNoneToAndMirrorGiveOneFlatFillButTabBackgroundsPaintThem
     tab.Colors = face.Colors;
     PaintTabBackground(canvas, tab);
     EXPECT_EQ(At(20, 38), plat::clWhite) << "the inner half is clNone, painted as white";
+}
+
+TEST_F(PagerFaceTest, BorderlessTopFaceRunsItsLinearGlowIntoTheFirstColumn)
+{
+    TPagerFaceRequest face;
+    face.Rect = plat::Rect(0, 0, 40, 40);
+    face.Colors = {plat::clRed, plat::clBlack, kInner, kInnerTo, ggVertical, ggVertical};
+    for (const auto& [position, gradient, flush] :
+         {std::tuple{tpTop, ggVertical, true}, std::tuple{tpTop, ggRadial, false},
+          std::tuple{tpBottom, ggVertical, false}}) {
+        image.fill(Qt::white);
+        face.Position = position;
+        face.Colors.Gradient = gradient;
+        PaintPagerGradient(canvas, face);
+        const plat::TPoint probe = position == tpTop ? plat::Point(0, 18) : plat::Point(0, 21);
+        EXPECT_EQ(plat::GetRValue(At(probe.X, probe.Y)) < 128, flush)
+            << "position " << position << " gradient " << gradient;
+    }
 }
 
 TEST_F(PagerFaceTest, VisibleProgressReplacesTheGlowWithItsOwnRectangle)
