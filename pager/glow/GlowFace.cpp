@@ -9,6 +9,7 @@
 #include "foundation/TGPStringFormat.h"
 #include "pager/glow/GlowArrows.h"
 #include "pager/glow/GlowColors.h"
+#include "pager/glow/GlowFonts.h"
 #include "pager/glow/GlowGradient.h"
 #include "pager/glow/GlowImages.h"
 #include "pager/glow/GlowOutlines.h"
@@ -37,23 +38,6 @@ constexpr int kSplitPartPx = 12;
 constexpr plat::TColor kFocusColor = 0xE4AD89;
 
 REAL F(int Value) { return static_cast<REAL>(Value); }
-
-// The family of a font's name, "Arial" when the system has no such family.
-std::unique_ptr<TGPFontFamily> FamilyOf(const plat::TFont& Font)
-{
-    auto family = std::make_unique<TGPFontFamily>(Font.GetName());
-    const Status found = family->GetLastStatus();
-    if (found == FontFamilyNotFound || found == FontStyleNotFound)
-        family = std::make_unique<TGPFontFamily>("Arial");
-    return family;
-}
-
-int GdiplusStyleOf(const plat::TFont& Font)
-{
-    const plat::TFontStyles styles = Font.GetStyle();
-    return (styles.Contains(plat::fsBold) ? FontStyleBold : 0) | (styles.Contains(plat::fsItalic) ? FontStyleItalic : 0) |
-           (styles.Contains(plat::fsUnderline) ? FontStyleUnderline : 0);
-}
 
 std::string NotesText(const plat::TStrings* Notes)
 {
