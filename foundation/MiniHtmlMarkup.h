@@ -45,7 +45,7 @@ plat::TColor ColorByName(std::string_view Name);
 // The whole-text entity pass: "&amp;" becomes "&&" (one ampersand under prefix processing) and
 // the named signs become their characters, repeated until nothing changes, in one linear scan.
 std::string ExpandEntities(std::string_view Text);
-// The same result by the rule as written: pass after pass, the first occurrence of each entity
+// The same result by the pass-by-pass rule: pass after pass, the first occurrence of each entity
 // replaced, until a pass changes nothing. Quadratic; kept to check the fast pass against.
 std::string ExpandEntitiesByPasses(std::string Text);
 // The entities of one text run: "&nbsp;" to a space, "&lt;" and "&gt;" to the brackets.

@@ -10,7 +10,7 @@
 using skelda::fuzz::Check;
 using namespace skelda::foundation::minihtml;
 
-// The rule as written is quadratic; short texts find every interaction of entities.
+// The pass-by-pass rule is quadratic; short texts find every interaction of entities.
 constexpr std::size_t MaxBytes = 512;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
