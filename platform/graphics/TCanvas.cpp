@@ -705,7 +705,10 @@ int TCanvas::DrawText(const std::string& Text, TRect& Rect, unsigned Format)
     const TextFormatter formatter(font, Format, Rect.Width());
     const bool measureOnly = Format & DT_CALCRECT;
     std::vector<FormattedLine> lines = formatter.Layout(ToQString(Text), !measureOnly);
-    const int lineHeightPx = formatter.LineHeightPx();
+    // External leading is the gap the font asks between lines; only callers that stack single
+    // lines themselves ask for it.
+    const int lineHeightPx =
+        formatter.LineHeightPx() + ((Format & DT_EXTERNALLEADING) ? std::max(0, QFontMetrics(font).leading()) : 0);
     if (measureOnly) {
         int widestPx = 0;
         for (const FormattedLine& line : lines)
@@ -759,7 +762,16 @@ int TCanvas::DrawText(const std::string& Text, TRect& Rect, unsigned Format)
                 run.underlines.emplace_back(formatter.WidthOf(line.text.left(i)), underlineY,
                                             metrics.horizontalAdvance(line.text.at(i)), std::max(1, metrics.lineWidth()));
             }
-            PaintTextLine(*p.get(), font, {x, y}, run, color, background);
+            if (FFont->GetOrientation() != 0) {
+                // A turned font turns each line about its start, as TextOut does.
+                p->save();
+                p->translate(x, y);
+                p->rotate(-FFont->GetOrientation() / 10.0);
+                PaintTextLine(*p.get(), font, {0, 0}, run, color, background);
+                p->restore();
+            } else {
+                PaintTextLine(*p.get(), font, {x, y}, run, color, background);
+            }
             y += lineHeightPx;
         }
     }

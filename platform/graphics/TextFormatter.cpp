@@ -60,12 +60,15 @@ std::vector<std::pair<int, QString>> TextFormatter::Segments(const QString& line
     if (!(FFormat & DT_EXPANDTABS))
         return {{0, line}};
     std::vector<std::pair<int, QString>> segments;
+    const QStringList parts = line.split(QLatin1Char('\t'));
     int x = 0;
-    for (const QString& segment : line.split(QLatin1Char('\t'))) {
-        if (!segments.empty())
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0)
             x = (x / FTabStopPx + 1) * FTabStopPx;
-        segments.emplace_back(x, segment);
-        x += FMetrics.horizontalAdvance(segment);
+        segments.emplace_back(x, parts[i]);
+        // Only a following tab needs this segment's width; shaping text is what costs.
+        if (i + 1 < parts.size())
+            x += FMetrics.horizontalAdvance(parts[i]);
     }
     return segments;
 }

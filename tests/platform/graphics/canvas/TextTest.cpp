@@ -1,5 +1,11 @@
 #include "CanvasFixture.h"
 
+#include "platform/graphics/QtConversions.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
 #include <string>
 
 namespace plat {
@@ -245,6 +251,52 @@ TEST_F(CanvasText, EditControlLeavesOutAPartlyVisibleLastLine)
     const TRect box = Rect(0, 0, 60, lineHeightPx + lineHeightPx / 2);
     EXPECT_GT(InkOf("first\nsecond", box, DT_LEFT).Bottom, lineHeightPx);
     EXPECT_LE(InkOf("first\nsecond", box, DT_LEFT | DT_EDITCONTROL).Bottom, lineHeightPx);
+}
+
+}  // namespace
+}  // namespace plat
+
+namespace plat {
+namespace {
+
+class CanvasTextLeading : public ImageCanvasTest {
+protected:
+    CanvasTextLeading() : ImageCanvasTest(240, 64) {}
+};
+
+TEST_F(CanvasTextLeading, ExternalLeadingAddsTheFontsLineGap)
+{
+    for (const char* family : {"Tahoma", "Times New Roman", "Courier New"}) {
+        SCOPED_TRACE(family);
+        canvas.Font().SetName(family);
+        canvas.Font().SetHeight(-13);
+        TRect plain{0, 0, 200, 0};
+        TRect leading{0, 0, 200, 0};
+        canvas.DrawText("two\nlines", plain, DT_CALCRECT);
+        canvas.DrawText("two\nlines", leading, DT_CALCRECT | DT_EXTERNALLEADING);
+        const int gapPx = std::max(0, QFontMetrics(ToQFont(canvas.Font())).leading());
+        EXPECT_EQ(leading.Height(), plain.Height() + 2 * gapPx);
+        EXPECT_EQ(leading.Width(), plain.Width());
+    }
+}
+
+TEST_F(CanvasTextLeading, TurnedTextIsDrawnTurned)
+{
+    canvas.Font().SetName("Tahoma");
+    canvas.Font().SetHeight(-13);
+    canvas.Font().SetColor(clBlack);
+    canvas.Brush().SetStyle(bsClear);
+    image.fill(Qt::white);
+    TRect flat{10, 10, 230, 60};
+    canvas.DrawText("Turned text", flat, DT_SINGLELINE | DT_NOCLIP);
+    const TRect flatInk = InkBounds(image);
+    image.fill(Qt::white);
+    canvas.Font().SetOrientation(900);
+    TRect turned{100, 50, 230, 60};
+    canvas.DrawText("Turned text", turned, DT_SINGLELINE | DT_NOCLIP);
+    const TRect turnedInk = InkBounds(image);
+    EXPECT_GT(turnedInk.Height(), turnedInk.Width());
+    EXPECT_GT(flatInk.Width(), flatInk.Height());
 }
 
 }  // namespace
