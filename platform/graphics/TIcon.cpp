@@ -82,6 +82,12 @@ void TIcon::LoadFromBytes(std::span<const std::uint8_t> Data)
     Changed(this);
 }
 
+void TIcon::LoadFromImage(const QImage& Image)
+{
+    *FImage = Image.isNull() ? QImage() : Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Changed(this);
+}
+
 void TIcon::LoadFromStream(TStream& Stream)
 {
     LoadFromBytes(Stream.ReadRest());

@@ -39,6 +39,8 @@ public:
     void LoadFromBytes(std::span<const std::uint8_t> Data);
     // EResNotFound when the program has no resource of that name.
     void LoadFromResourceName(std::string_view Name);
+    // Takes a copy of Image; a null image empties the icon.
+    void LoadFromImage(const QImage& Image);
 
     const QImage& Image() const { return *FImage; }
 

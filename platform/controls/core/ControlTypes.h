@@ -23,6 +23,10 @@ enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using TBorderStyle = TFormBorderStyle;
 
+// Reading order and alignment of a control's text: right to left mirrors the alignment too,
+// unless NoAlign; ReadingOnly keeps the alignment and only reads right to left.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };

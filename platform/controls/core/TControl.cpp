@@ -6,6 +6,7 @@
 #include "platform/controls/core/TWinControl.h"
 #include "platform/controls/core/VirtualKeys.h"
 #include "platform/core/Exception.h"
+#include "platform/graphics/CanvasFlags.h"
 #include "platform/core/Utf8.h"
 
 #include <algorithm>
@@ -352,6 +353,52 @@ void TControl::SetParentFont(bool Value)
         Perform(CM_PARENTFONTCHANGED);
 }
 
+void TControl::SetBiDiMode(TBiDiMode Value)
+{
+    FParentBiDiMode = false;
+    if (FBiDiMode == Value)
+        return;
+    FBiDiMode = Value;
+    Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool Value)
+{
+    if (FParentBiDiMode == Value)
+        return;
+    FParentBiDiMode = Value;
+    if (Value && FParent)
+        Perform(CM_PARENTBIDIMODECHANGED);
+}
+
+unsigned TControl::DrawTextBiDiModeFlagsReadingOnly() const
+{
+    return UseRightToLeftReading() ? static_cast<unsigned>(DT_RTLREADING) : 0u;
+}
+
+unsigned TControl::DrawTextBiDiModeFlags(unsigned Flags) const
+{
+    if (UseRightToLeftAlignment()) {
+        // DT_LEFT is 0: a text without DT_RIGHT or DT_CENTER is left aligned and turns right.
+        if ((Flags & DT_RIGHT) != 0)
+            Flags &= ~static_cast<unsigned>(DT_RIGHT);
+        else if ((Flags & DT_CENTER) == 0)
+            Flags |= DT_RIGHT;
+    }
+    return Flags | DrawTextBiDiModeFlagsReadingOnly();
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage&)
+{
+    if (!FParentBiDiMode || !FParent)
+        return;
+    const TBiDiMode parentMode = FParent->GetBiDiMode();
+    if (FBiDiMode == parentMode)
+        return;
+    FBiDiMode = parentMode;
+    Perform(CM_BIDIMODECHANGED);
+}
+
 void TControl::FontChanged()
 {
     if (!FAdoptingParentFont)
@@ -502,6 +549,12 @@ void TControl::Dispatch(TMessage& Message)
         return;
     case CM_PARENTSHOWHINTCHANGED:
         CMParentShowHintChanged(Message);
+        return;
+    case CM_PARENTBIDIMODECHANGED:
+        CMParentBiDiModeChanged(Message);
+        return;
+    case CM_BIDIMODECHANGED:
+        Invalidate();
         return;
     case CM_CURSORCHANGED:
         RefreshCursor(this);

@@ -106,6 +106,20 @@ public:
     bool GetParentFont() const { return FParentFont; }
     void SetParentFont(bool Value);
 
+    TBiDiMode GetBiDiMode() const { return FBiDiMode; }
+    // A new value also clears ParentBiDiMode; children that follow their parent follow it.
+    void SetBiDiMode(TBiDiMode Value);
+    bool GetParentBiDiMode() const { return FParentBiDiMode; }
+    void SetParentBiDiMode(bool Value);
+    // Mirrored alignment: only bdRightToLeft.
+    bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+    // Every mode but bdLeftToRight reads right to left.
+    bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
+    // DT_RTLREADING when the control reads right to left, else 0.
+    unsigned DrawTextBiDiModeFlagsReadingOnly() const;
+    // Flags with DT_LEFT and DT_RIGHT swapped under mirrored alignment, plus the reading flag.
+    unsigned DrawTextBiDiModeFlags(unsigned Flags) const;
+
     const std::string& GetHint() const { return FHint; }
     void SetHint(const std::string& Value) { FHint = Value; }
     bool GetShowHint() const { return FShowHint; }
@@ -221,6 +235,7 @@ private:
     void CMParentFontChanged(TMessage& Message);
     void CMParentColorChanged(TMessage& Message);
     void CMParentShowHintChanged(TMessage& Message);
+    void CMParentBiDiModeChanged(TMessage& Message);
     // Bounds from the anchor reference for a parent client area of the given size.
     TRect AnchoredBounds(TSize ParentClientSize) const;
     void InvalidateInParent(const TRect& Rect);
@@ -241,6 +256,8 @@ private:
     std::unique_ptr<TFont> FFont;
     bool FParentFont = true;
     bool FAdoptingParentFont = false;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FParentBiDiMode = true;
     std::string FHint;
     bool FShowHint = false;
     bool FParentShowHint = true;

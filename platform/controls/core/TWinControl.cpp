@@ -329,6 +329,7 @@ void TWinControl::InsertControl(TControl* AControl)
     AControl->Perform(CM_PARENTCOLORCHANGED);
     AControl->Perform(CM_PARENTFONTCHANGED);
     AControl->Perform(CM_PARENTSHOWHINTCHANGED);
+    AControl->Perform(CM_PARENTBIDIMODECHANGED);
     AControl->UpdateAnchorRules();
     if (auto* windowed = dynamic_cast<TWinControl*>(AControl)) {
         if (windowed->FHost && FHost) {
@@ -756,6 +757,10 @@ void TWinControl::Dispatch(TMessage& Message)
         return;
     case CM_SHOWHINTCHANGED:
         NotifyControls(CM_PARENTSHOWHINTCHANGED);
+        return;
+    case CM_BIDIMODECHANGED:
+        TControl::Dispatch(Message);
+        NotifyControls(CM_PARENTBIDIMODECHANGED);
         return;
     case CM_SYSCOLORCHANGE:
         Invalidate();

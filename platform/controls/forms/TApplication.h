@@ -36,6 +36,9 @@ public:
     // The caption of message boxes; the program's name when not set.
     std::string GetTitle() const;
     void SetTitle(const std::string& Value) { FTitle = Value; }
+    // The reading order forms built at run time take (dialogs copy it); left to right by default.
+    TBiDiMode GetBiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode Value) { FBiDiMode = Value; }
     const std::string& GetHelpFile() const { return FHelpFile; }
     void SetHelpFile(const std::string& Value) { FHelpFile = Value; }
 
@@ -100,6 +103,7 @@ private:
     friend class testing::UiTestEnvironment;
 
     std::string FTitle;
+    TBiDiMode FBiDiMode = bdLeftToRight;
     std::string FHelpFile;
     TCustomForm* FMainForm = nullptr;
     bool FTerminated = false;

@@ -1,6 +1,7 @@
 #include "platform/controls/forms/TScreen.h"
 
 #include "platform/controls/core/KeyboardFocus.h"
+#include "platform/controls/core/WindowHandles.h"
 #include "platform/controls/forms/CursorShapes.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/core/Exception.h"
@@ -263,10 +264,17 @@ void TScreen::SetActiveForm(TCustomForm* Form)
         std::erase(FActivationOrder, Form);
         FActivationOrder.push_back(Form);
     }
-    if (old)
+    // Each form hears WM_ACTIVATE (the other form's window in LParam) before its event, as the
+    // window system told a window before the library turned the message into the event.
+    if (old && !old->IsDestroying()) {
+        old->Perform(WM_ACTIVATE, WA_INACTIVE, Form ? static_cast<LPARAM>(WindowHandleOf(*Form)) : 0);
         old->DoDeactivate();
-    if (Form && FActiveForm == Form)
-        Form->DoActivate();
+    }
+    if (Form && FActiveForm == Form && !Form->IsDestroying()) {
+        Form->Perform(WM_ACTIVATE, WA_ACTIVE, old && !old->IsDestroying() ? static_cast<LPARAM>(WindowHandleOf(*old)) : 0);
+        if (FActiveForm == Form)
+            Form->DoActivate();
+    }
     if (OnActiveFormChange)
         OnActiveFormChange(this);
 }

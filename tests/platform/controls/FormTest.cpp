@@ -1,6 +1,8 @@
 #include "TestControls.h"
 
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/core/WindowHandles.h"
+#include "platform/graphics/CanvasFlags.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TScreen.h"
@@ -225,6 +227,85 @@ TEST_F(FormTest, TheGlassFrameIsKeptButChangesNothing)
     EXPECT_TRUE(copy.GetEnabled());
     EXPECT_EQ(copy.GetTop(), 30);
     EXPECT_EQ(mainForm->GetClientRect(), Rect(0, 0, 200, 100));
+}
+
+}  // namespace
+
+namespace {
+
+// Each form logs the WM_ACTIVATE it hears, with the form LParam names, then its own event.
+struct TActivationForm : TForm {
+    TActivationForm(TComponent* AOwner, EventLog& Log, std::string Name) : TForm(AOwner), FLog(Log), FName(std::move(Name))
+    {
+        OnActivate = Log.Notify(FName + " activate");
+        OnDeactivate = Log.Notify(FName + " deactivate");
+    }
+    void Dispatch(TMessage& Message) override
+    {
+        if (Message.Msg == WM_ACTIVATE) {
+            auto* other = dynamic_cast<TActivationForm*>(FindWindowControl(static_cast<HWND>(Message.LParam)));
+            FLog.Add(FName + (Message.WParam == WA_INACTIVE ? " WM_ACTIVATE inactive for " : " WM_ACTIVATE active from ") +
+                     (other ? other->FName : "none"));
+        }
+        TForm::Dispatch(Message);
+    }
+    EventLog& FLog;
+    std::string FName;
+};
+
+TEST_F(FormTest, FormsHearWmActivateBeforeTheirActivationEvents)
+{
+    auto* first = CreateForm<TActivationForm>(Application, log, "first");
+    auto* second = CreateForm<TActivationForm>(Application, log, "second");
+    first->Show();
+    second->Show();
+    first->Activate();
+    EXPECT_THAT(log.Entries(),
+                ElementsAre("first WM_ACTIVATE active from none", "first activate",
+                            "first WM_ACTIVATE inactive for second", "first deactivate",
+                            "second WM_ACTIVATE active from first", "second activate",
+                            "second WM_ACTIVATE inactive for first", "second deactivate",
+                            "first WM_ACTIVATE active from second", "first activate"));
+}
+
+TEST_F(FormTest, ChildrenFollowTheirParentsReadingOrderUntilGivenTheirOwn)
+{
+    auto* child = AddControl<TLoggingControl>(*mainForm, Bounds(0, 0, 50, 20));
+    auto* own = AddControl<TLoggingControl>(*mainForm, Bounds(0, 30, 50, 20));
+    own->SetBiDiMode(bdRightToLeftReadingOnly);
+    EXPECT_FALSE(own->GetParentBiDiMode());
+
+    mainForm->SetBiDiMode(bdRightToLeft);
+    EXPECT_EQ(child->GetBiDiMode(), bdRightToLeft);
+    EXPECT_EQ(own->GetBiDiMode(), bdRightToLeftReadingOnly);
+    auto* late = AddControl<TLoggingControl>(*mainForm, Bounds(0, 60, 50, 20));
+    EXPECT_EQ(late->GetBiDiMode(), bdRightToLeft);
+
+    own->SetParentBiDiMode(true);
+    EXPECT_EQ(own->GetBiDiMode(), bdRightToLeft);
+    EXPECT_EQ(Application->GetBiDiMode(), bdLeftToRight);
+}
+
+TEST_F(FormTest, ReadingOrderTurnsDrawTextFlags)
+{
+    struct Case {
+        TBiDiMode mode;
+        unsigned flags;
+        unsigned expected;
+    };
+    const Case cases[] = {
+        {bdLeftToRight, DT_LEFT | DT_SINGLELINE, DT_LEFT | DT_SINGLELINE},
+        {bdRightToLeft, DT_LEFT | DT_SINGLELINE, DT_RIGHT | DT_SINGLELINE | DT_RTLREADING},
+        {bdRightToLeft, DT_RIGHT, DT_LEFT | DT_RTLREADING},
+        {bdRightToLeft, DT_CENTER, DT_CENTER | DT_RTLREADING},
+        {bdRightToLeftNoAlign, DT_LEFT, DT_LEFT | DT_RTLREADING},
+        {bdRightToLeftReadingOnly, DT_RIGHT, DT_RIGHT | DT_RTLREADING},
+    };
+    for (const Case& c : cases) {
+        mainForm->SetBiDiMode(c.mode);
+        EXPECT_EQ(mainForm->DrawTextBiDiModeFlags(c.flags), c.expected) << c.mode << " " << c.flags;
+        EXPECT_EQ(mainForm->DrawTextBiDiModeFlagsReadingOnly(), c.mode == bdLeftToRight ? 0u : unsigned(DT_RTLREADING));
+    }
 }
 
 }  // namespace
