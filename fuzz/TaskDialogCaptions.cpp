@@ -68,6 +68,12 @@ extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
     return 0;
 }
 
+// Fontconfig keeps its caches until the process ends.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
     const skelda::fuzz::TSelected input = skelda::fuzz::Select(Data, Size);
