@@ -1,5 +1,6 @@
 #include "foundation/MiniHtmlControls.h"
 
+#include "foundation/HtmlEntities.h"
 #include "foundation/MiniHtmlMarkup.h"
 #include "foundation/TThemeLibraryBinding.h"
 #include "platform/core/Exception.h"
@@ -46,28 +47,6 @@ bool FindKey(std::string_view Tag, std::string_view Key, std::string& Value)
     return false;
 }
 
-// The entities a value can carry through the grid's services (angle brackets, quotes, the
-// ampersand), decoded once from left to right.
-std::string DecodeValue(std::string_view Text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < Text.size();) {
-        static constexpr std::pair<std::string_view, char> kEntities[] = {
-            {"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}, {"&quot;", '"'}};
-        bool decoded = false;
-        for (const auto& [name, c] : kEntities)
-            if (Text.substr(i, name.size()) == name) {
-                out += c;
-                i += name.size();
-                decoded = true;
-                break;
-            }
-        if (!decoded)
-            out += Text[i++];
-    }
-    return out;
-}
-
 bool EditLike(const std::string& Type)
 {
     return Type == "EDIT" || Type == "PASSWORD" || Type == "MASK";
@@ -110,9 +89,9 @@ TMiniHtmlControl ParseMiniHtmlControl(std::string_view Tag)
     if (FindKey(rest, "ID=", value))
         c.Id = value;
     if (FindKey(rest, "VALUE=", value))
-        c.Value = DecodeValue(value);
+        c.Value = DecodeHtmlEntities(value);
     if (FindKey(rest, "PROP=", value))
-        c.Prop = DecodeValue(value);
+        c.Prop = DecodeHtmlEntities(value);
     if (FindKey(rest, "MAXLEN=", value))
         c.MaxLen = value;
     if (FindKey(rest, "WIDTH=", value)) {

@@ -2,6 +2,7 @@
 #include "foundation/HtmlEntities.h"
 #include "foundation/HtmlHighlightColors.h"
 #include "foundation/HtmlTagText.h"
+#include "foundation/MiniHtmlControls.h"
 #include "foundation/MiniHtmlEngine.h"
 #include "platform/core/Utf8.h"
 
@@ -231,6 +232,9 @@ TEST(ControlTagsTest, ASetValueParsesBackWithTheOldWidthTypeAndRest)
     std::string text = R"(<CONTROL ID="q" VALUE="" TYPE="EDIT" WIDTH="50">)";
     ASSERT_TRUE(SetControlValue(text, "q", "a\"b"));
     EXPECT_EQ(text, R"(<CONTROL ID="q" VALUE="a&quot;b" WIDTH="50" TYPE="EDIT">)");
+    // The engine shows the value the services wrote, letters of the entity table included.
+    ASSERT_TRUE(SetControlValue(text, "q", "Caf\u00e9 \"<b>\""));
+    EXPECT_EQ(ParseMiniHtmlControl(text).Value, "Caf\u00e9 \"<b>\"");
 
     std::string unchanged = kForm;
     EXPECT_FALSE(SetControlValue(unchanged, "nobody", "x"));
