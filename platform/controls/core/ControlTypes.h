@@ -148,6 +148,15 @@ struct TCreateParams {
 // How a control's help is found: by keyword or by context number.
 enum THelpType { htKeyword, htContext };
 
+// Dragging: dmAutomatic starts a drag on every left press; dkDock drags the control to a dock
+// site instead of onto a drop target. A target hears a drag enter, move over it and leave.
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragKind { dkDrag, dkDock };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+
+class TDragObject;
+class TDragDockObject;
+
 // Event signatures. Sender comes first; var parameters are references.
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
@@ -156,5 +165,15 @@ using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, 
 using TKeyEvent = std::function<void(TObject* Sender, unsigned& Key, TShiftState Shift)>;
 // Key is the character as a code point; setting it to 0 swallows it.
 using TKeyPressEvent = std::function<void(TObject* Sender, char32_t& Key)>;
+// Source is the dragged control, or the drag object OnStartDrag gave; X and Y are in the
+// target's client coordinates.
+using TDragOverEvent =
+    std::function<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TStartDragEvent = std::function<void(TObject* Sender, TDragObject*& DragObject)>;
+// Target is nullptr when the drag was cancelled or nothing accepted the drop.
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
+using TDockOverEvent =
+    std::function<void(TObject* Sender, TDragDockObject* Source, int X, int Y, TDragState State, bool& Accept)>;
 
 }  // namespace plat

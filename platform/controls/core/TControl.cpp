@@ -1,5 +1,7 @@
 #include "platform/controls/core/TControl.h"
 
+#include "platform/controls/core/DragObjects.h"
+#include "platform/controls/core/DragSession.h"
 #include "platform/controls/core/InputQueries.h"
 #include "platform/controls/core/TControlActionLink.h"
 #include "platform/controls/core/TCustomAction.h"
@@ -303,6 +305,7 @@ void TControl::SetVisible(bool Value)
     FVisible = Value;
     Perform(CM_VISIBLECHANGED, Value ? 1 : 0);
     RequestAlign();
+    NotifyHostDockSite(CM_VISIBLECHANGED, Value ? 1 : 0, 0);
 }
 
 bool TControl::Showing() const
@@ -438,6 +441,7 @@ void TControl::SetText(const std::string& Value)
         return;
     FText = Value;
     Perform(CM_TEXTCHANGED);
+    NotifyHostDockSite(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FText.c_str()));
 }
 
 void TControl::BringToFront()
@@ -497,6 +501,8 @@ LRESULT TControl::Perform(unsigned Msg, WPARAM WParam, LPARAM LParam)
 
 void TControl::WndProc(TMessage& Message)
 {
+    if (TDragSession::Intercept(*this, Message))
+        return;
     Dispatch(Message);
 }
 
@@ -599,6 +605,8 @@ void TControl::WMMouseButton(TMessage& Message)
     if (kind == 0) {
         if (button == mbLeft && clickEvents)
             FControlState.Include(csClicked);
+        if (button == mbLeft && FDragMode == dmAutomatic)
+            BeginDrag(false);
         MouseDown(button, shift, x, y);
         return;
     }
@@ -694,6 +702,119 @@ bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
     if (OnMouseWheel)
         OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
     return handled;
+}
+
+void TControl::BeginDrag(bool Immediate, int ThresholdPx)
+{
+    TDragSession::Begin(*this, Immediate, ThresholdPx < 0 ? kDefaultDragThresholdPx : ThresholdPx);
+}
+
+void TControl::EndDrag(bool Drop)
+{
+    if (Dragging())
+        TDragSession::End(Drop);
+}
+
+bool TControl::Dragging() const
+{
+    return TDragSession::IsSource(*this);
+}
+
+void TControl::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept)
+{
+    Accept = static_cast<bool>(OnDragOver);
+    if (OnDragOver)
+        OnDragOver(this, Source, X, Y, State, Accept);
+}
+
+void TControl::DragDrop(TObject* Source, int X, int Y)
+{
+    if (OnDragDrop)
+        OnDragDrop(this, Source, X, Y);
+}
+
+void TControl::DoStartDrag(TDragObject*& DragObject)
+{
+    if (OnStartDrag)
+        OnStartDrag(this, DragObject);
+}
+
+void TControl::DoEndDrag(TObject* Target, int X, int Y)
+{
+    if (OnEndDrag)
+        OnEndDrag(this, Target, X, Y);
+}
+
+TWinControl* TControl::GetHostDockSite() const
+{
+    return FHostDockSiteToken.expired() ? nullptr : FHostDockSite;
+}
+
+bool TControl::Floating() const
+{
+    return FFloatingDocked && GetHostDockSite();
+}
+
+bool TControl::ManualDock(TWinControl* NewDockSite, TControl* DropControl, TAlign ControlSide)
+{
+    TDragDockObject dock(this);
+    dock.DockRect = ScreenBoundsOf(*this);
+    dock.DropOnControl = DropControl;
+    dock.DropAlign = ControlSide;
+    dock.Floating = NewDockSite == nullptr;
+    return DockTo(NewDockSite, dock);
+}
+
+bool TControl::DockTo(TWinControl* NewDockSite, TDragDockObject& DockObject)
+{
+    const TControlRef<> alive(this);
+    const TControlRef<TWinControl> target(NewDockSite);
+    if (TWinControl* old = GetHostDockSite()) {
+        if (old->Perform(CM_UNDOCKCLIENT, reinterpret_cast<WPARAM>(NewDockSite), reinterpret_cast<LPARAM>(this)) != 0)
+            return false;
+        if (!alive || (NewDockSite && !target))
+            return false;
+    }
+    if (!NewDockSite)
+        NewDockSite = MakeFloatingDockHost(*this, DockObject.DockRect);
+    const TControlRef<TWinControl> site(NewDockSite);
+    const TRect& r = DockObject.DockRect;
+    const TPoint center{r.Left + r.Width() / 2, r.Top + r.Height() / 2};
+    NewDockSite->Perform(CM_DOCKCLIENT, reinterpret_cast<WPARAM>(&DockObject), PointToLParam(center));
+    if (!alive || !site || GetHostDockSite() != NewDockSite)
+        return false;
+    FFloatingDocked = DockObject.Floating;
+    return true;
+}
+
+void TControl::Dock(TWinControl* NewDockSite, const TRect& ARect)
+{
+    if (!NewDockSite)
+        return;
+    const TControlRef<> alive(this);
+    TWinControl* old = GetHostDockSite();
+    NewDockSite->DoAddDockClient(this, ARect);
+    if (!alive)
+        return;
+    FHostDockSite = NewDockSite;
+    FHostDockSiteToken = NewDockSite->LifeToken();
+    FFloatingDocked = false;
+    auto& clients = NewDockSite->FDockClients;
+    if (std::none_of(clients.begin(), clients.end(), [this](const TControlRef<>& c) { return c.Get() == this; }))
+        clients.emplace_back(this);
+    if (old && old != NewDockSite) {
+        std::erase_if(old->FDockClients, [this](const TControlRef<>& c) { return !c || c.Get() == this; });
+        old->DoRemoveDockClient(this);
+    }
+}
+
+void TControl::NotifyHostDockSite(unsigned ClientMsg, WPARAM MsgWParam, LPARAM MsgLParam)
+{
+    TWinControl* host = GetHostDockSite();
+    if (!host || IsDestroying())
+        return;
+    TDockNotifyRec record{ClientMsg, MsgWParam, MsgLParam};
+    host->Perform(CM_DOCKNOTIFICATION, reinterpret_cast<WPARAM>(this), reinterpret_cast<LPARAM>(&record));
 }
 
 void TControl::Resize()

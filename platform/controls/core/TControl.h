@@ -177,6 +177,38 @@ public:
     virtual void Dispatch(TMessage& Message);
     virtual void DefaultHandler(TMessage& Message);
 
+    // Dragging (DragSession.h). BeginDrag starts a drag of this control at the cursor: at once
+    // when Immediate, else once the pointer has moved ThresholdPx (negative: the default 5).
+    // Nothing happens while another drag runs. EndDrag(true) drops where the pointer is,
+    // EndDrag(false) cancels.
+    TDragMode GetDragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode Value) { FDragMode = Value; }
+    TDragKind GetDragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind Value) { FDragKind = Value; }
+    void BeginDrag(bool Immediate, int ThresholdPx = -1);
+    void EndDrag(bool Drop);
+    bool Dragging() const;
+    // A drag is over the control: Accept starts true when OnDragOver is assigned, which may
+    // change it. X and Y are client coordinates.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    // A drag this control accepted was dropped on it: OnDragDrop.
+    virtual void DragDrop(TObject* Source, int X, int Y);
+    // This control's drag ended without a drop.
+    virtual void DragCanceled() {}
+
+    // Docking. The dock site the control is docked to (nullptr when none, or once it is freed);
+    // Floating when that is the window made for it by docking it to no site.
+    TWinControl* GetHostDockSite() const;
+    bool Floating() const;
+    // Undocks the control from its site (CM_UNDOCKCLIENT, which may refuse with a non-zero
+    // result) and docks it to NewDockSite (CM_DOCKCLIENT); to no site, into a new floating
+    // window at the control's place on the screen. True when it is docked there afterwards.
+    bool ManualDock(TWinControl* NewDockSite, TControl* DropControl = nullptr, TAlign ControlSide = alNone);
+    // The dock operation a site's CM_DOCKCLIENT runs: the site takes the control
+    // (DoAddDockClient, ARect on the screen), becomes its host dock site, and the old site
+    // lets it go (DoRemoveDockClient).
+    void Dock(TWinControl* NewDockSite, const TRect& ARect);
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
@@ -186,8 +218,19 @@ public:
     TNotifyEvent OnMouseLeave;
     TMouseWheelEvent OnMouseWheel;
     TNotifyEvent OnResize;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
 
 protected:
+    // The drag starts: OnStartDrag, which may hand over a drag object of its own.
+    virtual void DoStartDrag(TDragObject*& DragObject);
+    // The drag ended: OnEndDrag (Target nullptr without a drop).
+    virtual void DoEndDrag(TObject* Target, int X, int Y);
+    // Tells the host dock site of a change of this client (CM_DOCKNOTIFICATION).
+    void NotifyHostDockSite(unsigned ClientMsg, WPARAM MsgWParam, LPARAM MsgLParam);
+
     // Runs OnClick, or executes the action when OnClick is not assigned.
     virtual void Click();
     virtual void DblClick();
@@ -222,12 +265,16 @@ protected:
 
 private:
     friend class TWinControl;
+    friend class TDragSession;
     template <typename T>
     friend class TControlRef;
 
     // Becomes empty when the control is freed (TControlRef reads it).
     std::weak_ptr<void> LifeToken() const { return FLifeToken; }
 
+    // Undocks from the present site and docks to NewDockSite, or to a new floating window at
+    // DockObject's DockRect when it is nullptr.
+    bool DockTo(TWinControl* NewDockSite, TDragDockObject& DockObject);
     void FontChanged();
     void WMMouseButton(TMessage& Message);
     void WMMouseMove(TMessage& Message);
@@ -269,6 +316,11 @@ private:
     std::string FText;
     TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     TControlState FControlState;
+    TDragMode FDragMode = dmManual;
+    TDragKind FDragKind = dkDrag;
+    TWinControl* FHostDockSite = nullptr;
+    std::weak_ptr<void> FHostDockSiteToken;
+    bool FFloatingDocked = false;
     std::shared_ptr<int> FLifeToken = std::make_shared<int>(0);
 };
 

@@ -1,6 +1,7 @@
 #include "platform/controls/core/TWinControl.h"
 
 #include "platform/controls/core/ControlCanvas.h"
+#include "platform/controls/core/DragObjects.h"
 #include "platform/controls/core/ExceptionBoundary.h"
 #include "platform/controls/core/IFocusOwner.h"
 #include "platform/controls/core/InputQueries.h"
@@ -674,10 +675,47 @@ void TWinControl::Update()
         FHost->Widget()->repaint();
 }
 
+int TWinControl::DockClientCount() const
+{
+    return static_cast<int>(std::count_if(FDockClients.begin(), FDockClients.end(),
+                                          [this](const TControlRef<>& c) { return c && c->GetHostDockSite() == this; }));
+}
+
+TControl* TWinControl::DockClients(int Index) const
+{
+    int i = 0;
+    for (const TControlRef<>& client : FDockClients)
+        if (client && client->GetHostDockSite() == this && i++ == Index)
+            return client.Get();
+    throw EListError("Dock client index out of bounds (%d)", {Index});
+}
+
+void TWinControl::DockOver(TDragDockObject* Source, int X, int Y, TDragState State, bool& Accept)
+{
+    if (OnDockOver)
+        OnDockOver(this, Source, X, Y, State, Accept);
+}
+
+void TWinControl::DoAddDockClient(TControl* Client, const TRect& ARect)
+{
+    Client->SetParent(this);
+    const TPoint topLeft = ScreenToClient({ARect.Left, ARect.Top});
+    Client->SetBounds(topLeft.X, topLeft.Y, ARect.Width(), ARect.Height());
+}
+
+void TWinControl::DoRemoveDockClient(TControl*) {}
+
 void TWinControl::Dispatch(TMessage& Message)
 {
     const TControlRef<> alive(this);
     switch (Message.Msg) {
+    case CM_DOCKCLIENT: {
+        auto* dock = reinterpret_cast<TDragDockObject*>(Message.WParam);
+        if (TControl* client = dock ? dock->Control() : nullptr)
+            client->Dock(this, dock->DockRect);
+        Message.Result = 1;
+        return;
+    }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         if (!DoKeyDown(Message) && alive)

@@ -111,6 +111,18 @@ public:
     void Dispatch(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
 
+    // Docking: a dock site takes controls dropped on it by a dkDock drag or ManualDock
+    // (CM_DOCKCLIENT: Dock with the drag object's DockRect).
+    bool GetDockSite() const { return FDockSite; }
+    void SetDockSite(bool Value) { FDockSite = Value; }
+    // The controls docked here, in order of docking (freed ones left out).
+    int DockClientCount() const;
+    TControl* DockClients(int Index) const;
+    // A dock drag is over the site: Source's DockRect is the site's client area on the screen
+    // unless an override changes it; OnDockOver may refuse (Accept starts true).
+    virtual void DockOver(TDragDockObject* Source, int X, int Y, TDragState State, bool& Accept);
+
+    TDockOverEvent OnDockOver;
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
     TKeyPressEvent OnKeyPress;
@@ -124,6 +136,12 @@ protected:
     // The window; the default paints nothing of its own (a plain QWidget from the window system
     // installed at start-up, CreateDefaultWindowHost).
     virtual TWindowHost* CreateHost(const TCreateParams& Params);
+
+    // A client docks here: the default makes this control its parent and puts it at ARect
+    // (screen coordinates).
+    virtual void DoAddDockClient(TControl* Client, const TRect& ARect);
+    // A client docked here has gone to another site; the default does nothing.
+    virtual void DoRemoveDockClient(TControl* Client);
 
     virtual void AlignControls(TControl* AControl, TRect& Rect);
     // The part of the client area that aligned children share.
@@ -184,6 +202,8 @@ private:
     void PaintClientArea(TPaintContext& Context);
     void PaintBuffered(const TPaintContext& Target);
 
+    std::vector<TControlRef<>> FDockClients;
+    bool FDockSite = false;
     std::vector<TControl*> FControls;
     std::vector<TWinControl*> FWinControls;
     std::vector<TWinControl*> FTabList;

@@ -1,7 +1,10 @@
 #include "platform/controls/forms/TApplication.h"
 
 #include "platform/controls/core/ExceptionBoundary.h"
+#include "platform/controls/core/DragSession.h"
 #include "platform/controls/core/KeyboardFocus.h"
+#include "platform/controls/forms/DragTarget.h"
+#include "platform/controls/forms/TCustomDockForm.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/HintManager.h"
 #include "platform/controls/forms/TApplicationEvents.h"
@@ -32,6 +35,9 @@ TApplication::TApplication() : TComponent(nullptr)
     SetBoundaryHandler([](TObject* Sender) { TheApplication().HandleException(Sender); });
     SetFocusKeeper(&FocusManager::Keeper());
     SetFormRunner(this);
+    // Drags find their targets among the forms, and a control docked to no site gets a form.
+    SetDragTargetFinder(&FindDragTarget);
+    SetFloatingDockHostMaker(&TCustomDockForm::MakeFloatingHost);
 }
 
 TApplication::~TApplication() = default;
