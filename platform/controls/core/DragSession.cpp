@@ -70,7 +70,7 @@ TRect ScreenClientRect(const TWinControl& Site)
 }
 
 // The dock site at a point: the nearest DockSite up from the control there, other than the
-// dragged control and anything inside it.
+// dragged control, anything inside it and the floating window that holds it.
 TWinControl* DockSiteAt(TPoint ScreenPos, const TControl& Source)
 {
     TControl* found = Finder() ? Finder()(ScreenPos, false) : nullptr;
@@ -78,7 +78,8 @@ TWinControl* DockSiteAt(TPoint ScreenPos, const TControl& Source)
     for (TControl* c = found; c; c = c->GetParent()) {
         auto* window = dynamic_cast<TWinControl*>(c);
         if (window && window->GetDockSite() && window != &Source &&
-            !(sourceWindow && sourceWindow->ContainsControl(window)))
+            !(sourceWindow && sourceWindow->ContainsControl(window)) &&
+            !(Source.Floating() && window == Source.GetHostDockSite()))
             return window;
     }
     return nullptr;
