@@ -12,6 +12,7 @@ class IShell;
 class IDialogService;
 class IInputState;
 class ILibraryLoader;
+class IMonitorLayout;
 class IMessageQueue;
 class IPlatformInformation;
 class IPopupMenuService;
@@ -40,6 +41,9 @@ struct Environment {
     IDialogService* Dialogs = nullptr;
     IPopupMenuService* Menus = nullptr;
     IInputState* Input = nullptr;
+    // The desktop's monitors (platform/controls/services/MonitorLayout.h); when none is
+    // installed, Qt's screens.
+    IMonitorLayout* Monitors = nullptr;
     // Visual styles of platform/graphics (reached through platform/graphics/ThemeServices.h),
     // installed at start-up with the user-interface services.
     IThemeServices* Themes = nullptr;

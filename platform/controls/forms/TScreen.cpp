@@ -4,11 +4,13 @@
 #include "platform/controls/core/WindowHandles.h"
 #include "platform/controls/forms/CursorShapes.h"
 #include "platform/controls/forms/TForm.h"
+#include "platform/controls/services/MonitorLayout.h"
 #include "platform/core/Exception.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/FontFamilies.h"
 #include "platform/core/RectOps.h"
 #include "platform/graphics/QtConversions.h"
+#include "platform/system/Environment.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -150,6 +152,11 @@ std::vector<TMonitor> TScreen::CurrentMonitors() const
     if (!FMonitorLayout.empty())
         return FMonitorLayout;
     std::vector<TMonitor> monitors;
+    if (const IMonitorLayout* layout = Env().Monitors) {
+        for (const TMonitorArea& area : layout->Monitors())
+            monitors.push_back({static_cast<int>(monitors.size()), area.BoundsRect, area.WorkareaRect, area.Primary});
+        return monitors;
+    }
     if (!QGuiApplication::instance())
         return monitors;
     const auto screens = QGuiApplication::screens();
@@ -229,6 +236,21 @@ std::optional<TMonitor> TScreen::MonitorNearest(TPoint P) const
         }
     }
     return nearest;
+}
+
+std::optional<TMonitor> TScreen::MonitorFromPoint(TPoint P, TMonitorDefaultTo Default) const
+{
+    for (const TMonitor& monitor : CurrentMonitors())
+        if (monitor.BoundsRect.Contains(P))
+            return monitor;
+    switch (Default) {
+    case mdNull:
+        return std::nullopt;
+    case mdPrimary:
+        return PrimaryMonitor();
+    default:
+        return MonitorNearest(P);
+    }
 }
 
 void TScreen::SetMonitorLayout(std::vector<TMonitor> Monitors)

@@ -15,6 +15,9 @@ class TCustomForm;
 class TStringList;
 class TWinControl;
 
+// Which monitor MonitorFromPoint answers for a point on none.
+enum TMonitorDefaultTo { mdNearest, mdNull, mdPrimary };
+
 struct TMonitor {
     int MonitorNum = 0;
     TRect BoundsRect;
@@ -54,8 +57,11 @@ public:
     // The monitor that holds P, else the one whose bounds come closest to it (the first of
     // equally close ones); nullopt only when there is no monitor at all.
     std::optional<TMonitor> MonitorNearest(TPoint P) const;
-    // A layout that stands in for the system's screens (a test's two monitors, say); an empty
-    // one gives the system's back. Each monitor's number is its index.
+    // The monitor that holds P; for a point on none, the nearest, none or the primary, as
+    // Default says.
+    std::optional<TMonitor> MonitorFromPoint(TPoint P, TMonitorDefaultTo Default = mdNearest) const;
+    // A layout that stands in for the environment's monitors (Env().Monitors, else Qt's
+    // screens); an empty one gives those back. Each monitor's number is its index.
     void SetMonitorLayout(std::vector<TMonitor> Monitors);
 
     // The font families a program may name (AvailableFontFamilies), sorted; gathered on first

@@ -6,6 +6,7 @@
 #include "platform/controls/forms/THintWindow.h"
 #include "platform/controls/forms/TScreen.h"
 #include "platform/core/Exception.h"
+#include "platform/testing/FakeMonitorLayout.h"
 #include "platform/testing/UiTestEnvironment.h"
 
 #include <QGuiApplication>
@@ -49,6 +50,70 @@ TEST(ScreenTest, TheMonitorNearestAPointIsTheOneHoldingItElseTheClosest)
 
     TheScreen().SetMonitorLayout({});
     EXPECT_EQ(TheScreen().MonitorCount(), static_cast<int>(QGuiApplication::screens().size()));
+}
+
+TEST(ScreenTest, TheEnvironmentsMonitorsGiveThePointsMonitorAndWorkArea)
+{
+    UiTestEnvironment ui;
+    FakeMonitorLayout monitors(FakeMonitorLayout::TwoMonitors());
+    struct Case {
+        TPoint point;
+        std::optional<int> nearest, null, primary;
+    } const cases[] = {
+        {{100, 100}, 0, 0, 0},
+        {{2000, -100}, 1, 1, 1},
+        {{2000, -400}, 1, std::nullopt, 0},
+        {{1000, 1200}, 0, std::nullopt, 0},
+        {{3300, 800}, 1, std::nullopt, 0},
+    };
+    const auto number = [](const std::optional<TMonitor>& m) { return m ? std::optional<int>(m->MonitorNum) : std::nullopt; };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.point.X) + "," + std::to_string(c.point.Y));
+        EXPECT_EQ(number(Screen->MonitorFromPoint(c.point)), c.nearest);
+        EXPECT_EQ(number(Screen->MonitorFromPoint(c.point, mdNull)), c.null);
+        EXPECT_EQ(number(Screen->MonitorFromPoint(c.point, mdPrimary)), c.primary);
+    }
+    EXPECT_EQ(Screen->MonitorFromPoint({2000, -400})->WorkareaRect, Rect(1920, -270, 3200, 724));
+    EXPECT_EQ(Screen->WorkAreaRect(), Rect(0, 0, 1920, 1040));
+    EXPECT_EQ(Screen->DesktopRect(), Rect(0, -300, 3200, 1080));
+
+    // A layout set on the screen stands in front of the environment's.
+    Screen->SetMonitorLayout({{0, Rect(0, 0, 800, 600), Rect(0, 0, 800, 600), true}});
+    EXPECT_EQ(Screen->MonitorCount(), 1);
+    Screen->SetMonitorLayout({});
+    EXPECT_EQ(Screen->MonitorCount(), 2);
+}
+
+TEST(CaptureTest, ThePressedWindowsMovesReachTheCaptureInAnotherWindowWhileThePressedOneMoves)
+{
+    UiTestEnvironment ui;
+    auto* clone = new TForm(Application);
+    clone->SetBounds(700, 400, 300, 200);
+    auto* pressed = AddControl<TLoggingControl>(*clone, Bounds(10, 10, 100, 50));
+    auto* origin = new TForm(Application);
+    origin->SetBounds(50, 60, 400, 300);
+    auto* holder = AddControl<TLoggingControl>(*origin, Bounds(20, 30, 100, 50));
+    clone->Show();
+    origin->Show();
+    std::vector<TPoint> seen;
+    pressed->OnMouseDown = [holder](TObject*, TMouseButton, TShiftState, int, int) { holder->SetMouseCapture(true); };
+    holder->OnMouseMove = [&seen](TObject*, TShiftState, int X, int Y) { seen.push_back({X, Y}); };
+    bool released = false;
+    holder->OnMouseUp = [&released](TObject*, TMouseButton, TShiftState, int, int) { released = true; };
+
+    ui.Simulator().MouseDown(*pressed, {5, 5});
+    std::vector<TPoint> expected;
+    for (int step = 1; step <= 3; ++step) {
+        // The window under the pointer follows it, as a torn-off page's window does.
+        clone->SetBounds(clone->GetLeft() + 15, clone->GetTop() + 10, clone->GetWidth(), clone->GetHeight());
+        ui.Simulator().MouseMove(*pressed, {5, 5});
+        expected.push_back(holder->ScreenToClient(pressed->ClientToScreen({5, 5})));
+    }
+    ui.Simulator().MouseUp(*pressed, {5, 5});
+
+    EXPECT_EQ(seen, expected);
+    EXPECT_TRUE(released);
+    EXPECT_EQ(GetCaptureControl(), nullptr);
 }
 
 TEST(RegionTest, ARoundedRectangleCutsItsCornersAlongTheEllipses)
