@@ -495,8 +495,23 @@ void TControl::SetMouseCapture(bool Value)
 LRESULT TControl::Perform(unsigned Msg, WPARAM WParam, LPARAM LParam)
 {
     TMessage message{Msg, WParam, LParam, 0};
-    WndProc(message);
+    Perform(message);
     return message.Result;
+}
+
+void TControl::Perform(TMessage& Message)
+{
+    if (!FObservesMessages) {
+        WndProc(Message);
+        return;
+    }
+    TMessage delivered = Message;
+    const TControlRef<> alive(this);
+    WndProc(Message);
+    if (!alive || !FObservesMessages)
+        return;
+    delivered.Result = Message.Result;
+    MessageDelivered(delivered);
 }
 
 void TControl::WndProc(TMessage& Message)

@@ -170,7 +170,7 @@ public:
     void SetMouseCapture(bool Value);
 
     LRESULT Perform(unsigned Msg, WPARAM WParam = 0, LPARAM LParam = 0);
-    void Perform(TMessage& Message) { WndProc(Message); }
+    void Perform(TMessage& Message);
 
     // Every message passes here first; overrides call the inherited one for what they leave.
     virtual void WndProc(TMessage& Message);
@@ -228,6 +228,11 @@ protected:
     virtual void DoStartDrag(TDragObject*& DragObject);
     // The drag ended: OnEndDrag (Target nullptr without a drop).
     virtual void DoEndDrag(TObject* Target, int X, int Y);
+    // While set, MessageDelivered hears of every message Perform delivered, once the control's
+    // own handling is done (and only while the control is still alive).
+    void SetObservesMessages(bool Value) { FObservesMessages = Value; }
+    // Message as it came, with the Result the control's handling gave it.
+    virtual void MessageDelivered(const TMessage&) {}
     // Tells the host dock site of a change of this client (CM_DOCKNOTIFICATION).
     void NotifyHostDockSite(unsigned ClientMsg, WPARAM MsgWParam, LPARAM MsgLParam);
 
@@ -321,6 +326,7 @@ private:
     TWinControl* FHostDockSite = nullptr;
     std::weak_ptr<void> FHostDockSiteToken;
     bool FFloatingDocked = false;
+    bool FObservesMessages = false;
     std::shared_ptr<int> FLifeToken = std::make_shared<int>(0);
 };
 

@@ -15,6 +15,8 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 namespace plat {
 
 TCustomForm* GetParentForm(const TControl* Control)
@@ -514,6 +516,74 @@ void TCustomForm::PressButton(bool Cancel, TMessage& Message)
         return;
     Message.Result = 1;
     button->Press();
+}
+
+}  // namespace plat
+
+namespace plat {
+
+TFormMessageObserverRegistration::TFormMessageObserverRegistration(TCustomForm* Form, std::uint64_t Id)
+    : FForm(Form), FId(Id)
+{
+}
+
+TFormMessageObserverRegistration::TFormMessageObserverRegistration(TFormMessageObserverRegistration&& Other) noexcept
+    : FForm(std::exchange(Other.FForm, {})), FId(std::exchange(Other.FId, 0))
+{
+}
+
+TFormMessageObserverRegistration& TFormMessageObserverRegistration::operator=(
+    TFormMessageObserverRegistration&& Other) noexcept
+{
+    if (this != &Other) {
+        Reset();
+        FForm = std::exchange(Other.FForm, {});
+        FId = std::exchange(Other.FId, 0);
+    }
+    return *this;
+}
+
+TFormMessageObserverRegistration::~TFormMessageObserverRegistration()
+{
+    Reset();
+}
+
+void TFormMessageObserverRegistration::Reset()
+{
+    if (TCustomForm* form = FForm.Get())
+        form->RemoveMessageObserver(FId);
+    FForm = {};
+    FId = 0;
+}
+
+TFormMessageObserverRegistration TCustomForm::AddMessageObserver(TMessageObserver Observer)
+{
+    const std::uint64_t id = FNextMessageObserverId++;
+    FMessageObservers.emplace_back(id, std::make_shared<TMessageObserver>(std::move(Observer)));
+    SetObservesMessages(true);
+    return TFormMessageObserverRegistration(this, id);
+}
+
+void TCustomForm::RemoveMessageObserver(std::uint64_t Id)
+{
+    std::erase_if(FMessageObservers, [Id](const auto& entry) { return entry.first == Id; });
+    SetObservesMessages(!FMessageObservers.empty());
+}
+
+void TCustomForm::MessageDelivered(const TMessage& Message)
+{
+    // A copy, each observer kept alive by it while it runs: an observer may remove itself or
+    // another one, or free the form.
+    const auto observers = FMessageObservers;
+    const TControlRef<TCustomForm> alive(this);
+    for (const auto& [id, observer] : observers) {
+        const bool registered = std::any_of(FMessageObservers.begin(), FMessageObservers.end(),
+                                            [id = id](const auto& entry) { return entry.first == id; });
+        if (registered)
+            (*observer)(*this, Message);
+        if (!alive)
+            return;
+    }
 }
 
 }  // namespace plat

@@ -5,8 +5,11 @@
 #include "platform/controls/forms/TGlassFrame.h"
 #include "platform/core/TSet.h"
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <utility>
+#include <vector>
 
 namespace plat {
 
@@ -41,6 +44,24 @@ constexpr TModalResult mrYesToAll = 10;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm;
+
+// Keeps an observer of a form's messages for its own lifetime (or until Reset); outliving the
+// form is harmless.
+class TFormMessageObserverRegistration {
+public:
+    TFormMessageObserverRegistration() = default;
+    TFormMessageObserverRegistration(TCustomForm* Form, std::uint64_t Id);
+    TFormMessageObserverRegistration(TFormMessageObserverRegistration&& Other) noexcept;
+    TFormMessageObserverRegistration& operator=(TFormMessageObserverRegistration&& Other) noexcept;
+    ~TFormMessageObserverRegistration();
+    void Reset();
+
+private:
+    TControlRef<TCustomForm> FForm;
+    std::uint64_t FId = 0;
+};
 
 // A top-level window: frame and caption, the focus among its controls (active control, Tab
 // order, default and cancel buttons, key preview), showing, modal showing and closing.
@@ -117,6 +138,13 @@ public:
 
     void Dispatch(TMessage& Message) override;
 
+    // Observers see every message the form got, after the form's own handling: the message as
+    // it came, with the Result the form gave it. They watch and never replace the form's
+    // handling: several may watch one form, and one that is removed (or frees its owner) while
+    // the others are told changes neither the form nor them.
+    using TMessageObserver = std::function<void(TCustomForm& Form, const TMessage& Message)>;
+    [[nodiscard]] TFormMessageObserverRegistration AddMessageObserver(TMessageObserver Observer);
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
     TNotifyEvent OnShow;
@@ -128,6 +156,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) const override;
+    void MessageDelivered(const TMessage& Message) override;
     virtual void DoShow();
     virtual void DoHide();
     virtual void DoClose(TCloseAction& Action);
@@ -158,6 +187,10 @@ private:
     bool FShown = false;
     bool FCreated = false;
     bool FReleasing = false;
+    friend class TFormMessageObserverRegistration;
+    void RemoveMessageObserver(std::uint64_t Id);
+    std::vector<std::pair<std::uint64_t, std::shared_ptr<TMessageObserver>>> FMessageObservers;
+    std::uint64_t FNextMessageObserverId = 1;
 };
 
 class TForm : public TCustomForm {
