@@ -7,6 +7,7 @@
 #include "platform/controls/core/InputQueries.h"
 #include "platform/controls/core/KeyboardFocus.h"
 #include "platform/controls/core/PaintContext.h"
+#include "platform/controls/core/TPadding.h"
 #include "platform/controls/core/WindowHost.h"
 #include "platform/core/Exception.h"
 #include "platform/core/RectOps.h"
@@ -97,7 +98,10 @@ void TWindowHost::NotifyDestroyed(TWinControl& Control)
     Control.HostDestroyed();
 }
 
-TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+TWinControl::TWinControl(TComponent* AOwner)
+    : TControl(AOwner), FPadding(std::make_unique<TPadding>([this] { Realign(); }))
+{
+}
 
 TWinControl::~TWinControl()
 {
@@ -454,6 +458,7 @@ void TWinControl::AlignAll(TControl* AControl)
         FAlignPending = false;
         TRect area = GetClientRect();
         AdjustClientRect(area);
+        area = FPadding->Inside(area);
         {
             TScopedRestore aligning(FAligning, true);
             AlignControls(AControl, area);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/core/TControl.h"
+#include "platform/controls/core/TPadding.h"
 
 #include <memory>
 #include <optional>
@@ -63,6 +64,10 @@ public:
     // The topmost visible child at Pos (client coordinates); disabled ones only when asked,
     // windowed ones only when asked.
     TControl* ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWinControls = false) const;
+
+    // Room kept clear inside the client area around the aligned children.
+    TPadding& Padding() { return *FPadding; }
+    const TPadding& Padding() const { return *FPadding; }
 
     void DisableAlign();
     void EnableAlign();
@@ -202,6 +207,7 @@ private:
     void PaintClientArea(TPaintContext& Context);
     void PaintBuffered(const TPaintContext& Target);
 
+    std::unique_ptr<TPadding> FPadding;
     std::vector<TControlRef<>> FDockClients;
     bool FDockSite = false;
     std::vector<TControl*> FControls;

@@ -58,6 +58,31 @@ TEST_F(ControlTreeTest, AlignedChildrenShareTheClientAreaInEdgeOrder)
     EXPECT_EQ(controls[0]->GetBoundsRect(), Rect(30, 0, 260, 130));
 }
 
+TEST_F(ControlTreeTest, PaddingKeepsAlignedChildrenClearOfTheEdgesButNotAnchoredOnes)
+{
+    auto* panel = AddControl<TLoggingControl>(*form, Bounds(0, 0, 200, 100));
+    auto* top = AddControl<TLoggingGraphic>(*panel, Bounds(0, 0, 5, 10));
+    top->SetAlign(alTop);
+    auto* client = AddControl<TLoggingControl>(*panel, Bounds(0, 0, 5, 5));
+    client->SetAlign(alClient);
+    auto* free = AddControl<TLoggingGraphic>(*panel, Bounds(1, 1, 5, 5));
+
+    panel->Padding().SetLeft(2);
+    panel->Padding().SetTop(3);
+    panel->Padding().SetRight(4);
+    panel->Padding().SetBottom(5);
+    EXPECT_EQ(top->GetBoundsRect(), Rect(2, 3, 196, 13));
+    EXPECT_EQ(client->GetBoundsRect(), Rect(2, 13, 196, 95));
+    EXPECT_EQ(free->GetBoundsRect(), Bounds(1, 1, 5, 5));
+
+    // More padding than room leaves the client child empty, never inside out.
+    panel->Padding().SetBottom(500);
+    EXPECT_EQ(client->GetBoundsRect(), Rect(2, 13, 196, 13));
+    panel->Padding().SetBottom(-1);
+    EXPECT_EQ(panel->Padding().GetBottom(), 0);
+    EXPECT_EQ(client->GetBoundsRect(), Rect(2, 13, 196, 100));
+}
+
 TEST_F(ControlTreeTest, AnchoredChildrenKeepTheirDistanceToTheAnchoredEdges)
 {
     auto* panel = AddControl<TLoggingControl>(*form, Bounds(0, 0, 200, 100));
