@@ -31,9 +31,10 @@ int Find(const std::vector<TPopupMenuEntry>& Items, const std::string& Path)
 
 }  // namespace
 
-int ScriptedPopupMenuService::Popup(const std::vector<TPopupMenuEntry>& Items, TPoint ScreenPos)
+int ScriptedPopupMenuService::Popup(const std::vector<TPopupMenuEntry>& Items, TPoint ScreenPos,
+                                    const TImageList* Images)
 {
-    FShown.push_back({Items, ScreenPos});
+    FShown.push_back({Items, ScreenPos, Images});
     if (FChoices.empty())
         return 0;
     const std::string choice = FChoices.front();

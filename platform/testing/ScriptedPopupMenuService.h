@@ -11,6 +11,7 @@ namespace plat::testing {
 struct TShownPopupMenu {
     std::vector<TPopupMenuEntry> Items;
     TPoint ScreenPos;
+    const TImageList* Images = nullptr;
 };
 
 // Records each popup menu and chooses from a script: entries named by their captions without
@@ -18,7 +19,8 @@ struct TShownPopupMenu {
 // dismisses the menu.
 class ScriptedPopupMenuService : public IPopupMenuService {
 public:
-    int Popup(const std::vector<TPopupMenuEntry>& Items, TPoint ScreenPos) override;
+    using IPopupMenuService::Popup;
+    int Popup(const std::vector<TPopupMenuEntry>& Items, TPoint ScreenPos, const TImageList* Images) override;
 
     void Choose(const std::string& CaptionPath) { FChoices.push_back(CaptionPath); }
     const std::vector<TShownPopupMenu>& Shown() const { return FShown; }

@@ -44,6 +44,9 @@ public:
     // Shown in bold: what a double click would do.
     bool GetDefault() const { return FDefault; }
     void SetDefault(bool Value) { FDefault = Value; }
+    // The picture of the menu's image list beside the caption; -1 for none.
+    int GetImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int Value) { FImageIndex = Value; }
     TShortCut GetShortCut() const { return FShortCut; }
     void SetShortCut(TShortCut Value) { FShortCut = Value; }
 
@@ -79,6 +82,7 @@ private:
     bool FVisible = true;
     bool FDefault = false;
     TShortCut FShortCut = 0;
+    int FImageIndex = -1;
     TMenuItem* FParent = nullptr;
     std::vector<TMenuItem*> FItems;
 };

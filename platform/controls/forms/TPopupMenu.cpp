@@ -3,6 +3,7 @@
 #include "platform/controls/forms/TMenuItem.h"
 #include "platform/controls/services/PopupMenuService.h"
 #include "platform/controls/services/UiServices.h"
+#include "platform/graphics/TImageList.h"
 
 #include <algorithm>
 #include <vector>
@@ -28,6 +29,7 @@ std::vector<TPopupMenuEntry> EntriesOf(const TMenuItem& Parent, std::vector<TMen
         entry.Checked = item->GetChecked();
         entry.RadioItem = item->GetRadioItem();
         entry.Default = item->GetDefault();
+        entry.ImageIndex = item->GetImageIndex();
         entry.Items = EntriesOf(*item, Commands);
         entries.push_back(std::move(entry));
     }
@@ -62,11 +64,24 @@ void TPopupMenu::SetPopupComponent(TComponent* Value)
         Value->FreeNotification(this);
 }
 
+void TPopupMenu::SetImages(TImageList* Value)
+{
+    if (FImages == Value)
+        return;
+    if (FImages)
+        FImages->RemoveFreeNotification(this);
+    FImages = Value;
+    if (Value)
+        Value->FreeNotification(this);
+}
+
 void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation)
 {
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FPopupComponent)
         FPopupComponent = nullptr;
+    if (Operation == opRemove && AComponent == FImages)
+        FImages = nullptr;
 }
 
 void TPopupMenu::Popup(int X, int Y)
@@ -78,7 +93,7 @@ void TPopupMenu::Popup(int X, int Y)
     const std::vector<TPopupMenuEntry> entries = EntriesOf(*FItems, commands);
     if (entries.empty())
         return;
-    const int chosen = Menus().Popup(entries, FPopupPoint);
+    const int chosen = Menus().Popup(entries, FPopupPoint, FImages);
     if (chosen < 1 || chosen > static_cast<int>(commands.size()))
         return;
     // Whatever ran while the menu was open may have freed the item.

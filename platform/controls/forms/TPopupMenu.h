@@ -6,6 +6,7 @@
 
 namespace plat {
 
+class TImageList;
 class TMenuItem;
 
 // A menu that pops up at a point of the screen through the environment's popup-menu service.
@@ -25,6 +26,9 @@ public:
     TPoint PopupPoint() const { return FPopupPoint; }
     // The component the menu is popped up for, which the items' handlers may ask for; the one
     // who pops it up sets it. Reads nullptr once that component is freed.
+    // The pictures the items name by ImageIndex; nullptr once the list is freed.
+    TImageList* GetImages() const { return FImages; }
+    void SetImages(TImageList* Value);
     TComponent* GetPopupComponent() const { return FPopupComponent; }
     void SetPopupComponent(TComponent* Value);
 
@@ -37,6 +41,7 @@ private:
     TMenuItem* FItems;
     TPoint FPopupPoint;
     TComponent* FPopupComponent = nullptr;
+    TImageList* FImages = nullptr;
 };
 
 }  // namespace plat

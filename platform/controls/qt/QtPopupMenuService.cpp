@@ -1,14 +1,27 @@
 #include "platform/controls/qt/QtPopupMenuService.h"
 
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TImageList.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QPixmap>
 
 namespace plat {
 
 namespace {
 
-void AddEntries(QMenu& Menu, const std::vector<TPopupMenuEntry>& Items)
+QIcon IconOf(const TImageList* Images, int Index)
+{
+    if (!Images || Index < 0 || Index >= Images->GetCount())
+        return {};
+    TBitmap picture;
+    Images->GetBitmap(Index, picture);
+    return QIcon(QPixmap::fromImage(picture.Image()));
+}
+
+void AddEntries(QMenu& Menu, const std::vector<TPopupMenuEntry>& Items, const TImageList* Images)
 {
     QActionGroup* radioGroup = nullptr;
     for (const TPopupMenuEntry& entry : Items) {
@@ -21,12 +34,14 @@ void AddEntries(QMenu& Menu, const std::vector<TPopupMenuEntry>& Items)
         if (!entry.Items.empty()) {
             QMenu* sub = Menu.addMenu(caption);
             sub->setEnabled(entry.Enabled);
-            AddEntries(*sub, entry.Items);
+            sub->setIcon(IconOf(Images, entry.ImageIndex));
+            AddEntries(*sub, entry.Items, Images);
             continue;
         }
         QAction* action = Menu.addAction(caption);
         action->setData(entry.Command);
         action->setEnabled(entry.Enabled);
+        action->setIcon(IconOf(Images, entry.ImageIndex));
         if (entry.Checked || entry.RadioItem) {
             action->setCheckable(true);
             action->setChecked(entry.Checked);
@@ -48,10 +63,10 @@ void AddEntries(QMenu& Menu, const std::vector<TPopupMenuEntry>& Items)
 
 }  // namespace
 
-int QtPopupMenuService::Popup(const std::vector<TPopupMenuEntry>& Items, TPoint ScreenPos)
+int QtPopupMenuService::Popup(const std::vector<TPopupMenuEntry>& Items, TPoint ScreenPos, const TImageList* Images)
 {
     QMenu menu;
-    AddEntries(menu, Items);
+    AddEntries(menu, Items, Images);
     const QAction* chosen = menu.exec(QPoint(ScreenPos.X, ScreenPos.Y));
     return chosen ? chosen->data().toInt() : 0;
 }

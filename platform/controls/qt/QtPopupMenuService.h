@@ -7,7 +7,8 @@ namespace plat {
 // Popup menus as Qt's QMenu, run with exec.
 class QtPopupMenuService : public IPopupMenuService {
 public:
-    int Popup(const std::vector<TPopupMenuEntry>& Items, TPoint ScreenPos) override;
+    using IPopupMenuService::Popup;
+    int Popup(const std::vector<TPopupMenuEntry>& Items, TPoint ScreenPos, const TImageList* Images) override;
 };
 
 }  // namespace plat

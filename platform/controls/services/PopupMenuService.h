@@ -7,6 +7,8 @@
 
 namespace plat {
 
+class TImageList;
+
 // One entry of a popup menu as the menu classes hand it to the menu service.
 struct TPopupMenuEntry {
     // Caption with '&' before the accelerator; "-" makes a separator.
@@ -17,6 +19,8 @@ struct TPopupMenuEntry {
     bool Checked = false;
     bool RadioItem = false;
     bool Default = false;
+    // The picture of the menu's image list shown beside the caption; -1 for none.
+    int ImageIndex = -1;
     std::vector<TPopupMenuEntry> Items;
 };
 
@@ -27,8 +31,9 @@ public:
     virtual ~IPopupMenuService() = default;
 
     // The Command of the chosen entry, or 0 when the menu was dismissed. ScreenPos is the
-    // menu's top-left corner.
-    virtual int Popup(const std::vector<TPopupMenuEntry>& Items, TPoint ScreenPos) = 0;
+    // menu's top-left corner; Images (may be nullptr) holds the entries' pictures.
+    virtual int Popup(const std::vector<TPopupMenuEntry>& Items, TPoint ScreenPos, const TImageList* Images) = 0;
+    int Popup(const std::vector<TPopupMenuEntry>& Items, TPoint ScreenPos) { return Popup(Items, ScreenPos, nullptr); }
 };
 
 }  // namespace plat

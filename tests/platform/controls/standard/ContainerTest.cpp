@@ -10,6 +10,7 @@
 #include "platform/controls/standard/TPageControl.h"
 #include "platform/controls/standard/TTabSheet.h"
 #include "platform/core/Exception.h"
+#include "platform/graphics/TImageList.h"
 #include "platform/testing/Screenshot.h"
 
 
@@ -254,6 +255,29 @@ TEST_F(ContainerTest, AMenuKnowsWhatItPopsUpForUntilThatIsFreed)
 
     delete owner;
     EXPECT_EQ(menu->GetPopupComponent(), nullptr);
+}
+
+TEST_F(ContainerTest, AMenuHandsItsImagesAndTheItemsImageIndexesToTheMenus)
+{
+    auto* menu = new TPopupMenu(form);
+    auto* images = new TImageList(form);
+    menu->SetImages(images);
+    for (int index : {2, -1}) {
+        auto* item = new TMenuItem(form);
+        item->SetCaption("Item " + std::to_string(index));
+        item->SetImageIndex(index);
+        menu->Items().Add(item);
+    }
+    menu->Popup(0, 0);
+    delete images;
+    menu->Popup(0, 0);
+
+    const auto& shown = ui.Menus().Shown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].Images, images);
+    EXPECT_EQ(shown[0].Items[0].ImageIndex, 2);
+    EXPECT_EQ(shown[0].Items[1].ImageIndex, -1);
+    EXPECT_EQ(shown[1].Images, nullptr) << "a freed image list is forgotten";
 }
 
 TEST_F(ContainerTest, MenuItemsOwnTheirSubItems)
