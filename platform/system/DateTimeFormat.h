@@ -34,5 +34,7 @@ std::string FormatDateTime(std::string_view Format, TDateTime DateTime, const TF
 // the current century). False, leaving Date alone, for anything else: missing or extra fields,
 // letters, impossible dates such as 31 February, years outside 1..9999.
 bool TryStrToDate(std::string_view Text, TDateTime& Date, const TFormatSettings& Settings);
+// The same, raising EConvertError "'Text' is not a valid date" for what it refuses.
+TDateTime StrToDate(std::string_view Text, const TFormatSettings& Settings);
 
 }  // namespace plat

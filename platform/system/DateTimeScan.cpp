@@ -1,3 +1,4 @@
+#include "platform/core/Exception.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/system/Clock.h"
 #include "platform/system/DateTimeFormat.h"
@@ -162,6 +163,14 @@ bool TryStrToDate(std::string_view Text, TDateTime& Date, const TFormatSettings&
     if (yearDigits <= 2)
         year = WindowedYear(year, Settings.TwoDigitYearCenturyWindow);
     return TryEncodeDate(year, month, day, Date);
+}
+
+TDateTime StrToDate(std::string_view Text, const TFormatSettings& Settings)
+{
+    TDateTime date = 0;
+    if (!TryStrToDate(Text, date, Settings))
+        throw EConvertError("'%s' is not a valid date", {std::string(Text)});
+    return date;
 }
 
 }  // namespace plat

@@ -1,3 +1,4 @@
+#include "platform/core/Exception.h"
 #include "platform/system/Clock.h"
 #include "platform/system/DateTimeFormat.h"
 #include "platform/system/Environment.h"
@@ -100,6 +101,15 @@ TEST_F(DateScanTest, RefusesWhatIsNoDateOfTheFormatAndLeavesTheValueAlone)
         TDateTime date = 12345;
         EXPECT_FALSE(TryStrToDate(c.Text, date, Settings()));
         EXPECT_EQ(date, 12345);
+    }
+    Settings().ShortDateFormat = "dd/mm/yyyy";
+    Settings().DateSeparator = '/';
+    EXPECT_EQ(StrToDate("11/12/2026", Settings()), EncodeDate(2026, 12, 11));
+    try {
+        StrToDate("31/02/2024", Settings());
+        ADD_FAILURE() << "no error";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), "'31/02/2024' is not a valid date");
     }
 }
 
