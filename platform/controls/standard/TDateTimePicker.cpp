@@ -211,12 +211,14 @@ void TDateTimePicker::DropDown()
 {
     if (DroppedDown() || !Showing())
         return;
+    HandleNeeded();
     QDateEdit* edit = Edit();
     QCalendarWidget* calendar = Calendar();
     if (!calendar) {
         calendar = new QCalendarWidget(edit);
         calendar->setWindowFlags(Qt::Popup);
         calendar->setDateRange(kFirstDay, kLastDay);
+        calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
         const auto chose = [core = &HostWidgetOf(*this)](QDate day) {
             auto* picker = static_cast<TDateTimePicker*>(core->Control());
             if (!picker)

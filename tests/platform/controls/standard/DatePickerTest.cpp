@@ -7,12 +7,15 @@
 #include "platform/core/Exception.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/system/DateTimeFormat.h"
+#include "platform/testing/Artifacts.h"
+#include "platform/testing/Screenshot.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QTableView>
 
 #include <gmock/gmock.h>
@@ -148,6 +151,8 @@ TEST_F(DatePickerTest, TheCalendarDropsDownAtTheDateAndSetsTheDayChosenThere)
     QCalendarWidget* calendar = OpenCalendar();
     ASSERT_NE(calendar, nullptr);
     EXPECT_EQ(calendar->selectedDate(), QDate(2024, 3, 1));
+    Screenshot(*form, "date-picker.png");
+    calendar->grab().save(QString::fromStdString(ArtifactPath("date-picker-calendar.png")), "PNG");
     // Under the picker, left edges together (give or take the frame the window system is still
     // settling around the form).
     const QPoint below = picker->Handle()->mapToGlobal(QPoint(0, 21));
