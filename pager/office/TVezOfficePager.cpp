@@ -503,7 +503,8 @@ void TVezOfficePager::SetSettings(const std::string& Value)
             continue;
         }
         page->SetTabVisible(item.Kind == 'V');
-        if (page->GetTabVisible() && std::find(order.begin(), order.end(), item.Number) == order.end())
+        // Hidden tabs take their places as well: the saved active index counts them.
+        if (std::find(order.begin(), order.end(), item.Number) == order.end())
             order.push_back(item.Number);
     }
     for (int position = 0; position < static_cast<int>(order.size()); ++position)

@@ -101,6 +101,10 @@ public:
     // --- Layout string ---------------------------------------------------------------------
     // "P:<active>" then ",V:<TabIndex>" or ",H:<TabIndex>" per docked page in list order.
     std::string GetSettings() const;
+    // Shows every tab in creation order, then applies the items: each V or H item shows or
+    // hides its page's tab and puts the page at the next place (a page named twice keeps its
+    // first), F items float their page, P activates by index (0 without one). Items naming no
+    // page, of another letter or with a number beyond 32 bits are skipped.
     void SetSettings(const std::string& Value);
     // Writes the one line atomically; a failed write keeps the old file and raises
     // EFCreateError.
