@@ -1,0 +1,32 @@
+#pragma once
+
+#include "pager/office/OfficeTypes.h"
+
+namespace plat {
+class TCanvas;
+}
+
+namespace skelda::pager {
+
+class TGradientBackground;
+
+// The strip's rectangle stretched over the client area towards the pages, the area the strip's
+// background covers.
+plat::TRect TabStripPaintRect(const plat::TRect& StripRect, const plat::TRect& ClientRect, TTabPosition Position);
+
+// The strip's background: bands from Color to ColorTo (left to right when horizontal), one flat
+// colour when ColorTo is clNone, nothing when Color is clNone.
+void PaintTabStripBackground(plat::TCanvas& Canvas, const plat::TRect& Rect, const TGradientBackground& Background);
+
+// Whether the pager's button area shows any button whose background the tabs must spare.
+struct TButtonAreaInputs {
+    bool ScrollerVisible = false;
+    bool PageListButton = false;
+    bool ClosedListButton = false;
+    bool AnyPageClosed = false;
+    bool CloseButton = false;
+    bool CloseOnTab = false;
+};
+bool ButtonAreaInUse(const TButtonAreaInputs& Inputs);
+
+}  // namespace skelda::pager
