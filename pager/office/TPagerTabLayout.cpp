@@ -505,7 +505,7 @@ plat::TRect TPagerTabLayout::GetCloseButtonRect(int PageIndex) const
     const plat::TRect layout = ts.GetWidth() > 0 && ts.GetAlignment() == plat::taCenter
                                    ? FHost.CentredCloseRect(PageIndex)
                                    : None();
-    const bool centred = !IsNone(layout);
+    const bool centred = layout != None();
     plat::TRect r;
     switch (f.Position) {
     case tpTop:

@@ -55,7 +55,8 @@ public:
     virtual plat::TSize LayoutTabImageSize(int Index) const = 0;
     virtual TPagerTabScroller& LayoutScroller() = 0;
     virtual const TPagerTabScroller& LayoutScroller() const = 0;
-    // The close button's place in a fixed-length tab whose content is centred.
+    // The close button's place in a fixed-length tab whose content is centred: only its edges
+    // along the tab count; four -1 values when the content layout places none.
     virtual plat::TRect CentredCloseRect(int Index) const = 0;
 };
 

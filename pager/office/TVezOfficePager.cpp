@@ -5,6 +5,8 @@
 #include "pager/glow/GlowTextMeasurer.h"
 #include "pager/office/PagerEnvironment.h"
 #include "pager/office/PagerLayoutString.h"
+#include "pager/office/TPageButtonSettings.h"
+#include "pager/office/TabContentLayout.h"
 #include "pager/office/TVezOfficePage.h"
 #include "pager/office/TVezOfficePagerOfficeStyler.h"
 #include "pager/office/TabCaption.h"
@@ -35,7 +37,9 @@ unsigned DestroyCloseButtonMessage()
 }  // namespace
 
 TVezOfficePager::TVezOfficePager(plat::TComponent* AOwner)
-    : plat::TCustomControl(AOwner), FOfficeHint(std::make_unique<foundation::TVezHintInfo>())
+    : plat::TCustomControl(AOwner),
+      FButtonSettings(std::make_unique<TPageButtonSettings>()),
+      FOfficeHint(std::make_unique<foundation::TVezHintInfo>())
 {
     FIsAeroVista = IsComCtl6() && PagerCompositionEnabled() && !Designing();
     plat::TControlStyle style = GetControlStyle();
@@ -50,6 +54,7 @@ TVezOfficePager::TVezOfficePager(plat::TComponent* AOwner)
 
     FTabSettings.OnChange = [this](plat::TObject*) { TabSettingsChanged(); };
     FTabSettings.OnGlassChange = [this](bool) { SyncGlassFrame(); };
+    FButtonSettings->OnChange = [this](plat::TObject*) { ButtonSettingsChanged(); };
     SetShowHint(false);
     SetDoubleBuffered(true);
     SetBounds(GetLeft(), GetTop(), 400, 200);
@@ -708,9 +713,17 @@ void TVezOfficePager::SyncGlassFrame()
 
 // --- Properties -----------------------------------------------------------------------------------
 
-void TVezOfficePager::SetButtonMetrics(const TPagerButtonMetrics& Value)
+void TVezOfficePager::SetButtonSettings(const TPageButtonSettings& Value)
 {
-    FButtonMetrics = Value;
+    FButtonSettings->Assign(Value);
+    Invalidate();
+    InvalidateActivePage();
+}
+
+void TVezOfficePager::ButtonSettingsChanged()
+{
+    if (FButtonSettings->GetClosedListButton() && !Designing())
+        UpdateClosedListButton();
     UpdateScroller();
     Invalidate();
     InvalidateActivePage();
@@ -901,7 +914,7 @@ void TVezOfficePager::Resize()
     plat::TCustomControl::Resize();
     AlignPages();
     UpdateScroller();
-    if (FButtonMetrics.ClosedListButton)
+    if (FButtonSettings->GetClosedListButton())
         UpdateClosedListButton();
     SetPagesCacheValid(false);
 }
@@ -1002,7 +1015,10 @@ TPagerLayoutFacts TVezOfficePager::LayoutFacts() const
     f.Position = FTabPosition;
     f.Rotated = FRotateTabLeftRight;
     f.PageMargin = FPageMargin;
-    f.Buttons = FButtonMetrics;
+    const TPageButtonSettings& b = *FButtonSettings;
+    f.Buttons = {b.GetButtonSize(),        b.GetFirstButton(),       b.GetLastButton(),
+                 b.GetPageListButton(),    b.GetCloseButton(),       b.GetClosedListButton(),
+                 b.GetShowInsertButton(),  b.GetScrollButtonsAlways()};
     f.CloseOnTab = FCloseOnTab;
     f.CloseOnTabPosition = FCloseOnTabPosition;
     f.ShowCloseOnNonSelectedTabs = FShowCloseOnNonSelectedTabs;
@@ -1023,10 +1039,27 @@ TTabFacts TVezOfficePager::LayoutTab(int Index) const
 
 plat::TRect TVezOfficePager::CentredCloseRect(int Index) const
 {
-    // The tab content places a centred tab's close button; until it does, the button keeps to
-    // the tab's end as in a tab of automatic length.
-    (void)Index;
-    return TPagerTabLayout::None();
+    const TVezOfficePage* page = FVezPages.Get(Index);
+    TTabContentInputs inputs;
+    inputs.TabRect = GetTabRect(Index);
+    inputs.ImageSize = GetTabImageSize(Index);
+    inputs.TextSize = GetTabTextSize(Index);
+    inputs.TabWidth = FTabSettings.GetWidth();
+    inputs.TabHeight = FTabSettings.GetHeight();
+    inputs.ImagePosition = FTabSettings.GetImagePosition();
+    inputs.Alignment = FTabSettings.GetAlignment();
+    inputs.Shape = FTabSettings.GetShape();
+    inputs.Rounding = FTabSettings.GetRounding();
+    inputs.Position = FTabPosition;
+    inputs.RotateTabLeftRight = FRotateTabLeftRight;
+    inputs.Active = page == FActivePage;
+    inputs.CloseOnTab = FCloseOnTab;
+    inputs.CloseOnLeft = FCloseOnTabPosition == cpLeft;
+    inputs.ButtonSizePx = FButtonSettings->GetButtonSize();
+    // Only the edges along the tab are laid out; the rest stays none.
+    TTabContentLayout layout{TPagerTabLayout::None(), TPagerTabLayout::None(), TPagerTabLayout::None()};
+    GetTabContentLayout(inputs, layout);
+    return layout.CloseRect;
 }
 
 void TVezOfficePager::InvalidateTabStrip()

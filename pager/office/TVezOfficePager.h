@@ -24,6 +24,7 @@ namespace skelda::pager {
 
 class IGlowTextMeasurer;
 class TCustomVezOfficePagerStyler;
+class TPageButtonSettings;
 class TTabAppearance;
 class TVezOfficePage;
 class TVistaBackground;
@@ -135,6 +136,8 @@ public:
     void SetColorTones(const foundation::TColorTones& Tones) override;
     void StylerDestroying(TCustomVezOfficePagerStyler& Styler) override;
     void TabSettingsChanged();
+    // The button settings changed: the closed-list button, the scroller and the buttons follow.
+    void ButtonSettingsChanged();
     void SetPagesCacheValid(bool Value);
     // Copies the appearance into every page that does not use its own.
     void SetPagesPageAppearance(const TVistaBackground* Appearance);
@@ -152,8 +155,9 @@ public:
     const TPagerTabSettings& TabSettings() const { return FTabSettings; }
     void SetTabSettings(const TPagerTabSettings& Value) { FTabSettings.Assign(Value); }
     TPagerTabScroller& TabScroller() { return FTabScroller; }
-    const TPagerButtonMetrics& ButtonMetrics() const { return FButtonMetrics; }
-    void SetButtonMetrics(const TPagerButtonMetrics& Value);
+    TPageButtonSettings& ButtonSettings() { return *FButtonSettings; }
+    const TPageButtonSettings& ButtonSettings() const { return *FButtonSettings; }
+    void SetButtonSettings(const TPageButtonSettings& Value);
     foundation::TVezHintInfo& OfficeHint() { return *FOfficeHint; }
     void SetOfficeHint(const foundation::TVezHintInfo& Value);
     TTabPosition GetTabPosition() const { return FTabPosition; }
@@ -307,7 +311,7 @@ private:
     bool FShowNonSelectedTabs = false;
     TPagerTabSettings FTabSettings;
     TPagerTabScroller FTabScroller;
-    TPagerButtonMetrics FButtonMetrics;
+    std::unique_ptr<TPageButtonSettings> FButtonSettings;
     TPagerTabLayout FLayout{*this};
     TVezOfficePage* FActivePage = nullptr;
     int FHotPageIndex = -1;
