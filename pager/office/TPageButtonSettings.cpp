@@ -113,6 +113,23 @@ void TPageButtonSettings::SetScrollButtonLastPicture(const foundation::TGDIPPict
     SetPicture(*FScrollButtonLastPicture, Value);
 }
 
+const foundation::TGDIPPicture& TPageButtonSettings::ScrollPicture(TPagerScrollButton Button,
+                                                                  TTabPosition Position) const
+{
+    const bool side = Position == tpLeft || Position == tpRight;
+    switch (Button) {
+    case psbFirst:
+        return !side || FFirstPictureChanged ? *FScrollButtonFirstPicture : *FScrollButtonUpFirstPicture;
+    case psbPrevious:
+        return !side || FPrevPictureChanged ? *FScrollButtonPrevPicture : *FScrollButtonUpPicture;
+    case psbNext:
+        return !side || FNextPictureChanged ? *FScrollButtonNextPicture : *FScrollButtonDownPicture;
+    case psbLast:
+        break;
+    }
+    return !side || FLastPictureChanged ? *FScrollButtonLastPicture : *FScrollButtonDownLastPicture;
+}
+
 void TPageButtonSettings::PictureChanged(plat::TObject* Sender)
 {
     if (Sender == FScrollButtonNextPicture.get())

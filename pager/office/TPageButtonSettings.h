@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pager/office/OfficeTypes.h"
 #include "pager/office/TNotifyingPersistent.h"
 
 #include <memory>
@@ -10,6 +11,8 @@ class TGDIPPicture;
 }
 
 namespace skelda::pager {
+
+enum TPagerScrollButton { psbFirst = 0, psbPrevious = 1, psbNext = 2, psbLast = 3 };
 
 // How close buttons on the tabs look: glow buttons like the pager's others, or the chrome
 // cross on a disc (TVezPagerButton).
@@ -70,6 +73,10 @@ public:
     const foundation::TGDIPPicture& ScrollButtonDownLastPicture() const { return *FScrollButtonDownLastPicture; }
     const foundation::TGDIPPicture& ScrollButtonUpPicture() const { return *FScrollButtonUpPicture; }
     const foundation::TGDIPPicture& ScrollButtonUpFirstPicture() const { return *FScrollButtonUpFirstPicture; }
+
+    // The picture a scroll button shows: its own on top and bottom tabs; on side tabs the
+    // built-in up or down arrow unless the user changed the button's picture.
+    const foundation::TGDIPPicture& ScrollPicture(TPagerScrollButton Button, TTabPosition Position) const;
 
     const std::string& GetScrollButtonPrevHint() const { return FScrollButtonPrevHint; }
     void SetScrollButtonPrevHint(const std::string& Value) { Change(FScrollButtonPrevHint, Value); }

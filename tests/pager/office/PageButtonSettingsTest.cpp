@@ -116,6 +116,32 @@ TEST(PageButtonSettingsTest, OnlyAChangedScrollPictureCountsAsTheUsers)
     EXPECT_FALSE(s.GetNextPictureChanged());
 }
 
+TEST(PageButtonSettingsTest, SideTabsShowTheArrowsUntilTheUserChangesAPicture)
+{
+    TPageButtonSettings s;
+    const TPagerScrollButton buttons[] = {psbFirst, psbPrevious, psbNext, psbLast};
+    const TGDIPPicture* top[] = {&s.ScrollButtonFirstPicture(), &s.ScrollButtonPrevPicture(),
+                                 &s.ScrollButtonNextPicture(), &s.ScrollButtonLastPicture()};
+    const TGDIPPicture* side[] = {&s.ScrollButtonUpFirstPicture(), &s.ScrollButtonUpPicture(),
+                                  &s.ScrollButtonDownPicture(), &s.ScrollButtonDownLastPicture()};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(&s.ScrollPicture(buttons[i], tpTop), top[i]) << i;
+        EXPECT_EQ(&s.ScrollPicture(buttons[i], tpBottom), top[i]) << i;
+        EXPECT_EQ(&s.ScrollPicture(buttons[i], tpLeft), side[i]) << i;
+        EXPECT_EQ(&s.ScrollPicture(buttons[i], tpRight), side[i]) << i;
+    }
+
+    const auto cross = ResourcePicture("ZORAOCLOSE");
+    s.SetScrollButtonNextPicture(*cross);
+    EXPECT_EQ(&s.ScrollPicture(psbNext, tpLeft), &s.ScrollButtonNextPicture());
+    EXPECT_EQ(&s.ScrollPicture(psbPrevious, tpLeft), &s.ScrollButtonUpPicture()) << "the others keep their arrows";
+    s.SetScrollButtonFirstPicture(*cross);
+    s.SetScrollButtonLastPicture(*cross);
+    s.SetScrollButtonPrevPicture(*cross);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(&s.ScrollPicture(buttons[i], tpRight), top[i]) << i;
+}
+
 TEST(PageButtonSettingsTest, AssignCopiesAllButTheSideArrowsAndFlags)
 {
     TPageButtonSettings source;
