@@ -122,6 +122,10 @@ public:
 
 protected:
     void Dispatch(plat::TMessage& Message) override;
+    // The page's background in its colours (its own or the pager's), its border lines, the line
+    // that joins it to its tab when it is the active page, and round corners that take the
+    // colours the pager shows around them.
+    void Paint() override;
     void AdjustClientRect(plat::TRect& Rect) const override;
 
 private:
@@ -136,6 +140,9 @@ private:
     // The pager's tab geometry after a change of what the tab shows.
     void TabContentChanged();
     bool Loading() const { return ComponentState().Contains(plat::csLoading); }
+    void PaintBorderLines(const TVistaBackground& Colors, bool OnGlass);
+    void PaintTabJoin(const TVistaBackground& Colors);
+    void PaintRoundCorners();
 
     bool FTabVisible = true;
     TVezOfficePager* FVezOfficePager = nullptr;

@@ -5,7 +5,12 @@
 #include "pager/glow/GlowTextMeasurer.h"
 #include "pager/office/PagerEnvironment.h"
 #include "pager/office/PagerLayoutString.h"
+#include "pager/office/InsertButton.h"
+#include "pager/office/PagerButtonDressing.h"
 #include "pager/office/TPageButtonSettings.h"
+#include "pager/office/TabPainting.h"
+#include "pager/office/TabProgressBar.h"
+#include "pager/office/TabStrip.h"
 #include "pager/office/TabContentLayout.h"
 #include "pager/office/TVezOfficePage.h"
 #include "pager/office/TVezOfficePagerOfficeStyler.h"
@@ -857,6 +862,113 @@ void TVezOfficePager::SetTransparent(bool Value)
         return;
     FTransparent = Value;
     Invalidate();
+}
+
+// --- Painting -------------------------------------------------------------------------------------
+
+void TVezOfficePager::Paint()
+{
+    plat::TCanvas& canvas = Canvas();
+    const plat::TRect client = GetClientRect();
+    if (!FTransparent)
+        PaintTabStripBackground(canvas, TabStripPaintRect(GetTabStripRect(), client, FTabPosition),
+                                TabAppearanceInUse().BackGround());
+    for (int i = 0; i < FVezPages.Count(); ++i)
+        DrawTab(i);
+    if (FButtonSettings->GetShowInsertButton())
+        PaintInsertButton(canvas, {FLayout.GetInsertButtonRect(), ibsNormal, FTabSettings.GetShape(),
+                                   FTabSettings.GetRounding(), FTabPosition});
+    if (FTabScroller.GetVisible() || (FButtonSettings->GetCloseButton() && !FCloseOnTab) ||
+        FButtonSettings->GetPageListButton())
+        PaintButtonsFrame(canvas, FLayout.GetButtonsRect(), PageAppearanceInUse().GetBorderColor(), FItones,
+                          GlassActive());
+    if (Designing() && FVezPages.Count() == 0) {
+        canvas.Font().Assign(plat::TControl::Font());
+        canvas.Brush().SetStyle(plat::bsClear);
+        const int h = canvas.TextHeight("gh");
+        const int y = GetHeight() / 2;
+        canvas.TextOut(10, y, "Right-click and choose \"New Page\"");
+        canvas.TextOut(10, y + h, "to insert a new tabsheet");
+        plat::TFontStyles italic = canvas.Font().GetStyle();
+        italic.Include(plat::fsItalic);
+        canvas.Font().SetStyle(italic);
+        canvas.TextOut(10, y + 3 * h, "If no such right-click menu option appears");
+        canvas.TextOut(10, y + 4 * h, "please install designtime package!");
+    }
+}
+
+void TVezOfficePager::DrawTab(int PageIndex)
+{
+    if (PageIndex < 0 || PageIndex >= FVezPages.Count())
+        return;
+    const plat::TRect r = GetTabRect(PageIndex);
+    TVezOfficePage* page = FVezPages.Get(PageIndex);
+    const TTabProgressPainter progress(page->Progress());
+    TDrawTabRequest request;
+    request.Rect = r;
+    request.TabHeight = FTabSettings.GetHeight();
+    request.Appearance = &TabAppearanceFor(*page);
+    request.State.TabEnabled = page->GetTabEnabled();
+    request.State.Active = page == FActivePage;
+    request.State.Hot = PageIndex == FHotPageIndex;
+    request.State.Down = PageIndex == FDownPageIndex && !Designing();
+    request.State.ShowNonSelectedTabs = FShowNonSelectedTabs;
+    request.State.PagerFocused = Focused();
+    request.Position = FTabPosition;
+    request.RotateTabLeftRight = FRotateTabLeftRight;
+    request.Shape = FTabSettings.GetShape();
+    request.Rounding = FTabSettings.GetRounding();
+    request.RoundEdges = FTabRoundEdges;
+    request.Enabled = GetEnabled();
+    request.AntiAlias = FAntiAlias;
+    request.Progress = &progress;
+    request.Show3D = UseShow3D();
+    request.Shadow = UseShadow();
+    request.Glass = GlassActive();
+    request.ComposeOffscreen = request.State.Active && FCloseOnTab && FButtonSettings->GetCloseButton();
+    request.ShowCheckBox = page->GetShowCheckBox();
+    request.Checked = page->GetChecked();
+    request.CheckBoxEnabled = page->GetEnabled();
+    request.CheckBoxRect = FLayout.GetCheckBoxRect(PageIndex);
+    request.ThemedCheckBox = !Designing();
+    const std::optional<plat::TColor> text = pager::DrawTab(Canvas(), request);
+    if (!text)
+        return;
+    page->SetTxtColor(*text);
+    if (OnDrawTab)
+        OnDrawTab(this, PageIndex, r);
+    else
+        DrawTabContent(PageIndex, r);
+}
+
+void TVezOfficePager::DrawTabContent(int PageIndex, const plat::TRect& R)
+{
+    const TVezOfficePage* page = FVezPages.Get(PageIndex);
+    plat::TFont font;
+    font.Assign(TabAppearanceFor(*page).Font());
+    font.SetColor(page->GetTxtColor());
+    const bool horizontal = FTabPosition == tpTop || FTabPosition == tpBottom;
+    const bool centred = FTabSettings.GetWidth() > 0 && FTabSettings.GetAlignment() == plat::taCenter;
+    TTabCaptionRequest request;
+    request.Rect = R;
+    if (horizontal || !FRotateTabLeftRight)
+        request.Rect.Left += FTabSettings.GetLeftMargin() + FLayout.LeftRampInset() + (page->GetShowCheckBox() ? 20 : 0);
+    else if (FTabPosition == tpLeft)
+        request.Rect.Bottom -= FTabSettings.GetLeftMargin() + FLayout.LeftRampInset();
+    else
+        request.Rect.Top += FTabSettings.GetLeftMargin() + FLayout.LeftRampInset();
+    request.Alignment = centred || (!horizontal && !FRotateTabLeftRight) ? caCentre : caNear;
+    request.Caption = page->GetCaption();
+    request.WideCaption = page->GetWideCaption();
+    request.Font = &font;
+    request.Enabled = page->GetEnabled();
+    request.AntiAlias = GlassActive() ? foundation::aaAntiAlias : FAntiAlias;
+    request.Position = horizontal || !FRotateTabLeftRight ? tpTop : FTabPosition;
+    request.Ellipsis = FTabSettings.GetWidth() >= 1 && !FTabSettings.GetWordWrap();
+    request.WordWrap = FTabSettings.GetWordWrap();
+    request.Measurer = &Measurer();
+    plat::TRect drawn = request.Rect;
+    PaintTabCaption(Canvas(), request, drawn);
 }
 
 // --- Geometry -------------------------------------------------------------------------------------

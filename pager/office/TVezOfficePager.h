@@ -32,6 +32,7 @@ class TVistaBackground;
 using TTabChangingEvent = std::function<void(plat::TObject* Sender, int FromPage, int ToPage, bool& AllowChange)>;
 using TTabMovedEvent = std::function<void(plat::TObject* Sender, int FromPos, int ToPos)>;
 using TPageEvent = std::function<void(plat::TObject* Sender, TVezOfficePage* APage)>;
+using TDrawTabEvent = std::function<void(plat::TObject* Sender, int TabIndex, plat::TRect TabRect)>;
 
 // A tabbed container: an ordered list of pages (TVezOfficePage), one tab per page whose tab is
 // visible along one edge, the active page shown in the page area, colours from a styler.
@@ -253,6 +254,8 @@ public:
     TTabChangingEvent OnChanging;
     TTabMovedEvent OnTabMoved;
     TPageEvent OnInsertPage;
+    // Draws a tab's content in place of the pager (its body is painted already).
+    TDrawTabEvent OnDrawTab;
 
 protected:
     void Loaded() override;
@@ -263,6 +266,13 @@ protected:
     void Resize() override;
     // The page switch: OnChanging may veto it; the old page hides (OnHide), the new one shows.
     void ChangeActivePage(int Value);
+
+    // The strip's background, every tab, the insert button and the buttons' frame.
+    void Paint() override;
+    // One tab's body, then its content (OnDrawTab, else DrawTabContent).
+    void DrawTab(int PageIndex);
+    // The tab's caption in the text colour its body chose.
+    virtual void DrawTabContent(int PageIndex, const plat::TRect& R);
 
 private:
     friend class TVezOfficePage;
