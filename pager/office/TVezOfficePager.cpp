@@ -728,6 +728,8 @@ void TVezOfficePager::SetButtonSettings(const TPageButtonSettings& Value)
 void TVezOfficePager::ButtonSettingsChanged()
 {
     if (FButtonSettings->GetClosedListButton() && !Designing())
+        CreateClosedListButton();
+    else
         UpdateClosedListButton();
     UpdateScroller();
     Invalidate();

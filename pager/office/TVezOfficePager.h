@@ -25,6 +25,7 @@ namespace skelda::pager {
 class IGlowTextMeasurer;
 class TCustomVezOfficePagerStyler;
 class TPageButtonSettings;
+class TVezGlowButton;
 class TTabAppearance;
 class TVezOfficePage;
 class TVistaBackground;
@@ -239,9 +240,24 @@ public:
     void BeginTabDrag() {}
     // A page the layout string floats at (Left, Top) in a window Width × Height.
     virtual void FloatPage(TVezOfficePage* Page, int Left, int Top, int Width, int Height);
-    // Lays out the pager's buttons; they are built on top of the pager.
-    virtual void UpdateButtons() {}
-    virtual void UpdateClosedListButton() {}
+    // --- Buttons ---------------------------------------------------------------------------------
+    // Makes, places, dresses and drops the pager's buttons as the settings, the scroller and the
+    // pages want them. A dropped button is hidden at once and freed once the current event is
+    // over, so that no button goes inside its own click.
+    void UpdateButtons();
+    // Makes the closed-pages button when missing and lays it out.
+    void CreateClosedListButton();
+    // Shows the closed-pages button (when made) exactly while it is wanted and a page is closed.
+    void UpdateClosedListButton();
+    // The single close button may close: the active page shows a close, or every tab does.
+    bool CloseButtonEnabled() const;
+    TVezGlowButton* GetScrollFirstButton() const { return FScrollFirstButton; }
+    TVezGlowButton* GetScrollPrevButton() const { return FScrollPrevButton; }
+    TVezGlowButton* GetScrollNextButton() const { return FScrollNextButton; }
+    TVezGlowButton* GetScrollLastButton() const { return FScrollLastButton; }
+    TVezGlowButton* GetPageListButton() const { return FPageListButton; }
+    TVezGlowButton* GetClosedListButton() const { return FClosedListButton; }
+    TVezGlowButton* GetCloseButtonGlobal() const { return FCloseButtonGlobal; }
     // The shortcut hint windows of the pages (shown from the keyboard, later).
     int ShortCutHintWindowCount() const { return 0; }
 
@@ -256,6 +272,11 @@ public:
     TPageEvent OnInsertPage;
     // Draws a tab's content in place of the pager (its body is painted already).
     TDrawTabEvent OnDrawTab;
+    // The scroll buttons' clicks: first and last before they scroll, previous and next after.
+    plat::TNotifyEvent OnFirstClick;
+    plat::TNotifyEvent OnLastClick;
+    plat::TNotifyEvent OnPrevClick;
+    plat::TNotifyEvent OnNextClick;
 
 protected:
     void Loaded() override;
@@ -273,6 +294,15 @@ protected:
     void DrawTab(int PageIndex);
     // The tab's caption in the text colour its body chose.
     virtual void DrawTabContent(int PageIndex, const plat::TRect& R);
+
+    void ScrollFirstClick(plat::TObject* Sender);
+    void ScrollPrevClick(plat::TObject* Sender);
+    void ScrollNextClick(plat::TObject* Sender);
+    void ScrollLastClick(plat::TObject* Sender);
+    // Closing pages and the page lists come with the pager's interaction; the buttons call here.
+    virtual void CloseButtonClick(plat::TObject* Sender);
+    virtual void PageListButtonClick(plat::TObject* Sender);
+    virtual void ClosedListButtonClick(plat::TObject* Sender);
 
 private:
     friend class TVezOfficePage;
@@ -305,6 +335,11 @@ private:
     TVezOfficePage* NextSelectablePage(int Index, bool GoForward) const;
     // Hides the button and frees it once the current event is over.
     void ReleaseButtonLater(plat::TControl*& Button, int Kind);
+    void ReleaseButtonLater(TVezGlowButton*& Button);
+    TVezGlowButton* MakeGlowButton(plat::TNotifyEvent OnClick);
+    void DressButton(TVezGlowButton& Button);
+    void UpdateCloseButtons();
+    void UpdateScrollButtons();
     void DestroyReleasedButton(plat::TControl* Button);
     void ShowOnly(TVezOfficePage* Page);
 
@@ -360,6 +395,13 @@ private:
     std::unique_ptr<TVistaBackground> FPageAppearance;
     std::unique_ptr<TTabAppearance> FTabAppearance;
     const IGlowTextMeasurer* FMeasurer = nullptr;
+    TVezGlowButton* FPageListButton = nullptr;
+    TVezGlowButton* FScrollPrevButton = nullptr;
+    TVezGlowButton* FScrollNextButton = nullptr;
+    TVezGlowButton* FScrollFirstButton = nullptr;
+    TVezGlowButton* FScrollLastButton = nullptr;
+    TVezGlowButton* FClosedListButton = nullptr;
+    TVezGlowButton* FCloseButtonGlobal = nullptr;
 };
 
 }  // namespace skelda::pager

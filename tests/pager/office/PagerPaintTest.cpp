@@ -40,12 +40,13 @@ TEST_F(PagerPaintTest, OnDrawTabReplacesTheContentOfEveryShownTab)
     for (int i = 3; i < 8; ++i)
         AddPage(std::string(1, static_cast<char>('A' + i)));
     ASSERT_TRUE(pager->TabScroller().GetVisible());
-    std::vector<std::pair<int, plat::TRect>> drawn;
-    pager->OnDrawTab = [&](plat::TObject*, int Index, plat::TRect R) { drawn.emplace_back(Index, R); };
+    std::set<int> drawn;
+    pager->OnDrawTab = [&](plat::TObject*, int Index, plat::TRect R) {
+        drawn.insert(Index);
+        EXPECT_EQ(R, pager->GetTabRect(Index));
+    };
     plat::testing::Screenshot(*pager);
-    ASSERT_EQ(drawn.size(), 3u) << "tabs scrolled or pushed out are not drawn";
-    for (const auto& [index, rect] : drawn)
-        EXPECT_EQ(rect, pager->GetTabRect(index));
+    EXPECT_EQ(drawn, (std::set<int>{0, 1, 2})) << "tabs scrolled or pushed out are not drawn";
     EXPECT_EQ(pager->VezPages(1)->GetTxtColor(), pager->TabAppearanceInUse().GetTextColorSelected());
 }
 
