@@ -3,6 +3,7 @@
 // and the repaint it asks for, rendered).
 
 #include "BenchPictures.h"
+#include "HeadlessBenchMain.h"
 
 #include "foundation/TGDIPPicture.h"
 #include "pager/glow/GlowAnimation.h"
@@ -12,7 +13,6 @@
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/qt/ControlRendering.h"
-#include "platform/controls/qt/ProductionServices.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TCanvasBackend.h"
 #include "platform/graphics/TFont.h"
@@ -97,13 +97,5 @@ BENCHMARK(FadeFrame)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    plat::InstallProductionServices();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return skelda::bench::RunHeadlessBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // change causes (every tab measured again, the scroller and the buttons laid out).
 
 #include "BenchPictures.h"
+#include "HeadlessBenchMain.h"
 
 #include "pager/office/TPageButtonSettings.h"
 #include "pager/office/TVezOfficePage.h"
@@ -10,7 +11,6 @@
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/qt/ControlRendering.h"
-#include "platform/controls/qt/ProductionServices.h"
 #include "platform/testing/UiTestEnvironment.h"
 
 #include <QApplication>
@@ -74,13 +74,5 @@ BENCHMARK(CaptionChange)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    plat::InstallProductionServices();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return skelda::bench::RunHeadlessBenchmarks(argc, argv);
 }
