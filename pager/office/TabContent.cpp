@@ -96,11 +96,10 @@ struct TImagePlace {
 
 // Where the image goes, taking its room from the text's box X.
 TImagePlace PlaceImage(const TTabContentRequest& Q, const TTabSides& T, const plat::TRect& C, plat::TRect& X,
-                       const TTabContentLayout& L, plat::TCanvas& Canvas)
+                       const TTabContentLayout& L, plat::TSize ImageSize, plat::TCanvas& Canvas)
 {
     const TPagerTabSettings& S = *Q.Settings;
-    const plat::TSize size = Q.Image.Size();
-    const int W = size.cx, H = size.cy;
+    const int W = ImageSize.cx, H = ImageSize.cy;
     const int u = X.Left, t = X.Top;
     const int cx = C.Left + (C.Width() - W) / 2;
     const int cy = C.Top + (C.Height() - H) / 2;
@@ -213,10 +212,9 @@ TImagePlace PlaceImage(const TTabContentRequest& Q, const TTabSides& T, const pl
 
 // A picture placed above or below the text follows where the text landed.
 void FollowText(const TTabContentRequest& Q, const TTabSides& T, const plat::TRect& X, const plat::TRect& Dt,
-                TImagePlace& P)
+                plat::TSize ImageSize, TImagePlace& P)
 {
-    const plat::TSize size = Q.Image.Size();
-    const int W = size.cx, H = size.cy;
+    const int W = ImageSize.cx, H = ImageSize.cy;
     const TImagePosition where = Q.Settings->GetImagePosition();
     if (T.Horizontal) {
         if (where == ipTop)
@@ -345,11 +343,13 @@ TTabContentPlacement DrawTabContent(plat::TCanvas& Canvas, const TTabContentRequ
     else if (T.RotatedRight)
         C.Top += leftRamp;
 
+    // A picture's size is read from its bytes, so once.
+    const plat::TSize imageSize = Q.Image.Size();
     TTabContentLayout L{};
     if (S.GetWidth() > 0) {
         TTabContentInputs in;
         in.TabRect = Q.Rect;
-        in.ImageSize = Q.Image.Size();
+        in.ImageSize = imageSize;
         in.TextSize = GetTabTextSize(Canvas, *Q.Font, Q.Caption, Q.WideCaption, Q.AntiAlias, Q.Measurer);
         in.TabWidth = S.GetWidth();
         in.TabHeight = S.GetHeight();
@@ -370,7 +370,7 @@ TTabContentPlacement DrawTabContent(plat::TCanvas& Canvas, const TTabContentRequ
     const bool hasImage = Q.Image.HasPicture() || Q.Image.HasListImage();
     TImagePlace image;
     if (hasImage)
-        image = PlaceImage(Q, T, C, X, L, Canvas);
+        image = PlaceImage(Q, T, C, X, L, imageSize, Canvas);
     if (Q.Image.HasListImage()) {
         if (Q.Glass)
             PagerPaintImageListImage(nullptr, &Canvas, {image.X, image.Y}, Q.Image.Images, Q.Image.Enabled,
@@ -466,7 +466,7 @@ TTabContentPlacement DrawTabContent(plat::TCanvas& Canvas, const TTabContentRequ
     }
 
     if (Q.Image.HasPicture()) {
-        FollowText(Q, T, X, Dt, image);
+        FollowText(Q, T, X, Dt, imageSize, image);
         if (Q.Glass)
             PagerPaintGraphic(nullptr, &Canvas, {image.X, image.Y}, *Q.Image.Picture, true);
         else

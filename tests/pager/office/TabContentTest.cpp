@@ -3,6 +3,8 @@
 
 #include "pager/office/TabContent.h"
 
+#include "pager/office/TabStrip.h"
+
 #include "foundation/TGDIPPicture.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TFont.h"
@@ -165,12 +167,17 @@ TEST_F(TabContentTest, RotatedCaptionsRunUpOnTheLeftAndDownOnTheRight)
 
 TEST_F(TabContentTest, TabOverTheButtonsGivesTheirBackgroundBack)
 {
+    // The area's background before the tabs: green rows over red ones.
+    canvas.Brush().SetColor(plat::RGB(0, 200, 0));
+    canvas.FillRect(plat::Rect(0, 50, 30, 60));
+    canvas.Brush().SetColor(plat::RGB(200, 0, 0));
+    canvas.FillRect(plat::Rect(0, 60, 30, 70));
     plat::TBitmap backdrop;
-    backdrop.SetSize(30, 20);
-    backdrop.Canvas().Brush().SetColor(plat::RGB(0, 200, 0));
-    backdrop.Canvas().FillRect(plat::Rect(0, 0, 30, 20));
-    backdrop.Canvas().Brush().SetColor(plat::RGB(200, 0, 0));
-    backdrop.Canvas().FillRect(plat::Rect(0, 10, 30, 20));
+    CaptureButtonsBackground(canvas, plat::Rect(0, 50, 30, 70), backdrop);
+    EXPECT_EQ(backdrop.GetWidth(), 30);
+    EXPECT_EQ(backdrop.GetHeight(), 20);
+    canvas.Brush().SetColor(plat::clWhite);
+    canvas.FillRect(plat::Rect(0, 0, 200, 200));
 
     // A side tab reaching down into the buttons' area below the tabs.
     TTabContentRequest q = Request(plat::Rect(0, 0, 30, 60), tpLeft);
