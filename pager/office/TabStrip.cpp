@@ -2,7 +2,10 @@
 
 #include "pager/glow/PagerGlowVariants.h"
 #include "pager/office/PagerBackgrounds.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
+
+#include <algorithm>
 
 namespace skelda::pager {
 
@@ -48,6 +51,14 @@ bool ButtonAreaInUse(const TButtonAreaInputs& Q)
 {
     return Q.ScrollerVisible || Q.PageListButton || (Q.ClosedListButton && Q.AnyPageClosed) ||
            (Q.CloseButton && !Q.CloseOnTab);
+}
+
+void CaptureButtonsBackground(plat::TCanvas& Canvas, const plat::TRect& ButtonsRect, plat::TBitmap& Backdrop)
+{
+    Backdrop.SetSize(std::max(ButtonsRect.Width(), 0), std::max(ButtonsRect.Height(), 0));
+    if (ButtonsRect.IsEmpty())
+        return;
+    Backdrop.Canvas().CopyRect(plat::Rect(0, 0, ButtonsRect.Width(), ButtonsRect.Height()), Canvas, ButtonsRect);
 }
 
 }  // namespace skelda::pager

@@ -3,6 +3,7 @@
 #include "pager/office/OfficeTypes.h"
 
 namespace plat {
+class TBitmap;
 class TCanvas;
 }
 
@@ -28,5 +29,9 @@ struct TButtonAreaInputs {
     bool CloseOnTab = false;
 };
 bool ButtonAreaInUse(const TButtonAreaInputs& Inputs);
+
+// Copies the buttons area of the canvas into Backdrop, sized to it, before the tabs are drawn,
+// so that a tab reaching into the area can give its background back.
+void CaptureButtonsBackground(plat::TCanvas& Canvas, const plat::TRect& ButtonsRect, plat::TBitmap& Backdrop);
 
 }  // namespace skelda::pager
