@@ -6,6 +6,8 @@
 #include "pager/office/PagerEnvironment.h"
 #include "pager/office/PagerLayoutString.h"
 #include "pager/office/InsertButton.h"
+#include "pager/office/PagerDesignerHint.h"
+#include "pager/office/TabContent.h"
 #include "pager/office/PagerButtonDressing.h"
 #include "pager/office/TPageButtonSettings.h"
 #include "pager/office/TabPainting.h"
@@ -22,6 +24,7 @@
 #include "platform/core/TStringList.h"
 #include "platform/core/Utf8.h"
 #include "platform/graphics/CanvasFlags.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TImageList.h"
 #include "platform/system/AtomicFile.h"
 
@@ -44,6 +47,7 @@ unsigned DestroyCloseButtonMessage()
 TVezOfficePager::TVezOfficePager(plat::TComponent* AOwner)
     : plat::TCustomControl(AOwner),
       FButtonSettings(std::make_unique<TPageButtonSettings>()),
+      FButtonsBkg(std::make_unique<plat::TBitmap>()),
       FOfficeHint(std::make_unique<foundation::TVezHintInfo>())
 {
     FIsAeroVista = IsComCtl6() && PagerCompositionEnabled() && !Designing();
@@ -192,7 +196,7 @@ void TVezOfficePager::RemoveVezPage(TVezOfficePage* VezPage)
         if (FActivePage == VezPage) {
             FActivePage = nullptr;
             VezPage->Hide();
-            if (VezPage->OnHide)
+            if (VezPage->OnHide && !VezPage->ComponentState().Contains(plat::csDestroying))
                 VezPage->OnHide(VezPage);
         }
     }
@@ -348,7 +352,8 @@ void TVezOfficePager::ChangeActivePage(int Value)
     TVezOfficePage* const old = FActivePage;
     if (old) {
         old->Hide();
-        if (old->OnHide)
+        // A page on its way out hears nothing more.
+        if (old->OnHide && !old->ComponentState().Contains(plat::csDestroying))
             old->OnHide(old);
     }
     FActivePage = newPage;
@@ -875,6 +880,8 @@ void TVezOfficePager::Paint()
     if (!FTransparent)
         PaintTabStripBackground(canvas, TabStripPaintRect(GetTabStripRect(), client, FTabPosition),
                                 TabAppearanceInUse().BackGround());
+    if (ButtonsAreaInUse())
+        CaptureButtonsBackground(canvas, FLayout.GetButtonsRect(), *FButtonsBkg);
     for (int i = 0; i < FVezPages.Count(); ++i)
         DrawTab(i);
     if (FButtonSettings->GetShowInsertButton())
@@ -884,19 +891,8 @@ void TVezOfficePager::Paint()
         FButtonSettings->GetPageListButton())
         PaintButtonsFrame(canvas, FLayout.GetButtonsRect(), PageAppearanceInUse().GetBorderColor(), FItones,
                           GlassActive());
-    if (Designing() && FVezPages.Count() == 0) {
-        canvas.Font().Assign(plat::TControl::Font());
-        canvas.Brush().SetStyle(plat::bsClear);
-        const int h = canvas.TextHeight("gh");
-        const int y = GetHeight() / 2;
-        canvas.TextOut(10, y, "Right-click and choose \"New Page\"");
-        canvas.TextOut(10, y + h, "to insert a new tabsheet");
-        plat::TFontStyles italic = canvas.Font().GetStyle();
-        italic.Include(plat::fsItalic);
-        canvas.Font().SetStyle(italic);
-        canvas.TextOut(10, y + 3 * h, "If no such right-click menu option appears");
-        canvas.TextOut(10, y + 4 * h, "please install designtime package!");
-    }
+    if (Designing() && FVezPages.Count() == 0)
+        PaintEmptyDesignerHint(canvas, plat::TControl::Font(), GetHeight());
 }
 
 void TVezOfficePager::DrawTab(int PageIndex)
@@ -941,36 +937,55 @@ void TVezOfficePager::DrawTab(int PageIndex)
         OnDrawTab(this, PageIndex, r);
     else
         DrawTabContent(PageIndex, r);
+    // The active tab stays on top of the tabs beside it.
+    if (FLayout.ActiveNeighbourSide(PageIndex) != 0)
+        DrawTab(GetActivePageIndex());
+}
+
+bool TVezOfficePager::ButtonsAreaInUse() const
+{
+    const TPageButtonSettings& b = *FButtonSettings;
+    return ButtonAreaInUse({FTabScroller.GetVisible(), b.GetPageListButton(), b.GetClosedListButton(),
+                            !FClosedPages.empty(), b.GetCloseButton(), FCloseOnTab});
 }
 
 void TVezOfficePager::DrawTabContent(int PageIndex, const plat::TRect& R)
 {
-    const TVezOfficePage* page = FVezPages.Get(PageIndex);
-    plat::TFont font;
-    font.Assign(TabAppearanceFor(*page).Font());
-    font.SetColor(page->GetTxtColor());
-    const bool horizontal = FTabPosition == tpTop || FTabPosition == tpBottom;
-    const bool centred = FTabSettings.GetWidth() > 0 && FTabSettings.GetAlignment() == plat::taCenter;
-    TTabCaptionRequest request;
+    TVezOfficePage* page = FVezPages.Get(PageIndex);
+    const TPageButtonSettings& b = *FButtonSettings;
+    TTabContentRequest request;
     request.Rect = R;
-    if (horizontal || !FRotateTabLeftRight)
-        request.Rect.Left += FTabSettings.GetLeftMargin() + FLayout.LeftRampInset() + (page->GetShowCheckBox() ? 20 : 0);
-    else if (FTabPosition == tpLeft)
-        request.Rect.Bottom -= FTabSettings.GetLeftMargin() + FLayout.LeftRampInset();
-    else
-        request.Rect.Top += FTabSettings.GetLeftMargin() + FLayout.LeftRampInset();
-    request.Alignment = centred || (!horizontal && !FRotateTabLeftRight) ? caCentre : caNear;
     request.Caption = page->GetCaption();
     request.WideCaption = page->GetWideCaption();
-    request.Font = &font;
+    request.Image = TabImage(*page);
+    request.ShowClose = page->GetShowClose();
+    request.ShowCheckBox = page->GetShowCheckBox();
+    request.Active = page == FActivePage;
     request.Enabled = page->GetEnabled();
-    request.AntiAlias = GlassActive() ? foundation::aaAntiAlias : FAntiAlias;
-    request.Position = horizontal || !FRotateTabLeftRight ? tpTop : FTabPosition;
-    request.Ellipsis = FTabSettings.GetWidth() >= 1 && !FTabSettings.GetWordWrap();
-    request.WordWrap = FTabSettings.GetWordWrap();
+    request.Font = &TabAppearanceFor(*page).Font();
+    request.TextColor = page->GetTxtColor();
+    request.Settings = &FTabSettings;
+    request.Position = FTabPosition;
+    request.RotateTabLeftRight = FRotateTabLeftRight;
+    request.CloseOnTab = FCloseOnTab;
+    request.CloseOnLeft = FCloseOnTabPosition == cpLeft;
+    request.ShowCloseOnNonSelectedTabs = FShowCloseOnNonSelectedTabs;
+    request.CloseButton = b.GetCloseButton();
+    request.ButtonSizePx = b.GetButtonSize();
+    request.AntiAlias = FAntiAlias;
+    request.Glass = GlassActive();
+    if (ButtonsAreaInUse()) {
+        request.ButtonsBackground = FButtonsBkg.get();
+        request.ButtonsRect = FLayout.GetButtonsRect();
+    }
     request.Measurer = &Measurer();
-    plat::TRect drawn = request.Rect;
-    PaintTabCaption(Canvas(), request, drawn);
+    pager::DrawTabContent(Canvas(), request);
+}
+
+TTabImage TVezOfficePager::TabImage(TVezOfficePage& Page) const
+{
+    return ChooseTabImage(&Page.Picture(), &Page.DisabledPicture(), FImages, FDisabledImages, Page.GetImageIndex(),
+                          Page.GetEnabled(), Page.GetTabEnabled());
 }
 
 // --- Geometry -------------------------------------------------------------------------------------
@@ -1048,20 +1063,7 @@ plat::TSize TVezOfficePager::GetTabImageSize(int PageIndex) const
 {
     if (PageIndex < 0 || PageIndex >= FVezPages.Count())
         return {0, 0};
-    TVezOfficePage* page = FVezPages.Get(PageIndex);
-    foundation::TGDIPPicture& picture = page->GetEnabled() || page->DisabledPicture().GetEmpty()
-                                            ? page->Picture()
-                                            : page->DisabledPicture();
-    if (!picture.GetEmpty()) {
-        picture.GetImageSizes();
-        return {picture.GetWidth(), picture.GetHeight()};
-    }
-    if ((FImages || FDisabledImages) && page->GetImageIndex() >= 0) {
-        const plat::TImageList* list = page->GetEnabled() ? FImages : (FDisabledImages ? FDisabledImages : FImages);
-        if (list)
-            return {list->GetWidth(), list->GetHeight()};
-    }
-    return {0, 0};
+    return TabImage(*FVezPages.Get(PageIndex)).Size();
 }
 
 plat::TSize TVezOfficePager::GetTabTextSize(int PageIndex) const
@@ -1069,19 +1071,8 @@ plat::TSize TVezOfficePager::GetTabTextSize(int PageIndex) const
     if (PageIndex < 0 || PageIndex >= FVezPages.Count())
         return {0, 0};
     const TVezOfficePage* page = FVezPages.Get(PageIndex);
-    const std::string& caption = page->GetCaption();
-    const std::string& text = caption.empty() ? page->GetWideCaption() : caption;
-    if (text.empty())
-        return {0, 0};
-    const plat::TSize extent = MeasureSingleLine(TabAppearanceFor(*page).Font(), text);
-    int width = extent.cx;
-    if (!caption.empty()) {
-        if (FAntiAlias == foundation::aaNone || FAntiAlias == foundation::aaClearType)
-            width += plat::Utf8Length(caption) / 3;
-    } else {
-        width += plat::Utf8Length(text);
-    }
-    return {width, extent.cy};
+    return pager::GetTabTextSize(const_cast<TVezOfficePager*>(this)->Canvas(), TabAppearanceFor(*page).Font(),
+                                 page->GetCaption(), page->GetWideCaption(), FAntiAlias, &Measurer());
 }
 
 plat::TSize TVezOfficePager::MeasureTabCaption(int Index, bool Horizontal) const

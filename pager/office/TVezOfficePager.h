@@ -14,6 +14,7 @@
 #include <vector>
 
 namespace plat {
+class TBitmap;
 class TImageList;
 }
 namespace skelda::foundation {
@@ -29,6 +30,7 @@ class TVezGlowButton;
 class TTabAppearance;
 class TVezOfficePage;
 class TVistaBackground;
+struct TTabImage;
 
 using TTabChangingEvent = std::function<void(plat::TObject* Sender, int FromPage, int ToPage, bool& AllowChange)>;
 using TTabMovedEvent = std::function<void(plat::TObject* Sender, int FromPos, int ToPos)>;
@@ -292,7 +294,7 @@ protected:
     void Paint() override;
     // One tab's body, then its content (OnDrawTab, else DrawTabContent).
     void DrawTab(int PageIndex);
-    // The tab's caption in the text colour its body chose.
+    // The tab's image and caption in the text colour its body chose.
     virtual void DrawTabContent(int PageIndex, const plat::TRect& R);
 
     void ScrollFirstClick(plat::TObject* Sender);
@@ -321,6 +323,9 @@ private:
     bool Designing() const { return ComponentState().Contains(plat::csDesigning); }
     bool Loading() const { return ComponentState().Contains(plat::csLoading); }
     const IGlowTextMeasurer& Measurer() const;
+    TTabImage TabImage(TVezOfficePage& Page) const;
+    // A button is shown whose background the tabs must give back.
+    bool ButtonsAreaInUse() const;
     // Single-line text in the 1000 × 100 box tabs are measured in.
     plat::TSize MeasureSingleLine(const plat::TFont& Font, const std::string& Text) const;
     // The page's tab was shown or hidden: keeps the closed list equal to the hidden tabs.
@@ -357,6 +362,8 @@ private:
     TPagerTabSettings FTabSettings;
     TPagerTabScroller FTabScroller;
     std::unique_ptr<TPageButtonSettings> FButtonSettings;
+    // The buttons area as it was before the tabs were drawn.
+    std::unique_ptr<plat::TBitmap> FButtonsBkg;
     TPagerTabLayout FLayout{*this};
     TVezOfficePage* FActivePage = nullptr;
     int FHotPageIndex = -1;

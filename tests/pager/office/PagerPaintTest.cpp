@@ -50,6 +50,20 @@ TEST_F(PagerPaintTest, OnDrawTabReplacesTheContentOfEveryShownTab)
     EXPECT_EQ(pager->VezPages(1)->GetTxtColor(), pager->TabAppearanceInUse().GetTextColorSelected());
 }
 
+TEST_F(PagerPaintTest, TheActiveTabIsPaintedAgainAfterEachNeighbour)
+{
+    pager->TabSettings().SetWidth(60);
+    AddPage("D");
+    AddPage("E");
+    pager->VezPages(3)->SetTabVisible(false);
+    std::vector<int> order;
+    pager->OnDrawTab = [&](plat::TObject*, int Index, plat::TRect) { order.push_back(Index); };
+    plat::testing::Screenshot(*pager);
+    ASSERT_GE(order.size(), 6u);
+    // A and C lie beside the active B; E does not, though the tab between them is hidden.
+    EXPECT_EQ(std::vector<int>(order.begin(), order.begin() + 6), (std::vector<int>{0, 1, 1, 2, 1, 4}));
+}
+
 TEST_F(PagerPaintTest, CaptionsAreWrittenInTheChosenColour)
 {
     pager->VezPages(0)->SetCaption("WWWWWW");
