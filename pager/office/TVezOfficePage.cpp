@@ -268,6 +268,11 @@ void TVezOfficePage::SetGlow(bool Value)
     }
 }
 
+void TVezOfficePage::SelectFirstControl()
+{
+    SelectNext(nullptr, true, true);
+}
+
 void TVezOfficePage::RepaintTab()
 {
     if (FVezOfficePager)

@@ -117,6 +117,9 @@ public:
     plat::TControl* GetCloseButtonChrome() const { return FCloseButtonChrome; }
     void SetCloseButtonChrome(plat::TControl* Value) { FCloseButtonChrome = Value; }
 
+    // Focuses the first child control in Tab order that can take the focus.
+    void SelectFirstControl();
+
     plat::TNotifyEvent OnShow;
     plat::TNotifyEvent OnHide;
 

@@ -17,7 +17,9 @@
 #include "pager/office/TVezOfficePage.h"
 #include "pager/office/TVezOfficePagerOfficeStyler.h"
 #include "pager/office/TabCaption.h"
+#include "platform/controls/core/InputQueries.h"
 #include "platform/controls/core/MessageDelivery.h"
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ScopedRestore.h"
@@ -368,6 +370,8 @@ void TVezOfficePager::ChangeActivePage(int Value)
                 newPage->SetFocus();
             else if (CanFocus())
                 SetFocus();
+            if (!Designing())
+                newPage->SelectFirstControl();
         }
         newPage->OnShow = std::move(onShow);
         if (!Loading() && HandleAllocated() && newPage->OnShow && newPage->GetVisible())
@@ -478,6 +482,15 @@ void TVezOfficePager::Dispatch(plat::TMessage& Message)
         if (Message.WParam != 0)
             DestroyReleasedButton(reinterpret_cast<plat::TControl*>(Message.WParam));
         return;
+    }
+    if (Message.Msg == plat::CM_DESIGNHITTEST && Designing()) {
+        // Tabs take clicks in the designer, so that pages can be chosen there.
+        const plat::TPoint p = ScreenToClient(plat::GetCursorPos());
+        if (FLayout.GetTabsRect().Contains(p) && plat::GetKeyState(plat::VK_LBUTTON) < 0 &&
+            IndexOfTabAt(p.X, p.Y) >= 0) {
+            Message.Result = 1;
+            return;
+        }
     }
     if (Message.Msg == plat::CM_VISIBLECHANGED) {
         plat::TCustomControl::Dispatch(Message);

@@ -2,6 +2,8 @@
 // page, closed pages, TabIndex, parents, buttons dropped later and the designer's first pages.
 
 #include "pager/office/TVezOfficePagerOfficeStyler.h"
+#include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/standard/TEdit.h"
 #include "platform/controls/standard/TPanel.h"
 #include "platform/core/Exception.h"
 #include "tests/pager/office/PagerFixture.h"
@@ -107,6 +109,30 @@ TEST_F(PagerTest, SwitchingPagesFiresChangingHideShowAndChange)
     pager->SetActivePageIndex(1);
     pager->SetActivePageIndex(7);
     EXPECT_TRUE(events.empty()) << "the active index again, or one outside the list, switches nothing";
+}
+
+TEST_F(PagerTest, TheFocusFollowsToTheNewPagesFirstControl)
+{
+    AddPages(2);
+    auto* editA = new plat::TEdit(form);
+    editA->SetParent(pager->VezPages(0));
+    auto* editB = new plat::TEdit(form);
+    editB->SetParent(pager->VezPages(1));
+    pager->SetActivePageIndex(0);
+    editA->SetFocus();
+    plat::TWinControl* focusedWhenShown = nullptr;
+    pager->VezPages(1)->OnShow = [&](plat::TObject*) { focusedWhenShown = form->GetActiveControl(); };
+    pager->SetActivePageIndex(1);
+    EXPECT_EQ(form->GetActiveControl(), editB);
+    EXPECT_EQ(focusedWhenShown, editB) << "OnShow fires once the page is shown and focused";
+
+    // Without the focus on the old page, the focus stays where it is.
+    auto* outside = new plat::TEdit(form);
+    outside->SetParent(form);
+    outside->SetBounds(0, 250, 80, 20);
+    outside->SetFocus();
+    pager->SetActivePageIndex(0);
+    EXPECT_EQ(form->GetActiveControl(), outside);
 }
 
 TEST_F(PagerTest, WithOnePageActivatingItAgainRunsTheSwitch)
@@ -444,6 +470,28 @@ TEST(PagerDesignerTest, ANewPagerInTheDesignerGetsThreePages)
     page->PageAppearance().SetColor(0x123456);
     pager->AddVezPage(page);
     EXPECT_EQ(page->PageAppearance().GetColor(), pager->CurrentStyler().PageAppearance().GetColor());
+    delete form;
+}
+
+TEST(PagerDesignerTest, TabsTakeTheDesignersClicks)
+{
+    plat::testing::UiTestEnvironment ui;
+    auto* form = new plat::TForm(plat::Application);
+    form->SetDesigning(true);
+    auto* pager = new TVezOfficePager(form);
+    pager->SetName("PageControl");
+    pager->SetParent(form);
+    pager->HandleNeeded();
+    const plat::TRect tab = pager->GetTabRect(1);
+    const auto hitTest = [&](plat::TPoint ClientPos, bool Pressed) {
+        ui.Input().SetCursorPos(pager->ClientToScreen(ClientPos));
+        ui.Input().SetKeyDown(plat::VK_LBUTTON, Pressed);
+        return pager->Perform(plat::CM_DESIGNHITTEST);
+    };
+    EXPECT_EQ(hitTest({tab.Left + 2, tab.Top + 2}, true), 1);
+    EXPECT_EQ(hitTest({tab.Left + 2, tab.Top + 2}, false), 0) << "only while the button is down";
+    EXPECT_EQ(hitTest({300, 150}, true), 0) << "not on the page";
+    ui.Input().SetKeyDown(plat::VK_LBUTTON, false);
     delete form;
 }
 
