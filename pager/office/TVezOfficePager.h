@@ -368,7 +368,6 @@ private:
     TVezOfficePage* FActivePage = nullptr;
     int FHotPageIndex = -1;
     int FDownPageIndex = -1;
-    int FHintPageIndex = -1;
     plat::TImageList* FImages = nullptr;
     plat::TImageList* FDisabledImages = nullptr;
     bool FShowTabHint = false;

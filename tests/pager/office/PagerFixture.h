@@ -23,16 +23,18 @@ inline void ExpectConsistent(const TVezOfficePager& Pager)
     std::set<int> tabIndices;
     std::set<const TVezOfficePage*> hiddenTabs;
     const TVezOfficePage* active = Pager.GetActivePage();
-    if (active)
+    if (active) {
         EXPECT_GE(Pager.IndexOfPage(active), 0) << "the active page is in the list";
+    }
     EXPECT_EQ(Pager.GetActivePageIndex(), active ? Pager.IndexOfPage(active) : -1);
     for (int i = 0; i < Pager.GetVezPageCount(); ++i) {
         const TVezOfficePage* page = Pager.VezPages(i);
         EXPECT_TRUE(seen.insert(page).second) << "page " << i << " listed twice";
         EXPECT_EQ(page->GetVezOfficePager(), &Pager) << "page " << i;
         EXPECT_EQ(page->GetParent(), &Pager) << "page " << i;
-        if (page != active)
+        if (page != active) {
             EXPECT_FALSE(page->GetVisible()) << "page " << i << " shows but is not active";
+        }
         EXPECT_TRUE(tabIndices.insert(page->GetTabIndex()).second) << "TabIndex " << page->GetTabIndex() << " twice";
         if (!page->GetTabVisible())
             hiddenTabs.insert(page);

@@ -249,6 +249,17 @@ TEST_F(PagerTest, MovingPagesKeepsTheActivePage)
     }
 }
 
+TEST_F(PagerTest, TheActivePageShowsWithThePager)
+{
+    AddPages(2);
+    pager->SetActivePageIndex(1);
+    pager->Hide();
+    EXPECT_FALSE(pager->VezPages(1)->GetVisible());
+    pager->Show();
+    EXPECT_TRUE(pager->VezPages(1)->GetVisible());
+    EXPECT_FALSE(pager->VezPages(0)->GetVisible());
+}
+
 TEST_F(PagerTest, PageIndexMovesThePage)
 {
     AddPages(3);
@@ -443,15 +454,26 @@ TEST_F(PagerTest, DroppedCloseButtonsHideAtOnceAndGoOnceTheEventIsOver)
     delete a;
 }
 
-TEST(PagerDesignerTest, ANewPagerInTheDesignerGetsThreePages)
-{
+// A pager named PageControl dropped on a form in the designer, its window made.
+class PagerDesignerTest : public ::testing::Test {
+protected:
+    PagerDesignerTest()
+    {
+        form->SetDesigning(true);
+        pager = new TVezOfficePager(form);
+        pager->SetName("PageControl");
+        pager->SetParent(form);
+        pager->HandleNeeded();
+    }
+    ~PagerDesignerTest() override { delete form; }
+
     plat::testing::UiTestEnvironment ui;
-    auto* form = new plat::TForm(plat::Application);
-    form->SetDesigning(true);
-    auto* pager = new TVezOfficePager(form);
-    pager->SetName("PageControl");
-    pager->SetParent(form);
-    pager->HandleNeeded();
+    plat::TForm* form = new plat::TForm(plat::Application);
+    TVezOfficePager* pager = nullptr;
+};
+
+TEST_F(PagerDesignerTest, ANewPagerInTheDesignerGetsThreePages)
+{
     ASSERT_EQ(pager->GetVezPageCount(), 3);
     for (int i = 0; i < 3; ++i) {
         const TVezOfficePage* page = pager->VezPages(i);
@@ -470,18 +492,10 @@ TEST(PagerDesignerTest, ANewPagerInTheDesignerGetsThreePages)
     page->PageAppearance().SetColor(0x123456);
     pager->AddVezPage(page);
     EXPECT_EQ(page->PageAppearance().GetColor(), pager->CurrentStyler().PageAppearance().GetColor());
-    delete form;
 }
 
-TEST(PagerDesignerTest, TabsTakeTheDesignersClicks)
+TEST_F(PagerDesignerTest, TabsTakeTheDesignersClicks)
 {
-    plat::testing::UiTestEnvironment ui;
-    auto* form = new plat::TForm(plat::Application);
-    form->SetDesigning(true);
-    auto* pager = new TVezOfficePager(form);
-    pager->SetName("PageControl");
-    pager->SetParent(form);
-    pager->HandleNeeded();
     const plat::TRect tab = pager->GetTabRect(1);
     const auto hitTest = [&](plat::TPoint ClientPos, bool Pressed) {
         ui.Input().SetCursorPos(pager->ClientToScreen(ClientPos));
@@ -492,10 +506,9 @@ TEST(PagerDesignerTest, TabsTakeTheDesignersClicks)
     EXPECT_EQ(hitTest({tab.Left + 2, tab.Top + 2}, false), 0) << "only while the button is down";
     EXPECT_EQ(hitTest({300, 150}, true), 0) << "not on the page";
     ui.Input().SetKeyDown(plat::VK_LBUTTON, false);
-    delete form;
 }
 
-TEST(PagerDesignerTest, APagerLoadedFromAFormMakesNoPages)
+TEST(PagerDesignerLoadTest, APagerLoadedFromAFormMakesNoPages)
 {
     plat::testing::UiTestEnvironment ui;
     auto* form = new plat::TForm(plat::Application);
