@@ -145,6 +145,17 @@ TEST_F(TabPaintingTest, RoundEdgesGiveTheCornerPixelsBack)
     }
 }
 
+TEST_F(TabPaintingTest, CornerBeyondTheCanvasGivesNothingBack)
+{
+    TDrawTabRequest q = Request(plat::Rect(60, 10, 121, 40), tpTop);
+    q.State.Active = true;
+    q.RoundEdges = true;
+    DrawTab(canvas, q);
+    // The corner's colour would be read at (120, 10), outside: nothing is written for it.
+    EXPECT_NE(At(119, 10), plat::clBlack);
+    EXPECT_NE(At(119, 10), kStrip);
+}
+
 TEST_F(TabPaintingTest, DecorationsOfTheStandardLook)
 {
     appearance.SetShadowColor(RGB(90, 0, 0));
