@@ -204,6 +204,27 @@ TEST_F(TabPaintingTest, DecorationsOfTheStandardLook)
     EXPECT_NE(At(30, 13), PagerMixColors(plat::clWhite, kSelected, 50));
 }
 
+TEST_F(TabPaintingTest, StandardActiveTabComposedOffScreenLooksAsPaintedInPlace)
+{
+    appearance.SetColorSelected(kNormal);
+    appearance.SetColorSelectedTo(kNormal);
+    appearance.SetColorMirrorSelected(kNormal);
+    appearance.SetColorMirrorSelectedTo(kNormal);
+    std::vector<QImage> shots;
+    for (const bool offscreen : {false, true}) {
+        image.fill(QColor(20, 160, 20));
+        TDrawTabRequest q = Request(plat::Rect(10, 10, 90, 40), tpTop);
+        q.State.Active = true;
+        q.RoundEdges = true;
+        q.Show3D = true;
+        q.ComposeOffscreen = offscreen;
+        DrawTab(canvas, q);
+        shots.push_back(image.copy());
+    }
+    // Inside the tab; painted in place, the face's fill may spill onto the page's first row.
+    EXPECT_TRUE(shots[0].copy(10, 10, 80, 30) == shots[1].copy(10, 10, 80, 30));
+}
+
 TEST_F(TabPaintingTest, ShapedActiveTabComposedOffScreenLeavesNoKeyColour)
 {
     for (const bool offscreen : {false, true}) {
