@@ -31,7 +31,7 @@ plat::TSize MeasureLine(plat::TCanvas& Canvas, const std::string& Text, const IG
     return {box.Right, box.Bottom};
 }
 
-// The tab's layout around its sides: which kind of tab it is and how the close button sits.
+// Which way a tab reads: across (top, bottom), turned on a side, or across on a side.
 struct TTabSides {
     bool Horizontal, RotatedLeft, RotatedRight, UnrotatedSide;
 };

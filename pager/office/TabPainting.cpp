@@ -273,9 +273,13 @@ std::optional<plat::TColor> DrawTab(plat::TCanvas& Canvas, const TDrawTabRequest
             PaintBody(Canvas, look.Standard ? Q.Rect : ShapedBodyRect(Q.Rect, Q.Position), Q, colors, look);
 
         if (look.Standard) {
-            for (std::size_t i = 0; i < plan.Write.size(); ++i)
+            for (std::size_t i = 0; i < plan.Write.size(); ++i) {
+                // A corner read outside the canvas has nothing to give back.
+                if (kept[i] == plat::CLR_INVALID)
+                    continue;
                 for (const TPixel& p : plan.Write[i])
                     Canvas.SetPixels(p.X, p.Y, kept[i]);
+            }
             PaintDecorations(Canvas, Q, colors);
         }
     }

@@ -145,6 +145,17 @@ TEST_F(TabPaintingTest, RoundEdgesGiveTheCornerPixelsBack)
     }
 }
 
+TEST_F(TabPaintingTest, CornerBeyondTheCanvasGivesNothingBack)
+{
+    TDrawTabRequest q = Request(plat::Rect(60, 10, 121, 40), tpTop);
+    q.State.Active = true;
+    q.RoundEdges = true;
+    DrawTab(canvas, q);
+    // The corner's colour would be read at (120, 10), outside: nothing is written for it.
+    EXPECT_NE(At(119, 10), plat::clBlack);
+    EXPECT_NE(At(119, 10), kStrip);
+}
+
 TEST_F(TabPaintingTest, DecorationsOfTheStandardLook)
 {
     appearance.SetShadowColor(RGB(90, 0, 0));
@@ -191,6 +202,27 @@ TEST_F(TabPaintingTest, DecorationsOfTheStandardLook)
     DrawTab(canvas, q);
     EXPECT_EQ(At(80, 20), kStrip);
     EXPECT_NE(At(30, 13), PagerMixColors(plat::clWhite, kSelected, 50));
+}
+
+TEST_F(TabPaintingTest, StandardActiveTabComposedOffScreenLooksAsPaintedInPlace)
+{
+    appearance.SetColorSelected(kNormal);
+    appearance.SetColorSelectedTo(kNormal);
+    appearance.SetColorMirrorSelected(kNormal);
+    appearance.SetColorMirrorSelectedTo(kNormal);
+    std::vector<QImage> shots;
+    for (const bool offscreen : {false, true}) {
+        image.fill(QColor(20, 160, 20));
+        TDrawTabRequest q = Request(plat::Rect(10, 10, 90, 40), tpTop);
+        q.State.Active = true;
+        q.RoundEdges = true;
+        q.Show3D = true;
+        q.ComposeOffscreen = offscreen;
+        DrawTab(canvas, q);
+        shots.push_back(image.copy());
+    }
+    // Inside the tab; painted in place, the face's fill may spill onto the page's first row.
+    EXPECT_TRUE(shots[0].copy(10, 10, 80, 30) == shots[1].copy(10, 10, 80, 30));
 }
 
 TEST_F(TabPaintingTest, ShapedActiveTabComposedOffScreenLeavesNoKeyColour)
