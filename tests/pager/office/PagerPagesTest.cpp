@@ -212,6 +212,12 @@ TEST_F(PagerTest, FreeingPagesTakesThemOutOfTheList)
     pager->ClearVezPages();
     EXPECT_EQ(pager->GetVezPageCount(), 0);
     EXPECT_EQ(pager->GetActivePageIndex(), -1);
+    try {
+        pager->VezPages(0);
+        ADD_FAILURE() << "read past the end";
+    } catch (const plat::EListError& e) {
+        EXPECT_STREQ(e.what(), "Index out of bounds in list read access");
+    }
 }
 
 TEST_F(PagerTest, MovingPagesKeepsTheActivePage)

@@ -2,8 +2,10 @@
 // content, the hook that replaces the content, and pictures of whole pagers in several looks
 // for a person to look at.
 
+#include "foundation/TGDIPPicture.h"
 #include "pager/office/TPageButtonSettings.h"
 #include "pager/office/TVezOfficePagerOfficeStyler.h"
+#include "platform/graphics/Resources.h"
 #include "platform/testing/ImageProbe.h"
 #include "platform/testing/Screenshot.h"
 #include "tests/pager/office/PagerFixture.h"
@@ -140,6 +142,8 @@ TEST_F(PagerTest, LooksArePicturedForAPerson)
              pager->SetShowNonSelectedTabs(true);
              for (int i = 0; i < 30; ++i) {
                  TVezOfficePage* page = AddPage("Tab " + std::to_string(i));
+                 if (i % 2 == 1)
+                     page->Picture().LoadFromResourceName(plat::HInstance(), "ZORAOLIST");
                  page->SetShowCheckBox(i % 3 == 0);
                  page->SetChecked(i % 2 == 0);
                  page->Progress().SetVisible(i == 1);
