@@ -262,8 +262,15 @@ int TPagerTabLayout::ComputeScrollMax(bool& Fits)
         const plat::TRect r = CalcTabRect(start, last, false);
         if (r.Left > -1 && r.Right > -1) {
             Fits = true;
-            // Fixed tabs stay whatever the position: a range below 0 would be no range at all.
-            return fixed > 0 && skipped > 0 ? std::max(0, skipped - fixed) : skipped;
+            if (fixed == 0 || skipped == 0)
+                return skipped;
+            // The position counts only the tabs that scroll: the shown fixed tabs come off, and
+            // hidden ones were never counted.
+            int shownFixed = 0;
+            for (int i = 0; i < std::min(fixed, count); ++i)
+                if (FHost.LayoutTab(i).TabVisible)
+                    ++shownFixed;
+            return std::max(0, skipped - shownFixed);
         }
         if (FHost.LayoutTab(start).TabVisible)
             ++skipped;

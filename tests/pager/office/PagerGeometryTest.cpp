@@ -222,6 +222,16 @@ TEST_F(PagerGeometryTest, FixedTabsStayAtTheStartWhileScrolling)
     EXPECT_EQ(pager->GetTabRect(4), (TRect{109, 4, 209, 30}));
     EXPECT_EQ(pager->GetTabRect(5), (TRect{213, 4, 313, 30}));
 
+    // Hidden fixed tabs take no place, and the range counts only tabs that scroll.
+    pager->SetFixedTabs(2);
+    pager->VezPages(0)->SetTabVisible(false);
+    pager->VezPages(1)->SetTabVisible(false);
+    EXPECT_EQ(scroller.GetMax(), 1);
+    pager->ScrollToLast();
+    EXPECT_EQ(pager->GetTabRect(2), TPagerTabLayout::None());
+    EXPECT_EQ(pager->GetTabRect(3), (TRect{5, 4, 105, 30}));
+    EXPECT_EQ(pager->GetTabRect(5), (TRect{213, 4, 313, 30}));
+
     pager->SetFixedTabs(6);
     EXPECT_EQ(pager->GetFixedTabs(), 0) << "as many fixed tabs as pages is none";
     pager->SetFixedTabs(-2);
