@@ -3,6 +3,8 @@
 // them. A map click must be redrawn within one frame. And the start-up after the splash window,
 // which should take less than 300 ms without a network.
 
+#include "HeadlessBenchMain.h"
+
 #include "app/MufChart.h"
 #include "app/PredictionDriver.h"
 #include "app/PredictionSettings.h"
@@ -13,7 +15,6 @@
 #include "grid/model/TVezEzuzorEvad.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TForm.h"
-#include "platform/controls/qt/ProductionServices.h"
 #include "platform/controls/standard/THeaderControl.h"
 #include "platform/controls/standard/TPaintBox.h"
 #include "platform/controls/standard/TImage.h"
@@ -136,14 +137,5 @@ BENCHMARK(StartUpAfterTheSplash)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    // The controls paint with Qt's fonts: a headless application is enough.
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    plat::InstallProductionServices();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return skelda::bench::RunHeadlessBenchmarks(argc, argv);
 }

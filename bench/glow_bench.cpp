@@ -2,6 +2,9 @@
 // picture painted through PaintGlowButtonFace, and one frame of a hover fade (the timer's tick
 // and the repaint it asks for, rendered).
 
+#include "BenchPictures.h"
+#include "HeadlessBenchMain.h"
+
 #include "foundation/TGDIPPicture.h"
 #include "pager/glow/GlowAnimation.h"
 #include "pager/glow/GlowFace.h"
@@ -10,17 +13,13 @@
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/qt/ControlRendering.h"
-#include "platform/controls/qt/ProductionServices.h"
-#include "platform/core/TStream.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TCanvasBackend.h"
 #include "platform/graphics/TFont.h"
 #include "platform/testing/UiTestEnvironment.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QImage>
-#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -29,27 +28,7 @@
 namespace {
 
 using namespace skelda::pager;
-
-// A 16 x 16 PNG: a dark circle on transparency.
-void LoadIcon(skelda::foundation::TGDIPPicture& picture)
-{
-    QImage icon(16, 16, QImage::Format_ARGB32);
-    icon.fill(Qt::transparent);
-    {
-        QPainter p(&icon);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setBrush(QColor(0x20, 0x60, 0xC0));
-        p.drawEllipse(2, 2, 12, 12);
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    icon.save(&buffer, "PNG");
-    plat::TMemoryStream stream;
-    stream.Write(bytes.constData(), bytes.size());
-    stream.SetPosition(0);
-    picture.LoadFromStream(stream);
-}
+using skelda::bench::LoadIcon;
 
 void FacePaint(benchmark::State& state)
 {
@@ -118,13 +97,5 @@ BENCHMARK(FadeFrame)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    plat::InstallProductionServices();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return skelda::bench::RunHeadlessBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace plat {
 
@@ -26,6 +27,47 @@ void AppendDifference(const TRect& a, const TRect& b, std::vector<TRect>& out)
     for (const TRect& strip : strips)
         if (!strip.IsEmpty())
             out.push_back(strip);
+}
+
+// Where the outline crosses a row's centre line, and whether it runs down (+1) or up (-1) there.
+struct Crossing {
+    double X;
+    int Direction;
+};
+
+// The spans [Left, Right) of pixel columns inside the polygon on row Y.
+std::vector<std::pair<int, int>> RowSpans(std::span<const TPoint> Points, int Y, int FillMode,
+                                          std::vector<Crossing>& Crossings)
+{
+    const double centre = Y + 0.5;
+    Crossings.clear();
+    for (std::size_t i = 0; i < Points.size(); ++i) {
+        const TPoint& a = Points[i];
+        const TPoint& b = Points[(i + 1) % Points.size()];
+        if ((a.Y < centre) == (b.Y < centre))
+            continue;
+        const double x = a.X + (centre - a.Y) * (static_cast<double>(b.X) - a.X) / (static_cast<double>(b.Y) - a.Y);
+        Crossings.push_back({x, b.Y > a.Y ? 1 : -1});
+    }
+    std::sort(Crossings.begin(), Crossings.end(), [](const Crossing& l, const Crossing& r) { return l.X < r.X; });
+    std::vector<std::pair<int, int>> spans;
+    int winding = 0;
+    for (std::size_t i = 0; i + 1 < Crossings.size(); ++i) {
+        winding += FillMode == WINDING ? Crossings[i].Direction : 1;
+        const bool inside = FillMode == WINDING ? winding != 0 : winding % 2 != 0;
+        if (!inside)
+            continue;
+        // Pixel x is inside when its centre x + 0.5 lies in [from, to).
+        const int left = static_cast<int>(std::ceil(Crossings[i].X - 0.5));
+        const int right = static_cast<int>(std::ceil(Crossings[i + 1].X - 0.5));
+        if (left >= right)
+            continue;
+        if (!spans.empty() && spans.back().second >= left)
+            spans.back().second = std::max(spans.back().second, right);
+        else
+            spans.emplace_back(left, right);
+    }
+    return spans;
 }
 
 }  // namespace
@@ -128,6 +170,32 @@ TRegion RoundRectRegion(const TRect& Rect, int EllipseWidth, int EllipseHeight)
         bandTop = y;
         bandInset = rowInset;
     }
+    return result;
+}
+
+TRegion PolygonRegion(std::span<const TPoint> Points, int FillMode)
+{
+    TRegion result;
+    if (Points.size() < 3 || (FillMode != ALTERNATE && FillMode != WINDING))
+        return result;
+    const auto [lowest, highest] =
+        std::minmax_element(Points.begin(), Points.end(), [](const TPoint& l, const TPoint& r) { return l.Y < r.Y; });
+    std::vector<Crossing> crossings;
+    std::vector<std::pair<int, int>> band;
+    int bandTop = lowest->Y;
+    const auto closeBand = [&](int bottom) {
+        for (const auto& [left, right] : band)
+            result.FRects.push_back({left, bandTop, right, bottom});
+    };
+    for (int y = lowest->Y; y < highest->Y; ++y) {
+        std::vector<std::pair<int, int>> spans = RowSpans(Points, y, FillMode, crossings);
+        if (spans == band)
+            continue;
+        closeBand(y);
+        band = std::move(spans);
+        bandTop = y;
+    }
+    closeBand(highest->Y);
     return result;
 }
 

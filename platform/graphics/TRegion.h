@@ -2,6 +2,7 @@
 
 #include "platform/core/Types.h"
 
+#include <span>
 #include <vector>
 
 namespace plat {
@@ -26,6 +27,7 @@ public:
 
 private:
     friend TRegion RoundRectRegion(const TRect& Rect, int EllipseWidth, int EllipseHeight);
+    friend TRegion PolygonRegion(std::span<const TPoint> Points, int FillMode);
 
     std::vector<TRect> FRects;
 };
@@ -34,5 +36,16 @@ private:
 // rows of rectangles (rows of equal width share one rectangle). Ellipses larger than Rect are
 // cut to its size; 0 or less gives plain corners.
 TRegion RoundRectRegion(const TRect& Rect, int EllipseWidth, int EllipseHeight);
+
+// How a polygon whose outline crosses itself is filled: ALTERNATE takes the points that lie
+// inside an odd number of times, WINDING those the outline winds around at all.
+enum TPolyFillMode { ALTERNATE = 1, WINDING = 2 };
+
+// The pixels whose centres lie inside the polygon through Points, the last point joined back to
+// the first, as rows of rectangles (rows with the same spans share one rectangle). A centre on a
+// left or top edge is inside, on a right or bottom edge outside, so a polygon along a
+// rectangle's corners covers exactly the pixels of that rectangle. Fewer than three points, or
+// a FillMode that is neither ALTERNATE nor WINDING, give an empty region. Cost: rows x points.
+TRegion PolygonRegion(std::span<const TPoint> Points, int FillMode);
 
 }  // namespace plat

@@ -58,8 +58,12 @@ THostWidgetCore::THostWidgetCore(TWinControl* Control, QWidget* Self) : FControl
 {
     if (Self->testAttribute(Qt::WA_SetCursor))
         FNativeCursor = Self->cursor();
-    Self->setMouseTracking(true);
     Self->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void THostWidgetCore::TrackMouse()
+{
+    FSelf->setMouseTracking(true);
 }
 
 THostWidgetCore::~THostWidgetCore()

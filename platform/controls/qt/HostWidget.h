@@ -60,6 +60,10 @@ public:
     void SynthesizeNative(TMessage& Message);
 
 protected:
+    // Switches on mouse tracking for the widget. Qt answers with an event at once, which must
+    // find the host whole: the most derived constructor calls this from its body, never the
+    // core's constructor, or the event reaches the pure BaseEvent of a half-built host.
+    void TrackMouse();
     // The event handler of the template.
     bool HandleEvent(QEvent* Event);
 
@@ -96,6 +100,7 @@ public:
     explicit THostWidget(TWinControl* Control, Args&&... args)
         : QtBase(std::forward<Args>(args)...), THostWidgetCore(Control, this)
     {
+        TrackMouse();
     }
 
     bool BaseEvent(QEvent* Event) override { return QtBase::event(Event); }

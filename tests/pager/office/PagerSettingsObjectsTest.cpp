@@ -6,6 +6,7 @@
 #include "pager/office/TPagerTabSettings.h"
 #include "pager/office/TTabAppearance.h"
 #include "pager/office/TTabProgress.h"
+#include "tests/pager/office/Announcements.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +14,6 @@
 
 namespace skelda::pager {
 namespace {
-
-// Counts the announcements of one object.
-template <typename T>
-int Announcements(T& Object, const std::function<void(T&)>& Action)
-{
-    int count = 0;
-    Object.OnChange = [&](plat::TObject*) { ++count; };
-    Action(Object);
-    Object.OnChange = nullptr;
-    return count;
-}
 
 TEST(PagerTabSettingsTest, DefaultsAndOneAnnouncementPerChangedValue)
 {

@@ -10,6 +10,8 @@
 #include "platform/testing/UiTestEnvironment.h"
 
 #include <QGuiApplication>
+#include <QRegion>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +155,31 @@ TEST(WindowRegionTest, TheRegionBecomesTheWindowsMaskAndCanBeTakenAway)
     EXPECT_FALSE(mask->Contains({0, 0}));
     SetWindowRgn(*window, std::nullopt, false);
     EXPECT_FALSE(GetWindowRgn(*window).has_value());
+}
+
+TEST(WindowRegionTest, AChildWindowShapedByAPolygonShowsExactlyTheRegionsPixels)
+{
+    UiTestEnvironment ui;
+    auto* form = new TForm(Application);
+    form->SetBounds(100, 100, 200, 100);
+    auto* child = AddControl<TLoggingControl>(*form, Bounds(20, 20, 30, 30));
+    form->Show();
+    // A concave arrow: the notches beside its shaft lie outside.
+    const std::vector<TPoint> arrow{{15, 0}, {30, 15}, {20, 15}, {20, 30}, {10, 30}, {10, 15}, {0, 15}};
+    const TRegion shape = PolygonRegion(arrow, WINDING);
+    SetWindowRgn(*child, shape, true);
+    const auto mask = GetWindowRgn(*child);
+    ASSERT_TRUE(mask.has_value());
+    EXPECT_TRUE(mask->Subtract(shape).IsEmpty());
+    EXPECT_TRUE(shape.Subtract(*mask).IsEmpty());
+    const QRegion native = child->Handle()->mask();
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 30; ++x)
+            ASSERT_EQ(native.contains(QPoint(x, y)), shape.Contains({x, y})) << x << "," << y;
+    EXPECT_TRUE(shape.Contains({15, 1}));
+    EXPECT_TRUE(shape.Contains({15, 25}));
+    EXPECT_FALSE(shape.Contains({3, 25}));
+    EXPECT_FALSE(shape.Contains({26, 25}));
 }
 
 TEST(ApplicationEventsTest, EveryEventsComponentHearsTheHintAfterTheApplicationUntilItIsFreed)

@@ -1,0 +1,78 @@
+// An office pager's cost per frame: a full repaint of a pager with 30 tabs (captions, 16 x 16
+// PNG pictures, close buttons on the tabs, scroll buttons), and the layout update a caption
+// change causes (every tab measured again, the scroller and the buttons laid out).
+
+#include "BenchPictures.h"
+#include "HeadlessBenchMain.h"
+
+#include "pager/office/TPageButtonSettings.h"
+#include "pager/office/TVezOfficePage.h"
+#include "pager/office/TVezOfficePager.h"
+#include "platform/controls/forms/TApplication.h"
+#include "platform/controls/forms/TForm.h"
+#include "platform/controls/qt/ControlRendering.h"
+#include "platform/testing/UiTestEnvironment.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using namespace skelda::pager;
+
+struct TThirtyTabs {
+    plat::testing::UiTestEnvironment ui;
+    plat::TForm* form = new plat::TForm(plat::Application);
+    TVezOfficePager* pager = new TVezOfficePager(form);
+
+    TThirtyTabs()
+    {
+        form->SetClientWidth(900);
+        form->SetClientHeight(400);
+        pager->SetParent(form);
+        pager->SetBounds(0, 0, 900, 400);
+        pager->ButtonSettings().SetCloseButton(true);
+        pager->SetCloseOnTab(true);
+        pager->SetShowCloseOnNonSelectedTabs(true);
+        for (int i = 0; i < 30; ++i) {
+            auto* page = new TVezOfficePage(form);
+            page->SetCaption("Page number " + std::to_string(i));
+            skelda::bench::LoadIcon(page->Picture());
+            pager->AddVezPage(page);
+        }
+        pager->SetActivePageIndex(2);
+        form->Show();
+    }
+    ~TThirtyTabs() { delete form; }
+};
+
+void FullRepaint(benchmark::State& state)
+{
+    TThirtyTabs tabs;
+    for (auto _ : state) {
+        tabs.pager->Invalidate();
+        benchmark::DoNotOptimize(plat::RenderControl(*tabs.pager));
+    }
+}
+BENCHMARK(FullRepaint)->Unit(benchmark::kMillisecond);
+
+void CaptionChange(benchmark::State& state)
+{
+    TThirtyTabs tabs;
+    TVezOfficePage* page = tabs.pager->VezPages(15);
+    int round = 0;
+    for (auto _ : state)
+        page->SetCaption(++round % 2 ? "A longer caption" : "Short");
+}
+BENCHMARK(CaptionChange)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return skelda::bench::RunHeadlessBenchmarks(argc, argv);
+}

@@ -1,0 +1,95 @@
+// The office pager's layout string, written to a pager of five pages (two of them closed, the
+// third active): every string leaves the page list consistent (each page listed once, attached
+// and parented by the pager, only the active page visible, ActivePage agreeing with
+// ActivePageIndex, the closed pages exactly the hidden tabs, TabIndex unique), and the string
+// the pager then reads back restores the same layout when written again.
+
+#include "FuzzSupport.h"
+
+#include "pager/office/TVezOfficePage.h"
+#include "pager/office/TVezOfficePager.h"
+#include "platform/controls/qt/ProductionServices.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <set>
+#include <string>
+
+using skelda::fuzz::Check;
+using skelda::pager::TVezOfficePage;
+using skelda::pager::TVezOfficePager;
+
+namespace {
+
+// Layout strings name a handful of pages; longer inputs only slow the search down.
+constexpr std::size_t MaxTextBytes = 2048;
+constexpr int PageCount = 5;
+
+TVezOfficePager& Pager()
+{
+    static TVezOfficePager* pager = [] {
+        auto* p = new TVezOfficePager(nullptr);
+        for (int i = 0; i < PageCount; ++i)
+            p->AddVezPage("Page " + std::to_string(i));
+        return p;
+    }();
+    return *pager;
+}
+
+void CheckConsistent(const TVezOfficePager& P, const std::string& Input)
+{
+    Check(P.GetVezPageCount() == PageCount, "pages lost", Input);
+    const TVezOfficePage* active = P.GetActivePage();
+    Check(active != nullptr, "no active page", Input);
+    Check(P.GetActivePageIndex() == P.IndexOfPage(active), "active page and index disagree", Input);
+    std::set<const TVezOfficePage*> pages;
+    std::set<const TVezOfficePage*> hidden;
+    std::set<int> tabIndices;
+    for (int i = 0; i < P.GetVezPageCount(); ++i) {
+        const TVezOfficePage* page = P.VezPages(i);
+        Check(pages.insert(page).second, "page listed twice", Input);
+        Check(page->GetVezOfficePager() == &P && page->GetParent() == &P, "page not attached", Input);
+        Check(page == active || !page->GetVisible(), "inactive page shows", Input);
+        Check(tabIndices.insert(page->GetTabIndex()).second, "TabIndex twice", Input);
+        if (!page->GetTabVisible())
+            hidden.insert(page);
+    }
+    std::set<const TVezOfficePage*> closed;
+    for (int i = 0; i < P.ClosedPageCount(); ++i)
+        closed.insert(P.ClosedPage(i));
+    Check(closed == hidden && static_cast<int>(closed.size()) == P.ClosedPageCount(),
+          "closed list differs from the hidden tabs", Input);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static QApplication App(*Argc, *Argv);
+    plat::InstallProductionServices();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
+{
+    if (Size > MaxTextBytes)
+        return 0;
+    const std::string input(skelda::fuzz::AsText(Data, Size));
+    TVezOfficePager& pager = Pager();
+    pager.ResetPages();
+    pager.VezPages(1)->SetTabVisible(false);
+    pager.VezPages(3)->SetTabVisible(false);
+    pager.SetActivePageIndex(2);
+
+    pager.SetSettings(input);
+    CheckConsistent(pager, input);
+
+    const std::string saved = pager.GetSettings();
+    pager.SetSettings("");
+    pager.SetSettings(saved);
+    CheckConsistent(pager, saved);
+    Check(pager.GetSettings() == saved, "layout not restored", saved + " became " + pager.GetSettings());
+    return 0;
+}

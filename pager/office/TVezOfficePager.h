@@ -1,0 +1,413 @@
+#pragma once
+
+#include "foundation/ColorTones.h"
+#include "foundation/GPTypes.h"
+#include "pager/office/IPagerStylerClient.h"
+#include "pager/office/TDbgList.h"
+#include "pager/office/TPagerTabLayout.h"
+#include "pager/office/TPagerTabSettings.h"
+#include "platform/controls/core/TCustomControl.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace plat {
+class TBitmap;
+class TImageList;
+}
+namespace skelda::foundation {
+class TVezHintInfo;
+}
+
+namespace skelda::pager {
+
+class IGlowTextMeasurer;
+class TCustomVezOfficePagerStyler;
+class TPageButtonSettings;
+class TVezGlowButton;
+class TTabAppearance;
+class TVezOfficePage;
+class TVistaBackground;
+struct TTabImage;
+
+using TTabChangingEvent = std::function<void(plat::TObject* Sender, int FromPage, int ToPage, bool& AllowChange)>;
+using TTabMovedEvent = std::function<void(plat::TObject* Sender, int FromPos, int ToPos)>;
+using TPageEvent = std::function<void(plat::TObject* Sender, TVezOfficePage* APage)>;
+using TDrawTabEvent = std::function<void(plat::TObject* Sender, int TabIndex, plat::TRect TabRect)>;
+
+// A tabbed container: an ordered list of pages (TVezOfficePage), one tab per page whose tab is
+// visible along one edge, the active page shown in the page area, colours from a styler.
+//
+// The page list stays consistent whatever is done to it: a page is in the list at most once,
+// docked pages have the pager as parent, only the active page is visible, the active page is
+// kept as a page (so ActivePage and ActivePageIndex always agree), the closed pages are exactly
+// the pages whose tab is hidden, and TabIndex is unique among the pages. The layout of tab order
+// and visibility is saved and restored through Settings, by TabIndex; the string is untrusted
+// and items naming no page are skipped.
+//
+// Geometry (tab, button and page rectangles, scrolling) is Layout(); tabs are measured through
+// the text measurer (the platform's fonts unless a test gives another).
+class TVezOfficePager : public plat::TCustomControl, public IPagerStylerClient, private IPagerTabLayoutHost {
+public:
+    explicit TVezOfficePager(plat::TComponent* AOwner);
+    ~TVezOfficePager() override;
+
+    std::string ClassName() const override { return "TVezOfficePager"; }
+
+    // A pager cannot be put into a pager: raises EInvalidOperation "Invalid Parent".
+    void SetParent(plat::TWinControl* AParent) override;
+
+    // --- Pages -----------------------------------------------------------------------------
+    // Attaches a page: -1 for nil, else its index (the one it had when already in the list).
+    int AddVezPage(TVezOfficePage* VezPage);
+    // Makes a page owned by the pager with that caption and attaches it.
+    int AddVezPage(const std::string& PageCaption);
+    // Detaches a docked page; a page not in the list is ignored. Removing the active page
+    // activates the next page with a visible, enabled tab (forward, wrapping), else none.
+    void RemoveVezPage(TVezOfficePage* VezPage);
+    // Nothing when either index lies outside the list; the active page stays active.
+    void MoveVezPage(int CurIndex, int NewIndex);
+    // Removes and frees every docked page, last first.
+    void ClearVezPages();
+    // Shows every tab and restores creation (TabIndex) order.
+    void ResetPages();
+    int IndexOfPage(const TVezOfficePage* VezPage) const { return FVezPages.IndexOf(VezPage); }
+    int GetVezPageCount() const { return FVezPages.Count(); }
+    // Raises EListError "Index out of bounds in list read access" past the end.
+    TVezOfficePage* VezPages(int Index) const { return FVezPages.Get(Index); }
+    // Docked pages whose control is visible.
+    int GetVezPageVisibleCount() const;
+    // Adds "VezOfficePage<n>" (n: the former page count), activates it, fires OnInsertPage.
+    virtual void InsertNewPage();
+    // Numbers the pages' TabIndex 0, 1, 2, ... by position.
+    void InitOrder();
+
+    // --- The active page -------------------------------------------------------------------
+    TVezOfficePage* GetActivePage() const { return FActivePage; }
+    // Activates the page when it is in the list, else nothing.
+    void SetActivePage(TVezOfficePage* Page);
+    int GetActivePageIndex() const { return IndexOfPage(FActivePage); }
+    // Brings the tab into view and switches pages; an index outside the list changes nothing.
+    void SetActivePageIndex(int Value);
+    // The next (or previous) page whose tab is visible and enabled, wrapping round.
+    void SelectNextPage(bool GoForward);
+    // The page after (or before) CurPage, wrapping round; optionally only pages with a visible
+    // tab; nil when none qualifies.
+    TVezOfficePage* FindNextPage(TVezOfficePage* CurPage, bool GoForward, bool CheckTabVisible) const;
+
+    // --- Closed pages ----------------------------------------------------------------------
+    // The pages whose tab is hidden, in the order they were closed, with the page's name then.
+    int ClosedPageCount() const { return static_cast<int>(FClosedPages.size()); }
+    TVezOfficePage* ClosedPage(int Index) const;
+    const std::string& ClosedPageName(int Index) const;
+
+    // --- Layout string ---------------------------------------------------------------------
+    // "P:<active>" then ",V:<TabIndex>" or ",H:<TabIndex>" per docked page in list order.
+    std::string GetSettings() const;
+    // Shows every tab in creation order, then applies the items: each V or H item shows or
+    // hides its page's tab and puts the page at the next place (a page named twice keeps its
+    // first), F items float their page, P activates by index (0 without one). Items naming no
+    // page, of another letter or with a number beyond 32 bits are skipped.
+    void SetSettings(const std::string& Value);
+    // Writes the one line atomically; a failed write keeps the old file and raises
+    // EFCreateError.
+    void SaveToFile(const std::string& FileName) const;
+    // Applies the file's line when it holds exactly one; raises EFOpenError when it cannot be
+    // read.
+    void LoadFromFile(const std::string& FileName);
+
+    // --- Styler and appearance ---------------------------------------------------------------
+    TCustomVezOfficePagerStyler* GetVezOfficePagerStyler() const { return FOfficePagerStyler; }
+    void SetVezOfficePagerStyler(TCustomVezOfficePagerStyler* Value);
+    // The styler in use: the assigned one, else the internal one ("InternalStyler").
+    TCustomVezOfficePagerStyler& CurrentStyler() const { return *FCurrentOfficePagerStyler; }
+    // The pager-level appearances painting uses: the own ones while colour tones are in use,
+    // else the current styler's.
+    TTabAppearance& TabAppearanceInUse() const;
+    TVistaBackground& PageAppearanceInUse() const;
+    // The tab appearance a page's tab paints with: its own when it uses it, else the pager's.
+    const TTabAppearance& TabAppearanceFor(const TVezOfficePage& Page) const;
+    bool GetTonesInUse() const { return FItones; }
+    bool GetTabRoundEdges() const { return FTabRoundEdges; }
+    // The look flags in effect: the own ones while tones are in use, else the styler's.
+    bool UseShow3D() const;
+    bool UseShadow() const;
+
+    void StylerChanged(TStylerChange Kind) override;
+    // Colour tones arrive later; the pager keeps its styler's colours.
+    void SetColorTones(const foundation::TColorTones& Tones) override;
+    void StylerDestroying(TCustomVezOfficePagerStyler& Styler) override;
+    void TabSettingsChanged();
+    // The button settings changed: the closed-list button, the scroller and the buttons follow.
+    void ButtonSettingsChanged();
+    void SetPagesCacheValid(bool Value);
+    // Copies the appearance into every page that does not use its own.
+    void SetPagesPageAppearance(const TVistaBackground* Appearance);
+    void SetPagesTabAppearance(const TTabAppearance* Appearance);
+
+    // --- Glass (composition is never on here) -----------------------------------------------
+    bool GlassActive() const;
+    bool GlassExtendsPage() const;
+    // In the designer, follows TabSettings.Glass: the pager's transparency and the form's glass
+    // frame.
+    void SyncGlassFrame();
+
+    // --- Properties --------------------------------------------------------------------------
+    TPagerTabSettings& TabSettings() { return FTabSettings; }
+    const TPagerTabSettings& TabSettings() const { return FTabSettings; }
+    void SetTabSettings(const TPagerTabSettings& Value) { FTabSettings.Assign(Value); }
+    TPagerTabScroller& TabScroller() { return FTabScroller; }
+    TPageButtonSettings& ButtonSettings() { return *FButtonSettings; }
+    const TPageButtonSettings& ButtonSettings() const { return *FButtonSettings; }
+    void SetButtonSettings(const TPageButtonSettings& Value);
+    foundation::TVezHintInfo& OfficeHint() { return *FOfficeHint; }
+    void SetOfficeHint(const foundation::TVezHintInfo& Value);
+    TTabPosition GetTabPosition() const { return FTabPosition; }
+    void SetTabPosition(TTabPosition Value);
+    foundation::TAntiAlias GetAntiAlias() const { return FAntiAlias; }
+    void SetAntiAlias(foundation::TAntiAlias Value);
+    bool GetAllowTabUndock() const { return FAllowTabUndock; }
+    void SetAllowTabUndock(bool Value) { FAllowTabUndock = Value; }
+    bool GetCloseOnTab() const { return FCloseOnTab; }
+    void SetCloseOnTab(bool Value);
+    TCloseOnTabPos GetCloseOnTabPosition() const { return FCloseOnTabPosition; }
+    void SetCloseOnTabPosition(TCloseOnTabPos Value);
+    plat::TImageList* GetImages() const { return FImages; }
+    void SetImages(plat::TImageList* Value);
+    plat::TImageList* GetDisabledImages() const { return FDisabledImages; }
+    void SetDisabledImages(plat::TImageList* Value);
+    bool GetFreeOnClose() const { return FFreeOnClose; }
+    void SetFreeOnClose(bool Value) { FFreeOnClose = Value; }
+    int GetFixedTabs() const { return FFixedTabs; }
+    void SetFixedTabs(int Value);
+    bool GetGlow() const { return FGlow; }
+    void SetGlow(bool Value) { FGlow = Value; }
+    int GetPageMargin() const { return FPageMargin; }
+    void SetPageMargin(int Value);
+    bool GetRotateTabLeftRight() const { return FRotateTabLeftRight; }
+    void SetRotateTabLeftRight(bool Value);
+    bool GetShowCloseOnNonSelectedTabs() const { return FShowCloseOnNonSelectedTabs; }
+    void SetShowCloseOnNonSelectedTabs(bool Value);
+    bool GetShowNonSelectedTabs() const { return FShowNonSelectedTabs; }
+    void SetShowNonSelectedTabs(bool Value);
+    bool GetShowTabHint() const { return FShowTabHint; }
+    void SetShowTabHint(bool Value) { FShowTabHint = Value; }
+    bool GetShowShortCutHints() const { return FShowShortCutHints; }
+    void SetShowShortCutHints(bool Value) { FShowShortCutHints = Value; }
+    bool GetTabReorder() const { return FTabReorder; }
+    void SetTabReorder(bool Value) { FTabReorder = Value; }
+    plat::TColor GetTabReorderIndicatorColor() const { return FTabReorderIndicatorColor; }
+    void SetTabReorderIndicatorColor(plat::TColor Value) { FTabReorderIndicatorColor = Value; }
+    bool GetTransparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    bool GetBufferedPages() const { return FBufferedPages; }
+    void SetBufferedPages(bool Value) { FBufferedPages = Value; }
+    int GetHotPageIndex() const { return FHotPageIndex; }
+    int GetDownPageIndex() const { return FDownPageIndex; }
+    bool GetPropertiesLoaded() const { return FPropertiesLoaded; }
+
+    std::string GetVersion() const;
+    void SetVersion(const std::string&) {}
+    // Bytes 3, 0, 0, 0 from the most significant down.
+    int GetVersionNr() const { return 0x03000000; }
+
+    // --- Geometry ------------------------------------------------------------------------------
+    TPagerTabLayout& Layout() { return FLayout; }
+    const TPagerTabLayout& Layout() const { return FLayout; }
+    plat::TRect GetTabRect(int PageIndex) const { return FLayout.GetTabRect(PageIndex); }
+    plat::TRect GetTabRect(const TVezOfficePage* Page) const { return GetTabRect(IndexOfPage(Page)); }
+    int IndexOfTabAt(int X, int Y) const { return FLayout.IndexOfTabAt(X, Y); }
+    plat::TRect GetTabStripRect() const { return FLayout.GetTabStripRect(); }
+    plat::TRect GetPageRect() const { return FLayout.GetPageRect(); }
+    // Recomputes the scroll range after a change that can move tabs, then lays out the buttons.
+    void UpdateScroller();
+    void ScrollToFirst();
+    void ScrollToLast();
+    void ScrollBack();
+    void ScrollForward();
+    void AlignPages();
+    void AlignPage(TVezOfficePage* Page);
+    // The caption's size in the font of the tab appearance in use (0, 0 outside the list).
+    plat::TSize GetTabTextSize(int PageIndex) const;
+    // The image's size: the page's picture, else its image-list entry; (0, 0) for none.
+    plat::TSize GetTabImageSize(int PageIndex) const;
+    // Measured lengths of tabs become stale: a caption, picture, font or look changed.
+    void TabLengthsChanged() { FLayout.DropTabLengths(); }
+    void SetTextMeasurer(const IGlowTextMeasurer* Measurer);
+
+    // --- Hooks of what comes later (interaction, floating pages, buttons) --------------------
+    void UpdateGlowTimer() {}
+    void BeginTabDrag() {}
+    // A page the layout string floats at (Left, Top) in a window Width × Height.
+    virtual void FloatPage(TVezOfficePage* Page, int Left, int Top, int Width, int Height);
+    // --- Buttons ---------------------------------------------------------------------------------
+    // Makes, places, dresses and drops the pager's buttons as the settings, the scroller and the
+    // pages want them. A dropped button is hidden at once and freed once the current event is
+    // over, so that no button goes inside its own click.
+    void UpdateButtons();
+    // Makes the closed-pages button when missing and lays it out.
+    void CreateClosedListButton();
+    // Shows the closed-pages button (when made) exactly while it is wanted and a page is closed.
+    void UpdateClosedListButton();
+    // The single close button may close: the active page shows a close, or every tab does.
+    bool CloseButtonEnabled() const;
+    TVezGlowButton* GetScrollFirstButton() const { return FScrollFirstButton; }
+    TVezGlowButton* GetScrollPrevButton() const { return FScrollPrevButton; }
+    TVezGlowButton* GetScrollNextButton() const { return FScrollNextButton; }
+    TVezGlowButton* GetScrollLastButton() const { return FScrollLastButton; }
+    TVezGlowButton* GetPageListButton() const { return FPageListButton; }
+    TVezGlowButton* GetClosedListButton() const { return FClosedListButton; }
+    TVezGlowButton* GetCloseButtonGlobal() const { return FCloseButtonGlobal; }
+    // The shortcut hint windows of the pages (shown from the keyboard, later).
+    int ShortCutHintWindowCount() const { return 0; }
+
+    // Repaints the tab strip.
+    void InvalidateTabStrip();
+    // Repaints the active page, if there is one.
+    void InvalidateActivePage();
+
+    plat::TNotifyEvent OnChange;
+    TTabChangingEvent OnChanging;
+    TTabMovedEvent OnTabMoved;
+    TPageEvent OnInsertPage;
+    // Draws a tab's content in place of the pager (its body is painted already).
+    TDrawTabEvent OnDrawTab;
+    // The scroll buttons' clicks: first and last before they scroll, previous and next after.
+    plat::TNotifyEvent OnFirstClick;
+    plat::TNotifyEvent OnLastClick;
+    plat::TNotifyEvent OnPrevClick;
+    plat::TNotifyEvent OnNextClick;
+
+protected:
+    void Loaded() override;
+    void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
+    void Dispatch(plat::TMessage& Message) override;
+    void CreateWnd() override;
+    void AlignControls(plat::TControl* AControl, plat::TRect& Rect) override;
+    void Resize() override;
+    // The page switch: OnChanging may veto it; the old page hides (OnHide), the new one shows.
+    void ChangeActivePage(int Value);
+
+    // The strip's background, every tab, the insert button and the buttons' frame.
+    void Paint() override;
+    // One tab's body, then its content (OnDrawTab, else DrawTabContent).
+    void DrawTab(int PageIndex);
+    // The tab's image and caption in the text colour its body chose.
+    virtual void DrawTabContent(int PageIndex, const plat::TRect& R);
+
+    void ScrollFirstClick(plat::TObject* Sender);
+    void ScrollPrevClick(plat::TObject* Sender);
+    void ScrollNextClick(plat::TObject* Sender);
+    void ScrollLastClick(plat::TObject* Sender);
+    // Closing pages and the page lists come with the pager's interaction; the buttons call here.
+    virtual void CloseButtonClick(plat::TObject* Sender);
+    virtual void PageListButtonClick(plat::TObject* Sender);
+    virtual void ClosedListButtonClick(plat::TObject* Sender);
+
+private:
+    friend class TVezOfficePage;
+
+    // IPagerTabLayoutHost
+    TPagerLayoutFacts LayoutFacts() const override;
+    const TPagerTabSettings& LayoutTabSettings() const override { return FTabSettings; }
+    int LayoutTabCount() const override { return FVezPages.Count(); }
+    TTabFacts LayoutTab(int Index) const override;
+    plat::TSize MeasureTabCaption(int Index, bool Horizontal) const override;
+    plat::TSize LayoutTabImageSize(int Index) const override { return GetTabImageSize(Index); }
+    TPagerTabScroller& LayoutScroller() override { return FTabScroller; }
+    const TPagerTabScroller& LayoutScroller() const override { return FTabScroller; }
+    plat::TRect CentredCloseRect(int Index) const override;
+
+    bool Designing() const { return ComponentState().Contains(plat::csDesigning); }
+    bool Loading() const { return ComponentState().Contains(plat::csLoading); }
+    const IGlowTextMeasurer& Measurer() const;
+    TTabImage TabImage(TVezOfficePage& Page) const;
+    // A button is shown whose background the tabs must give back.
+    bool ButtonsAreaInUse() const;
+    // Single-line text in the 1000 × 100 box tabs are measured in.
+    plat::TSize MeasureSingleLine(const plat::TFont& Font, const std::string& Text) const;
+    // The page's tab was shown or hidden: keeps the closed list equal to the hidden tabs.
+    void PageTabVisibilityChanged(TVezOfficePage* Page);
+    void AddClosedPage(TVezOfficePage* Page);
+    void RemoveClosedPage(const TVezOfficePage* Page);
+    // One more than the highest TabIndex of the pages (0 without pages).
+    int NextTabIndex() const;
+    bool TabIndexTaken(int TabIndex, const TVezOfficePage* Except) const;
+    TVezOfficePage* PageByTabIndex(int TabIndex) const;
+    // The next page after Index, wrapping round, whose tab is visible and enabled; nil if none.
+    TVezOfficePage* NextSelectablePage(int Index, bool GoForward) const;
+    // Hides the button and frees it once the current event is over.
+    void ReleaseButtonLater(plat::TControl*& Button, int Kind);
+    void ReleaseButtonLater(TVezGlowButton*& Button);
+    TVezGlowButton* MakeGlowButton(plat::TNotifyEvent OnClick);
+    void DressButton(TVezGlowButton& Button);
+    void UpdateCloseButtons();
+    void UpdateScrollButtons();
+    void DestroyReleasedButton(plat::TControl* Button);
+    void ShowOnly(TVezOfficePage* Page);
+
+    // Settings string.
+    void ApplySettings(const std::string& Value);
+
+    // Owned as a component of the pager.
+    TCustomVezOfficePagerStyler* FInternalOfficePagerStyler = nullptr;
+    TCustomVezOfficePagerStyler* FOfficePagerStyler = nullptr;
+    TCustomVezOfficePagerStyler* FCurrentOfficePagerStyler = nullptr;
+    int FPageMargin = 1;
+    TDbgList<TVezOfficePage> FVezPages;
+    bool FPropertiesLoaded = false;
+    bool FShowNonSelectedTabs = false;
+    TPagerTabSettings FTabSettings;
+    TPagerTabScroller FTabScroller;
+    std::unique_ptr<TPageButtonSettings> FButtonSettings;
+    // The buttons area as it was before the tabs were drawn.
+    std::unique_ptr<plat::TBitmap> FButtonsBkg;
+    TPagerTabLayout FLayout{*this};
+    TVezOfficePage* FActivePage = nullptr;
+    int FHotPageIndex = -1;
+    int FDownPageIndex = -1;
+    plat::TImageList* FImages = nullptr;
+    plat::TImageList* FDisabledImages = nullptr;
+    bool FShowTabHint = false;
+    std::unique_ptr<foundation::TVezHintInfo> FOfficeHint;
+    TTabPosition FTabPosition = tpTop;
+    foundation::TAntiAlias FAntiAlias = foundation::aaClearType;
+    bool FRotateTabLeftRight = true;
+    bool FCloseOnTab = false;
+    TCloseOnTabPos FCloseOnTabPosition = cpRight;
+    bool FFreeOnClose = false;
+    bool FShowShortCutHints = false;
+    bool FTabReorder = false;
+    bool FDesignTime = false;
+    bool FBufferedPages = false;
+    bool FGlow = true;
+    bool FTransparent = false;
+    bool FShowCloseOnNonSelectedTabs = false;
+    struct TClosedPage {
+        std::string Name;
+        TVezOfficePage* Page;
+    };
+    std::vector<TClosedPage> FClosedPages;
+    int FFixedTabs = 0;
+    bool FIsAeroVista = false;
+    plat::TColor FTabReorderIndicatorColor = plat::clBlue;
+    bool FAllowTabUndock = false;
+    bool FTabRoundEdges = true;
+    bool FShadow = true;
+    bool FShow3D = true;
+    bool FItones = false;
+    std::unique_ptr<TVistaBackground> FPageAppearance;
+    std::unique_ptr<TTabAppearance> FTabAppearance;
+    const IGlowTextMeasurer* FMeasurer = nullptr;
+    TVezGlowButton* FPageListButton = nullptr;
+    TVezGlowButton* FScrollPrevButton = nullptr;
+    TVezGlowButton* FScrollNextButton = nullptr;
+    TVezGlowButton* FScrollFirstButton = nullptr;
+    TVezGlowButton* FScrollLastButton = nullptr;
+    TVezGlowButton* FClosedListButton = nullptr;
+    TVezGlowButton* FCloseButtonGlobal = nullptr;
+};
+
+}  // namespace skelda::pager
