@@ -1,5 +1,6 @@
 #include "foundation/TCustomVezTaskDialog.h"
 
+#include "foundation/DialogLinks.h"
 #include "foundation/IVezMessageForm.h"
 #include "foundation/NewlineEscapes.h"
 #include "platform/controls/core/Messages.h"
@@ -14,7 +15,6 @@
 #include "platform/system/Environment.h"
 #include "platform/system/HelpViewer.h"
 #include "platform/system/PlatformInformation.h"
-#include "platform/system/Shell.h"
 
 #include <utility>
 #include <vector>
@@ -96,16 +96,6 @@ unsigned DialogCommonButtons(TCommonButtons Buttons)
         if (Buttons.Contains(entry.Button))
             flags |= entry.Flag;
     return flags;
-}
-
-// Links go to the desktop's handler, and only those that name a place to read or to write to:
-// text from a document must never start a program or open a file.
-void OpenDialogLink(const std::string& HRef)
-{
-    const std::size_t colon = HRef.find(':');
-    const std::string scheme = plat::Utf8LowerCase(HRef.substr(0, colon == std::string::npos ? 0 : colon));
-    if (scheme == "http" || scheme == "https" || scheme == "mailto")
-        plat::Env().Shell->OpenUrl(HRef);
 }
 
 // A failure reported while the dialog is shown, in a message box of the application's own.

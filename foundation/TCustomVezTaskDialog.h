@@ -21,6 +21,7 @@ struct TTaskDialogConfig;
 namespace skelda::foundation {
 
 class IVezMessageForm;
+class TVezMessageForm;
 
 // A task dialog as a component: texts, buttons, icons and options set as properties, then
 // Execute shows it modally and returns the id of the button that closed it (custom buttons
@@ -148,6 +149,10 @@ public:
     TTaskDialogProgressEvent OnDialogProgress;
 
 private:
+    // The emulated form keeps the outcome (radio button, verification) and the auto-close count,
+    // and shows the help, as the native dialog's notifications do here.
+    friend class TVezMessageForm;
+
     int ExecuteMessageForm();
     plat::TTaskDialogConfig NativeConfig();
     plat::TWinControl* ParentWindow() const;
