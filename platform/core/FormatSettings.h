@@ -16,6 +16,9 @@ struct TFormatSettings {
     std::string LongDateFormat = "dddd d mmmm yyyy";
     std::string ShortTimeFormat = "hh:nn";
     std::string LongTimeFormat = "hh:nn:ss";
+    // Years a two-digit year read as a date may lie before the current year; 0 keeps the
+    // current century.
+    int TwoDigitYearCenturyWindow = 50;
     std::string TimeAMString = "AM";
     std::string TimePMString = "PM";
     std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",

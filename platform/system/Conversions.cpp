@@ -2,6 +2,7 @@
 
 #include "platform/core/Exception.h"
 #include "platform/core/FormatSettings.h"
+#include "platform/system/ScanChars.h"
 
 #include <charconv>
 #include <cmath>
@@ -10,19 +11,6 @@
 namespace plat {
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view TrimBlanks(std::string_view S)
-{
-    while (!S.empty() && IsBlank(S.front()))
-        S.remove_prefix(1);
-    while (!S.empty() && IsBlank(S.back()))
-        S.remove_suffix(1);
-    return S;
-}
 
 // Reads [+-]digits[sep digits][(E|e)[+-]digits] into a form std::from_chars takes, which knows
 // nothing of a '+' sign or of separators other than '.'.

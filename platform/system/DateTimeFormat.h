@@ -26,4 +26,13 @@ struct TFormatSettings;
 std::string FormatDateTime(std::string_view Format, TDateTime DateTime);
 std::string FormatDateTime(std::string_view Format, TDateTime DateTime, const TFormatSettings& Settings);
 
+// Reads a date written in the settings' short date format: day, month and year as numbers in the
+// order the format names them, apart by the format's separator ('/' in the format standing for
+// the settings' date separator), with blanks allowed around the text and the numbers. A year of one
+// or two digits lies within the settings' century window: at most TwoDigitYearCenturyWindow years
+// before the clock's current year and less than 100 - TwoDigitYearCenturyWindow after it (0 takes
+// the current century). False, leaving Date alone, for anything else: missing or extra fields,
+// letters, impossible dates such as 31 February, years outside 1..9999.
+bool TryStrToDate(std::string_view Text, TDateTime& Date, const TFormatSettings& Settings);
+
 }  // namespace plat
