@@ -110,7 +110,8 @@ void ShowDialogException(std::string Message)
 
 TCustomVezTaskDialog::TCustomVezTaskDialog(plat::TComponent* AOwner)
     : plat::TComponent(AOwner), FCustomButtons(std::make_unique<plat::TStringList>()),
-      FCustomIcon(std::make_unique<plat::TIcon>()), FRadioButtons(std::make_unique<plat::TStringList>())
+      FCustomIcon(std::make_unique<plat::TIcon>()), FRadioButtons(std::make_unique<plat::TStringList>()),
+      FInputItems(std::make_unique<plat::TStringList>())
 {
 }
 
@@ -134,6 +135,16 @@ plat::TStrings& TCustomVezTaskDialog::RadioButtons()
 void TCustomVezTaskDialog::SetRadioButtons(const plat::TStrings& Value)
 {
     FRadioButtons->Assign(Value);
+}
+
+plat::TStrings& TCustomVezTaskDialog::InputItems()
+{
+    return *FInputItems;
+}
+
+void TCustomVezTaskDialog::SetInputItems(const plat::TStrings& Value)
+{
+    FInputItems->Assign(Value);
 }
 
 void TCustomVezTaskDialog::SetCustomIcon(const plat::TIcon& Value)
@@ -183,6 +194,7 @@ void TCustomVezTaskDialog::Clear()
     SetContent({});
     SetFooter({});
     FVerifyText.clear();
+    FInputText.clear();
     FExpandControlText.clear();
     FCollapsControlText.clear();
     SetExpandedText({});
@@ -224,16 +236,23 @@ void TCustomVezTaskDialog::ElevateButton(int ButtonID, bool Enabled)
     SendToDialog(plat::TDM_SET_BUTTON_ELEVATION_REQUIRED_STATE, static_cast<std::uintptr_t>(ButtonID), Enabled ? 1 : 0);
 }
 
-int TCustomVezTaskDialog::Execute()
+int TCustomVezTaskDialog::ExecuteEmulated()
 {
     FIsNative = false;
     FVerifyResult = false;
     FAutoCloseCounter = 0;
+    return ExecuteMessageForm();
+}
+
+int TCustomVezTaskDialog::Execute()
+{
     const plat::IPlatformInformation& platform = *plat::Env().Platform;
     const int commonControlsMajor = platform.GetCommonControlsVersion().Major & 0xFF;
     if (platform.GetVersionEx().MajorVersion < 6 || commonControlsMajor <= 5 || FNonNativeDialog == nndAlways)
-        return ExecuteMessageForm();
+        return ExecuteEmulated();
 
+    FVerifyResult = false;
+    FAutoCloseCounter = 0;
     FIsNative = true;
     const plat::TTaskDialogConfig config = NativeConfig();
     FClosingButton = plat::TaskDialogDefaultButton(config);

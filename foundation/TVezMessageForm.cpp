@@ -3,6 +3,8 @@
 #include "foundation/DialogLinks.h"
 #include "foundation/TCustomVezTaskDialog.h"
 #include "foundation/TTaskDialogButton.h"
+#include "foundation/TVezInputTaskDialog.h"
+#include "foundation/TaskDialogInput.h"
 #include "foundation/TaskDialogCaptions.h"
 #include "platform/controls/core/ControlCanvas.h"
 #include "platform/controls/core/Messages.h"
@@ -160,7 +162,17 @@ TVezMessageForm::TVezMessageForm(plat::TComponent* AOwner, int /*Dummy*/)
     FWhiteWindowHeight = GetHeight();
 }
 
-TVezMessageForm::~TVezMessageForm() = default;
+TVezMessageForm::~TVezMessageForm()
+{
+    // A borrowed input control leaves before the form frees the controls on it.
+    if (FInput)
+        FInput->GiveBack();
+}
+
+plat::TWinControl* TVezMessageForm::InputControl() const
+{
+    return FInput ? FInput->Control() : nullptr;
+}
 
 plat::TCanvas& TVezMessageForm::Canvas()
 {
@@ -318,9 +330,12 @@ void TVezMessageForm::BuildTaskDialog(TCustomVezTaskDialog& Dialog)
                     FMetrics.HorzSpacingPx;
     }
 
-    // 18. (The input control goes here.)
+    // 18. The input field, below the instruction.
     if (Dialog.GetContent().empty())
         y -= 20;
+    FInput = std::make_unique<TTaskDialogInput>(*this, Dialog);
+    FInput->Create(FHorzParaMargin, y + 20);
+    width = std::max(width, FInput->RequiredClientWidth(GetWidth()));
 
     // 19-20. Client width.
     width = std::max({width, std::max({textWidth, rowWidth, FFooterXSize}) + 2 * FMetrics.HorzMarginPx,
@@ -330,6 +345,7 @@ void TVezMessageForm::BuildTaskDialog(TCustomVezTaskDialog& Dialog)
     SetClientWidth(width);
     if (FProgressBar)
         FProgressBar->SetWidth(GetClientWidth() - 2 * FMetrics.HorzMarginPx);
+    FInput->FitWidth(GetClientWidth(), UseRightToLeftAlignment());
     MirrorInstruction();
 
     // 21-22.
@@ -621,11 +637,15 @@ void TVezMessageForm::MirrorInstruction()
         Message->SetLeft(GetClientWidth() - FHorzParaMargin - Message->GetWidth());
 }
 
-void TVezMessageForm::PlaceInput(int /*Top*/) {}
+void TVezMessageForm::PlaceInput(int Top)
+{
+    if (FInput)
+        FInput->SetTop(Top);
+}
 
 int TVezMessageForm::InputAllowance() const
 {
-    return 0;
+    return FInput ? FInput->Allowance() : 0;
 }
 
 bool TVezMessageForm::AllowsCancel() const
@@ -876,8 +896,11 @@ void TVezMessageForm::DoShow()
 {
     const plat::TControlRef<> alive(this);
     plat::TForm::DoShow();
-    if (alive)
-        FocusDefaultButton();
+    if (!alive)
+        return;
+    FocusDefaultButton();
+    if (FInput)
+        FInput->Focus(false);
 }
 
 void TVezMessageForm::FocusDefaultButton()
@@ -901,9 +924,23 @@ void TVezMessageForm::FocusDefaultButton()
 void TVezMessageForm::DoClose(plat::TCloseAction& Action)
 {
     TCustomVezTaskDialog& dialog = *FTaskDialog;
+    const std::weak_ptr<int> alive = dialog.FLifeToken;
+    if (FInput)
+        FInput->ReadBack();
     bool canClose = true;
+    auto* inputDialog = dynamic_cast<TVezInputTaskDialog*>(&dialog);
+    if (inputDialog && inputDialog->OnValidateInputText) {
+        std::string newValue = dialog.GetInputText();
+        inputDialog->OnValidateInputText(&dialog, newValue, inputDialog->GetValidateData(), GetModalResult(), canClose);
+        if (alive.expired())
+            return;
+        if (!canClose && newValue != dialog.GetInputText()) {
+            dialog.SetInputText(newValue);
+            if (FInput)
+                FInput->ShowValue(newValue);
+        }
+    }
     if (dialog.OnDialogClose) {
-        const std::weak_ptr<int> alive = dialog.FLifeToken;
         dialog.OnDialogClose(&dialog, canClose);
         if (alive.expired())
             return;
@@ -911,6 +948,12 @@ void TVezMessageForm::DoClose(plat::TCloseAction& Action)
     if (!canClose)
         Action = plat::caNone;
     plat::TForm::DoClose(Action);
+    if (Action == plat::caNone) {
+        if (FInput)
+            FInput->Focus(true);
+    } else if (FInput) {
+        FInput->GiveBack();
+    }
 }
 
 }  // namespace skelda::foundation

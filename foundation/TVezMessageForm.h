@@ -25,6 +25,7 @@ namespace skelda::foundation {
 
 class TCustomVezTaskDialog;
 class TTaskDialogButton;
+class TTaskDialogInput;
 
 // The form that stands in for the platform's task dialog: built control by control from one
 // task dialog component, shown modally, freed when it closes. A white upper area holds the main
@@ -87,6 +88,8 @@ public:
     // The target of the link at Point (client coordinates) in the footer, content or expanded
     // text; empty when there is none.
     std::string AnchorAt(plat::TPoint Point);
+    // The input field; nullptr when the component asks for none.
+    plat::TWinControl* InputControl() const;
 
     void Dispatch(plat::TMessage& Message) override;
 
@@ -180,6 +183,7 @@ private:
     int FVerifyWidth = 0;
     // The client width the command links' captions need.
     int FCommandLinkWidth = 0;
+    std::unique_ptr<TTaskDialogInput> FInput;
     plat::TColor FFooterColor = 0xF0F0F0;
     plat::TColor FFooterLineColor = 0xDFDFDF;
     std::unique_ptr<plat::TControlCanvas> FCanvas;

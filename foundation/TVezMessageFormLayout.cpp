@@ -4,6 +4,7 @@
 #include "foundation/TCustomVezTaskDialog.h"
 #include "foundation/TTaskDialogButton.h"
 #include "foundation/TVezMessageForm.h"
+#include "foundation/TaskDialogInput.h"
 #include "foundation/TaskDialogCaptions.h"
 #include "platform/controls/forms/TScreen.h"
 #include "platform/controls/standard/TButton.h"
@@ -250,6 +251,8 @@ void TVezMessageForm::UpdateDialog()
     width = std::min(width, plat::Screen->Width() - 2 * plat::GetSystemMetrics(plat::SM_CYEDGE));
     SetClientWidth(width);
     MirrorInstruction();
+    if (FInput)
+        FInput->FitWidth(GetClientWidth(), UseRightToLeftAlignment());
     if (FProgressBar)
         FProgressBar->SetWidth(GetClientWidth() - 2 * m.HorzMarginPx);
     SetPositions();

@@ -5,6 +5,7 @@
 #include "foundation/MessageFormMetrics.h"
 #include "foundation/TCustomVezTaskDialog.h"
 #include "foundation/TTaskDialogButton.h"
+#include "foundation/TVezInputTaskDialog.h"
 #include "foundation/TVezMessageForm.h"
 #include "foundation/TaskDialogCaptions.h"
 #include "platform/controls/core/Messages.h"
@@ -14,6 +15,8 @@
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/forms/TScreen.h"
 #include "platform/controls/standard/TButton.h"
+#include "platform/controls/standard/TComboBox.h"
+#include "platform/controls/standard/TEdit.h"
 #include "platform/controls/standard/TLabel.h"
 #include "platform/controls/standard/TProgressBar.h"
 #include "platform/controls/standard/TRadioButton.h"
@@ -93,6 +96,21 @@ TEST(MessageFormMetricsTest, DefaultAndCancelSlotsFollowDefaultButton)
     }
 }
 
+using TFormStep = std::function<void(TVezMessageForm&)>;
+
+// Execute, with each step run in turn while the form is shown and waiting.
+int ExecuteWhileShown(UiTestEnvironment& Ui, TCustomVezTaskDialog& Dialog, TFormStep Step, TFormStep Then)
+{
+    for (auto& step : {Step, Then})
+        if (step)
+            Ui.Queue().WhenIdle([step] {
+                auto* form = dynamic_cast<TVezMessageForm*>(Screen->ActiveForm());
+                ASSERT_NE(form, nullptr) << "the emulated form is shown";
+                step(*form);
+            });
+    return Dialog.Execute();
+}
+
 class MessageFormTest : public ::testing::Test {
 protected:
     MessageFormTest()
@@ -116,18 +134,7 @@ protected:
 
     static TVezMessageForm* Shown() { return dynamic_cast<TVezMessageForm*>(Screen->ActiveForm()); }
 
-    // Execute, with each step run in turn while the form is shown and waiting.
-    int ExecuteWith(std::function<void(TVezMessageForm&)> Step, std::function<void(TVezMessageForm&)> Then = {})
-    {
-        for (auto& step : {Step, Then})
-            if (step)
-                ui.Queue().WhenIdle([step] {
-                    TVezMessageForm* form = Shown();
-                    ASSERT_NE(form, nullptr) << "the emulated form is shown";
-                    step(*form);
-                });
-        return dialog->Execute();
-    }
+    int ExecuteWith(TFormStep Step, TFormStep Then = {}) { return ExecuteWhileShown(ui, *dialog, Step, Then); }
 
     template <typename T>
     static T* Find(TVezMessageForm& Form, const std::string& Name)
@@ -511,6 +518,202 @@ TEST_F(MessageFormTest, ExecuteShowsTheFormByDefaultAndForgetsItAfterwards)
     EXPECT_EQ(Shown(), nullptr);
     for (int i = 0; i < Screen->FormCount(); ++i)
         EXPECT_EQ(dynamic_cast<TVezMessageForm*>(Screen->Forms(i)), nullptr) << "the form is freed";
+}
+
+class InputDialogTest : public ::testing::Test {
+protected:
+    InputDialogTest()
+    {
+        owner = new TForm(Application);
+        dialog = new TVezInputTaskDialog(owner);
+        dialog->SetTitle("Station");
+        dialog->SetInstruction("Your call sign");
+        dialog->SetContent("It is shown in the title of the predictions.");
+        dialog->SetCommonButtons({cbOK, cbCancel});
+    }
+
+    int ExecuteWith(TFormStep Step, TFormStep Then = {}) { return ExecuteWhileShown(ui, *dialog, Step, Then); }
+
+    UiTestEnvironment ui;
+    TForm* owner = nullptr;
+    TVezInputTaskDialog* dialog = nullptr;
+};
+
+TEST_F(InputDialogTest, EachKindOfFieldIsFilledFromInputTextAndReadBack)
+{
+    dialog->InputItems().Add("F6ABC");
+    dialog->InputItems().Add("DL1XYZ");
+    struct Case {
+        TInputType type;
+        const char* className;
+        const char* initial;
+        const char* typed;  // nullptr: closed without a change
+        const char* result;
+    };
+    const Case cases[] = {
+        {itEdit, "TEdit", "F6ABC", "/P", "F6ABC/P"},
+        {itMemo, "TMemo", "First line\r\nSecond line", nullptr, "First line\r\nSecond line"},
+        {itComboEdit, "TComboBox", "DL1XYZ", "/M", "DL1XYZ/M"},
+        {itComboList, "TComboBox", "DL1XYZ", nullptr, "DL1XYZ"},
+        {itDate, "TDateTimePicker", "24/12/2026", nullptr, "24/12/2026"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.className);
+        dialog->SetInputType(c.type);
+        dialog->SetInputText(c.initial);
+        EXPECT_EQ(ExecuteWith([&](TVezMessageForm& form) {
+                      TWinControl* field = form.InputControl();
+                      ASSERT_NE(field, nullptr);
+                      EXPECT_EQ(field->ClassName(), c.className);
+                      EXPECT_EQ(FocusManager::Focused(), field) << "the field has the focus";
+                      EXPECT_TRUE(field->GetTabStop());
+                      EXPECT_EQ(GetParentForm(field), &form);
+                      if (c.typed) {
+                          ui.Simulator().KeyPress(VK_END);
+                          ui.Simulator().TypeText(c.typed);
+                      }
+                      dialog->ClickButton(1);
+                  }),
+                  1);
+        EXPECT_EQ(dialog->GetInputText(), c.result);
+    }
+}
+
+TEST_F(InputDialogTest, AComboListWithATextNotAmongItsItemsSelectsNothing)
+{
+    dialog->SetInputType(itComboList);
+    dialog->InputItems().Add("F6ABC");
+    dialog->SetInputText("K1ABC");
+    ExecuteWith([&](TVezMessageForm& form) {
+        auto* combo = dynamic_cast<TComboBox*>(form.InputControl());
+        ASSERT_NE(combo, nullptr);
+        EXPECT_EQ(combo->GetItemIndex(), -1);
+        EXPECT_EQ(combo->GetStyle(), csDropDownList);
+        dialog->ClickButton(2);
+    });
+}
+
+TEST_F(InputDialogTest, ValidationKeepsTheFormOpenAndShowsTheCorrectedValueAlsoOnCancel)
+{
+    std::vector<std::string> seen;
+    dialog->SetValidateData(77);
+    dialog->OnValidateInputText = [&](TObject* Sender, std::string& NewValue, std::int32_t Data,
+                                      std::int32_t ModalResult, bool& IsValid) {
+        EXPECT_EQ(Sender, dialog);
+        EXPECT_EQ(Data, 77);
+        seen.push_back(NewValue + " " + std::to_string(ModalResult));
+        IsValid = NewValue == "F6ABC";
+        if (!IsValid)
+            NewValue = "F6ABC";
+    };
+    dialog->SetInputText("f6abc");
+    EXPECT_EQ(ExecuteWith([&](TVezMessageForm&) { dialog->ClickButton(2); },
+                          [&](TVezMessageForm& form) {
+                              EXPECT_TRUE(form.GetVisible()) << "refused";
+                              EXPECT_EQ(form.InputControl()->GetText(), "F6ABC") << "the corrected value is shown";
+                              EXPECT_EQ(FocusManager::Focused(), form.InputControl());
+                              dialog->ClickButton(1);
+                          }),
+              1);
+    EXPECT_THAT(seen, ElementsAre("f6abc 2", "F6ABC 1"));
+    EXPECT_EQ(dialog->GetInputText(), "F6ABC");
+}
+
+TEST_F(InputDialogTest, ACallersControlIsBorrowedAndGivenBack)
+{
+    auto* panel = new TEdit(owner);
+    panel->SetParent(owner);
+    panel->SetBounds(5, 5, 2000, 22);
+    dialog->SetInputType(itCustom);
+    dialog->SetInputControl(panel);
+    dialog->SetInputText("JN18");
+    std::vector<std::string> set;
+    dialog->OnDialogInputSetText = [&](TObject*, const std::string& Text) {
+        set.push_back(Text);
+        panel->SetText("[" + Text + "]");
+    };
+    dialog->OnDialogInputGetText = [&](TObject* Sender, std::string& Text) {
+        EXPECT_NE(dynamic_cast<TVezMessageForm*>(Sender), nullptr) << "the form asks";
+        Text = "read " + Text;
+    };
+    ExecuteWith([&](TVezMessageForm& form) {
+        EXPECT_EQ(form.InputControl(), panel);
+        EXPECT_EQ(panel->GetParent(), &form);
+        EXPECT_TRUE(panel->GetVisible());
+        EXPECT_LE(panel->GetLeft() + panel->GetWidth(), form.GetClientWidth()) << "narrowed to the form";
+        dialog->ClickButton(1);
+    });
+    EXPECT_THAT(set, ElementsAre("JN18"));
+    EXPECT_EQ(dialog->GetInputText(), "read [JN18]");
+    EXPECT_EQ(panel->GetParent(), owner);
+    EXPECT_FALSE(panel->GetVisible());
+
+    // Freed with the form in the middle of its run, the form still gives it back.
+    {
+        const TControlRef<TEdit> alive(panel);
+        dialog->OnDialogInputGetText = {};
+        auto form = std::unique_ptr<TVezMessageForm>(TVezMessageForm::CreateMessageForm(*dialog));
+        EXPECT_EQ(panel->GetParent(), form.get());
+        form.reset();
+        ASSERT_TRUE(alive) << "the caller's control outlives the form";
+        EXPECT_EQ(panel->GetParent(), owner);
+    }
+
+    // A control freed by its owner is forgotten.
+    delete panel;
+    EXPECT_EQ(dialog->GetInputControl(), nullptr);
+}
+
+TEST_F(InputDialogTest, TheInputDialogIsAlwaysEmulatedAndMirrorsItsFieldRightToLeft)
+{
+    EXPECT_TRUE(dialog->GetOptions().Contains(doHyperlinks));
+    EXPECT_TRUE(dialog->GetOptions().Contains(doAllowDialogCancel));
+    EXPECT_EQ(dialog->GetInputType(), itEdit);
+    EXPECT_EQ(dialog->GetInputDropDownCount(), 8);
+    dialog->SetExpandedDefault(true);
+    dialog->SetExpandedText("Six characters at most.");
+    const std::size_t nativeBefore = ui.Dialogs().TaskDialogs().size();
+    ExecuteWith([&](TVezMessageForm& form) {
+        EXPECT_TRUE(form.GetExpanded());
+        dialog->ClickButton(2);
+    });
+    EXPECT_EQ(ui.Dialogs().TaskDialogs().size(), nativeBefore) << "never the platform's dialog";
+
+    Application->SetBiDiMode(bdRightToLeft);
+    dialog->SetIcon(tiInformation);
+    auto form = std::unique_ptr<TVezMessageForm>(TVezMessageForm::CreateMessageForm(*dialog));
+    Application->SetBiDiMode(bdLeftToRight);
+    TWinControl* field = form->InputControl();
+    ASSERT_NE(field, nullptr);
+    const int leftEdge = form->Metrics().HorzMarginPx + 32 + form->Metrics().HorzSpacingPx;
+    EXPECT_GE(field->GetLeft(), 0);
+    EXPECT_EQ(form->GetClientWidth() - field->GetLeft() - field->GetWidth(), leftEdge)
+        << "as far from the right edge as it is from the left left to right";
+}
+
+TEST_F(InputDialogTest, PicturesOfEachKindOfField)
+{
+    dialog->InputItems().Add("F6ABC");
+    dialog->SetInputText("F6ABC");
+    dialog->SetIcon(tiQuestion);
+    const std::pair<TInputType, const char*> kinds[] = {{itEdit, "edit"},
+                                                        {itMemo, "memo"},
+                                                        {itComboList, "combo-list"},
+                                                        {itDate, "date"}};
+    for (const auto& [type, name] : kinds) {
+        dialog->SetInputType(type);
+        ExecuteWith([&](TVezMessageForm& form) {
+            Screenshot(form, std::string("task-dialog-input-") + name + ".png");
+            dialog->ClickButton(2);
+        });
+    }
+    Application->SetBiDiMode(bdRightToLeft);
+    dialog->SetInputType(itEdit);
+    ExecuteWith([&](TVezMessageForm& form) {
+        Screenshot(form, "task-dialog-right-to-left.png");
+        dialog->ClickButton(2);
+    });
+    Application->SetBiDiMode(bdLeftToRight);
 }
 
 TEST_F(MessageFormTest, PicturesOfTypicalDialogs)
