@@ -115,7 +115,12 @@ TCustomVezTaskDialog::TCustomVezTaskDialog(plat::TComponent* AOwner)
 {
 }
 
-TCustomVezTaskDialog::~TCustomVezTaskDialog() = default;
+TCustomVezTaskDialog::~TCustomVezTaskDialog()
+{
+    // Freed by one of its own handlers while the emulated form is shown: the form closes.
+    if (FDialogForm)
+        FDialogForm->Close();
+}
 
 plat::TStrings& TCustomVezTaskDialog::CustomButtons()
 {

@@ -246,6 +246,7 @@ void TVezMessageForm::BuildTaskDialog(TCustomVezTaskDialog& Dialog)
     plat::TFont savedFont;
     savedFont.Assign(canvas.Font());
     FTaskDialog = &Dialog;
+    FDialogAlive = Dialog.FLifeToken;
     FMetrics = MessageFormMetrics(AverageCharSize(canvas));
 
     // 1. Caption and the width it needs.
@@ -648,6 +649,13 @@ int TVezMessageForm::InputAllowance() const
     return FInput ? FInput->Allowance() : 0;
 }
 
+bool TVezMessageForm::Attached()
+{
+    if (FTaskDialog && FDialogAlive.expired())
+        FTaskDialog = nullptr;
+    return FTaskDialog != nullptr;
+}
+
 bool TVezMessageForm::AllowsCancel() const
 {
     return FTaskDialog && FTaskDialog->FOptions.Contains(doAllowDialogCancel);
@@ -731,6 +739,8 @@ void TVezMessageForm::EnableDialogButton(int ButtonID, bool Enabled)
 
 void TVezMessageForm::ButtonClick(plat::TObject* Sender)
 {
+    if (!Attached())
+        return;
     if (!FTaskDialog->OnDialogButtonClick)
         return;
     const auto found = std::find(FcsBtnList.begin(), FcsBtnList.end(), Sender);
@@ -744,6 +754,8 @@ void TVezMessageForm::ButtonClick(plat::TObject* Sender)
 
 void TVezMessageForm::RadioClick(plat::TObject* Sender)
 {
+    if (!Attached())
+        return;
     auto* radio = dynamic_cast<plat::TRadioButton*>(Sender);
     if (!radio)
         return;
@@ -754,6 +766,8 @@ void TVezMessageForm::RadioClick(plat::TObject* Sender)
 
 void TVezMessageForm::VerificationClick(plat::TObject* /*Sender*/)
 {
+    if (!Attached())
+        return;
     FTaskDialog->FVerifyResult = FVerificationCheck->GetChecked();
     if (FTaskDialog->OnDialogVerifyClick)
         FTaskDialog->OnDialogVerifyClick(FTaskDialog, FTaskDialog->FVerifyResult);
@@ -779,29 +793,36 @@ void TVezMessageForm::ToggleExpanded(plat::TObject* /*Sender*/)
 
 void TVezMessageForm::DialogFormShow(plat::TObject* /*Sender*/)
 {
+    if (!Attached())
+        return;
     if (FTaskDialog->OnDialogCreated)
         FTaskDialog->OnDialogCreated(FTaskDialog);
 }
 
 void TVezMessageForm::TimerTick(plat::TObject* /*Sender*/)
 {
-    TCustomVezTaskDialog& dialog = *FTaskDialog;
+    // Each event may free the form or the component.
     const plat::TControlRef<> alive(this);
-    dialog.FAutoCloseCounter += kAutoCloseStepMs;
-    if (dialog.FOptions.Contains(doTimer) && dialog.OnDialogTimer)
-        dialog.OnDialogTimer(&dialog);
-    if (!alive)
+    auto goesOn = [&] { return alive && Attached(); };
+    if (!goesOn())
         return;
-    if (dialog.OnDialogProgress && FProgressBar) {
+    FTaskDialog->FAutoCloseCounter += kAutoCloseStepMs;
+    if (FTaskDialog->FOptions.Contains(doTimer) && FTaskDialog->OnDialogTimer) {
+        FTaskDialog->OnDialogTimer(FTaskDialog);
+        if (!goesOn())
+            return;
+    }
+    if (FTaskDialog->OnDialogProgress && FProgressBar) {
         std::int32_t pos = FProgressBar->GetPosition();
         TTaskDialogProgressState state = psNormal;
-        dialog.OnDialogProgress(&dialog, pos, state);
-        if (!alive)
+        FTaskDialog->OnDialogProgress(FTaskDialog, pos, state);
+        if (!goesOn())
             return;
         FProgressBar->SetPosition(pos);
     }
+    const TCustomVezTaskDialog& dialog = *FTaskDialog;
     if (dialog.FAutoCloseTimeout > 0 && dialog.FAutoCloseCounter > dialog.FAutoCloseTimeout && dialog.FAutoClose)
-        dialog.Close();
+        FTaskDialog->Close();
 }
 
 void TVezMessageForm::FormKeyDown(plat::TObject* /*Sender*/, unsigned& Key, plat::TShiftState Shift)
@@ -819,7 +840,7 @@ void TVezMessageForm::KeyDown(unsigned& Key, plat::TShiftState Shift)
     plat::TForm::KeyDown(Key, Shift);
     if (!alive)
         return;
-    if (Key == plat::VK_F1)
+    if (Key == plat::VK_F1 && Attached())
         FTaskDialog->DialogHelp();
     else if (Key == 'C' && Shift.Contains(plat::ssCtrl))
         CopyToClipboard();
@@ -827,6 +848,8 @@ void TVezMessageForm::KeyDown(unsigned& Key, plat::TShiftState Shift)
 
 void TVezMessageForm::CopyToClipboard()
 {
+    if (!Attached())
+        return;
     const TCustomVezTaskDialog& dialog = *FTaskDialog;
     std::string text = dialog.GetTitle() + "\r\n" + dialog.GetInstruction() + "\r\n" + dialog.GetContent();
     if (FExpanded)
@@ -836,6 +859,8 @@ void TVezMessageForm::CopyToClipboard()
 
 bool TVezMessageForm::DialogChar(char32_t Char)
 {
+    if (!FTaskDialog)
+        return false;
     if (HasCommandLinks()) {
         for (plat::TWinControl* link : FcsBtnList)
             if (plat::IsAccel(Char, link->GetCaption()) && CanFocus()) {
@@ -857,6 +882,7 @@ bool TVezMessageForm::DialogChar(char32_t Char)
 
 void TVezMessageForm::Dispatch(plat::TMessage& Message)
 {
+    Attached();
     switch (Message.Msg) {
     case plat::WM_ACTIVATE:
         // Raised when it becomes active only: raising it as it loses the activation would fight
@@ -905,6 +931,8 @@ void TVezMessageForm::DoShow()
 
 void TVezMessageForm::FocusDefaultButton()
 {
+    if (!Attached())
+        return;
     const TCustomVezTaskDialog& dialog = *FTaskDialog;
     int k = -1;
     const int customCount = static_cast<int>(FcsBtnList.size());
@@ -923,6 +951,12 @@ void TVezMessageForm::FocusDefaultButton()
 
 void TVezMessageForm::DoClose(plat::TCloseAction& Action)
 {
+    if (!Attached()) {
+        plat::TForm::DoClose(Action);
+        if (FInput)
+            FInput->GiveBack();
+        return;
+    }
     TCustomVezTaskDialog& dialog = *FTaskDialog;
     const std::weak_ptr<int> alive = dialog.FLifeToken;
     if (FInput)

@@ -42,7 +42,8 @@ class TTaskDialogInput;
 // doAllowDialogCancel, the component's Close) gives 2. Without doAllowDialogCancel neither
 // Alt+F4 nor the window manager's close request closes it.
 //
-// User-interface thread only. The component must outlive the form.
+// User-interface thread only. A component freed while the form is shown (by one of its own event
+// handlers) closes the form, which then carries on without it.
 class TVezMessageForm : public plat::TForm {
 public:
     // An empty form in the system's message font; the second argument is there for the
@@ -151,6 +152,8 @@ private:
     void CopyToClipboard();
     bool DialogChar(char32_t Char);
     void FocusDefaultButton();
+    // Whether the component is still there; the form forgets it once it is freed.
+    bool Attached();
     bool AllowsCancel() const;
     bool HasCommandLinks() const;
 
@@ -161,6 +164,7 @@ private:
     std::vector<plat::TWinControl*> FcmBtnList;
     std::vector<plat::TWinControl*> FcsBtnList;
     TCustomVezTaskDialog* FTaskDialog = nullptr;
+    std::weak_ptr<int> FDialogAlive;
     plat::TImage* FFooterIcon = nullptr;
     int FFooterIconID = 0;
     std::vector<plat::TRadioButton*> FRadioList;

@@ -520,6 +520,25 @@ TEST_F(MessageFormTest, ExecuteShowsTheFormByDefaultAndForgetsItAfterwards)
         EXPECT_EQ(dynamic_cast<TVezMessageForm*>(Screen->Forms(i)), nullptr) << "the form is freed";
 }
 
+TEST_F(MessageFormTest, AComponentFreedByItsOwnHandlerClosesTheFormWhichEndsWithoutIt)
+{
+    dialog->SetCommonButtons({cbOK});
+    dialog->SetOptions({doTimer});
+    int closeEvents = 0;
+    dialog->OnDialogClose = [&](TObject*, bool&) { ++closeEvents; };
+    dialog->OnDialogTimer = [&](TObject*) { delete dialog; };
+    auto* executing = dialog;
+    ui.Queue().WhenIdle([&] {
+        ui.Clock().Advance(100);
+        ASSERT_NE(Shown(), nullptr);
+        Shown()->Invalidate();
+        ui.Simulator().KeyPress('C', {ssCtrl});
+    });
+    EXPECT_EQ(executing->Execute(), 2);
+    EXPECT_EQ(closeEvents, 0) << "no close event from a freed component";
+    EXPECT_EQ(owner->ComponentCount(), 0);
+}
+
 class InputDialogTest : public ::testing::Test {
 protected:
     InputDialogTest()
