@@ -753,7 +753,21 @@ TEST_F(MessageFormTest, PicturesOfTypicalDialogs)
     dialog->SetOptions({doHyperlinks, doCommandLinks, doAllowDialogCancel, doExpandedDefault});
     ExecuteWith([&](TVezMessageForm& form) {
         Screenshot(form, "task-dialog-download-warning.png");
+        const int expandedHeight = form.GetClientHeight();
+        form.SetExpanded(false);
+        EXPECT_LT(form.GetClientHeight(), expandedHeight);
+        Screenshot(form, "task-dialog-download-warning-collapsed.png");
         form.Close();
+    });
+
+    dialog->Clear();
+    dialog->SetTitle("Setup");
+    dialog->SetInstruction("Save the station?");
+    dialog->SetContent("The new call sign and position are used from the next start on.");
+    dialog->SetCommonButtons({cbYes, cbNo, cbCancel});
+    ExecuteWith([&](TVezMessageForm& form) {
+        Screenshot(form, "task-dialog-common-buttons.png");
+        dialog->ClickButton(6);
     });
 
     dialog->Clear();
