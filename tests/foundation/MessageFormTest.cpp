@@ -394,6 +394,22 @@ TEST_F(MessageFormTest, ClosingByKeysAndByTheWindowManagerNeedsDialogCancel)
     EXPECT_EQ(ExecuteWith([&](TVezMessageForm&) { dialog->Close(); }), 2) << "the component's Close";
 }
 
+TEST_F(MessageFormTest, ATextChangedWhileShownLaysTheFormOutAgain)
+{
+    dialog->SetCommonButtons({cbOK});
+    ExecuteWith([&](TVezMessageForm& form) {
+        const int height = form.GetClientHeight();
+        const int buttonTop = Find<TButton>(form, "OK")->GetTop();
+        dialog->SetContent("First line\\nSecond line\\nThird line\\nFourth line");
+        EXPECT_GT(form.GetClientHeight(), height);
+        EXPECT_GT(Find<TButton>(form, "OK")->GetTop(), buttonTop) << "the button row moves down";
+        EXPECT_GE(form.GetFooterRect().Top, form.GetContentRect().Bottom);
+        dialog->SetFooter("A footer that was not there");
+        EXPECT_GT(form.GetClientHeight(), height);
+        dialog->ClickButton(1);
+    });
+}
+
 TEST_F(MessageFormTest, OnDialogCloseCanKeepTheFormOpen)
 {
     dialog->SetCommonButtons({cbOK, cbCancel});
