@@ -16,16 +16,21 @@
 #include "platform/controls/forms/TScreen.h"
 #include "platform/controls/standard/TButton.h"
 #include "platform/controls/standard/TComboBox.h"
+#include "platform/controls/standard/TDateTimePicker.h"
 #include "platform/controls/standard/TEdit.h"
+#include "platform/controls/standard/TImage.h"
 #include "platform/controls/standard/TLabel.h"
 #include "platform/controls/standard/TProgressBar.h"
 #include "platform/controls/standard/TRadioButton.h"
 #include "platform/core/TStringList.h"
+#include "platform/graphics/TIcon.h"
+#include "platform/system/DateTimeFormat.h"
 #include "platform/system/ClipboardText.h"
 #include "platform/system/SystemMetrics.h"
 #include "platform/testing/Screenshot.h"
 #include "platform/testing/UiTestEnvironment.h"
 
+#include <QImage>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -524,6 +529,75 @@ TEST_F(MessageFormTest, WithoutTitleAndInstructionTheProgramNamesTheDialogAndThe
     EXPECT_EQ(form->GetContentRect().Left, form->Metrics().HorzMarginPx);
 }
 
+TEST_F(MessageFormTest, TheInstructionAndCommandLinksStartPastTheIconOrAtTheMargin)
+{
+    dialog->SetOptions({doCommandLinks});
+    dialog->CustomButtons().Add("Close this warning");
+    QImage red(32, 32, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    TIcon redIcon, noIcon;
+    redIcon.LoadFromImage(red);
+    struct Case {
+        const char* name;
+        TTaskDialogIcon icon;
+        bool customIcon;
+        bool iconRoom;
+    };
+    const Case cases[] = {
+        {"stock icon", tiWarning, false, true},
+        {"custom icon without a stock one", tiNotUsed, true, true},
+        {"no icon", tiNotUsed, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialog->SetIcon(c.icon);
+        dialog->SetCustomIcon(c.customIcon ? redIcon : noIcon);
+        auto form = Build();
+        const TMessageFormMetrics& m = form->Metrics();
+        const int textLeft = m.HorzMarginPx + (c.iconRoom ? 32 + m.HorzSpacingPx : 0);
+        EXPECT_EQ(Find<TImage>(*form, "Image") != nullptr, c.iconRoom);
+        EXPECT_EQ(Find<TLabel>(*form, "Instr")->GetLeft(), textLeft) << "the instruction never covers the icon";
+        EXPECT_EQ(form->GetContentRect().Left, textLeft);
+        EXPECT_EQ(Find<TTaskDialogButton>(*form, "Button0")->GetLeft(), textLeft);
+    }
+}
+
+TEST_F(MessageFormTest, RightToLeftTheInstructionKeepsFromTheRightEdgeItsDistanceFromTheLeft)
+{
+    dialog->SetIcon(tiWarning);
+    dialog->SetNonNativeMinFormWidth(600);
+    Application->SetBiDiMode(bdRightToLeft);
+    auto form = Build();
+    Application->SetBiDiMode(bdLeftToRight);
+    auto* instruction = Find<TLabel>(*form, "Instr");
+    ASSERT_EQ(form->GetClientWidth(), 600) << "wider than the instruction needs";
+    EXPECT_EQ(form->GetClientWidth() - instruction->GetLeft() - instruction->GetWidth(),
+              form->Metrics().HorzMarginPx + 32 + form->Metrics().HorzSpacingPx);
+}
+
+TEST_F(MessageFormTest, ATextChangedWhileShownKeepsTheCommandLinksWidthAndTheScreenLimit)
+{
+    dialog->SetOptions({doCommandLinks});
+    dialog->CustomButtons().Add("Use the flux predicted for this month and keep it for the next start\\nThe "
+                                "bulletin is asked for again at the next start");
+    ExecuteWith([&](TVezMessageForm& form) {
+        const int width = form.GetClientWidth();
+        ASSERT_GT(width, dialog->GetNonNativeMinFormWidth()) << "the command link sets the width";
+        dialog->SetContent("Short.");
+        EXPECT_EQ(form.GetClientWidth(), width);
+        auto* link = Find<TTaskDialogButton>(form, "Button0");
+        EXPECT_EQ(link->GetLeft() + link->GetWidth(), width - form.Metrics().HorzMarginPx);
+        dialog->ClickButton(100);
+    });
+
+    dialog->SetNonNativeMinFormWidth(20000);
+    ExecuteWith([&](TVezMessageForm& form) {
+        dialog->SetInstruction("Another instruction");
+        EXPECT_EQ(form.GetClientWidth(), Screen->Width() - 2 * GetSystemMetrics(SM_CYEDGE));
+        dialog->ClickButton(100);
+    });
+}
+
 TEST_F(MessageFormTest, ExecuteShowsTheFormByDefaultAndForgetsItAfterwards)
 {
     dialog->SetCommonButtons({cbOK});
@@ -652,6 +726,29 @@ TEST_F(InputDialogTest, ValidationKeepsTheFormOpenAndShowsTheCorrectedValueAlsoO
               1);
     EXPECT_THAT(seen, ElementsAre("f6abc 2", "F6ABC 1"));
     EXPECT_EQ(dialog->GetInputText(), "F6ABC");
+}
+
+TEST_F(InputDialogTest, AnUnreadableDateFromTheValidationLeavesThePickerAndKeepsTheFormOpen)
+{
+    dialog->SetInputType(itDate);
+    dialog->SetInputText("24/12/2026");
+    int asked = 0;
+    dialog->OnValidateInputText = [&](TObject*, std::string& NewValue, std::int32_t, std::int32_t, bool& IsValid) {
+        IsValid = ++asked > 1;
+        if (!IsValid)
+            NewValue = "next Tuesday";
+    };
+    EXPECT_EQ(ExecuteWith([&](TVezMessageForm&) { dialog->ClickButton(1); },
+                          [&](TVezMessageForm& form) {
+                              EXPECT_TRUE(form.GetVisible()) << "refused";
+                              auto* picker = dynamic_cast<TDateTimePicker*>(form.InputControl());
+                              ASSERT_NE(picker, nullptr);
+                              EXPECT_EQ(FormatDateTime("dd/mm/yyyy", picker->Date()), "24/12/2026");
+                              dialog->ClickButton(1);
+                          }),
+              1);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(dialog->GetInputText(), "24/12/2026");
 }
 
 TEST_F(InputDialogTest, ACallersControlIsBorrowedAndGivenBack)
