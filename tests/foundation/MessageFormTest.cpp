@@ -29,6 +29,7 @@
 #include "platform/system/SystemMetrics.h"
 #include "platform/testing/Screenshot.h"
 #include "platform/testing/UiTestEnvironment.h"
+#include "platform/testing/WindowRestackCounter.h"
 
 #include <QImage>
 #include <gmock/gmock.h>
@@ -596,6 +597,40 @@ TEST_F(MessageFormTest, ATextChangedWhileShownKeepsTheCommandLinksWidthAndTheScr
         EXPECT_EQ(form.GetClientWidth(), Screen->Width() - 2 * GetSystemMetrics(SM_CYEDGE));
         dialog->ClickButton(100);
     });
+}
+
+// The activation states that reached the default handling of the form's window.
+struct TActivationRecordingForm : TVezMessageForm {
+    TActivationRecordingForm(std::vector<WPARAM>& Defaulted) : TVezMessageForm(Application, 0), FDefaulted(Defaulted) {}
+    void DefaultHandler(TMessage& Message) override
+    {
+        if (Message.Msg == WM_ACTIVATE)
+            FDefaulted.push_back(Message.WParam);
+        TVezMessageForm::DefaultHandler(Message);
+    }
+    std::vector<WPARAM>& FDefaulted;
+};
+
+TEST_F(MessageFormTest, ActivationRaisesTheFormAndGoesOnToTheDefaultHandling)
+{
+    dialog->SetCommonButtons({cbOK, cbCancel});
+    std::vector<WPARAM> defaulted;
+    auto* form = new TActivationRecordingForm(defaulted);
+    form->BuildTaskDialog(*dialog);
+    ui.Queue().WhenIdle([&] {
+        EXPECT_THAT(defaulted, ElementsAre(WA_ACTIVE)) << "shown and activated";
+        TWinControl* focused = FocusManager::Focused();
+        EXPECT_EQ(focused, form->FindDialogButton(1));
+        const WindowRestackCounter restacked(*form);
+        form->Perform(WM_ACTIVATE, WA_INACTIVE);
+        EXPECT_EQ(restacked.Count(), 0) << "never raised as it loses the activation";
+        form->Perform(WM_ACTIVATE, WA_CLICKACTIVE);
+        EXPECT_EQ(restacked.Count(), 1);
+        EXPECT_THAT(defaulted, ElementsAre(WA_ACTIVE, WA_INACTIVE, WA_CLICKACTIVE));
+        EXPECT_EQ(FocusManager::Focused(), focused) << "the focused control is kept";
+        form->ClickDialogButton(1);
+    });
+    EXPECT_EQ(TVezMessageForm::ExecuteMessageForm(*dialog, -1, -1, form), 1);
 }
 
 TEST_F(MessageFormTest, ExecuteShowsTheFormByDefaultAndForgetsItAfterwards)
