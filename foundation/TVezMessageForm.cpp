@@ -274,47 +274,12 @@ void TVezMessageForm::BuildTaskDialog(TCustomVezTaskDialog& Dialog)
     int textWidth = instructionWidth;
     int textHeight = instructionHeight;
     BuildIcon(y, textWidth, textHeight);
-    Message = new plat::TLabel(this);
-    Message->SetName("Instr");
-    Message->SetParent(this);
-    Message->SetAutoSize(false);
-    Message->SetWordWrap(true);
-    Message->SetShowAccelChar(false);
-    Message->SetCaption(Dialog.GetInstruction());
-    Message->Font().Assign(Font());
-    Message->Font().SetSize(11);
-    Message->Font().SetColor(kInstructionColor);
-    Message->Font().SetStyle({plat::fsBold});
-    Message->SetBiDiMode(GetBiDiMode());
-    const int left = textWidth - instructionWidth + FMetrics.HorzMarginPx;
-    Message->SetBounds(left, y, instructionWidth, instructionHeight);
+    FHorzParaMargin = textWidth - instructionWidth + FMetrics.HorzMarginPx;
+    BuildInstruction({FHorzParaMargin, y, FHorzParaMargin + instructionWidth, y + instructionHeight});
     y += Message->GetHeight() + FMetrics.VertSpacingPx;
-    FHorzParaMargin = left;
 
-    // 11. The timer behind the progress bar, OnDialogTimer and the auto-close.
-    const TTaskDialogOptions options = Dialog.FOptions;
-    if (options.Contains(doTimer) || Dialog.GetAutoClose() || options.Contains(doProgressBarMarquee) ||
-        options.Contains(doProgressBar)) {
-        FTimer = new plat::TTimer(this);
-        FTimer->SetInterval(kTimerIntervalMs);
-        FTimer->OnTimer = [this](plat::TObject* Sender) { TimerTick(Sender); };
-    }
-
-    // 12. Progress bar.
-    if (options.Contains(doProgressBar)) {
-        FProgressBar = new plat::TProgressBar(this);
-        FProgressBar->SetName("ProgressBar");
-        FProgressBar->SetParent(this);
-        FProgressBar->SetBounds(FMetrics.HorzMarginPx, y, FProgressBar->GetWidth() - 2 * FMetrics.HorzMarginPx, 12);
-        FProgressBar->SetMin(Dialog.GetProgressBarMin());
-        FProgressBar->SetMax(Dialog.GetProgressBarMax());
-        FProgressBar->SetPosition(0);
-        if (options.Contains(doProgressBarMarquee)) {
-            FProgressBar->SetMarqueeInterval(10);
-            FProgressBar->SetStyle(plat::pbstMarquee);
-        }
-    }
-
+    BuildTimer();
+    BuildProgressBar(y);
     BuildRadioButtons(y, width);
     BuildExpandedText(y);
     int verifyWidth = 0;
@@ -322,14 +287,7 @@ void TVezMessageForm::BuildTaskDialog(TCustomVezTaskDialog& Dialog)
     BuildFooter(y);
 
     // 17. The button row's width.
-    int rowWidth = commonRowWidth + customRowWidth + verifyWidth;
-    if (FExpandButton) {
-        int expandWidth = 1000, collapseWidth = 1000, unusedHeight = 0;
-        MeasureText(Dialog.GetCollapsControlText(), collapseWidth, unusedHeight);
-        MeasureText(Dialog.GetExpandControlText(), expandWidth, unusedHeight);
-        rowWidth += FExpandButton->GetWidth() + FMetrics.HorzSpacingPx + std::max(expandWidth, collapseWidth) +
-                    FMetrics.HorzSpacingPx;
-    }
+    const int rowWidth = commonRowWidth + customRowWidth + verifyWidth + ExpandRowWidth();
 
     // 18. The input field, below the instruction.
     if (Dialog.GetContent().empty())
@@ -342,20 +300,62 @@ void TVezMessageForm::BuildTaskDialog(TCustomVezTaskDialog& Dialog)
     width = std::max({width, std::max({textWidth, rowWidth, FFooterXSize}) + 2 * FMetrics.HorzMarginPx,
                       2 * FMetrics.HorzMarginPx + FExpTextXSize,
                       plat::MulDiv(FMinFormWidth, kScreenPixelsPerInch, 96)});
-    width = std::min(width, plat::Screen->Width() - 2 * plat::GetSystemMetrics(plat::SM_CYEDGE));
-    SetClientWidth(width);
-    if (FProgressBar)
-        FProgressBar->SetWidth(GetClientWidth() - 2 * FMetrics.HorzMarginPx);
-    FInput->FitWidth(GetClientWidth(), UseRightToLeftAlignment());
-    MirrorInstruction();
+    ApplyClientWidth(width);
 
     // 21-22.
     SetPositions();
     if (FExpandButton)
-        SetExpanded(options.Contains(doExpandedDefault));
+        SetExpanded(Dialog.FOptions.Contains(doExpandedDefault));
     SetLeft(plat::Screen->Width() / 2 - GetWidth() / 2);
     SetTop(plat::Screen->Height() / 2 - GetHeight() / 2);
     canvas.Font().Assign(savedFont);
+}
+
+void TVezMessageForm::BuildInstruction(plat::TRect Bounds)
+{
+    Message = new plat::TLabel(this);
+    Message->SetName("Instr");
+    Message->SetParent(this);
+    Message->SetAutoSize(false);
+    Message->SetWordWrap(true);
+    Message->SetShowAccelChar(false);
+    Message->SetCaption(FTaskDialog->GetInstruction());
+    Message->Font().Assign(Font());
+    Message->Font().SetSize(11);
+    Message->Font().SetColor(kInstructionColor);
+    Message->Font().SetStyle({plat::fsBold});
+    Message->SetBiDiMode(GetBiDiMode());
+    Message->SetBoundsRect(Bounds);
+}
+
+// The timer behind the progress bar, OnDialogTimer and the auto-close.
+void TVezMessageForm::BuildTimer()
+{
+    const TTaskDialogOptions options = FTaskDialog->FOptions;
+    if (!options.Contains(doTimer) && !FTaskDialog->GetAutoClose() && !options.Contains(doProgressBarMarquee) &&
+        !options.Contains(doProgressBar))
+        return;
+    FTimer = new plat::TTimer(this);
+    FTimer->SetInterval(kTimerIntervalMs);
+    FTimer->OnTimer = [this](plat::TObject* Sender) { TimerTick(Sender); };
+}
+
+void TVezMessageForm::BuildProgressBar(int Top)
+{
+    const TCustomVezTaskDialog& dialog = *FTaskDialog;
+    if (!dialog.FOptions.Contains(doProgressBar))
+        return;
+    FProgressBar = new plat::TProgressBar(this);
+    FProgressBar->SetName("ProgressBar");
+    FProgressBar->SetParent(this);
+    FProgressBar->SetBounds(FMetrics.HorzMarginPx, Top, FProgressBar->GetWidth() - 2 * FMetrics.HorzMarginPx, 12);
+    FProgressBar->SetMin(dialog.GetProgressBarMin());
+    FProgressBar->SetMax(dialog.GetProgressBarMax());
+    FProgressBar->SetPosition(0);
+    if (dialog.FOptions.Contains(doProgressBarMarquee)) {
+        FProgressBar->SetMarqueeInterval(10);
+        FProgressBar->SetStyle(plat::pbstMarquee);
+    }
 }
 
 void TVezMessageForm::BuildCommonButtons(const TCommonButtonSlots& Slots, int& RowWidth)
@@ -530,8 +530,7 @@ void TVezMessageForm::BuildRadioButtons(int Top, int& Width)
         radio->SetParentColor(true);
         radio->SetTag(i);
         const int left = FHorzParaMargin + FMetrics.HorzMarginPx;
-        int captionWidth = 1000, captionHeight = 0;
-        MeasureText(captions.GetStrings(i), captionWidth, captionHeight);
+        const int captionWidth = CaptionWidth(captions.GetStrings(i));
         radio->SetBounds(left, Top, std::max(GetClientWidth() - left - 4, captionWidth + 20), radio->GetHeight());
         Width = std::max(Width, left + captionWidth + FMetrics.HorzMarginPx + 20);
         radio->SetCaption(captions.GetStrings(i));
@@ -579,8 +578,7 @@ void TVezMessageForm::BuildVerification(int Top, int& Width, int& VerifyWidth)
     FVerificationCheck->SetChecked(dialog.FOptions.Contains(doVerifyChecked));
     FVerificationCheck->OnClick = [this](plat::TObject* Sender) { VerificationClick(Sender); };
     dialog.FVerifyResult = FVerificationCheck->GetChecked();
-    int captionWidth = 1000, captionHeight = 0;
-    MeasureText(dialog.GetVerificationText(), captionWidth, captionHeight);
+    const int captionWidth = CaptionWidth(dialog.GetVerificationText());
     VerifyWidth = 2 * FMetrics.VertSpacingPx + captionWidth;
     FVerifyWidth = VerifyWidth;
     FVerificationCheck->SetBounds(FMetrics.HorzMarginPx, Top, VerifyWidth, 16);
@@ -611,9 +609,7 @@ int TVezMessageForm::SetDialogCaption()
     SetCaption(FTaskDialog->GetTitle().empty() ? ExeTitle() : FTaskDialog->GetTitle());
     if (GetCaption().empty())
         return 0;
-    int captionWidth = 1000, captionHeight = 0;
-    MeasureText(GetCaption(), captionWidth, captionHeight);
-    return captionWidth + 50;
+    return CaptionWidth(GetCaption()) + 50;
 }
 
 plat::TSize TVezMessageForm::MeasureInstruction()
@@ -682,6 +678,13 @@ void TVezMessageForm::MeasureText(const std::string& Text, int& Width, int& Heig
                       plat::DT_CALCRECT | plat::DT_WORDBREAK | plat::DT_EXPANDTABS | plat::DT_NOPREFIX | ReadingFlags());
     Width = r.Right;
     Height = r.Bottom;
+}
+
+int TVezMessageForm::CaptionWidth(const std::string& Text)
+{
+    int width = 1000, height = 0;
+    MeasureText(Text, width, height);
+    return width;
 }
 
 plat::TSize TVezMessageForm::MeasureDialogText(const std::string& Text, int Width, bool AlwaysBreakLines)

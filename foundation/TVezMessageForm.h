@@ -103,6 +103,12 @@ protected:
     void DoClose(plat::TCloseAction& Action) override;
 
 private:
+    // The room the footer icon takes left of the footer text.
+    static constexpr int kFooterIconRoomPx = 20;
+
+    void BuildInstruction(plat::TRect Bounds);
+    void BuildTimer();
+    void BuildProgressBar(int Top);
     void BuildCommonButtons(const TCommonButtonSlots& Slots, int& RowWidth);
     void BuildCustomButtons(int& RowWidth);
     void BuildCommandLinks(int& Width);
@@ -117,8 +123,14 @@ private:
     void BuildExpandedText(int Top);
     void BuildVerification(int Top, int& Width, int& VerifyWidth);
     void BuildFooter(int Top);
+    void PlaceContent(int& Y);
     void PlaceButtonRow(int& Y, int& Bottom);
+    void PlaceFooter(int Top, int& Bottom);
     int RowWidthWithoutCommandLinks() const;
+    // The expand button with the wider of its captions, 0 without it.
+    int ExpandRowWidth();
+    // Sets the client width, at most the screen's, and fits the controls that follow it.
+    void ApplyClientWidth(int Width);
     void MirrorInstruction();
     // The input control's top, and the room it takes below the content.
     void PlaceInput(int Top);
@@ -140,6 +152,8 @@ private:
     void DrawHtml(const std::string& Text, plat::TRect Bounds);
     std::string LinkAt(const std::string& Text, plat::TRect Bounds, plat::TPoint Point);
     void MeasureText(const std::string& Text, int& Width, int& Height);
+    // Text's width within 1000 pixels.
+    int CaptionWidth(const std::string& Text);
     unsigned ReadingFlags() const;
 
     void ButtonClick(plat::TObject* Sender);

@@ -21,12 +21,6 @@
 
 namespace skelda::foundation {
 
-namespace {
-
-constexpr int kFooterIconRoomPx = 20;
-
-}  // namespace
-
 void TVezMessageForm::SetPositions()
 {
     if (!FTaskDialog)
@@ -41,26 +35,7 @@ void TVezMessageForm::SetPositions()
     if (Message->GetVisible())
         y += Message->GetHeight() + m.VertSpacingPx;
 
-    // 2-3. Content.
-    if (!dialog.GetContent().empty()) {
-        plat::TRect r = GetContentRect();
-        const plat::TSize size = MeasureTextBlock(dialog.GetContent(), r, y, false);
-        FContentXSize = size.cx;
-        FContentYSize = size.cy;
-        if (r.Width() < FContentXSize)
-            SetClientWidth(GetClientWidth() + FContentXSize - r.Width());
-        int h = FContentYSize;
-        if (Message->GetCaption().empty() && FIcon)
-            h = std::max(h, FIcon->GetHeight());
-        y += h + m.VertSpacingPx;
-        PlaceInput(y - 10);
-    } else {
-        if (dialog.FRadioButtons->Count() == 0 && !(HasCommandLinks() && !FcsBtnList.empty()))
-            y += m.VertSpacingPx;
-        if (Message->GetCaption().empty() && FIcon)
-            y += m.VertSpacingPx + m.VertMarginPx;
-    }
-
+    PlaceContent(y);
     // 4. Room for the input control.
     y += InputAllowance();
 
@@ -106,23 +81,7 @@ void TVezMessageForm::SetPositions()
     int bottom = 0;
     PlaceButtonRow(y, bottom);
 
-    // 12. Footer.
-    if (!dialog.GetFooter().empty() || FFooterIcon) {
-        const int left = m.HorzMarginPx + (FFooterIcon ? kFooterIconRoomPx : 0);
-        int footerHeight = 0;
-        if (!dialog.GetFooter().empty()) {
-            const plat::TSize size = MeasureHtml(dialog.GetFooter(), {left, y, GetClientWidth() - m.HorzMarginPx, y + 100},
-                                                 0, false);
-            FFooterXSize = size.cx;
-            FFooterYSize = size.cy;
-            footerHeight = size.cy;
-        }
-        if (FFooterIcon) {
-            FFooterIcon->SetTop(y);
-            footerHeight = std::max(footerHeight, kFooterIconRoomPx);
-        }
-        bottom += footerHeight + m.VertSpacingPx;
-    }
+    PlaceFooter(y, bottom);
 
     // 13-14.
     SetClientHeight(bottom + m.VertMarginPx);
@@ -130,6 +89,53 @@ void TVezMessageForm::SetPositions()
         FWhiteWindowHeight = GetClientHeight();
     if (FExpTextTop > 0 && dialog.FOptions.Contains(doExpandedFooter))
         FWhiteWindowHeight = FExpTextTop;
+}
+
+// The content and the input control below it; without content, the gap the instruction leaves.
+void TVezMessageForm::PlaceContent(int& Y)
+{
+    const TCustomVezTaskDialog& dialog = *FTaskDialog;
+    const TMessageFormMetrics& m = FMetrics;
+    if (dialog.GetContent().empty()) {
+        if (dialog.FRadioButtons->Count() == 0 && !(HasCommandLinks() && !FcsBtnList.empty()))
+            Y += m.VertSpacingPx;
+        if (Message->GetCaption().empty() && FIcon)
+            Y += m.VertSpacingPx + m.VertMarginPx;
+        return;
+    }
+    const plat::TRect r = GetContentRect();
+    const plat::TSize size = MeasureTextBlock(dialog.GetContent(), r, Y, false);
+    FContentXSize = size.cx;
+    FContentYSize = size.cy;
+    if (r.Width() < FContentXSize)
+        SetClientWidth(GetClientWidth() + FContentXSize - r.Width());
+    int h = FContentYSize;
+    if (Message->GetCaption().empty() && FIcon)
+        h = std::max(h, FIcon->GetHeight());
+    Y += h + m.VertSpacingPx;
+    PlaceInput(Y - 10);
+}
+
+// The footer text and icon from Top; Bottom grows by the room they take.
+void TVezMessageForm::PlaceFooter(int Top, int& Bottom)
+{
+    const std::string& footer = FTaskDialog->GetFooter();
+    if (footer.empty() && !FFooterIcon)
+        return;
+    const TMessageFormMetrics& m = FMetrics;
+    const int left = m.HorzMarginPx + (FFooterIcon ? kFooterIconRoomPx : 0);
+    int footerHeight = 0;
+    if (!footer.empty()) {
+        const plat::TSize size = MeasureHtml(footer, {left, Top, GetClientWidth() - m.HorzMarginPx, Top + 100}, 0, false);
+        FFooterXSize = size.cx;
+        FFooterYSize = size.cy;
+        footerHeight = size.cy;
+    }
+    if (FFooterIcon) {
+        FFooterIcon->SetTop(Top);
+        footerHeight = std::max(footerHeight, kFooterIconRoomPx);
+    }
+    Bottom += footerHeight + m.VertSpacingPx;
 }
 
 plat::TSize TVezMessageForm::MeasureTextBlock(const std::string& Text, plat::TRect Bounds, int Top,
@@ -202,6 +208,26 @@ int TVezMessageForm::RowWidthWithoutCommandLinks() const
     return width;
 }
 
+int TVezMessageForm::ExpandRowWidth()
+{
+    if (!FExpandButton)
+        return 0;
+    const int textWidth =
+        std::max(CaptionWidth(FTaskDialog->GetExpandControlText()), CaptionWidth(FTaskDialog->GetCollapsControlText()));
+    return FExpandButton->GetWidth() + FMetrics.HorzSpacingPx + textWidth + FMetrics.HorzSpacingPx;
+}
+
+void TVezMessageForm::ApplyClientWidth(int Width)
+{
+    SetClientWidth(std::min(Width, plat::Screen->Width() - 2 * plat::GetSystemMetrics(plat::SM_CYEDGE)));
+    if (FProgressBar)
+        FProgressBar->SetWidth(GetClientWidth() - 2 * FMetrics.HorzMarginPx);
+    if (FInput)
+        FInput->FitWidth(GetClientWidth(), UseRightToLeftAlignment());
+    // Right to left the instruction is placed from the right edge, known only now.
+    MirrorInstruction();
+}
+
 void TVezMessageForm::UpdateDialog()
 {
     if (!FTaskDialog)
@@ -217,16 +243,12 @@ void TVezMessageForm::UpdateDialog()
     // Radio buttons keep the user's choice; only their places follow the new width.
     for (plat::TRadioButton* radio : FRadioList) {
         const int left = FHorzParaMargin + m.HorzMarginPx;
-        int captionWidth = 1000, captionHeight = 0;
-        MeasureText(radio->GetCaption(), captionWidth, captionHeight);
         radio->SetLeft(left);
-        width = std::max(width, left + captionWidth + m.HorzMarginPx + 20);
+        width = std::max(width, left + CaptionWidth(radio->GetCaption()) + m.HorzMarginPx + 20);
     }
     if (FVerificationCheck) {
-        int captionWidth = 1000, captionHeight = 0;
-        MeasureText(FVerificationCheck->GetCaption(), captionWidth, captionHeight);
         FVerificationCheck->SetLeft(m.HorzMarginPx);
-        width = std::max(width, m.HorzMarginPx + captionWidth);
+        width = std::max(width, m.HorzMarginPx + CaptionWidth(FVerificationCheck->GetCaption()));
     }
 
     FFooterXSize = FFooterYSize = 0;
@@ -238,23 +260,11 @@ void TVezMessageForm::UpdateDialog()
     if (FFooterIcon)
         FFooterIcon->SetBounds(m.HorzMarginPx, FFooterIcon->GetTop(), 16, 16);
 
-    int rowWidth = RowWidthWithoutCommandLinks();
-    if (FExpandButton) {
-        int expandWidth = 1000, collapseWidth = 1000, unusedHeight = 0;
-        MeasureText(dialog.GetCollapsControlText(), collapseWidth, unusedHeight);
-        MeasureText(dialog.GetExpandControlText(), expandWidth, unusedHeight);
-        rowWidth += FExpandButton->GetWidth() + m.HorzSpacingPx + std::max(expandWidth, collapseWidth) + m.HorzSpacingPx;
-    }
+    const int rowWidth = RowWidthWithoutCommandLinks() + ExpandRowWidth();
     // Command links keep the width their captions needed when the form was built.
     width = std::max({width, std::max({rowWidth, textWidth, FFooterXSize}) + 2 * m.HorzMarginPx, FMinFormWidth,
                       FCommandLinkWidth});
-    width = std::min(width, plat::Screen->Width() - 2 * plat::GetSystemMetrics(plat::SM_CYEDGE));
-    SetClientWidth(width);
-    MirrorInstruction();
-    if (FInput)
-        FInput->FitWidth(GetClientWidth(), UseRightToLeftAlignment());
-    if (FProgressBar)
-        FProgressBar->SetWidth(GetClientWidth() - 2 * m.HorzMarginPx);
+    ApplyClientWidth(width);
     SetPositions();
     Invalidate();
 }

@@ -27,7 +27,6 @@ constexpr plat::TColor kShadowColor = 0x808080;
 constexpr plat::TColor kOldPlatformFrameColor = 0x808080;
 constexpr plat::TColor kFooterSeparatorColor = 0xDFDFDF;
 constexpr int kFooterIconSizePx = 16;
-constexpr int kFooterIconRoomPx = 20;
 
 // The dialog's one way of calling the engine: no pictures of its own, links in blue, words
 // wrapped. Returns whether Point lies over a link.
