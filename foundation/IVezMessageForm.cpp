@@ -8,7 +8,7 @@ namespace {
 
 TMessageFormFactory& InstalledFactory()
 {
-    static TMessageFormFactory factory;
+    static TMessageFormFactory factory = DefaultMessageFormFactory();
     return factory;
 }
 

@@ -28,7 +28,10 @@ public:
 using TMessageFormFactory = std::function<std::unique_ptr<IVezMessageForm>(TCustomVezTaskDialog& Dialog)>;
 
 // Installs the factory of the emulated form for every task dialog component (empty removes it).
+// DefaultMessageFormFactory is installed from the start.
 void SetMessageFormFactory(TMessageFormFactory Factory);
+// The factory of TVezMessageForm.
+TMessageFormFactory DefaultMessageFormFactory();
 const TMessageFormFactory& MessageFormFactory();
 
 }  // namespace skelda::foundation

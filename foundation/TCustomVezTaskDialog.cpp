@@ -1,5 +1,6 @@
 #include "foundation/TCustomVezTaskDialog.h"
 
+#include "foundation/DialogLinks.h"
 #include "foundation/IVezMessageForm.h"
 #include "foundation/NewlineEscapes.h"
 #include "platform/controls/core/Messages.h"
@@ -14,7 +15,6 @@
 #include "platform/system/Environment.h"
 #include "platform/system/HelpViewer.h"
 #include "platform/system/PlatformInformation.h"
-#include "platform/system/Shell.h"
 
 #include <utility>
 #include <vector>
@@ -98,16 +98,6 @@ unsigned DialogCommonButtons(TCommonButtons Buttons)
     return flags;
 }
 
-// Links go to the desktop's handler, and only those that name a place to read or to write to:
-// text from a document must never start a program or open a file.
-void OpenDialogLink(const std::string& HRef)
-{
-    const std::size_t colon = HRef.find(':');
-    const std::string scheme = plat::Utf8LowerCase(HRef.substr(0, colon == std::string::npos ? 0 : colon));
-    if (scheme == "http" || scheme == "https" || scheme == "mailto")
-        plat::Env().Shell->OpenUrl(HRef);
-}
-
 // A failure reported while the dialog is shown, in a message box of the application's own.
 void ShowDialogException(std::string Message)
 {
@@ -120,11 +110,17 @@ void ShowDialogException(std::string Message)
 
 TCustomVezTaskDialog::TCustomVezTaskDialog(plat::TComponent* AOwner)
     : plat::TComponent(AOwner), FCustomButtons(std::make_unique<plat::TStringList>()),
-      FCustomIcon(std::make_unique<plat::TIcon>()), FRadioButtons(std::make_unique<plat::TStringList>())
+      FCustomIcon(std::make_unique<plat::TIcon>()), FRadioButtons(std::make_unique<plat::TStringList>()),
+      FInputItems(std::make_unique<plat::TStringList>())
 {
 }
 
-TCustomVezTaskDialog::~TCustomVezTaskDialog() = default;
+TCustomVezTaskDialog::~TCustomVezTaskDialog()
+{
+    // Freed by one of its own handlers while the emulated form is shown: the form closes.
+    if (FDialogForm)
+        FDialogForm->Close();
+}
 
 plat::TStrings& TCustomVezTaskDialog::CustomButtons()
 {
@@ -144,6 +140,16 @@ plat::TStrings& TCustomVezTaskDialog::RadioButtons()
 void TCustomVezTaskDialog::SetRadioButtons(const plat::TStrings& Value)
 {
     FRadioButtons->Assign(Value);
+}
+
+plat::TStrings& TCustomVezTaskDialog::InputItems()
+{
+    return *FInputItems;
+}
+
+void TCustomVezTaskDialog::SetInputItems(const plat::TStrings& Value)
+{
+    FInputItems->Assign(Value);
 }
 
 void TCustomVezTaskDialog::SetCustomIcon(const plat::TIcon& Value)
@@ -193,6 +199,7 @@ void TCustomVezTaskDialog::Clear()
     SetContent({});
     SetFooter({});
     FVerifyText.clear();
+    FInputText.clear();
     FExpandControlText.clear();
     FCollapsControlText.clear();
     SetExpandedText({});
@@ -234,16 +241,23 @@ void TCustomVezTaskDialog::ElevateButton(int ButtonID, bool Enabled)
     SendToDialog(plat::TDM_SET_BUTTON_ELEVATION_REQUIRED_STATE, static_cast<std::uintptr_t>(ButtonID), Enabled ? 1 : 0);
 }
 
-int TCustomVezTaskDialog::Execute()
+int TCustomVezTaskDialog::ExecuteEmulated()
 {
     FIsNative = false;
     FVerifyResult = false;
     FAutoCloseCounter = 0;
+    return ExecuteMessageForm();
+}
+
+int TCustomVezTaskDialog::Execute()
+{
     const plat::IPlatformInformation& platform = *plat::Env().Platform;
     const int commonControlsMajor = platform.GetCommonControlsVersion().Major & 0xFF;
     if (platform.GetVersionEx().MajorVersion < 6 || commonControlsMajor <= 5 || FNonNativeDialog == nndAlways)
-        return ExecuteMessageForm();
+        return ExecuteEmulated();
 
+    FVerifyResult = false;
+    FAutoCloseCounter = 0;
     FIsNative = true;
     const plat::TTaskDialogConfig config = NativeConfig();
     FClosingButton = plat::TaskDialogDefaultButton(config);

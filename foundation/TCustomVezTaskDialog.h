@@ -21,6 +21,7 @@ struct TTaskDialogConfig;
 namespace skelda::foundation {
 
 class IVezMessageForm;
+class TVezMessageForm;
 
 // A task dialog as a component: texts, buttons, icons and options set as properties, then
 // Execute shows it modally and returns the id of the button that closed it (custom buttons
@@ -138,6 +139,21 @@ public:
     plat::TColor GetFooterLineColor() const { return FFooterLineColor; }
     void SetFooterLineColor(plat::TColor Value) { FFooterLineColor = Value; }
 
+    // The input field of the emulated form (shown by TVezInputTaskDialog): InputText goes into it
+    // when the form is built and comes back when it closes.
+    TInputType GetInputType() const { return FInputType; }
+    void SetInputType(TInputType Value) { FInputType = Value; }
+    const std::string& GetInputText() const { return FInputText; }
+    void SetInputText(const std::string& Value) { FInputText = Value; }
+    plat::TStrings& InputItems();
+    void SetInputItems(const plat::TStrings& Value);
+    // The caller's own control for itCustom, borrowed while the form is shown; nullptr once it
+    // is freed.
+    plat::TWinControl* GetInputControl() const { return FInputControl.Get(); }
+    void SetInputControl(plat::TWinControl* Value) { FInputControl = plat::TControlRef<plat::TWinControl>(Value); }
+    int GetInputDropDownCount() const { return FInputDropDownCount; }
+    void SetInputDropDownCount(int Value) { FInputDropDownCount = Value; }
+
     plat::TNotifyEvent OnDialogCreated;
     TTaskDialogCloseEvent OnDialogClose;
     TTaskDialogButtonClickEvent OnDialogButtonClick;
@@ -146,8 +162,19 @@ public:
     plat::TNotifyEvent OnDialogTimer;
     TTaskDialogVerifyClickEvent OnDialogVerifyClick;
     TTaskDialogProgressEvent OnDialogProgress;
+    // itCustom: fill the caller's control with InputText, and read its value back.
+    TInputSetTextEvent OnDialogInputSetText;
+    TInputGetTextEvent OnDialogInputGetText;
+
+protected:
+    // Shows the emulated form whatever the platform has.
+    int ExecuteEmulated();
 
 private:
+    // The emulated form keeps the outcome (radio button, verification) and the auto-close count,
+    // and shows the help, as the native dialog's notifications do here.
+    friend class TVezMessageForm;
+
     int ExecuteMessageForm();
     plat::TTaskDialogConfig NativeConfig();
     plat::TWinControl* ParentWindow() const;
@@ -201,6 +228,11 @@ private:
     plat::TColor FFooterColor = 0xF0F0F0;
     plat::TColor FFooterLineColor = 0xDFDFDF;
     bool FMultiLineButtons = true;
+    TInputType FInputType = itNone;
+    std::string FInputText;
+    std::unique_ptr<plat::TStringList> FInputItems;
+    plat::TControlRef<plat::TWinControl> FInputControl;
+    int FInputDropDownCount = 0;
     // Expires with the component, for the dialog and the handlers that outlive it.
     std::shared_ptr<int> FLifeToken = std::make_shared<int>(0);
 };

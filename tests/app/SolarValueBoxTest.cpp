@@ -9,8 +9,10 @@
 #include "editcontrols/spin/TKvSpinEdit.h"
 #include "engine/SolarActivity.h"
 #include "foundation/TCustomVezTaskDialog.h"
+#include "foundation/TVezMessageForm.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TForm.h"
+#include "platform/controls/forms/TScreen.h"
 #include "platform/controls/qt/QtTaskDialog.h"
 #include "platform/controls/standard/TGroupBox.h"
 #include "platform/controls/standard/TLabel.h"
@@ -20,6 +22,7 @@
 #include "platform/system/DateTime.h"
 #include "platform/system/Environment.h"
 #include "platform/testing/LoopbackHttpServer.h"
+#include "platform/testing/Screenshot.h"
 #include "platform/testing/UiTestEnvironment.h"
 
 #include <QImage>
@@ -230,6 +233,34 @@ TEST_F(SolarValueBoxTest, TheWarningIsTheDialogOfThePartAfterTheInformationSound
     EXPECT_TRUE(collapsedPicture.save(SKELDA_APP_TEST_OUTPUT "/download-warning-collapsed.png", "PNG"));
     EXPECT_TRUE(expandedPicture.save(SKELDA_APP_TEST_OUTPUT "/download-warning-expanded.png", "PNG"));
     EXPECT_GT(expandedPicture.height(), collapsedPicture.height());
+}
+
+TEST_F(SolarValueBoxTest, WithTheEmulatedDialogTheWarningIsTheProgramsOwnForm)
+{
+    SolarWindow& w = NewWindow();
+    w.TSKDLG.SetNonNativeDialog(foundation::nndAlways);
+    const std::string url = "https://bulletin.example.org/ftpdir/latest/wwv.txt";
+    ui.Base().Http().SetFailure(url, "Could not resolve host");
+    plat::Env().Http = &ui.Base().Http();
+    int result = 0;
+    w.TSKDLG.OnDialogButtonClick = [&](plat::TObject*, int id) { result = id; };
+    ui.Queue().WhenIdle([&] {
+        auto* shown = dynamic_cast<foundation::TVezMessageForm*>(plat::Screen->ActiveForm());
+        ASSERT_NE(shown, nullptr) << "the emulated form";
+        EXPECT_EQ(shown->GetCaption(), "Warning!");
+        const int collapsedHeight = shown->GetClientHeight();
+        plat::testing::Screenshot(*shown, "download-warning-emulated.png");
+        shown->SetExpanded(true);
+        EXPECT_GT(shown->GetClientHeight(), collapsedHeight);
+        plat::testing::Screenshot(*shown, "download-warning-emulated-expanded.png");
+        w.TSKDLG.ClickButton(100);
+    });
+    w.Box.FetchStartupFlux(url);
+
+    EXPECT_EQ(result, 100) << "closed by its command link";
+    EXPECT_TRUE(ui.Dialogs().TaskDialogs().empty()) << "never the platform's dialog";
+    EXPECT_NEAR(static_cast<double>(w.FLXSpin.GetValue()), static_cast<double>(kJune2013PredictedSfu), 1e-9);
+    EXPECT_EQ(w.SolarBox.GetCaption(), "Download error");
 }
 
 TEST_F(SolarValueBoxTest, TheKindGroupShowsTheStartUpValueAsAFluxOrASunspotNumber)

@@ -49,7 +49,7 @@ protected:
         form = new TForm(Application);
         dialog = new TVezTaskDialog(form);
     }
-    ~TaskDialogTest() override { SetMessageFormFactory({}); }
+    ~TaskDialogTest() override { SetMessageFormFactory(DefaultMessageFormFactory()); }
 
     const TRecordedTaskDialog& Shown() { return ui.Dialogs().TaskDialogs().back(); }
     TTaskDialogConfig ConfigOf()

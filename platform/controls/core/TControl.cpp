@@ -7,9 +7,12 @@
 #include "platform/controls/core/TCustomAction.h"
 #include "platform/controls/core/TWinControl.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/core/WindowHost.h"
 #include "platform/core/Exception.h"
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/core/Utf8.h"
+
+#include <QWidget>
 
 #include <algorithm>
 #include <vector>
@@ -448,6 +451,8 @@ void TControl::BringToFront()
 {
     if (FParent)
         FParent->ChangeZOrder(this, true);
+    else if (auto* windowed = dynamic_cast<TWinControl*>(this); windowed && windowed->HandleAllocated())
+        windowed->Host()->Widget()->raise();
 }
 
 void TControl::SendToBack()

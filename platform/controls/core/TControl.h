@@ -156,7 +156,8 @@ public:
     void SetControlState(TControlState Value) { FControlState = Value; }
 
     // Top or bottom of the z-order among the parent's children of the same kind (windowless
-    // controls always lie below windowed ones).
+    // controls always lie below windowed ones). A window without a parent (a form) is brought
+    // above the program's other top-level windows.
     void BringToFront();
     void SendToBack();
 

@@ -9,6 +9,7 @@
 #include "platform/controls/services/DialogService.h"
 #include "platform/core/Exception.h"
 #include "platform/testing/UiTestEnvironment.h"
+#include "platform/testing/WindowRestackCounter.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -266,6 +267,18 @@ TEST_F(FormTest, FormsHearWmActivateBeforeTheirActivationEvents)
                             "second WM_ACTIVATE active from first", "second activate",
                             "second WM_ACTIVATE inactive for first", "second deactivate",
                             "first WM_ACTIVATE active from second", "first activate"));
+}
+
+TEST_F(FormTest, BringToFrontRaisesAFormsWindowAboveTheOtherWindows)
+{
+    auto* other = new TForm(Application);
+    mainForm->BringToFront();  // no window yet: nothing to raise
+    mainForm->Show();
+    other->Show();
+    const WindowRestackCounter restacked(*mainForm);
+    mainForm->BringToFront();
+    EXPECT_EQ(restacked.Count(), 1);
+    EXPECT_EQ(Screen->ActiveForm(), other) << "raised, not activated";
 }
 
 TEST_F(FormTest, ChildrenFollowTheirParentsReadingOrderUntilGivenTheirOwn)
