@@ -1172,6 +1172,7 @@ plat::TRect TVezOfficePager::CentredCloseRect(int Index) const
     inputs.RotateTabLeftRight = FRotateTabLeftRight;
     inputs.Active = page == FActivePage;
     inputs.CloseOnTab = FCloseOnTab;
+    inputs.ShowCloseOnNonSelectedTabs = FShowCloseOnNonSelectedTabs;
     inputs.CloseOnLeft = FCloseOnTabPosition == cpLeft;
     inputs.ButtonSizePx = FButtonSettings->GetButtonSize();
     // Only the edges along the tab are laid out; the rest stays none.

@@ -361,6 +361,7 @@ TTabContentPlacement DrawTabContent(plat::TCanvas& Canvas, const TTabContentRequ
         in.RotateTabLeftRight = Q.RotateTabLeftRight;
         in.Active = Q.Active;
         in.CloseOnTab = Q.CloseOnTab;
+        in.ShowCloseOnNonSelectedTabs = Q.ShowCloseOnNonSelectedTabs;
         in.CloseOnLeft = Q.CloseOnLeft;
         in.ButtonSizePx = Q.ButtonSizePx;
         GetTabContentLayout(in, L);
