@@ -1085,7 +1085,7 @@ void TVezOfficePager::SetTextMeasurer(const IGlowTextMeasurer* Measurer)
 
 const IGlowTextMeasurer& TVezOfficePager::Measurer() const
 {
-    return FMeasurer ? *FMeasurer : TSystemGlowTextMeasurer::Instance();
+    return MeasurerOrSystem(FMeasurer);
 }
 
 plat::TSize TVezOfficePager::GetTabImageSize(int PageIndex) const
@@ -1178,12 +1178,7 @@ plat::TRect TVezOfficePager::CentredCloseRect(int Index) const
     inputs.TabRect = GetTabRect(Index);
     inputs.ImageSize = GetTabImageSize(Index);
     inputs.TextSize = GetTabTextSize(Index);
-    inputs.TabWidth = FTabSettings.GetWidth();
-    inputs.TabHeight = FTabSettings.GetHeight();
-    inputs.ImagePosition = FTabSettings.GetImagePosition();
-    inputs.Alignment = FTabSettings.GetAlignment();
-    inputs.Shape = FTabSettings.GetShape();
-    inputs.Rounding = FTabSettings.GetRounding();
+    TakeTabSettings(inputs, FTabSettings);
     inputs.Position = FTabPosition;
     inputs.RotateTabLeftRight = FRotateTabLeftRight;
     inputs.Active = page == FActivePage;

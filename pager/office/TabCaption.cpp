@@ -26,11 +26,6 @@ constexpr int kMeasureBoxHeightPx = 100;
 constexpr int kUnboundedWidthPx = 65535;
 constexpr int kGdiTextIndentPx = 3;
 
-const IGlowTextMeasurer& MeasurerOf(const IGlowTextMeasurer* Measurer)
-{
-    return Measurer ? *Measurer : TSystemGlowTextMeasurer::Instance();
-}
-
 // Drops the last character, never half of a multi-byte one.
 void DropLastCharacter(std::string& Text)
 {
@@ -64,7 +59,7 @@ std::string TruncateTabCaption(const std::string& Caption, const plat::TRect& Re
     if (WordWrap)
         return Caption;
     const int room = Position == tpLeft || Position == tpRight ? Rect.Height() : Rect.Width();
-    const IGlowTextMeasurer& measurer = MeasurerOf(S.Measurer);
+    const IGlowTextMeasurer& measurer = MeasurerOrSystem(S.Measurer);
     if (S.UseGDIPlus) {
         if (!S.Graphics || !S.Font)
             return Caption;
@@ -89,7 +84,7 @@ void PaintTabCaption(plat::TCanvas& Canvas, const TTabCaptionRequest& Q, plat::T
     if (text.empty() || !Q.Font)
         return;
     const plat::TRect& r = Q.Rect;
-    const IGlowTextMeasurer& measurer = MeasurerOf(Q.Measurer);
+    const IGlowTextMeasurer& measurer = MeasurerOrSystem(Q.Measurer);
     const plat::TColor textColor = Q.Enabled ? Q.Font->GetColor() : plat::clGray;
     try {
         if (Q.AntiAlias != aaNone) {

@@ -110,6 +110,16 @@ void Upwards(const TParts& P, const plat::TRect& T, int Start, bool FirstClose, 
 
 }  // namespace
 
+void TakeTabSettings(TTabContentInputs& Inputs, const TPagerTabSettings& Settings)
+{
+    Inputs.TabWidth = Settings.GetWidth();
+    Inputs.TabHeight = Settings.GetHeight();
+    Inputs.ImagePosition = Settings.GetImagePosition();
+    Inputs.Alignment = Settings.GetAlignment();
+    Inputs.Shape = Settings.GetShape();
+    Inputs.Rounding = Settings.GetRounding();
+}
+
 bool GetTabContentLayout(const TTabContentInputs& Q, TTabContentLayout& L)
 {
     plat::TRect T = Q.TabRect;

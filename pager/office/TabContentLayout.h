@@ -28,6 +28,9 @@ struct TTabContentInputs {
     int ButtonSizePx = 18;
 };
 
+// Takes the fixed size, image position, alignment, shape and rounding from the strip's settings.
+void TakeTabSettings(TTabContentInputs& Inputs, const TPagerTabSettings& Settings);
+
 // The close button's, the image's and the text's places along a fixed-length tab. Only the
 // edges along the tab are written (left and right, or top and bottom on rotated side tabs), and
 // only for the parts the alignment places: centred content on every tab, right-justified content
