@@ -316,7 +316,7 @@ TGlowSplitParts GlowSplitParts(const plat::TRect& R, TDropDownPosition Position)
 plat::TPoint PaintGlowButtonFace(const TGlowFaceRequest& Q)
 {
     plat::TCanvas& canvas = *Q.Canvas;
-    const IGlowTextMeasurer& measurer = Q.Measurer ? *Q.Measurer : TSystemGlowTextMeasurer::Instance();
+    const IGlowTextMeasurer& measurer = MeasurerOrSystem(Q.Measurer);
     const plat::TRect& R = Q.ClientRect;
     const int L = R.Left;
     const int T = R.Top;

@@ -37,4 +37,9 @@ const TSystemGlowTextMeasurer& TSystemGlowTextMeasurer::Instance()
     return measurer;
 }
 
+const IGlowTextMeasurer& MeasurerOrSystem(const IGlowTextMeasurer* Measurer)
+{
+    return Measurer ? *Measurer : TSystemGlowTextMeasurer::Instance();
+}
+
 }  // namespace skelda::pager

@@ -49,4 +49,7 @@ public:
     static const TSystemGlowTextMeasurer& Instance();
 };
 
+// Measurer when one is given (tests give fixed widths), else the platform's fonts.
+const IGlowTextMeasurer& MeasurerOrSystem(const IGlowTextMeasurer* Measurer);
+
 }  // namespace skelda::pager

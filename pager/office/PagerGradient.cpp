@@ -6,6 +6,7 @@
 #include "foundation/TGPFontFamily.h"
 #include "foundation/TGPGraphics.h"
 #include "foundation/TGPPen.h"
+#include "foundation/TGPRegion.h"
 #include "foundation/TGPStringFormat.h"
 #include "pager/glow/GlowFonts.h"
 #include "pager/glow/PagerGlowVariants.h"
@@ -81,19 +82,27 @@ void PaintPagerFocus(TGPGraphics& Graphics, const plat::TRect& Rect)
 
 void PaintPagerGradient(plat::TCanvas& Canvas, const TPagerFaceRequest& Q)
 {
-    TGPGraphics graphics(Canvas.Handle());
     const plat::TRect& r = Q.Rect;
-    if (Q.Progress && Q.Progress->IsVisible()) {
-        Q.Progress->Draw(graphics, plat::Rect(r.Left, r.Top, r.Right - 2, r.Bottom), Q.Position, Q.Rotated);
-    } else if (Q.Colors.ColorTo == plat::clNone && Q.Colors.ColorMirror == plat::clNone) {
-        const TGPSolidBrush flat(ColorToARGB(Q.Colors.Color));
-        graphics.FillRectangle(&flat, static_cast<REAL>(r.Left), static_cast<REAL>(r.Top),
+    {
+        // The inner glow half's fill runs a row (a column on side tabs) past an even-sized face,
+        // onto the page's first row: the fill is held to the face.
+        TGPGraphics fill(Canvas.Handle());
+        fill.SetClip(TGPRegion(TGPRectF{static_cast<REAL>(r.Left), static_cast<REAL>(r.Top),
+                                        static_cast<REAL>(r.Width()), static_cast<REAL>(r.Height())}),
+                     CombineModeIntersect);
+        if (Q.Progress && Q.Progress->IsVisible()) {
+            Q.Progress->Draw(fill, plat::Rect(r.Left, r.Top, r.Right - 2, r.Bottom), Q.Position, Q.Rotated);
+        } else if (Q.Colors.ColorTo == plat::clNone && Q.Colors.ColorMirror == plat::clNone) {
+            const TGPSolidBrush flat(ColorToARGB(Q.Colors.Color));
+            fill.FillRectangle(&flat, static_cast<REAL>(r.Left), static_cast<REAL>(r.Top),
                                static_cast<REAL>(r.Width()), static_cast<REAL>(r.Height()));
-    } else {
-        const bool flushOuterTop = Q.Position == tpTop && Q.Colors.Gradient != ggRadial &&
-                                   Q.BorderColor == plat::clNone;
-        PaintOrientedGlowFill(graphics, r, Q.Colors, Q.Position, Q.Rotated, flushOuterTop);
+        } else {
+            const bool flushOuterTop = Q.Position == tpTop && Q.Colors.Gradient != ggRadial &&
+                                       Q.BorderColor == plat::clNone;
+            PaintOrientedGlowFill(fill, r, Q.Colors, Q.Position, Q.Rotated, flushOuterTop);
+        }
     }
+    TGPGraphics graphics(Canvas.Handle());
     graphics.SetSmoothingMode(SmoothingModeAntiAlias);
     if (Q.BorderColor != plat::clNone)
         PaintBorder(graphics, Q);

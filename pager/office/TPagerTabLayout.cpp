@@ -1,5 +1,7 @@
 #include "pager/office/TPagerTabLayout.h"
 
+#include "pager/office/TabLook.h"
+
 #include <algorithm>
 
 namespace skelda::pager {
@@ -664,9 +666,7 @@ bool TPagerTabLayout::IsPlainTabShape() const
 {
     const TPagerTabSettings& ts = FHost.LayoutTabSettings();
     const TPagerLayoutFacts f = FHost.LayoutFacts();
-    if (ts.GetRounding() != 1)
-        return false;
-    return ts.GetShape() == tsRectangle || (!Horizontal(f.Position) && !f.Rotated);
+    return UsesStandardTabLook(ts.GetShape(), ts.GetRounding(), f.Position, f.Rotated);
 }
 
 int TPagerTabLayout::LeftRampInset() const

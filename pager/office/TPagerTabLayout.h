@@ -120,6 +120,7 @@ public:
     bool TabIsVisibleAt(int Index) const;
     int LastShownTabIndex() const;
 
+    // The standard look is in use (UsesStandardTabLook with the pager's settings).
     bool IsPlainTabShape() const;
     int LeftRampInset() const;
     int RightRampInset() const;

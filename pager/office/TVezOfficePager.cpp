@@ -18,9 +18,11 @@
 #include "pager/office/TVezOfficePagerOfficeStyler.h"
 #include "pager/office/TabCaption.h"
 #include "platform/controls/core/InputQueries.h"
+#include "platform/controls/core/ParentBackdrop.h"
 #include "platform/controls/core/MessageDelivery.h"
 #include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/TForm.h"
+#include "platform/controls/forms/TPopupMenu.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ScopedRestore.h"
 #include "platform/core/TStringList.h"
@@ -42,6 +44,21 @@ unsigned DestroyCloseButtonMessage()
 {
     static const unsigned message = plat::RegisterWindowMessage("OPDESTROYCLOSEBTN");
     return message;
+}
+
+// Points Field at Value, watching for the freeing of what it points at, so that the pager can
+// forget it; false when Field already held Value.
+template <class TWatched>
+bool WatchInstead(plat::TComponent& Watcher, TWatched*& Field, TWatched* Value)
+{
+    if (Field == Value)
+        return false;
+    if (Field)
+        Field->RemoveFreeNotification(&Watcher);
+    Field = Value;
+    if (Field)
+        Field->FreeNotification(&Watcher);
+    return true;
 }
 
 }  // namespace
@@ -603,6 +620,8 @@ void TVezOfficePager::Notification(plat::TComponent* AComponent, plat::TOperatio
             SetImages(nullptr);
         if (FDisabledImages && AComponent == static_cast<plat::TComponent*>(FDisabledImages))
             SetDisabledImages(nullptr);
+        if (FPageListMenu && AComponent == static_cast<plat::TComponent*>(FPageListMenu))
+            SetPageListMenu(nullptr);
         for (int i = 0; i < FVezPages.Count(); ++i)
             if (AComponent == static_cast<plat::TComponent*>(FVezPages.Get(i))) {
                 RemoveVezPage(FVezPages.Get(i));
@@ -802,13 +821,8 @@ void TVezOfficePager::SetCloseOnTabPosition(TCloseOnTabPos Value)
 
 void TVezOfficePager::SetImages(plat::TImageList* Value)
 {
-    if (FImages == Value)
+    if (!WatchInstead(*this, FImages, Value))
         return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = Value;
-    if (FImages)
-        FImages->FreeNotification(this);
     UpdateScroller();
     Invalidate();
     InvalidateActivePage();
@@ -816,13 +830,8 @@ void TVezOfficePager::SetImages(plat::TImageList* Value)
 
 void TVezOfficePager::SetDisabledImages(plat::TImageList* Value)
 {
-    if (FDisabledImages == Value)
+    if (!WatchInstead(*this, FDisabledImages, Value))
         return;
-    if (FDisabledImages)
-        FDisabledImages->RemoveFreeNotification(this);
-    FDisabledImages = Value;
-    if (FDisabledImages)
-        FDisabledImages->FreeNotification(this);
     UpdateScroller();
     Invalidate();
     InvalidateActivePage();
@@ -876,6 +885,11 @@ void TVezOfficePager::SetShowNonSelectedTabs(bool Value)
     InvalidateTabStrip();
 }
 
+void TVezOfficePager::SetPageListMenu(plat::TPopupMenu* Value)
+{
+    WatchInstead(*this, FPageListMenu, Value);
+}
+
 void TVezOfficePager::SetTransparent(bool Value)
 {
     if (FTransparent == Value)
@@ -890,7 +904,9 @@ void TVezOfficePager::Paint()
 {
     plat::TCanvas& canvas = Canvas();
     const plat::TRect client = GetClientRect();
-    if (!FTransparent)
+    if (FTransparent)
+        plat::PaintParentBackdrop(*this, canvas);
+    else
         PaintTabStripBackground(canvas, TabStripPaintRect(GetTabStripRect(), client, FTabPosition),
                                 TabAppearanceInUse().BackGround());
     if (ButtonsAreaInUse())
@@ -1069,7 +1085,7 @@ void TVezOfficePager::SetTextMeasurer(const IGlowTextMeasurer* Measurer)
 
 const IGlowTextMeasurer& TVezOfficePager::Measurer() const
 {
-    return FMeasurer ? *FMeasurer : TSystemGlowTextMeasurer::Instance();
+    return MeasurerOrSystem(FMeasurer);
 }
 
 plat::TSize TVezOfficePager::GetTabImageSize(int PageIndex) const
@@ -1162,16 +1178,12 @@ plat::TRect TVezOfficePager::CentredCloseRect(int Index) const
     inputs.TabRect = GetTabRect(Index);
     inputs.ImageSize = GetTabImageSize(Index);
     inputs.TextSize = GetTabTextSize(Index);
-    inputs.TabWidth = FTabSettings.GetWidth();
-    inputs.TabHeight = FTabSettings.GetHeight();
-    inputs.ImagePosition = FTabSettings.GetImagePosition();
-    inputs.Alignment = FTabSettings.GetAlignment();
-    inputs.Shape = FTabSettings.GetShape();
-    inputs.Rounding = FTabSettings.GetRounding();
+    TakeTabSettings(inputs, FTabSettings);
     inputs.Position = FTabPosition;
     inputs.RotateTabLeftRight = FRotateTabLeftRight;
     inputs.Active = page == FActivePage;
     inputs.CloseOnTab = FCloseOnTab;
+    inputs.ShowCloseOnNonSelectedTabs = FShowCloseOnNonSelectedTabs;
     inputs.CloseOnLeft = FCloseOnTabPosition == cpLeft;
     inputs.ButtonSizePx = FButtonSettings->GetButtonSize();
     // Only the edges along the tab are laid out; the rest stays none.

@@ -16,6 +16,7 @@
 namespace plat {
 class TBitmap;
 class TImageList;
+class TPopupMenu;
 }
 namespace skelda::foundation {
 class TVezHintInfo;
@@ -178,6 +179,9 @@ public:
     void SetImages(plat::TImageList* Value);
     plat::TImageList* GetDisabledImages() const { return FDisabledImages; }
     void SetDisabledImages(plat::TImageList* Value);
+    // The user's menu for the page-list button; not owned, forgotten when it is freed.
+    plat::TPopupMenu* GetPageListMenu() const { return FPageListMenu; }
+    void SetPageListMenu(plat::TPopupMenu* Value);
     bool GetFreeOnClose() const { return FFreeOnClose; }
     void SetFreeOnClose(bool Value) { FFreeOnClose = Value; }
     int GetFixedTabs() const { return FFixedTabs; }
@@ -370,6 +374,7 @@ private:
     int FDownPageIndex = -1;
     plat::TImageList* FImages = nullptr;
     plat::TImageList* FDisabledImages = nullptr;
+    plat::TPopupMenu* FPageListMenu = nullptr;
     bool FShowTabHint = false;
     std::unique_ptr<foundation::TVezHintInfo> FOfficeHint;
     TTabPosition FTabPosition = tpTop;

@@ -26,11 +26,6 @@ constexpr int kMeasureBoxHeightPx = 100;
 constexpr int kUnboundedWidthPx = 65535;
 constexpr int kGdiTextIndentPx = 3;
 
-const IGlowTextMeasurer& MeasurerOf(const IGlowTextMeasurer* Measurer)
-{
-    return Measurer ? *Measurer : TSystemGlowTextMeasurer::Instance();
-}
-
 // Drops the last character, never half of a multi-byte one.
 void DropLastCharacter(std::string& Text)
 {
@@ -64,7 +59,7 @@ std::string TruncateTabCaption(const std::string& Caption, const plat::TRect& Re
     if (WordWrap)
         return Caption;
     const int room = Position == tpLeft || Position == tpRight ? Rect.Height() : Rect.Width();
-    const IGlowTextMeasurer& measurer = MeasurerOf(S.Measurer);
+    const IGlowTextMeasurer& measurer = MeasurerOrSystem(S.Measurer);
     if (S.UseGDIPlus) {
         if (!S.Graphics || !S.Font)
             return Caption;
@@ -89,7 +84,7 @@ void PaintTabCaption(plat::TCanvas& Canvas, const TTabCaptionRequest& Q, plat::T
     if (text.empty() || !Q.Font)
         return;
     const plat::TRect& r = Q.Rect;
-    const IGlowTextMeasurer& measurer = MeasurerOf(Q.Measurer);
+    const IGlowTextMeasurer& measurer = MeasurerOrSystem(Q.Measurer);
     const plat::TColor textColor = Q.Enabled ? Q.Font->GetColor() : plat::clGray;
     try {
         if (Q.AntiAlias != aaNone) {
@@ -127,7 +122,8 @@ void PaintTabCaption(plat::TCanvas& Canvas, const TTabCaptionRequest& Q, plat::T
         plat::TRect box = plat::Rect(r.Left, r.Top, r.Left + kUnboundedWidthPx, r.Bottom);
         const unsigned calc = plat::DT_CALCRECT | (Q.Ellipsis ? plat::DT_END_ELLIPSIS : plat::DT_WORDBREAK);
         const int height = measurer.CalcTextGdi(Canvas, text, box, calc);
-        TextRect = plat::Rect(r.Left, r.Top, r.Left + box.Width(), r.Top + height);
+        const int widthPx = box.Width();
+        TextRect = plat::Rect(r.Left, r.Top, r.Left + widthPx, r.Top + height);
         if (Q.Draw) {
             const unsigned align = Q.Alignment == caFar      ? plat::DT_RIGHT
                                    : Q.Alignment == caCentre ? plat::DT_CENTER
@@ -135,6 +131,13 @@ void PaintTabCaption(plat::TCanvas& Canvas, const TTabCaptionRequest& Q, plat::T
             plat::TRect target = plat::Rect(r.Left + kGdiTextIndentPx, r.Top, r.Right + kGdiTextIndentPx, r.Bottom);
             Canvas.Brush().SetStyle(plat::bsClear);
             Canvas.DrawText(text, target, plat::DT_SINGLELINE | plat::DT_VCENTER | align);
+            // What is drawn is reported where it stands, centred across and aligned along as the
+            // anti-aliased text is, so that a picture following the text sits beside it.
+            const int left = Q.Alignment == caFar      ? target.Right - widthPx
+                             : Q.Alignment == caCentre ? target.Left + (target.Width() - widthPx) / 2
+                                                       : target.Left;
+            const int top = target.Top + (target.Height() - height) / 2;
+            TextRect = plat::Rect(left, top, left + widthPx, top + height);
         }
     } catch (...) {
         // A caption that cannot be measured or drawn leaves the tab without text; the tab itself

@@ -58,7 +58,8 @@ struct TTabCaptionRequest {
 
 // Measures (and with Draw, draws) a tab caption: GDI+ for the anti-aliased modes, the canvas's
 // text otherwise; right-hand tabs run their text downwards. TextRect receives the box the text
-// takes; with no text, or when measuring fails, it is left as it was. Nothing raises.
+// takes (when only measuring with the canvas, the text's size at the box's top-left corner);
+// with no text, or when measuring fails, it is left as it was. Nothing raises.
 void PaintTabCaption(plat::TCanvas& Canvas, const TTabCaptionRequest& Request, plat::TRect& TextRect);
 
 // The width of Text in the canvas's font; 0 for empty text.

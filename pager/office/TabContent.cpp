@@ -4,7 +4,7 @@
 #include "pager/glow/GlowTextMeasurer.h"
 #include "pager/glow/PagerGlowVariants.h"
 #include "pager/office/TabCaption.h"
-#include "pager/office/TabPainting.h"
+#include "pager/office/TabLook.h"
 #include "platform/core/RectOps.h"
 #include "platform/core/Utf8.h"
 #include "platform/graphics/CanvasFlags.h"
@@ -19,15 +19,10 @@ namespace skelda::pager {
 
 namespace {
 
-const IGlowTextMeasurer& MeasurerOf(const IGlowTextMeasurer* Measurer)
-{
-    return Measurer ? *Measurer : TSystemGlowTextMeasurer::Instance();
-}
-
 plat::TSize MeasureLine(plat::TCanvas& Canvas, const std::string& Text, const IGlowTextMeasurer* Measurer)
 {
     plat::TRect box = plat::Rect(0, 0, 1000, 100);
-    MeasurerOf(Measurer).CalcTextGdi(Canvas, Text, box, plat::DT_CALCRECT | plat::DT_SINGLELINE);
+    MeasurerOrSystem(Measurer).CalcTextGdi(Canvas, Text, box, plat::DT_CALCRECT | plat::DT_SINGLELINE);
     return {box.Right, box.Bottom};
 }
 
@@ -195,7 +190,7 @@ TImagePlace PlaceImage(const TTabContentRequest& Q, const TTabSides& T, const pl
             if (left && list) {
                 // The image sits in the middle of the room the text's line leaves below it.
                 plat::TRect gh = plat::Rect(0, 0, 1000, 100);
-                const int th = MeasurerOf(Q.Measurer).CalcTextGdi(Canvas, "gh", gh, plat::DT_CALCRECT |
+                const int th = MeasurerOrSystem(Q.Measurer).CalcTextGdi(Canvas, "gh", gh, plat::DT_CALCRECT |
                                                                                          plat::DT_SINGLELINE);
                 const int m = X.Bottom - X.Top - th - H;
                 p.Y = X.Bottom - H - m / 2;
@@ -351,16 +346,12 @@ TTabContentPlacement DrawTabContent(plat::TCanvas& Canvas, const TTabContentRequ
         in.TabRect = Q.Rect;
         in.ImageSize = imageSize;
         in.TextSize = GetTabTextSize(Canvas, *Q.Font, Q.Caption, Q.WideCaption, Q.AntiAlias, Q.Measurer);
-        in.TabWidth = S.GetWidth();
-        in.TabHeight = S.GetHeight();
-        in.ImagePosition = S.GetImagePosition();
-        in.Alignment = S.GetAlignment();
-        in.Shape = S.GetShape();
-        in.Rounding = S.GetRounding();
+        TakeTabSettings(in, S);
         in.Position = Q.Position;
         in.RotateTabLeftRight = Q.RotateTabLeftRight;
         in.Active = Q.Active;
         in.CloseOnTab = Q.CloseOnTab;
+        in.ShowCloseOnNonSelectedTabs = Q.ShowCloseOnNonSelectedTabs;
         in.CloseOnLeft = Q.CloseOnLeft;
         in.ButtonSizePx = Q.ButtonSizePx;
         GetTabContentLayout(in, L);
@@ -432,7 +423,7 @@ TTabContentPlacement DrawTabContent(plat::TCanvas& Canvas, const TTabContentRequ
     } else if (!caption.empty()) {
         // Rotated text goes out through the canvas, turned a quarter about its start.
         plat::TRect gh = plat::Rect(0, 0, 1000, 100);
-        const int th = MeasurerOf(Q.Measurer).CalcTextGdi(Canvas, "gh", gh, plat::DT_CALCRECT | plat::DT_SINGLELINE);
+        const int th = MeasurerOrSystem(Q.Measurer).CalcTextGdi(Canvas, "gh", gh, plat::DT_CALCRECT | plat::DT_SINGLELINE);
         const bool fromLayout = S.GetWidth() != 0 &&
                                 (S.GetAlignment() == plat::taRightJustify || S.GetAlignment() == plat::taCenter);
         plat::TRect D = X;

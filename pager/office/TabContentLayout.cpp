@@ -110,6 +110,16 @@ void Upwards(const TParts& P, const plat::TRect& T, int Start, bool FirstClose, 
 
 }  // namespace
 
+void TakeTabSettings(TTabContentInputs& Inputs, const TPagerTabSettings& Settings)
+{
+    Inputs.TabWidth = Settings.GetWidth();
+    Inputs.TabHeight = Settings.GetHeight();
+    Inputs.ImagePosition = Settings.GetImagePosition();
+    Inputs.Alignment = Settings.GetAlignment();
+    Inputs.Shape = Settings.GetShape();
+    Inputs.Rounding = Settings.GetRounding();
+}
+
 bool GetTabContentLayout(const TTabContentInputs& Q, TTabContentLayout& L)
 {
     plat::TRect T = Q.TabRect;
@@ -117,7 +127,9 @@ bool GetTabContentLayout(const TTabContentInputs& Q, TTabContentLayout& L)
         return false;
     const bool side = Q.Position == tpLeft || Q.Position == tpRight;
     const bool rotated = side && Q.RotateTabLeftRight;
-    const bool closeHere = Q.Active && Q.CloseOnTab;
+    // A tab that shows its close button lays it out with the rest, whether or not it is active, so
+    // that the button stands where the centred content left room for it.
+    const bool closeHere = Q.CloseOnTab && (Q.Active || Q.ShowCloseOnNonSelectedTabs);
     const bool hasImage = Q.ImageSize.cx > 0;
     TParts P{closeHere && Q.CloseOnLeft,
              closeHere && !Q.CloseOnLeft,
@@ -132,7 +144,7 @@ bool GetTabContentLayout(const TTabContentInputs& Q, TTabContentLayout& L)
     const int lengthPx = rotated ? T.Height() : T.Width();
     const int imageAlongPx = (Q.ImagePosition == ipTop || Q.ImagePosition == ipBottom) ? 0 : P.W;
     const int closePx = Q.CloseOnTab ? Q.ButtonSizePx : 0;
-    const int free = lengthPx - (Q.Active && closePx > 0 ? closePx + 4 : 0) - (imageAlongPx > 0 ? imageAlongPx + 2 : 0) -
+    const int free = lengthPx - (closeHere && closePx > 0 ? closePx + 4 : 0) - (imageAlongPx > 0 ? imageAlongPx + 2 : 0) -
                      P.TW;
     if (!rotated) {
         if (RightRamp(Q.Shape))

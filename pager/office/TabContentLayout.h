@@ -22,9 +22,14 @@ struct TTabContentInputs {
     bool RotateTabLeftRight = true;
     bool Active = false;
     bool CloseOnTab = false;
+    // With it, every tab carries its close button, not only the active one.
+    bool ShowCloseOnNonSelectedTabs = false;
     bool CloseOnLeft = false;
     int ButtonSizePx = 18;
 };
+
+// Takes the fixed size, image position, alignment, shape and rounding from the strip's settings.
+void TakeTabSettings(TTabContentInputs& Inputs, const TPagerTabSettings& Settings);
 
 // The close button's, the image's and the text's places along a fixed-length tab. Only the
 // edges along the tab are written (left and right, or top and bottom on rotated side tabs), and
@@ -37,7 +42,8 @@ struct TTabContentLayout {
 };
 
 // Lays the content out in Layout; false, leaving it as it was, when the tab has no fixed size or
-// is scrolled out. A close button is placed only on the active tab and only with CloseOnTab.
+// is scrolled out. A close button is placed, and its room kept, with CloseOnTab on every tab that
+// shows one: the active tab, or every tab with ShowCloseOnNonSelectedTabs.
 bool GetTabContentLayout(const TTabContentInputs& Inputs, TTabContentLayout& Layout);
 
 }  // namespace skelda::pager

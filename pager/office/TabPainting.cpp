@@ -222,13 +222,6 @@ void PaintDecorations(plat::TCanvas& Canvas, const TDrawTabRequest& Q, const TTa
 
 }  // namespace
 
-bool UsesStandardTabLook(TVezTabShape Shape, int Rounding, TTabPosition Position, bool RotateTabLeftRight)
-{
-    if (Rounding != 1)
-        return false;
-    return Shape == tsRectangle || ((Position == tpLeft || Position == tpRight) && !RotateTabLeftRight);
-}
-
 void PaintTabCheckBox(plat::TCanvas& Canvas, const plat::TRect& Rect, bool Checked, bool Enabled, bool Themed)
 {
     plat::IThemeServices& themes = plat::ThemeServices();

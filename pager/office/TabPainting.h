@@ -2,6 +2,7 @@
 
 #include "foundation/GPTypes.h"
 #include "pager/office/TabColors.h"
+#include "pager/office/TabLook.h"
 
 #include <optional>
 
@@ -10,11 +11,6 @@ class TCanvas;
 }
 
 namespace skelda::pager {
-
-// The standard look (a glow face with light, shadow and highlight lines and rounded corner
-// pixels) applies to rectangular tabs of rounding 1, and to side tabs of rounding 1 whose text
-// is not rotated whatever their shape; everything else is drawn as a shaped tab.
-bool UsesStandardTabLook(TVezTabShape Shape, int Rounding, TTabPosition Position, bool RotateTabLeftRight);
 
 // Everything one tab's body is painted from; the pager gathers it for each tab.
 struct TDrawTabRequest {

@@ -2,6 +2,7 @@
 // look flags, the pages' appearances and background caches, and the glass frame.
 
 #include "pager/office/TVezOfficePagerOfficeStyler.h"
+#include "platform/controls/forms/TPopupMenu.h"
 #include "tests/pager/office/PagerFixture.h"
 
 namespace skelda::pager::testing {
@@ -151,6 +152,24 @@ TEST_F(PagerChangesTest, GlassFollowsTheSettingOnlyInTheDesigner)
     pager->TabSettings().SetGlass(true);
     EXPECT_FALSE(pager->GlassActive()) << "without composition";
     EXPECT_FALSE(pager->GlassExtendsPage());
+}
+
+TEST_F(PagerChangesTest, APageListMenuIsForgottenWhenEitherSideGoesFirst)
+{
+    // Menus of another owner: only the free notification tells of their going.
+    auto* menu = new plat::TPopupMenu(nullptr);
+    pager->SetPageListMenu(menu);
+    EXPECT_EQ(pager->GetPageListMenu(), menu);
+    delete menu;
+    EXPECT_EQ(pager->GetPageListMenu(), nullptr);
+
+    menu = new plat::TPopupMenu(nullptr);
+    auto* other = new TVezOfficePager(form);
+    other->SetPageListMenu(menu);
+    pager->SetPageListMenu(menu);
+    delete other;
+    delete menu;
+    EXPECT_EQ(pager->GetPageListMenu(), nullptr);
 }
 
 }  // namespace

@@ -325,6 +325,15 @@ TEST_F(PagerGeometryTest, CloseButtonsOnTabsPerPosition)
     EXPECT_EQ(Layout().GetCloseButtonRect(1), Layout().GetCloseButtonRect(-1));
     pager->SetShowCloseOnNonSelectedTabs(true);
     EXPECT_EQ(Layout().GetCloseButtonRect(1), (TRect{187, 7, 205, 25}));
+
+    // Centred content keeps room for the close button on every tab that shows one, and the
+    // button stands in that room, on the active tab as on the others.
+    pager->TabSettings().SetAlignment(plat::taCenter);
+    const TRect active = Layout().GetCloseButtonRect(0);
+    const TRect other = Layout().GetCloseButtonRect(1);
+    const int shiftPx = pager->GetTabRect(1).Left - pager->GetTabRect(0).Left;
+    EXPECT_EQ(other, (TRect{active.Left + shiftPx, active.Top, active.Right + shiftPx, active.Bottom}));
+    EXPECT_LT(other.Right, pager->GetTabRect(1).Right - 4 - 10);
 }
 
 TEST_F(PagerGeometryTest, CheckBoxesAndTheInsertButton)

@@ -37,6 +37,17 @@ TEST_F(PagerPaintTest, StripBackgroundThenTabsInTheirStates)
     EXPECT_NE(At(shot, 160, 15), strip.GetColor()) << "the active tab has a body";
 }
 
+TEST_F(PagerPaintTest, ATransparentPagerShowsItsParentBehindTheTabs)
+{
+    const plat::TColor formColor = 0x40A020;
+    form->SetColor(formColor);
+    pager->SetTransparent(true);
+    const QImage shot = plat::testing::Screenshot(*pager);
+    EXPECT_EQ(At(shot, 350, 10), formColor) << "beyond the tabs";
+    EXPECT_EQ(At(shot, 60, 15), formColor) << "a tab at rest";
+    EXPECT_NE(At(shot, 160, 15), formColor) << "the active tab keeps its body";
+}
+
 TEST_F(PagerPaintTest, OnDrawTabReplacesTheContentOfEveryShownTab)
 {
     for (int i = 3; i < 8; ++i)

@@ -134,16 +134,43 @@ TEST_F(TabContentTest, FixedWidthFitsTheCaptionWithAnEllipsis)
 TEST_F(TabContentTest, PictureAboveTheTextNeverLeavesTheTab)
 {
     settings.SetImagePosition(ipTop);
-    TTabContentRequest q = Request(plat::Rect(0, 0, 100, 60));
-    q.AntiAlias = foundation::aaAntiAlias;
-    q.Image = Picture();
-    // The text, 13 high, centred in the 51 rows under the picture's room, starts at row 28.
-    TTabContentPlacement placed = DrawTabContent(canvas, q);
-    EXPECT_EQ(placed.ImagePos, (plat::TPoint{(100 - 9) / 2, 28 - 9 - 2}));
+    for (const foundation::TAntiAlias aa : {foundation::aaAntiAlias, foundation::aaNone}) {
+        SCOPED_TRACE(aa);
+        TTabContentRequest q = Request(plat::Rect(0, 0, 100, 60));
+        q.AntiAlias = aa;
+        q.Image = Picture();
+        // The text, 13 high, centred in the 51 rows under the picture's room, starts at row 28.
+        TTabContentPlacement placed = DrawTabContent(canvas, q);
+        EXPECT_EQ(placed.ImagePos, (plat::TPoint{(100 - 9) / 2, 28 - 9 - 2}));
 
-    q.Rect = plat::Rect(0, 0, 100, 20);
-    placed = DrawTabContent(canvas, q);
-    EXPECT_EQ(placed.ImagePos.Y, 4) << "held at 4 when the text sits high";
+        q.Rect = plat::Rect(0, 0, 100, 20);
+        placed = DrawTabContent(canvas, q);
+        EXPECT_EQ(placed.ImagePos.Y, 4) << "held at 4 when the text sits high";
+    }
+}
+
+TEST_F(TabContentTest, PictureAboveCanvasTextSitsJustOverItsInk)
+{
+    canvas.Brush().SetColor(plat::clWhite);
+    canvas.FillRect(plat::Rect(0, 0, 200, 200));
+    settings.SetImagePosition(ipTop);
+    TTabContentRequest q = Request(plat::Rect(0, 0, 100, 60));
+    q.TextColor = plat::clBlack;
+    q.Image = Picture();
+    const TTabContentPlacement placed = DrawTabContent(canvas, q);
+    // The text's first inked row, read beside the picture's columns.
+    const QImage& image = canvas.Image();
+    int inkTop = -1;
+    for (int y = 0; y < 60 && inkTop < 0; ++y)
+        for (int x = 0; x < 100; ++x)
+            if ((x < placed.ImagePos.X - 2 || x > placed.ImagePos.X + 11) && (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFFu) {
+                inkTop = y;
+                break;
+            }
+    ASSERT_GE(inkTop, 0) << "the caption is drawn";
+    const int pictureBottom = placed.ImagePos.Y + 9;
+    EXPECT_GE(inkTop, pictureBottom) << "the picture stays clear of the text";
+    EXPECT_LE(inkTop - pictureBottom, 6) << "and stands right above it, not at the tab's top";
 }
 
 TEST_F(TabContentTest, RotatedCaptionsRunUpOnTheLeftAndDownOnTheRight)

@@ -221,8 +221,35 @@ TEST_F(TabPaintingTest, StandardActiveTabComposedOffScreenLooksAsPaintedInPlace)
         DrawTab(canvas, q);
         shots.push_back(image.copy());
     }
-    // Inside the tab; painted in place, the face's fill may spill onto the page's first row.
-    EXPECT_TRUE(shots[0].copy(10, 10, 80, 30) == shots[1].copy(10, 10, 80, 30));
+    // The tab and the page's first row under it.
+    EXPECT_TRUE(shots[0].copy(10, 10, 80, 31) == shots[1].copy(10, 10, 80, 31));
+}
+
+TEST_F(TabPaintingTest, StandardFacePaintedInPlaceStaysInsideTheTab)
+{
+    // Even sizes, where the inner glow half's fill is one row or column longer than the half.
+    const struct {
+        TTabPosition Position;
+        plat::TRect Beyond;  // the page's first row or column along the tab's inner edge
+    } cases[] = {
+        {tpTop, plat::Rect(10, 40, 90, 41)},
+        {tpBottom, plat::Rect(10, 9, 90, 10)},
+        {tpLeft, plat::Rect(90, 10, 91, 40)},
+        {tpRight, plat::Rect(9, 10, 10, 40)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Position);
+        image.fill(QColor(20, 160, 20));
+        for (const TGDIPGradient gradient : {ggRadial, ggVertical}) {
+            appearance.SetGradientSelected(gradient), appearance.SetGradientMirrorSelected(gradient);
+            TDrawTabRequest q = Request(plat::Rect(10, 10, 90, 40), c.Position);
+            q.State.Active = true;
+            DrawTab(canvas, q);
+        }
+        for (int y = c.Beyond.Top; y < c.Beyond.Bottom; ++y)
+            for (int x = c.Beyond.Left; x < c.Beyond.Right; ++x)
+                ASSERT_EQ(At(x, y), kStrip) << x << "," << y;
+    }
 }
 
 TEST_F(TabPaintingTest, ShapedActiveTabComposedOffScreenLeavesNoKeyColour)
