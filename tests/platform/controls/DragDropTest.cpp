@@ -9,6 +9,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace plat;
 using namespace plat::testing;
 using ::testing::ElementsAre;
@@ -186,8 +188,8 @@ TEST_F(DragDropTest, AHandlerThatFreesTheTargetOrTheSourceEndsTheDragQuietly)
 {
     target->OnDragOver = [this](TObject*, TObject*, int, int, TDragState, bool& Accept) {
         Accept = true;
-        delete target;
-        target = nullptr;
+        // The handler is freed with its control: nothing of it may be read after the delete.
+        delete std::exchange(target, nullptr);
     };
     const TPoint onTarget = OnTarget({20, 30});
     const std::string end = EndWithoutDrop({20, 30});
@@ -199,8 +201,8 @@ TEST_F(DragDropTest, AHandlerThatFreesTheTargetOrTheSourceEndsTheDragQuietly)
     auto* other = AddControl<TDragProbe>(*form, Bounds(10, 200, 50, 50), log, "other");
     other->OnDragOver = [this](TObject*, TObject*, int, int, TDragState, bool& Accept) {
         Accept = true;
-        delete source;
-        source = nullptr;
+        // The handler is freed with its control: nothing of it may be read after the delete.
+        delete std::exchange(source, nullptr);
     };
     PressAndBegin(true);
     ui.Simulator().MouseMove(*source, other->ClientToClient({5, 5}, *source));
