@@ -14,6 +14,7 @@
 #include <vector>
 
 namespace plat {
+struct THintInfo;
 class TBitmap;
 class TImageList;
 class TPopupMenu;
@@ -36,6 +37,8 @@ struct TTabImage;
 using TTabChangingEvent = std::function<void(plat::TObject* Sender, int FromPage, int ToPage, bool& AllowChange)>;
 using TTabMovedEvent = std::function<void(plat::TObject* Sender, int FromPos, int ToPos)>;
 using TPageEvent = std::function<void(plat::TObject* Sender, TVezOfficePage* APage)>;
+using TTabClickEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
+using TTabEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
 using TDrawTabEvent = std::function<void(plat::TObject* Sender, int TabIndex, plat::TRect TabRect)>;
 
 // A tabbed container: an ordered list of pages (TVezOfficePage), one tab per page whose tab is
@@ -210,6 +213,9 @@ public:
     void SetBufferedPages(bool Value) { FBufferedPages = Value; }
     int GetHotPageIndex() const { return FHotPageIndex; }
     int GetDownPageIndex() const { return FDownPageIndex; }
+    int GetHintPageIndex() const { return FHintPageIndex; }
+    bool GetInsertButtonHot() const { return FInsertButtonHot; }
+    bool GetInsertButtonDown() const { return FInsertButtonDown; }
     bool GetPropertiesLoaded() const { return FPropertiesLoaded; }
 
     std::string GetVersion() const;
@@ -279,6 +285,14 @@ public:
     // Draws a tab's content in place of the pager (its body is painted already).
     TDrawTabEvent OnDrawTab;
     // The scroll buttons' clicks: first and last before they scroll, previous and next after.
+    // Tab clicks fire before the page switch they cause (OnChanging, OnChange).
+    TTabClickEvent OnTabClick;
+    TTabClickEvent OnTabRightClick;
+    TTabClickEvent OnTabDblClick;
+    TTabClickEvent OnTabCheckBoxClick;
+    // Never fired in the designer; enter also fires for a disabled tab.
+    TTabEvent OnTabMouseEnter;
+    TTabEvent OnTabMouseLeave;
     plat::TNotifyEvent OnFirstClick;
     plat::TNotifyEvent OnLastClick;
     plat::TNotifyEvent OnPrevClick;
@@ -293,6 +307,12 @@ protected:
     void Resize() override;
     // The page switch: OnChanging may veto it; the old page hides (OnHide), the new one shows.
     void ChangeActivePage(int Value);
+
+    // A press on a tab clicks it and switches to it (left and right buttons, enabled tabs other
+    // than the active one); any other press on a tab marks it pressed until release.
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void MouseMove(plat::TShiftState Shift, int X, int Y) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
 
     // The strip's background, every tab, the insert button and the buttons' frame.
     void Paint() override;
@@ -352,6 +372,15 @@ private:
     void DestroyReleasedButton(plat::TControl* Button);
     void ShowOnly(TVezOfficePage* Page);
 
+    // Mouse state.
+    void MouseLeft();
+    void TabDoubleClicked(plat::TPoint Pos);
+    void HintShowing(plat::THintInfo& Info) const;
+    // Forgets the hot tab (and a pressed one) as the mouse leaves it.
+    void LeaveHotTab(bool FireLeave);
+    void InvalidateInsertButton();
+    bool InTabStrip(int X, int Y) const { return FLayout.GetTabStripRect().Contains(plat::TPoint{X, Y}); }
+
     // Settings string.
     void ApplySettings(const std::string& Value);
 
@@ -372,6 +401,9 @@ private:
     TVezOfficePage* FActivePage = nullptr;
     int FHotPageIndex = -1;
     int FDownPageIndex = -1;
+    int FHintPageIndex = -1;
+    bool FInsertButtonHot = false;
+    bool FInsertButtonDown = false;
     plat::TImageList* FImages = nullptr;
     plat::TImageList* FDisabledImages = nullptr;
     plat::TPopupMenu* FPageListMenu = nullptr;
