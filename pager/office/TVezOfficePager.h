@@ -2,6 +2,7 @@
 
 #include "foundation/ColorTones.h"
 #include "foundation/GPTypes.h"
+#include "pager/glow/GlowButtonTypes.h"
 #include "pager/office/IPagerStylerClient.h"
 #include "pager/office/TDbgList.h"
 #include "pager/office/TPagerTabLayout.h"
@@ -15,6 +16,7 @@
 
 namespace plat {
 struct THintInfo;
+class TTimer;
 class TBitmap;
 class TImageList;
 class TPopupMenu;
@@ -248,7 +250,12 @@ public:
     void SetTextMeasurer(const IGlowTextMeasurer* Measurer);
 
     // --- Hooks of what comes later (interaction, floating pages, buttons) --------------------
-    void UpdateGlowTimer() {}
+    // Starts the slow pulse of glowing tabs while some tab glows and glowing is allowed, else
+    // stops it.
+    void UpdateGlowTimer();
+    // The pulse's strength, 0..160 and back, in steps of 20 every 70 ms.
+    int GetGlowStep() const { return FStepHover; }
+    bool GlowPulsing() const;
     void BeginTabDrag() {}
     // A page the layout string floats at (Left, Top) in a window Width × Height.
     virtual void FloatPage(TVezOfficePage* Page, int Left, int Top, int Width, int Height);
@@ -379,6 +386,14 @@ private:
     // Forgets the hot tab (and a pressed one) as the mouse leaves it.
     void LeaveHotTab(bool FireLeave);
     void InvalidateInsertButton();
+    // The tab's rectangle, or the whole strip for an index outside the list.
+    void InvalidateTab(int Index);
+    bool GlowAllowed() const { return FGlow && !FItones; }
+    bool HasGlowingTabs() const;
+    bool PulsesNow(const TVezOfficePage& Page, int Index) const;
+    void GlowTimerTick();
+    // Hover glow rising (+20) or falling (-20), or the press glow, of the tab at Index.
+    void GlowTab(int Index, int TimeInc, TGlowState State);
     bool InTabStrip(int X, int Y) const { return FLayout.GetTabStripRect().Contains(plat::TPoint{X, Y}); }
 
     // Settings string.
@@ -402,6 +417,10 @@ private:
     int FHotPageIndex = -1;
     int FDownPageIndex = -1;
     int FHintPageIndex = -1;
+    // The pulse of glowing tabs.
+    plat::TTimer* FBrGlowTimer = nullptr;
+    int FStepHover = 0;
+    int FTimeInc = 20;
     bool FInsertButtonHot = false;
     bool FInsertButtonDown = false;
     plat::TImageList* FImages = nullptr;

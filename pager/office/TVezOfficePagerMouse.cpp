@@ -46,6 +46,8 @@ void TVezOfficePager::MouseDown(plat::TMouseButton Button, plat::TShiftState Shi
         return;
     if (Button != plat::mbMiddle && i != GetActivePageIndex() && FVezPages.Get(i)->GetTabEnabled()) {
         ChangeActivePage(i);
+        if (!Designing())
+            GlowTab(i, 20, gsPush);
         Invalidate();
     } else {
         FDownPageIndex = i;
@@ -64,6 +66,7 @@ void TVezOfficePager::LeaveHotTab(bool FireLeave)
         return;
     if (FireLeave && OnTabMouseLeave)
         OnTabMouseLeave(this, hot);
+    GlowTab(hot, -20, gsHover);
     FHotPageIndex = -1;
     InvalidateTabStrip();
 }
@@ -87,6 +90,7 @@ void TVezOfficePager::MouseMove(plat::TShiftState Shift, int X, int Y)
             OnTabMouseEnter(this, i);
         if (i < FVezPages.Count() && FVezPages.Get(i)->GetTabEnabled()) {
             FHotPageIndex = i;
+            GlowTab(i, 20, gsHover);
             Invalidate();
         }
     } else if (i < 0) {
@@ -126,12 +130,14 @@ void TVezOfficePager::MouseLeft()
         return;
     if (FHotPageIndex < 0)
         return;
-    const bool wasActive = FHotPageIndex == GetActivePageIndex();
-    FHotPageIndex = -1;
-    if (wasActive)
+    if (FHotPageIndex == GetActivePageIndex()) {
+        FHotPageIndex = -1;
         Invalidate();
-    else
-        InvalidateTabStrip();
+        return;
+    }
+    GlowTab(FHotPageIndex, -20, gsHover);
+    FHotPageIndex = -1;
+    InvalidateTabStrip();
 }
 
 void TVezOfficePager::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y)
