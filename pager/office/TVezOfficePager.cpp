@@ -519,6 +519,23 @@ void TVezOfficePager::Dispatch(plat::TMessage& Message)
         plat::TCustomControl::Dispatch(Message);
         TabDoubleClicked(plat::TWMMouse(Message).Pos());
         return;
+    case plat::WM_GETDLGCODE:
+        Message.Result = plat::DLGC_WANTARROWS | plat::DLGC_WANTCHARS;
+        return;
+    case plat::CM_DIALOGKEY: {
+        const plat::TWMKey key(Message);
+        if (DialogKey(key.CharCode(), plat::KeyDataToShiftState(key.KeyData()))) {
+            Message.Result = 1;
+            return;
+        }
+        break;
+    }
+    case plat::CM_DIALOGCHAR:
+        if (DialogChar(static_cast<char32_t>(plat::TWMKey(Message).CharCode()))) {
+            Message.Result = 1;
+            return;
+        }
+        break;
     case plat::CM_HINTSHOW:
         plat::TCustomControl::Dispatch(Message);
         if (plat::THintInfo* info = plat::TCMHintShow(Message).HintInfo())

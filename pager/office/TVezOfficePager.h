@@ -320,6 +320,8 @@ protected:
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void MouseMove(plat::TShiftState Shift, int X, int Y) override;
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    // The arrow keys move among the pages whose tab is visible and enabled; Tab leaves the pager.
+    void KeyDown(unsigned& Key, plat::TShiftState Shift) override;
 
     // The strip's background, every tab, the insert button and the buttons' frame.
     void Paint() override;
@@ -383,6 +385,10 @@ private:
     void MouseLeft();
     void TabDoubleClicked(plat::TPoint Pos);
     void HintShowing(plat::THintInfo& Info) const;
+    // Ctrl+Tab from the pager or a control inside it; true when it was taken.
+    bool DialogKey(unsigned Key, plat::TShiftState Shift);
+    // A caption's accelerator activates its page; true when one did.
+    bool DialogChar(char32_t Char);
     // Forgets the hot tab (and a pressed one) as the mouse leaves it.
     void LeaveHotTab(bool FireLeave);
     void InvalidateInsertButton();
