@@ -423,6 +423,8 @@ private:
     int FHotPageIndex = -1;
     int FDownPageIndex = -1;
     int FHintPageIndex = -1;
+    // The tab the mouse last entered, enabled or not.
+    int FEnteredPageIndex = -1;
     // The pulse of glowing tabs.
     plat::TTimer* FBrGlowTimer = nullptr;
     int FStepHover = 0;

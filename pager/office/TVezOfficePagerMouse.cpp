@@ -84,8 +84,11 @@ void TVezOfficePager::MouseMove(plat::TShiftState Shift, int X, int Y)
         FHintPageIndex = i;
         CancelApplicationHint();
     }
-    if (i >= 0 && i != FHotPageIndex) {
+    // A disabled tab never turns hot: remembering it as entered keeps every further move over it
+    // from entering it again and from releasing its press.
+    if (i >= 0 && i != FHotPageIndex && i != FEnteredPageIndex) {
         LeaveHotTab(true);
+        FEnteredPageIndex = i;
         if (OnTabMouseEnter)
             OnTabMouseEnter(this, i);
         if (i < FVezPages.Count() && FVezPages.Get(i)->GetTabEnabled()) {
@@ -94,6 +97,7 @@ void TVezOfficePager::MouseMove(plat::TShiftState Shift, int X, int Y)
             Invalidate();
         }
     } else if (i < 0) {
+        FEnteredPageIndex = -1;
         LeaveHotTab(true);
         if (!overInsert) {
             FHintPageIndex = -1;
@@ -110,6 +114,7 @@ void TVezOfficePager::MouseMove(plat::TShiftState Shift, int X, int Y)
 void TVezOfficePager::MouseLeft()
 {
     FHintPageIndex = -1;
+    FEnteredPageIndex = -1;
     // A hot insert button would stay lit with the mouse gone.
     if (FInsertButtonHot) {
         FInsertButtonHot = false;

@@ -110,6 +110,22 @@ TEST_F(PagerMouseTest, HotTabFollowsTheMouseAndLeavesWithIt)
     EXPECT_TRUE(events.empty()) << "leaving the pager fires no tab leave";
 }
 
+TEST_F(PagerMouseTest, MovesWithinADisabledTabEnterItOnceAndKeepItPressed)
+{
+    pager->VezPages(2)->SetTabEnabled(false);
+    const plat::TPoint centre = TabCentre(2);
+    Mouse().MouseMove(*pager, centre);
+    Mouse().MouseDown(*pager, centre);
+    Mouse().MouseMove(*pager, {centre.X + 1, centre.Y});
+    Mouse().MouseMove(*pager, {centre.X + 2, centre.Y});
+    EXPECT_EQ(std::count(events.begin(), events.end(), "enter 2"), 1);
+    EXPECT_EQ(pager->GetDownPageIndex(), 2);
+    Mouse().MouseUp(*pager, centre);
+    Mouse().MouseMove(*pager, TabCentre(1));
+    Mouse().MouseMove(*pager, centre);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "enter 2"), 2) << "entered again after leaving";
+}
+
 TEST_F(PagerMouseTest, MovingOffAPressedTabReleasesIt)
 {
     Mouse().MouseMove(*pager, TabCentre(0));
