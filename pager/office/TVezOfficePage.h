@@ -11,6 +11,7 @@
 
 namespace plat {
 class TBitmap;
+class TTimer;
 }
 namespace skelda::foundation {
 class TGDIPPicture;
@@ -120,6 +121,14 @@ public:
     // Focuses the first child control in Tab order that can take the focus.
     void SelectFirstControl();
 
+    // The tab's glow animation, steps of 20 every 50 ms: the hover glow rises to 120 and holds
+    // while the mouse stays on the tab, then falls back; a press glow rises once. The timer
+    // lives only while a glow moves or holds.
+    int GetStepHover() const { return FStepHover; }
+    int GetStepPush() const { return FStepPush; }
+    TGlowState GetGlowState() const { return FGlowState; }
+    bool HasGlowTimer() const { return FTimer != nullptr; }
+
     plat::TNotifyEvent OnShow;
     plat::TNotifyEvent OnHide;
 
@@ -147,8 +156,18 @@ private:
     void PaintTabJoin(const TVistaBackground& Colors);
     void PaintRoundCorners();
 
+    // The pager starts and steers the glow; the page advances it.
+    void StartGlow(int TimeInc, TGlowState State, bool TimerAllowed);
+    void GlowTimerTick();
+    void FreeGlowTimer();
+
     bool FTabVisible = true;
     TVezOfficePager* FVezOfficePager = nullptr;
+    plat::TTimer* FTimer = nullptr;
+    int FTimeInc = 20;
+    int FStepHover = 0;
+    int FStepPush = 0;
+    TGlowState FGlowState = gsNone;
     bool FTabEnabled = true;
     int FImageIndex = -1;
     std::string FTabHint;

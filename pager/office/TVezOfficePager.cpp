@@ -21,6 +21,7 @@
 #include "platform/controls/core/ParentBackdrop.h"
 #include "platform/controls/core/MessageDelivery.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/forms/HintInfo.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/forms/TPopupMenu.h"
 #include "platform/core/Exception.h"
@@ -508,6 +509,40 @@ void TVezOfficePager::Dispatch(plat::TMessage& Message)
             Message.Result = 1;
             return;
         }
+    }
+    switch (Message.Msg) {
+    case plat::CM_MOUSELEAVE:
+        plat::TCustomControl::Dispatch(Message);
+        MouseLeft();
+        return;
+    case plat::WM_LBUTTONDBLCLK:
+        plat::TCustomControl::Dispatch(Message);
+        TabDoubleClicked(plat::TWMMouse(Message).Pos());
+        return;
+    case plat::WM_GETDLGCODE:
+        Message.Result = plat::DLGC_WANTARROWS | plat::DLGC_WANTCHARS;
+        return;
+    case plat::CM_DIALOGKEY: {
+        const plat::TWMKey key(Message);
+        if (DialogKey(key.CharCode(), plat::KeyDataToShiftState(key.KeyData()))) {
+            Message.Result = 1;
+            return;
+        }
+        break;
+    }
+    case plat::CM_DIALOGCHAR:
+        if (DialogChar(static_cast<char32_t>(plat::TWMKey(Message).CharCode()))) {
+            Message.Result = 1;
+            return;
+        }
+        break;
+    case plat::CM_HINTSHOW:
+        plat::TCustomControl::Dispatch(Message);
+        if (plat::THintInfo* info = plat::TCMHintShow(Message).HintInfo())
+            HintShowing(*info);
+        return;
+    default:
+        break;
     }
     if (Message.Msg == plat::CM_VISIBLECHANGED) {
         plat::TCustomControl::Dispatch(Message);

@@ -2,6 +2,7 @@
 
 #include "foundation/ColorTones.h"
 #include "foundation/GPTypes.h"
+#include "pager/glow/GlowButtonTypes.h"
 #include "pager/office/IPagerStylerClient.h"
 #include "pager/office/TDbgList.h"
 #include "pager/office/TPagerTabLayout.h"
@@ -14,6 +15,8 @@
 #include <vector>
 
 namespace plat {
+struct THintInfo;
+class TTimer;
 class TBitmap;
 class TImageList;
 class TPopupMenu;
@@ -36,6 +39,8 @@ struct TTabImage;
 using TTabChangingEvent = std::function<void(plat::TObject* Sender, int FromPage, int ToPage, bool& AllowChange)>;
 using TTabMovedEvent = std::function<void(plat::TObject* Sender, int FromPos, int ToPos)>;
 using TPageEvent = std::function<void(plat::TObject* Sender, TVezOfficePage* APage)>;
+using TTabClickEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
+using TTabEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
 using TDrawTabEvent = std::function<void(plat::TObject* Sender, int TabIndex, plat::TRect TabRect)>;
 
 // A tabbed container: an ordered list of pages (TVezOfficePage), one tab per page whose tab is
@@ -210,6 +215,9 @@ public:
     void SetBufferedPages(bool Value) { FBufferedPages = Value; }
     int GetHotPageIndex() const { return FHotPageIndex; }
     int GetDownPageIndex() const { return FDownPageIndex; }
+    int GetHintPageIndex() const { return FHintPageIndex; }
+    bool GetInsertButtonHot() const { return FInsertButtonHot; }
+    bool GetInsertButtonDown() const { return FInsertButtonDown; }
     bool GetPropertiesLoaded() const { return FPropertiesLoaded; }
 
     std::string GetVersion() const;
@@ -242,7 +250,12 @@ public:
     void SetTextMeasurer(const IGlowTextMeasurer* Measurer);
 
     // --- Hooks of what comes later (interaction, floating pages, buttons) --------------------
-    void UpdateGlowTimer() {}
+    // Starts the slow pulse of glowing tabs while some tab glows and glowing is allowed, else
+    // stops it.
+    void UpdateGlowTimer();
+    // The pulse's strength, 0..160 and back, in steps of 20 every 70 ms.
+    int GetGlowStep() const { return FStepHover; }
+    bool GlowPulsing() const;
     void BeginTabDrag() {}
     // A page the layout string floats at (Left, Top) in a window Width × Height.
     virtual void FloatPage(TVezOfficePage* Page, int Left, int Top, int Width, int Height);
@@ -279,6 +292,14 @@ public:
     // Draws a tab's content in place of the pager (its body is painted already).
     TDrawTabEvent OnDrawTab;
     // The scroll buttons' clicks: first and last before they scroll, previous and next after.
+    // Tab clicks fire before the page switch they cause (OnChanging, OnChange).
+    TTabClickEvent OnTabClick;
+    TTabClickEvent OnTabRightClick;
+    TTabClickEvent OnTabDblClick;
+    TTabClickEvent OnTabCheckBoxClick;
+    // Never fired in the designer; enter also fires for a disabled tab.
+    TTabEvent OnTabMouseEnter;
+    TTabEvent OnTabMouseLeave;
     plat::TNotifyEvent OnFirstClick;
     plat::TNotifyEvent OnLastClick;
     plat::TNotifyEvent OnPrevClick;
@@ -293,6 +314,14 @@ protected:
     void Resize() override;
     // The page switch: OnChanging may veto it; the old page hides (OnHide), the new one shows.
     void ChangeActivePage(int Value);
+
+    // A press on a tab clicks it and switches to it (left and right buttons, enabled tabs other
+    // than the active one); any other press on a tab marks it pressed until release.
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void MouseMove(plat::TShiftState Shift, int X, int Y) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    // The arrow keys move among the pages whose tab is visible and enabled; Tab leaves the pager.
+    void KeyDown(unsigned& Key, plat::TShiftState Shift) override;
 
     // The strip's background, every tab, the insert button and the buttons' frame.
     void Paint() override;
@@ -352,6 +381,27 @@ private:
     void DestroyReleasedButton(plat::TControl* Button);
     void ShowOnly(TVezOfficePage* Page);
 
+    // Mouse state.
+    void MouseLeft();
+    void TabDoubleClicked(plat::TPoint Pos);
+    void HintShowing(plat::THintInfo& Info) const;
+    // Ctrl+Tab from the pager or a control inside it; true when it was taken.
+    bool DialogKey(unsigned Key, plat::TShiftState Shift);
+    // A caption's accelerator activates its page; true when one did.
+    bool DialogChar(char32_t Char);
+    // Forgets the hot tab (and a pressed one) as the mouse leaves it.
+    void LeaveHotTab(bool FireLeave);
+    void InvalidateInsertButton();
+    // The tab's rectangle, or the whole strip for an index outside the list.
+    void InvalidateTab(int Index);
+    bool GlowAllowed() const { return FGlow && !FItones; }
+    bool HasGlowingTabs() const;
+    bool PulsesNow(const TVezOfficePage& Page, int Index) const;
+    void GlowTimerTick();
+    // Hover glow rising (+20) or falling (-20), or the press glow, of the tab at Index.
+    void GlowTab(int Index, int TimeInc, TGlowState State);
+    bool InTabStrip(int X, int Y) const { return FLayout.GetTabStripRect().Contains(plat::TPoint{X, Y}); }
+
     // Settings string.
     void ApplySettings(const std::string& Value);
 
@@ -372,6 +422,15 @@ private:
     TVezOfficePage* FActivePage = nullptr;
     int FHotPageIndex = -1;
     int FDownPageIndex = -1;
+    int FHintPageIndex = -1;
+    // The tab the mouse last entered, enabled or not.
+    int FEnteredPageIndex = -1;
+    // The pulse of glowing tabs.
+    plat::TTimer* FBrGlowTimer = nullptr;
+    int FStepHover = 0;
+    int FTimeInc = 20;
+    bool FInsertButtonHot = false;
+    bool FInsertButtonDown = false;
     plat::TImageList* FImages = nullptr;
     plat::TImageList* FDisabledImages = nullptr;
     plat::TPopupMenu* FPageListMenu = nullptr;
