@@ -976,6 +976,13 @@ void TVezOfficePager::DrawTab(int PageIndex)
     request.State.Down = PageIndex == FDownPageIndex && !Designing();
     request.State.ShowNonSelectedTabs = FShowNonSelectedTabs;
     request.State.PagerFocused = Focused();
+    request.State.FadeRunning = page->HasGlowTimer();
+    request.State.FadeState = page->GetGlowState();
+    request.State.StepHoverPercent = page->GetStepHover();
+    request.State.StepPushPercent = page->GetStepPush();
+    request.State.Glowing = GlowAllowed() && FBrGlowTimer && page->GetGlow() && !Designing();
+    request.State.GlowColor = page->GetGlowColor();
+    request.State.PagerStepHoverPercent = FStepHover;
     request.Position = FTabPosition;
     request.RotateTabLeftRight = FRotateTabLeftRight;
     request.Shape = FTabSettings.GetShape();

@@ -3,6 +3,10 @@
 
 #include "tests/pager/office/PagerFixture.h"
 
+#include "platform/testing/Screenshot.h"
+
+#include <QImage>
+
 namespace skelda::pager::testing {
 namespace {
 
@@ -59,6 +63,24 @@ TEST_F(PagerGlowTest, HoverGlowFadesOnItsOwnWhenTheCursorLeftUnseen)
     EXPECT_EQ(pager->GetHotPageIndex(), -1);
     EXPECT_EQ(HoverSteps(page, 7), (std::vector<int>{100, 80, 60, 40, 20, 0, -20}));
     EXPECT_FALSE(page.HasGlowTimer());
+}
+
+TEST_F(PagerGlowTest, AFadingTabPaintsBetweenItsHotAndRestingLooks)
+{
+    const plat::TPoint centre = TabCentre(1);
+    const auto colourAtCentre = [&] {
+        return plat::testing::PixelAt(plat::testing::Screenshot(*pager), centre.X, centre.Y);
+    };
+    const plat::TColor resting = colourAtCentre();
+    ui.Simulator().MouseMove(*pager, centre);
+    HoverSteps(*pager->VezPages(1), 6);
+    const plat::TColor hot = colourAtCentre();
+    ASSERT_NE(hot, resting);
+    ui.Simulator().MouseMove(*pager, TabCentre(2));
+    HoverSteps(*pager->VezPages(1), 3);
+    const plat::TColor fading = colourAtCentre();
+    EXPECT_NE(fading, hot);
+    EXPECT_NE(fading, resting);
 }
 
 TEST_F(PagerGlowTest, PressGlowRisesOnceThenFreesItsTimer)
