@@ -3,23 +3,22 @@
 // caption, the active tab composed off-screen for its close button), in the Office 2007 look.
 // A full repaint of a thirty-tab pager spends most of its time here.
 
+#include "HeadlessBenchMain.h"
+
 #include "foundation/TGDIPPicture.h"
 #include "pager/office/TPagerTabSettings.h"
 #include "pager/office/TVezOfficePagerOfficeStyler.h"
 #include "pager/office/TabContent.h"
 #include "pager/office/TabPainting.h"
 #include "pager/office/TabStrip.h"
-#include "platform/controls/qt/ProductionServices.h"
 #include "platform/graphics/Resources.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TCanvasBackend.h"
 
-#include <QApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -72,13 +71,5 @@ BENCHMARK(ThirtyTabs)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    plat::InstallProductionServices();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return skelda::bench::RunHeadlessBenchmarks(argc, argv);
 }

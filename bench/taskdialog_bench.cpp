@@ -2,21 +2,20 @@
 // with three command links, expanded text, a footer, radio buttons and a progress bar, and its
 // first painting. It must open without a visible pause: the target is under 30 ms.
 
+#include "HeadlessBenchMain.h"
+
 #include "foundation/TCustomVezTaskDialog.h"
 #include "foundation/TVezMessageForm.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/qt/ControlRendering.h"
-#include "platform/controls/qt/ProductionServices.h"
 #include "platform/core/TStrings.h"
 #include "platform/testing/UiTestEnvironment.h"
 
-#include <QApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 
 namespace {
 
@@ -61,13 +60,5 @@ BENCHMARK(BuildLayOutAndPaint)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    plat::InstallProductionServices();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return skelda::bench::RunHeadlessBenchmarks(argc, argv);
 }
