@@ -1,7 +1,8 @@
 // Formats and number texts: Format with any format string raises EConvertError or writes a text
 // of bounded size; FloatToStr and the numeric forms of Format and FormatFloat write what
 // StrToFloat reads back, as close to the value as their digits allow; FormatDateTime takes any
-// pattern; a date decoded and encoded again is the same date.
+// pattern; a date decoded and encoded again is the same date; a date read in the short date
+// format reads back from what that format writes.
 //
 // The first byte picks the check and the separators; values are taken from the next 8 bytes.
 
@@ -231,11 +232,31 @@ void CheckDateParts(std::string_view Text)
 
 }  // namespace
 
+// A date typed in the short date format: what TryStrToDate reads is a whole day, which the
+// short date format writes as a text that reads back to that day. Four-digit years only: a
+// two-digit year written back reads in the century window, not as the day it came from.
+void CheckStrToDate(std::string_view Text, std::uint8_t Selector)
+{
+    static constexpr const char* Formats[] = {"dd/mm/yyyy", "m/d/yyyy", "yyyy/mm/dd", "d/m/yyyy"};
+    static constexpr char Separators[] = {'/', '.', '-'};
+    plat::TFormatSettings settings = plat::DefaultFormatSettings();
+    settings.ShortDateFormat = Formats[(Selector >> 3) % std::size(Formats)];
+    settings.DateSeparator = Separators[(Selector >> 5) % std::size(Separators)];
+    plat::TDateTime date = 0;
+    if (!plat::TryStrToDate(Text, date, settings))
+        return;
+    Check(date == std::floor(date), "a date read with a time of day", std::string(Text));
+    const std::string written = plat::FormatDateTime(settings.ShortDateFormat, date, settings);
+    plat::TDateTime again = 0;
+    Check(plat::TryStrToDate(written, again, settings) && again == date, "a date written does not read back",
+          std::string(Text) + " -> " + written);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
     const auto [selector, text] = skelda::fuzz::Select(Data, Size);
     const plat::TFormatSettings settings = SettingsFor(selector);
-    switch (selector % 7) {
+    switch (selector % 8) {
     case 0: CheckFormat(text, settings); break;
     case 1: CheckFormatReadsBack(text, settings); break;
     case 2: CheckFormatFloat(text, settings); break;
@@ -247,6 +268,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     case 4: CheckStrToFloat(text, settings); break;
     case 5: CheckFormatDateTime(text, settings); break;
     case 6: CheckDateParts(text); break;
+    case 7: CheckStrToDate(text, selector); break;
     }
     return 0;
 }
