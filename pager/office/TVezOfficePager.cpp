@@ -3,6 +3,7 @@
 #include "foundation/TGDIPPicture.h"
 #include "foundation/TVezHintInfo.h"
 #include "pager/glow/GlowTextMeasurer.h"
+#include "pager/glow/TGlowButtonAppearance.h"
 #include "pager/office/PagerEnvironment.h"
 #include "pager/office/PagerLayoutString.h"
 #include "pager/office/InsertButton.h"
@@ -714,10 +715,9 @@ void TVezOfficePager::StylerChanged(TStylerChange Kind)
         FShow3D = true;
         FShadow = true;
         UpdateButtons();
+        UpdateGlowTimer();
     }
 }
-
-void TVezOfficePager::SetColorTones(const foundation::TColorTones&) {}
 
 void TVezOfficePager::TabSettingsChanged()
 {

@@ -29,6 +29,7 @@ namespace skelda::pager {
 
 class IGlowTextMeasurer;
 class TCustomVezOfficePagerStyler;
+class TGlowButtonAppearance;
 class TPageButtonSettings;
 class TVezGlowButton;
 class TTabAppearance;
@@ -142,8 +143,13 @@ public:
     bool UseShadow() const;
 
     void StylerChanged(TStylerChange Kind) override;
-    // Colour tones arrive later; the pager keeps its styler's colours.
+    // Takes the tones in place of the styler's colours: pages, tabs and buttons get appearances
+    // of the pager's own, square and flat, and no tab glows, until the next styler change.
     void SetColorTones(const foundation::TColorTones& Tones) override;
+    // The tones last applied (meaningful while GetTonesInUse()).
+    const foundation::TColorTones& GetColorTones() const { return FTones; }
+    // The glow-button appearance made from the tones; nullptr before the first tones.
+    const TGlowButtonAppearance* TonesButtonAppearance() const { return FGlowButtonAppearance.get(); }
     void StylerDestroying(TCustomVezOfficePagerStyler& Styler) override;
     void TabSettingsChanged();
     // The button settings changed: the closed-list button, the scroller and the buttons follow.
@@ -462,8 +468,10 @@ private:
     bool FShadow = true;
     bool FShow3D = true;
     bool FItones = false;
+    foundation::TColorTones FTones;
     std::unique_ptr<TVistaBackground> FPageAppearance;
     std::unique_ptr<TTabAppearance> FTabAppearance;
+    std::unique_ptr<TGlowButtonAppearance> FGlowButtonAppearance;
     const IGlowTextMeasurer* FMeasurer = nullptr;
     TVezGlowButton* FPageListButton = nullptr;
     TVezGlowButton* FScrollPrevButton = nullptr;

@@ -35,7 +35,7 @@ TVezGlowButton* TVezOfficePager::MakeGlowButton(plat::TNotifyEvent OnClick)
 
 void TVezOfficePager::DressButton(TVezGlowButton& Button)
 {
-    DressPagerButton(Button, FCurrentOfficePagerStyler, nullptr);
+    DressPagerButton(Button, FCurrentOfficePagerStyler, FItones ? FGlowButtonAppearance.get() : nullptr);
 }
 
 void TVezOfficePager::ReleaseButtonLater(TVezGlowButton*& Button)
