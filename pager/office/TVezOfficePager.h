@@ -159,7 +159,9 @@ public:
     void SetPagesPageAppearance(const TVistaBackground* Appearance);
     void SetPagesTabAppearance(const TTabAppearance* Appearance);
 
-    // --- Glass (composition is never on here) -----------------------------------------------
+    // --- Glass ---------------------------------------------------------------------------------
+    // Glass is possible when the desktop was composed as the pager was made; the composition
+    // library answers that, and it is asked again at every paint.
     bool GlassActive() const;
     bool GlassExtendsPage() const;
     // In the designer, follows TabSettings.Glass: the pager's transparency and the form's glass
@@ -331,6 +333,10 @@ protected:
 
     // The strip's background, every tab, the insert button and the buttons' frame.
     void Paint() override;
+    // On glass (GlassActive, the desktop composed now, transparent) the pager erases and paints
+    // itself into a buffer made opaque over the update rectangle, so that the composed frame does
+    // not show through what it paints; otherwise it paints as any control.
+    void PaintWindow(plat::TPaintContext& Context) override;
     // One tab's body, then its content (OnDrawTab, else DrawTabContent).
     void DrawTab(int PageIndex);
     // The tab's image and caption in the text colour its body chose.
@@ -360,6 +366,7 @@ private:
     plat::TRect CentredCloseRect(int Index) const override;
 
     bool Designing() const { return ComponentState().Contains(plat::csDesigning); }
+    bool PaintsOnGlass() const;
     bool Loading() const { return ComponentState().Contains(plat::csLoading); }
     const IGlowTextMeasurer& Measurer() const;
     TTabImage TabImage(TVezOfficePage& Page) const;

@@ -219,6 +219,11 @@ enum : unsigned {
     LBN_DBLCLK = 2,
 };
 
+// What WM_PRINTCLIENT (WParam: the TPaintContext to paint on) asks for.
+enum : unsigned {
+    PRF_CLIENT = 0x0004,
+};
+
 // Answers to WM_GETDLGCODE.
 enum : unsigned {
     DLGC_WANTARROWS = 0x0001,
