@@ -516,10 +516,25 @@ void TVezOfficePager::Dispatch(plat::TMessage& Message)
         plat::TCustomControl::Dispatch(Message);
         MouseLeft();
         return;
+    case plat::WM_LBUTTONDOWN:
+        plat::TCustomControl::Dispatch(Message);
+        DragDockedControlOut(plat::TWMMouse(Message).Pos());
+        return;
     case plat::WM_LBUTTONDBLCLK:
         plat::TCustomControl::Dispatch(Message);
-        TabDoubleClicked(plat::TWMMouse(Message).Pos());
+        // The tab that was double-clicked has gone with the control it held.
+        if (!FloatDockedControl(plat::TWMMouse(Message).Pos()))
+            TabDoubleClicked(plat::TWMMouse(Message).Pos());
         return;
+    case plat::CM_DOCKCLIENT:
+        DockClient(Message);
+        return;
+    case plat::CM_UNDOCKCLIENT:
+        UndockClient(Message);
+        return;
+    case plat::CM_DOCKNOTIFICATION:
+        DockNotification(Message);
+        break;
     case plat::WM_GETDLGCODE:
         Message.Result = plat::DLGC_WANTARROWS | plat::DLGC_WANTCHARS;
         return;

@@ -15,6 +15,7 @@
 #include <vector>
 
 namespace plat {
+class TDragDockObject;
 struct THintInfo;
 class TTimer;
 class TBitmap;
@@ -167,6 +168,16 @@ public:
     // In the designer, follows TabSettings.Glass: the pager's transparency and the form's glass
     // frame.
     void SyncGlassFrame();
+
+    // --- Docking (with DockSite set) ---------------------------------------------------------
+    // Every control docked onto the pager gets a page of its own, its tab showing the control's
+    // text (a form's caption, else the first line) while the control is visible; undocking frees
+    // the page. A docked control is dragged out by its tab (DragMode dmAutomatic, DragKind
+    // dkDock) and floats in a window of its own on a double click on its tab.
+    // The control docked on the page whose tab is at P (client coordinates), else nullptr.
+    plat::TControl* DockedControlAt(plat::TPoint P) const;
+    // A dock drag over the pager would fill the whole pager.
+    void DockOver(plat::TDragDockObject* Source, int X, int Y, plat::TDragState State, bool& Accept) override;
 
     // --- Properties --------------------------------------------------------------------------
     TPagerTabSettings& TabSettings() { return FTabSettings; }
@@ -322,6 +333,10 @@ protected:
     void Resize() override;
     // The page switch: OnChanging may veto it; the old page hides (OnHide), the new one shows.
     void ChangeActivePage(int Value);
+    // The docking control's new page becomes its parent.
+    void DoAddDockClient(plat::TControl* Client, const plat::TRect& ARect) override;
+    // The page of the control that left is freed.
+    void DoRemoveDockClient(plat::TControl* Client) override;
 
     // A press on a tab clicks it and switches to it (left and right buttons, enabled tabs other
     // than the active one); any other press on a tab marks it pressed until release.
@@ -418,6 +433,18 @@ private:
     // Settings string.
     void ApplySettings(const std::string& Value);
 
+    // Docking.
+    void DockClient(plat::TMessage& Message);
+    void UndockClient(plat::TMessage& Message);
+    void DockNotification(const plat::TMessage& Message);
+    // The page that is Client's parent while Client is docked here; nullptr otherwise.
+    TVezOfficePage* PageOfDockClient(const plat::TControl* Client) const;
+    // One of the pages when Client's parent is, else nullptr.
+    TVezOfficePage* PageHolding(const plat::TControl* Client) const;
+    void DragDockedControlOut(plat::TPoint Pos);
+    // True when a docked control was taken out into its own window.
+    bool FloatDockedControl(plat::TPoint Pos);
+
     // Owned as a component of the pager.
     TCustomVezOfficePagerStyler* FInternalOfficePagerStyler = nullptr;
     TCustomVezOfficePagerStyler* FOfficePagerStyler = nullptr;
@@ -480,6 +507,9 @@ private:
     std::unique_ptr<TTabAppearance> FTabAppearance;
     std::unique_ptr<TGlowButtonAppearance> FGlowButtonAppearance;
     const IGlowTextMeasurer* FMeasurer = nullptr;
+    // The page made for a control while it docks, and the page of a control while it undocks.
+    TVezOfficePage* FNewPage = nullptr;
+    TVezOfficePage* FUndockPage = nullptr;
     TVezGlowButton* FPageListButton = nullptr;
     TVezGlowButton* FScrollPrevButton = nullptr;
     TVezGlowButton* FScrollNextButton = nullptr;
