@@ -49,8 +49,10 @@ protected:
 TEST_F(PagerTonesTest, TheSelectedTabTakesTheBackgroundToneAndTheOthersTheSelectionTone)
 {
     pager->SetShowNonSelectedTabs(true);
+    const plat::TRect before = pager->VezPages(1)->GetBoundsRect();
     pager->SetColorTones(tones);
     ASSERT_TRUE(pager->GetTonesInUse());
+    EXPECT_EQ(pager->VezPages(1)->GetBoundsRect().Bottom, before.Bottom + 1) << "the page reaches one row lower";
     const QImage shot = plat::testing::Screenshot(*pager);
     EXPECT_EQ(TabBody(shot, 1), tones.Background.BrushColor) << "the selected tab";
     EXPECT_EQ(TabBody(shot, 0), tones.Selected.BrushColor);
