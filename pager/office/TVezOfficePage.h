@@ -98,7 +98,8 @@ public:
     bool GetGlow() const { return FGlow; }
     void SetGlow(bool Value);
     plat::TColor GetGlowColor() const { return FGlowColor; }
-    void SetGlowColor(plat::TColor Value) { FGlowColor = Value; }
+    // A colour other than clNone makes a glowing tab pulse.
+    void SetGlowColor(plat::TColor Value);
     bool GetLocked() const { return FLocked; }
     void SetLocked(bool Value) { FLocked = Value; }
     int GetTabIndex() const { return FTabIndex; }

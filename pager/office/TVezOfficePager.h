@@ -192,7 +192,7 @@ public:
     int GetFixedTabs() const { return FFixedTabs; }
     void SetFixedTabs(int Value);
     bool GetGlow() const { return FGlow; }
-    void SetGlow(bool Value) { FGlow = Value; }
+    void SetGlow(bool Value);
     int GetPageMargin() const { return FPageMargin; }
     void SetPageMargin(int Value);
     bool GetRotateTabLeftRight() const { return FRotateTabLeftRight; }
