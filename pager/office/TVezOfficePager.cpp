@@ -657,6 +657,8 @@ void TVezOfficePager::Notification(plat::TComponent* AComponent, plat::TOperatio
             SetDisabledImages(nullptr);
         if (FPageListMenu && AComponent == static_cast<plat::TComponent*>(FPageListMenu))
             SetPageListMenu(nullptr);
+        if (FClosedListMenu && AComponent == static_cast<plat::TComponent*>(FClosedListMenu))
+            FClosedListMenu = nullptr;
         for (int i = 0; i < FVezPages.Count(); ++i)
             if (AComponent == static_cast<plat::TComponent*>(FVezPages.Get(i))) {
                 RemoveVezPage(FVezPages.Get(i));
@@ -923,6 +925,11 @@ void TVezOfficePager::SetShowNonSelectedTabs(bool Value)
 void TVezOfficePager::SetPageListMenu(plat::TPopupMenu* Value)
 {
     WatchInstead(*this, FPageListMenu, Value);
+}
+
+void TVezOfficePager::SetClosedListMenu(plat::TPopupMenu* Value)
+{
+    WatchInstead(*this, FClosedListMenu, Value);
 }
 
 void TVezOfficePager::SetTransparent(bool Value)

@@ -42,6 +42,10 @@ using TPageEvent = std::function<void(plat::TObject* Sender, TVezOfficePage* APa
 using TTabClickEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
 using TTabEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
 using TDrawTabEvent = std::function<void(plat::TObject* Sender, int TabIndex, plat::TRect TabRect)>;
+using TClosePageEvent = std::function<void(plat::TObject* Sender, int PageIndex, bool& Allow)>;
+using TClosedPageEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
+// X and Y: the screen point where the list's menu would open.
+using TListClickEvent = std::function<void(plat::TObject* Sender, int X, int Y)>;
 
 // A tabbed container: an ordered list of pages (TVezOfficePage), one tab per page whose tab is
 // visible along one edge, the active page shown in the page area, colours from a styler.
@@ -108,6 +112,19 @@ public:
     int ClosedPageCount() const { return static_cast<int>(FClosedPages.size()); }
     TVezOfficePage* ClosedPage(int Index) const;
     const std::string& ClosedPageName(int Index) const;
+    // Shows a closed page's tab again (activating it when no other tab shows); false when the
+    // page is not closed.
+    bool OpenClosedPage(TVezOfficePage* APage);
+    void OpenAllClosedPages();
+    // The user's menu for the closed-pages button; not owned, forgotten when it is freed. Without
+    // one the pager builds its own.
+    plat::TPopupMenu* GetClosedListMenu() const { return FClosedListMenu; }
+    void SetClosedListMenu(plat::TPopupMenu* Value);
+
+    // --- Closing -----------------------------------------------------------------------------
+    // Closes the active page as its close button would; true when there was none or another
+    // page is active now.
+    bool CloseActivePage();
 
     // --- Layout string ---------------------------------------------------------------------
     // "P:<active>" then ",V:<TabIndex>" or ",H:<TabIndex>" per docked page in list order.
@@ -287,6 +304,12 @@ public:
 
     plat::TNotifyEvent OnChange;
     TTabChangingEvent OnChanging;
+    // A close may be refused; a closed page's former index follows once it is gone or hidden.
+    TClosePageEvent OnClosePage;
+    TClosedPageEvent OnClosedPage;
+    // Fired in place of the menus of the closed-pages and page-list buttons.
+    TListClickEvent OnClosedListClick;
+    TListClickEvent OnPageListClick;
     TTabMovedEvent OnTabMoved;
     TPageEvent OnInsertPage;
     // Draws a tab's content in place of the pager (its body is painted already).
@@ -334,10 +357,17 @@ protected:
     void ScrollPrevClick(plat::TObject* Sender);
     void ScrollNextClick(plat::TObject* Sender);
     void ScrollLastClick(plat::TObject* Sender);
-    // Closing pages and the page lists come with the pager's interaction; the buttons call here.
+    // Closes the page a tab's close button names (its Tag), else the active page. A close
+    // asked for while one runs, or for a Tag naming no page, is ignored.
     virtual void CloseButtonClick(plat::TObject* Sender);
+    // A tab's glow close button closes on a left release.
+    void CloseButtonMouseUp(plat::TObject* Sender, plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y);
+    // The menus open below the button, or above it when they would pass the bottom of the work
+    // area of the nearest monitor.
     virtual void PageListButtonClick(plat::TObject* Sender);
     virtual void ClosedListButtonClick(plat::TObject* Sender);
+    void ClosedListItemClick(plat::TObject* Sender);
+    void PageListItemClick(plat::TObject* Sender);
 
 private:
     friend class TVezOfficePage;
@@ -405,6 +435,14 @@ private:
     // Settings string.
     void ApplySettings(const std::string& Value);
 
+    // The page at Index leaves the list (freed) or closes (tab hidden).
+    void FreeClosingPage(TVezOfficePage* Page, int Index);
+    void HideClosingPage(TVezOfficePage* Page);
+    plat::TPopupMenu& ClosedListMenuInUse();
+    // Where a list button's menu of ItemCount items opens: Below (screen), or above the button
+    // when that would pass the work area's bottom.
+    plat::TPoint ListMenuPoint(plat::TPoint Below, int ItemCount, int ButtonHeight) const;
+
     // Owned as a component of the pager.
     TCustomVezOfficePagerStyler* FInternalOfficePagerStyler = nullptr;
     TCustomVezOfficePagerStyler* FOfficePagerStyler = nullptr;
@@ -465,6 +503,10 @@ private:
     std::unique_ptr<TVistaBackground> FPageAppearance;
     std::unique_ptr<TTabAppearance> FTabAppearance;
     const IGlowTextMeasurer* FMeasurer = nullptr;
+    bool FIsClosing = false;
+    plat::TPopupMenu* FClosedListMenu = nullptr;
+    // Owned as a component of the pager, made on first use.
+    plat::TPopupMenu* FInternalClosedListMenu = nullptr;
     TVezGlowButton* FPageListButton = nullptr;
     TVezGlowButton* FScrollPrevButton = nullptr;
     TVezGlowButton* FScrollNextButton = nullptr;
