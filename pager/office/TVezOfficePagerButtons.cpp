@@ -249,7 +249,4 @@ void TVezOfficePager::ScrollNextClick(plat::TObject* Sender)
         OnNextClick(Sender);
 }
 
-void TVezOfficePager::PageListButtonClick(plat::TObject*) {}
-void TVezOfficePager::ClosedListButtonClick(plat::TObject*) {}
-
 }  // namespace skelda::pager

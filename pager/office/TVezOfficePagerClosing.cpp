@@ -7,16 +7,19 @@
 #include "pager/office/TVezPagerButton.h"
 #include "platform/core/ScopedRestore.h"
 
+#include <cstdint>
+
 namespace skelda::pager {
 
 void TVezOfficePager::CloseButtonClick(plat::TObject* Sender)
 {
-    int index = GetActivePageIndex();
+    std::intptr_t named = GetActivePageIndex();
     if (FCloseOnTab && (dynamic_cast<TVezGlowButton*>(Sender) || dynamic_cast<TVezPagerButton*>(Sender)))
-        index = static_cast<plat::TControl*>(Sender)->GetTag();
-    // A Tag left behind by a page that went names no page, or another one: nothing to close.
-    if (index < 0 || index >= FVezPages.Count() || FIsClosing)
+        named = static_cast<plat::TControl*>(Sender)->GetTag();
+    // A Tag left behind by a page that went names no page: nothing to close.
+    if (named < 0 || named >= FVezPages.Count() || FIsClosing)
         return;
+    const int index = static_cast<int>(named);
     // Cleared however the close ends, so that later closes are not all ignored.
     const plat::TScopedRestore closing(FIsClosing, true);
     TVezOfficePage* page = FVezPages.Get(index);
@@ -67,8 +70,16 @@ void TVezOfficePager::FreeClosingPage(TVezOfficePage* Page, int Index)
 
 void TVezOfficePager::HideClosingPage(TVezOfficePage* Page)
 {
-    if (Page == FActivePage)
+    if (Page == FActivePage) {
         SelectNextPage(true);
+        // With no tab to go to (or the switch refused) no page is active: a closed page shows
+        // neither its tab nor itself, and reopening it must be able to activate it.
+        if (Page == FActivePage) {
+            FActivePage = nullptr;
+            if (Page->OnHide)
+                Page->OnHide(Page);
+        }
+    }
     InvalidateTabStrip();
     Page->SetTabVisible(false);
     Page->Hide();

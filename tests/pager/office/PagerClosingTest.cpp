@@ -7,6 +7,7 @@
 #include "platform/core/Exception.h"
 #include "tests/pager/office/PagerFixture.h"
 
+#include <cstdint>
 #include <stdexcept>
 
 namespace skelda::pager::testing {
@@ -135,7 +136,8 @@ TEST_F(PagerClosingTest, AButtonWhoseTagNamesNoPageIsIgnored)
 {
     pager->SetCloseOnTab(true);
     auto* stale = new TVezGlowButton(form);
-    for (int tag : {5, 99, -1}) {
+    // Past the count, far past it (beyond what an int holds), before the first page.
+    for (std::intptr_t tag : {std::intptr_t{5}, std::intptr_t{1} << 32, std::intptr_t{-1}}) {
         stale->SetTag(tag);
         pager->OnClosePage = [](plat::TObject*, int, bool&) { FAIL() << "nothing to close"; };
         TestCloseButtonClick(stale);
