@@ -359,6 +359,8 @@ void TVezOfficePager::ChangeActivePage(int Value)
     const int count = FVezPages.Count();
     if (Value < 0 || Value >= count || (Value == GetActivePageIndex() && count > 1))
         return;
+    if (FTabShortCutHintShowing)
+        HideTabShortCutHints();
     bool allow = true;
     if (OnChanging && FPropertiesLoaded && !IsDestroying())
         OnChanging(this, GetActivePageIndex(), Value, allow);
@@ -536,6 +538,11 @@ void TVezOfficePager::Dispatch(plat::TMessage& Message)
             return;
         }
         break;
+    case plat::CM_FOCUSCHANGED:
+    case plat::WM_KILLFOCUS:
+        plat::TCustomControl::Dispatch(Message);
+        FocusMessage(Message);
+        return;
     case plat::CM_HINTSHOW:
         plat::TCustomControl::Dispatch(Message);
         if (plat::THintInfo* info = plat::TCMHintShow(Message).HintInfo())

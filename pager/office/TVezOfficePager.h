@@ -8,6 +8,7 @@
 #include "pager/office/TPagerTabLayout.h"
 #include "pager/office/TPagerTabSettings.h"
 #include "platform/controls/core/TCustomControl.h"
+#include "platform/controls/forms/TForm.h"
 
 #include <functional>
 #include <memory>
@@ -30,6 +31,7 @@ namespace skelda::pager {
 class IGlowTextMeasurer;
 class TCustomVezOfficePagerStyler;
 class TPageButtonSettings;
+class TShortCutHintWindow;
 class TVezGlowButton;
 class TTabAppearance;
 class TVezOfficePage;
@@ -294,8 +296,20 @@ public:
     TVezGlowButton* GetPageListButton() const { return FPageListButton; }
     TVezGlowButton* GetClosedListButton() const { return FClosedListButton; }
     TVezGlowButton* GetCloseButtonGlobal() const { return FCloseButtonGlobal; }
-    // The shortcut hint windows of the pages (shown from the keyboard, later).
-    int ShortCutHintWindowCount() const { return 0; }
+    // --- Shortcut hints --------------------------------------------------------------------
+    // With ShowShortCutHints, the pages whose tab is visible and enabled and that have a
+    // ShortCutHint show it beside their tab (they show when the pager gets the focus). Typing a
+    // hint's characters activates its page; a character no hint goes on with beeps. The hints
+    // hide on Escape, the arrows, a page switch, the focus leaving, and a click on, resize,
+    // move, minimize or maximize of the form, which the pager watches without taking over.
+    void ShowTabShortCutHints();
+    void HideTabShortCutHints();
+    bool GetTabShortCutHintShowing() const { return FTabShortCutHintShowing; }
+    // The shortcut hint windows the pages show now.
+    int ShortCutHintWindowCount() const { return static_cast<int>(FShortCutHintWinList.size()); }
+    // A hint window owned by the pager, for a page to show its hint in / to free again.
+    TShortCutHintWindow* AddShortCutHintWindow();
+    void RemoveShortCutHintWindow(TShortCutHintWindow* Window);
 
     // Repaints the tab strip.
     void InvalidateTabStrip();
@@ -345,6 +359,8 @@ protected:
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     // The arrow keys move among the pages whose tab is visible and enabled; Tab leaves the pager.
     void KeyDown(unsigned& Key, plat::TShiftState Shift) override;
+    // While shortcut hints show, each character typed goes towards them.
+    void KeyPress(char32_t& Key) override;
 
     // The strip's background, every tab, the insert button and the buttons' frame.
     void Paint() override;
@@ -435,6 +451,11 @@ private:
     // Settings string.
     void ApplySettings(const std::string& Value);
 
+    // Shortcut hints.
+    void FocusMessage(const plat::TMessage& Message);
+    void ShortCutTyped(char32_t Char);
+    void FormMessageSeen(const plat::TMessage& Message);
+
     // The page at Index leaves the list (freed) or closes (tab hidden).
     void FreeClosingPage(TVezOfficePage* Page, int Index);
     void HideClosingPage(TVezOfficePage* Page);
@@ -504,6 +525,12 @@ private:
     std::unique_ptr<TTabAppearance> FTabAppearance;
     const IGlowTextMeasurer* FMeasurer = nullptr;
     bool FIsClosing = false;
+    bool FTabShortCutHintShowing = false;
+    std::string FTabShortCutChars;
+    std::vector<TShortCutHintWindow*> FShortCutHintWinList;
+    // The parent form's messages are watched while the hints show.
+    plat::TFormMessageObserverRegistration FFormHook;
+    bool FFormHooked = false;
     plat::TPopupMenu* FClosedListMenu = nullptr;
     // Owned as a component of the pager, made on first use.
     plat::TPopupMenu* FInternalClosedListMenu = nullptr;
