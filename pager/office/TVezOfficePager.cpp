@@ -225,6 +225,7 @@ void TVezOfficePager::RemoveVezPage(TVezOfficePage* VezPage)
     if (index < 0)
         return;
     RemoveClosedPage(VezPage);
+    VezPage->HideShortCutHint();
     FVezPages.Delete(index);
     VezPage->AttachTo(nullptr);
     ReleaseButtonLater(VezPage->FCloseButton, 0);

@@ -65,6 +65,8 @@ TEST_F(PagerShortCutsTest, FocusShowsTheHintsOfTabsThatCanBeChosen)
     for (int i : {2, 3, 4})
         EXPECT_FALSE(Shows(i)) << "hidden, disabled or without a hint: page " << i;
 
+    delete pager->VezPages(1);
+    EXPECT_EQ(pager->ShortCutHintWindowCount(), 1) << "a page that goes takes its hint along";
     other->SetFocus();
     EXPECT_FALSE(pager->GetTabShortCutHintShowing());
     EXPECT_EQ(pager->ShortCutHintWindowCount(), 0) << "the windows are freed";
