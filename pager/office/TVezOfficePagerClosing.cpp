@@ -47,7 +47,8 @@ void TVezOfficePager::FreeClosingPage(TVezOfficePage* Page, int Index)
 {
     // The page to go to is chosen among the pages left once this one is gone, so that a refused
     // switch can never leave the freed page active.
-    if (Page == FActivePage) {
+    const bool wasActive = Page == FActivePage;
+    if (wasActive) {
         FActivePage = nullptr;
         Page->Hide();
         if (Page->OnHide)
@@ -55,7 +56,7 @@ void TVezOfficePager::FreeClosingPage(TVezOfficePage* Page, int Index)
     }
     delete Page;  // leaves the list; its close buttons go through the posted message
     InvalidateTabStrip();
-    if (FActivePage || FVezPages.Count() == 0)
+    if (!wasActive || FActivePage || FVezPages.Count() == 0)
         return;
     // The page that followed it now stands at Index; the search starts there, wrapping round.
     const int count = FVezPages.Count();

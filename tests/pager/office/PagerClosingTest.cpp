@@ -180,15 +180,19 @@ TEST_F(PagerClosingTest, FreeOnCloseWithTheSwitchRefusedLeavesNoPageActive)
     EXPECT_FALSE(a);
     EXPECT_EQ(pager->GetActivePage(), nullptr);
     ExpectConsistent(*pager);
+    pager->SetCloseOnTab(true);
+    auto* button = new TVezGlowButton(form);
+    button->SetTag(3);
+    TestCloseButtonClick(button);
+    EXPECT_EQ(Captions(), "BCD");
+    EXPECT_EQ(pager->GetActivePage(), nullptr) << "freeing another page activates none";
 
     // Freeing a page that is not active keeps the active one.
     pager->OnChanging = nullptr;
     pager->SetActivePageIndex(0);
-    pager->SetCloseOnTab(true);
-    auto* button = new TVezGlowButton(form);
     button->SetTag(2);
     TestCloseButtonClick(button);
-    EXPECT_EQ(Captions(), "BCE");
+    EXPECT_EQ(Captions(), "BC");
     EXPECT_EQ(ActiveCaption(), "B");
 }
 
