@@ -37,6 +37,13 @@ void TVezOfficePager::OpenAllClosedPages()
         if (IndexOfPage(entry.Page) >= 0)
             entry.Page->SetTabVisible(true);
     FClosedPages.clear();
+    // With every tab closed no page was active: as when one page is reopened, one shows again.
+    if (!FActivePage)
+        for (const TClosedPage& entry : closed)
+            if (IndexOfPage(entry.Page) >= 0) {
+                SetActivePage(entry.Page);
+                break;
+            }
     UpdateClosedListButton();
 }
 

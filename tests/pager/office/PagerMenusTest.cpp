@@ -73,7 +73,7 @@ TEST_F(PagerMenusTest, OpenClosedPageShowsOnlyAClosedPage)
     ExpectConsistent(*pager);
 }
 
-TEST_F(PagerMenusTest, AReopenedPageAloneAmongTheTabsBecomesActiveAndShows)
+TEST_F(PagerMenusTest, PagesReopenedWhenEveryTabWasClosedBecomeActiveAndShow)
 {
     for (int closes = 0; closes < 3; ++closes)
         pager->CloseActivePage();
@@ -83,6 +83,13 @@ TEST_F(PagerMenusTest, AReopenedPageAloneAmongTheTabsBecomesActiveAndShows)
     EXPECT_TRUE(pager->OpenClosedPage(e));
     EXPECT_EQ(pager->GetActivePage(), e);
     EXPECT_TRUE(e->GetVisible());
+    ExpectConsistent(*pager);
+
+    pager->CloseActivePage();
+    ASSERT_EQ(pager->GetActivePage(), nullptr);
+    pager->OpenAllClosedPages();
+    EXPECT_EQ(pager->GetActivePage(), pager->VezPages(1)) << "the first page closed";
+    EXPECT_TRUE(pager->VezPages(1)->GetVisible());
     ExpectConsistent(*pager);
 }
 
