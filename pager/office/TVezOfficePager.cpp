@@ -818,6 +818,7 @@ void TVezOfficePager::SetTabPosition(TTabPosition Value)
     if (FTabPosition == Value)
         return;
     FTabPosition = Value;
+    FreeArrowWindow();
     SetPagesCacheValid(false);
     AlignPages();
     UpdateScroller();

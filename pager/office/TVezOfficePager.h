@@ -30,6 +30,7 @@ namespace skelda::pager {
 class IGlowTextMeasurer;
 class TCustomVezOfficePagerStyler;
 class TPageButtonSettings;
+class TArrowWindow;
 class TVezGlowButton;
 class TTabAppearance;
 class TVezOfficePage;
@@ -256,9 +257,19 @@ public:
     // The pulse's strength, 0..160 and back, in steps of 20 every 70 ms.
     int GetGlowStep() const { return FStepHover; }
     bool GlowPulsing() const;
-    void BeginTabDrag() {}
     // A page the layout string floats at (Left, Top) in a window Width × Height.
     virtual void FloatPage(TVezOfficePage* Page, int Left, int Top, int Width, int Height);
+    // --- Reordering tabs by dragging ------------------------------------------------------------
+    // The arrow that shows where a dragged tab would land; made on the first reorder press,
+    // freed when the tab position changes.
+    void CreateArrowWindow();
+    TArrowWindow* GetArrowWindow() const { return FArrow.Get(); }
+    // A drag of this pager's own tabs is over the pager: accepted over a tab, the arrow placed
+    // above (or beside) that tab.
+    void DragOver(plat::TObject* Source, int X, int Y, plat::TDragState State, bool& Accept) override;
+    // Moves the tab the drag started on to the tab under (X, Y).
+    void DragDrop(plat::TObject* Source, int X, int Y) override;
+    void DragCanceled() override;
     // --- Buttons ---------------------------------------------------------------------------------
     // Makes, places, dresses and drops the pager's buttons as the settings, the scroller and the
     // pages want them. A dropped button is hidden at once and freed once the current event is
@@ -405,6 +416,14 @@ private:
     // Settings string.
     void ApplySettings(const std::string& Value);
 
+    // Reordering by dragging.
+    // A left press on an enabled tab starts the plain drag or the tab drag of the page pressed.
+    void PressStartsDrag(TVezOfficePage* Page, plat::TShiftState Shift, int X, int Y);
+    void HideArrow();
+    void FreeArrowWindow();
+    // The page a reorder drop moves: the one the drag started on while it is still here.
+    TVezOfficePage* ReorderedPage() const;
+
     // Owned as a component of the pager.
     TCustomVezOfficePagerStyler* FInternalOfficePagerStyler = nullptr;
     TCustomVezOfficePagerStyler* FOfficePagerStyler = nullptr;
@@ -472,6 +491,10 @@ private:
     TVezGlowButton* FScrollLastButton = nullptr;
     TVezGlowButton* FClosedListButton = nullptr;
     TVezGlowButton* FCloseButtonGlobal = nullptr;
+    plat::TControlRef<TArrowWindow> FArrow;
+    // The page whose tab a drag started on: a vetoed switch leaves it inactive, and it is still
+    // the one that moves.
+    plat::TControlRef<TVezOfficePage> FReorderPage;
 };
 
 }  // namespace skelda::pager
