@@ -98,6 +98,7 @@ TVezOfficePager::~TVezOfficePager()
 {
     Destroying();
     ReleaseLayerReferences();
+    FreeFloatingWindows();
     if (FOfficePagerStyler && FOfficePagerStyler != FInternalOfficePagerStyler)
         FOfficePagerStyler->RemoveControl(this);
     delete FInternalOfficePagerStyler;
@@ -162,6 +163,7 @@ int TVezOfficePager::AddVezPage(TVezOfficePage* VezPage)
 {
     if (!VezPage)
         return -1;
+    plat::TCustomForm* const floatingWindow = FloatingWindowAround(VezPage);
     int index = IndexOfPage(VezPage);
     const bool added = index < 0;
     if (added) {
@@ -185,6 +187,7 @@ int TVezOfficePager::AddVezPage(TVezOfficePage* VezPage)
     }
     VezPage->AttachTo(this);
     AlignPage(VezPage);
+    PageDocked(VezPage, floatingWindow);
     if (added && !VezPage->GetTabVisible())
         AddClosedPage(VezPage);
     if (VezPage != FActivePage)
@@ -271,6 +274,7 @@ void TVezOfficePager::ClearVezPages()
 
 void TVezOfficePager::ResetPages()
 {
+    DockFloatingPages();
     for (int i = 0; i < FVezPages.Count(); ++i)
         FVezPages.Get(i)->SetTabVisible(true);
     // Creation order is TabIndex order; numbers left free by removed pages are passed over.
@@ -313,6 +317,9 @@ int TVezOfficePager::NextTabIndex() const
     int next = 0;
     for (int i = 0; i < FVezPages.Count(); ++i)
         next = std::max(next, FVezPages.Get(i)->GetTabIndex() + 1);
+    // A floating page comes back with its number.
+    for (const TVezOfficePage* page : FFloatingPages)
+        next = std::max(next, page->GetTabIndex() + 1);
     return next;
 }
 
@@ -562,7 +569,7 @@ std::string TVezOfficePager::GetSettings() const
         const TVezOfficePage* page = FVezPages.Get(i);
         text += (page->GetTabVisible() ? ",V:" : ",H:") + std::to_string(page->GetTabIndex());
     }
-    return text;
+    return text + FloatingSettings();
 }
 
 void TVezOfficePager::SetSettings(const std::string& Value)
@@ -592,8 +599,6 @@ void TVezOfficePager::SetSettings(const std::string& Value)
             MoveVezPage(IndexOfPage(page), position);
     SetActivePageIndex(active);
 }
-
-void TVezOfficePager::FloatPage(TVezOfficePage*, int, int, int, int) {}
 
 void TVezOfficePager::SaveToFile(const std::string& FileName) const
 {

@@ -8,6 +8,7 @@
 #include "pager/office/TPagerTabLayout.h"
 #include "pager/office/TPagerTabSettings.h"
 #include "platform/controls/core/TCustomControl.h"
+#include "platform/controls/forms/TForm.h"
 
 #include <functional>
 #include <memory>
@@ -31,6 +32,7 @@ class IGlowTextMeasurer;
 class TCustomVezOfficePagerStyler;
 class TPageButtonSettings;
 class TArrowWindow;
+class TFloatingPagerWindow;
 class TVezGlowButton;
 class TTabAppearance;
 class TVezOfficePage;
@@ -42,6 +44,8 @@ using TTabMovedEvent = std::function<void(plat::TObject* Sender, int FromPos, in
 using TPageEvent = std::function<void(plat::TObject* Sender, TVezOfficePage* APage)>;
 using TTabClickEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
 using TTabEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
+// Makes the window a page floats in, owned by AOwner (the class of floating windows).
+using TFloatingPagerWindowClass = std::function<plat::TCustomForm*(plat::TComponent* AOwner)>;
 using TDrawTabEvent = std::function<void(plat::TObject* Sender, int TabIndex, plat::TRect TabRect)>;
 
 // A tabbed container: an ordered list of pages (TVezOfficePage), one tab per page whose tab is
@@ -257,8 +261,33 @@ public:
     // The pulse's strength, 0..160 and back, in steps of 20 every 70 ms.
     int GetGlowStep() const { return FStepHover; }
     bool GlowPulsing() const;
-    // A page the layout string floats at (Left, Top) in a window Width × Height.
+    // --- Floating pages ----------------------------------------------------------------------
+    // Moves a docked page of this pager into a new floating window, in a clone of this pager,
+    // at (Left, Top) on the screen (both 0 or less: where the clone happens to be), Width ×
+    // Height (-1, or less than a tab's height: the clone's size); a window that would lie on no
+    // monitor goes onto the work area of the nearest one. Fires OnTabUnDock. Nothing for a page
+    // of another pager or one already floating.
     virtual void FloatPage(TVezOfficePage* Page, int Left, int Top, int Width, int Height);
+    // The pages of this pager that float, in the order they went.
+    int FloatingPageCount() const { return static_cast<int>(FFloatingPages.size()); }
+    // Nil past the end.
+    TVezOfficePage* FloatingPages(int Index) const;
+    // A pager owned by this one, in Window, set up as this one but with tabs on top and no
+    // buttons: the pager a floating page lives in.
+    TVezOfficePager* CreateFloatingPager(plat::TWinControl* Window);
+    void CopyPagerSettings(const TVezOfficePager* Source);
+    // Set in a clone: the pager it was made from (nil once that is gone).
+    TVezOfficePager* GetClonedOfPager() const { return FClonedOfPager.Get(); }
+    // The floating window made or moved last.
+    plat::TCustomForm* GetFloatingWindow() const { return FFloatingWindow.Get(); }
+    // Docks the pages of a clone back into this pager, as dropping their tabs here does.
+    void DockPagesOf(TVezOfficePager& Clone);
+    plat::TBorderIcons GetFloatingBorderIcons() const { return FFloatingBorderIcons; }
+    void SetFloatingBorderIcons(plat::TBorderIcons Value) { FFloatingBorderIcons = Value; }
+    plat::TFormBorderStyle GetFloatingBorderStyle() const { return FFloatingBorderStyle; }
+    void SetFloatingBorderStyle(plat::TFormBorderStyle Value) { FFloatingBorderStyle = Value; }
+    // Makes floating windows: a TFloatingPagerWindow unless set.
+    TFloatingPagerWindowClass FloatingPagerWindowClass;
     // --- Reordering tabs by dragging ------------------------------------------------------------
     // The arrow that shows where a dragged tab would land; made on the first reorder press,
     // freed when the tab position changes.
@@ -300,6 +329,9 @@ public:
     TTabChangingEvent OnChanging;
     TTabMovedEvent OnTabMoved;
     TPageEvent OnInsertPage;
+    // A page was floated out of this pager / docked back into it.
+    TPageEvent OnTabUnDock;
+    TPageEvent OnTabDock;
     // Draws a tab's content in place of the pager (its body is painted already).
     TDrawTabEvent OnDrawTab;
     // The scroll buttons' clicks: first and last before they scroll, previous and next after.
@@ -416,6 +448,23 @@ private:
     // Settings string.
     void ApplySettings(const std::string& Value);
 
+    // Floating pages.
+    // The floating window a page sits in (through its pager), or nil.
+    static plat::TCustomForm* FloatingWindowAround(const TVezOfficePage* Page);
+    // A page joins the list: it stops floating here, and the window it floated in goes.
+    void PageDocked(TVezOfficePage* Page, plat::TCustomForm* FormerWindow);
+    // Docks a floating page back (appended, active, its TabIndex kept) and fires OnTabDock.
+    void DockBack(TVezOfficePage* Page);
+    void ForgetFloatingPage(const TVezOfficePage* Page);
+    // Docks every floating page back, last first, keeping their TabIndex.
+    void DockFloatingPages();
+    // ",F:<TabIndex>[<left>:<top>:<width>:<height>]" per floating page.
+    std::string FloatingSettings() const;
+    // Frees the windows of the pages floating out of this pager as it goes.
+    void FreeFloatingWindows();
+    // Keeps a floating window reachable: onto the nearest monitor's work area when on none.
+    static void KeepOnAMonitor(plat::TCustomForm& Window);
+
     // Reordering by dragging.
     // A left press on an enabled tab starts the plain drag or the tab drag of the page pressed.
     void PressStartsDrag(TVezOfficePage* Page, plat::TShiftState Shift, int X, int Y);
@@ -492,6 +541,11 @@ private:
     TVezGlowButton* FClosedListButton = nullptr;
     TVezGlowButton* FCloseButtonGlobal = nullptr;
     plat::TControlRef<TArrowWindow> FArrow;
+    std::vector<TVezOfficePage*> FFloatingPages;
+    plat::TControlRef<TVezOfficePager> FClonedOfPager;
+    plat::TControlRef<plat::TCustomForm> FFloatingWindow;
+    plat::TBorderIcons FFloatingBorderIcons{plat::biSystemMenu, plat::biMinimize, plat::biMaximize};
+    plat::TFormBorderStyle FFloatingBorderStyle = plat::bsSizeable;
     // The page whose tab a drag started on: a vetoed switch leaves it inactive, and it is still
     // the one that moves.
     plat::TControlRef<TVezOfficePage> FReorderPage;

@@ -1,0 +1,225 @@
+#include "pager/office/TFloatingPagerWindow.h"
+#include "pager/office/TPageButtonSettings.h"
+#include "pager/office/TVezOfficePage.h"
+#include "pager/office/TVezOfficePager.h"
+#include "platform/controls/forms/TScreen.h"
+
+#include <algorithm>
+
+namespace skelda::pager {
+
+namespace {
+
+bool Overlap(const plat::TRect& A, const plat::TRect& B)
+{
+    return A.Left < B.Right && B.Left < A.Right && A.Top < B.Bottom && B.Top < A.Bottom;
+}
+
+}  // namespace
+
+TVezOfficePage* TVezOfficePager::FloatingPages(int Index) const
+{
+    if (Index < 0 || Index >= FloatingPageCount())
+        return nullptr;
+    return FFloatingPages[static_cast<std::size_t>(Index)];
+}
+
+plat::TCustomForm* TVezOfficePager::FloatingWindowAround(const TVezOfficePage* Page)
+{
+    plat::TWinControl* parent = Page ? Page->GetParent() : nullptr;
+    plat::TCustomForm* form = parent ? plat::GetParentForm(parent) : nullptr;
+    return dynamic_cast<IFloatingPagerWindow*>(form) ? form : nullptr;
+}
+
+void TVezOfficePager::FloatPage(TVezOfficePage* Page, int Left, int Top, int Width, int Height)
+{
+    if (Designing() || !Page || Page->FVezOfficePager != this || Page->FFloating)
+        return;
+    if (!Page->FParentPager && !FClonedOfPager)
+        Page->FParentPager = plat::TControlRef<TVezOfficePager>(this);
+    RemoveVezPage(Page);
+    FFloatingPages.push_back(Page);
+    Page->FFloating = true;
+
+    plat::TCustomForm* window = FloatingPagerWindowClass ? FloatingPagerWindowClass(Owner())
+                                                         : new TFloatingPagerWindow(Owner());
+    FFloatingWindow = plat::TControlRef<plat::TCustomForm>(window);
+    window->SetBorderIcons(FFloatingBorderIcons);
+    window->SetBorderStyle(FFloatingBorderStyle);
+    if (FFloatingBorderStyle == plat::bsNone) {
+        window->Padding().SetLeft(2);
+        window->Padding().SetTop(2);
+        window->Padding().SetRight(2);
+        window->Padding().SetBottom(2);
+    }
+    if (const plat::TCustomForm* form = plat::GetParentForm(this))
+        window->GlassFrame().Assign(form->GlassFrame());
+
+    TVezOfficePager* clone = CreateFloatingPager(window);
+    clone->AddVezPage(Page);
+    clone->SetActivePage(Page);
+    clone->SetAllowTabUndock(true);
+    window->SetClientWidth(clone->GetWidth());
+    window->SetClientHeight(clone->GetHeight());
+    clone->SetAlign(plat::alClient);
+
+    if (Left > 0 || Top > 0) {
+        window->SetLeft(Left);
+        window->SetTop(Top);
+    } else {
+        const plat::TPoint origin = clone->ClientToScreen({0, 0});
+        window->SetLeft(origin.X);
+        window->SetTop(origin.Y);
+    }
+    // A size smaller than a tab would leave nothing to take hold of.
+    if (Width != -1 && Width >= FTabSettings.GetHeight())
+        window->SetWidth(Width);
+    if (Height != -1 && Height >= FTabSettings.GetHeight())
+        window->SetHeight(Height);
+    KeepOnAMonitor(*window);
+    window->Show();
+    if (OnTabUnDock)
+        OnTabUnDock(this, Page);
+}
+
+void TVezOfficePager::KeepOnAMonitor(plat::TCustomForm& Window)
+{
+    const plat::TRect bounds = Window.GetBoundsRect();
+    for (int i = 0; i < plat::Screen->MonitorCount(); ++i)
+        if (Overlap(plat::Screen->Monitors(i).BoundsRect, bounds))
+            return;
+    const auto nearest = plat::Screen->MonitorNearest({bounds.Left, bounds.Top});
+    if (!nearest)
+        return;
+    const plat::TRect work = nearest->WorkareaRect;
+    Window.SetLeft(std::max(work.Left, std::min(bounds.Left, work.Right - bounds.Width())));
+    Window.SetTop(std::max(work.Top, std::min(bounds.Top, work.Bottom - bounds.Height())));
+}
+
+TVezOfficePager* TVezOfficePager::CreateFloatingPager(plat::TWinControl* Window)
+{
+    auto* clone = new TVezOfficePager(this);
+    clone->FClonedOfPager = plat::TControlRef<TVezOfficePager>(this);
+    clone->FMeasurer = FMeasurer;
+    clone->SetParent(Window);
+    clone->CopyPagerSettings(this);
+    clone->SetTabPosition(tpTop);
+    TPageButtonSettings& buttons = clone->ButtonSettings();
+    buttons.SetCloseButton(false);
+    buttons.SetPageListButton(false);
+    buttons.SetClosedListButton(false);
+    buttons.SetFirstButton(false);
+    buttons.SetLastButton(false);
+    buttons.SetShowInsertButton(false);
+    return clone;
+}
+
+void TVezOfficePager::CopyPagerSettings(const TVezOfficePager* Source)
+{
+    if (!Source)
+        return;
+    SetBounds(GetLeft(), GetTop(), Source->GetWidth(), Source->GetHeight());
+    SetTransparent(Source->FTransparent);
+    SetVezOfficePagerStyler(Source->FOfficePagerStyler);
+    FButtonSettings->Assign(*Source->FButtonSettings);
+    FTabSettings.Assign(Source->FTabSettings);
+    SetAntiAlias(Source->FAntiAlias);
+    SetCloseOnTab(Source->FCloseOnTab);
+    SetCloseOnTabPosition(Source->FCloseOnTabPosition);
+    SetDisabledImages(Source->FDisabledImages);
+    SetFreeOnClose(Source->FFreeOnClose);
+    SetGlow(Source->FGlow);
+    SetImages(Source->FImages);
+    SetPageMargin(Source->FPageMargin);
+    SetShowTabHint(Source->FShowTabHint);
+}
+
+void TVezOfficePager::PageDocked(TVezOfficePage* Page, plat::TCustomForm* FormerWindow)
+{
+    ForgetFloatingPage(Page);
+    if (!FClonedOfPager)
+        Page->FFloating = false;
+    if (FormerWindow && !FormerWindow->ComponentState().Contains(plat::csDestroying) && FloatingWindowAround(Page) != FormerWindow)
+        delete FormerWindow;
+}
+
+void TVezOfficePager::ForgetFloatingPage(const TVezOfficePage* Page)
+{
+    FFloatingPages.erase(std::remove(FFloatingPages.begin(), FFloatingPages.end(), Page), FFloatingPages.end());
+}
+
+void TVezOfficePager::DockBack(TVezOfficePage* Page)
+{
+    AddVezPage(Page);
+    SetActivePage(Page);
+    Page->FFloating = false;
+    delete FFloatingWindow.Get();
+    if (OnTabDock)
+        OnTabDock(this, Page);
+}
+
+void TVezOfficePager::DockPagesOf(TVezOfficePager& Clone)
+{
+    std::vector<plat::TControlRef<TVezOfficePage>> pages;
+    for (int i = 0; i < Clone.GetVezPageCount(); ++i)
+        pages.emplace_back(Clone.VezPages(i));
+    for (const auto& page : pages)
+        if (page)
+            DockBack(page.Get());
+}
+
+void TVezOfficePager::DockFloatingPages()
+{
+    for (int i = FloatingPageCount() - 1; i >= 0; --i) {
+        TVezOfficePage* page = FloatingPages(i);
+        const int tabIndex = page->GetTabIndex();
+        AddVezPage(page);
+        page->SetTabIndex(tabIndex);
+    }
+}
+
+std::string TVezOfficePager::FloatingSettings() const
+{
+    std::string text;
+    for (const TVezOfficePage* page : FFloatingPages) {
+        const plat::TCustomForm* window = page->GetFloatingWindow();
+        if (!window)
+            continue;
+        text += ",F:" + std::to_string(page->GetTabIndex()) + "[" + std::to_string(window->GetLeft()) + ":" +
+                std::to_string(window->GetTop()) + ":" + std::to_string(window->GetWidth()) + ":" +
+                std::to_string(window->GetHeight()) + "]";
+    }
+    return text;
+}
+
+void TVezOfficePager::FreeFloatingWindows()
+{
+    const std::vector<TVezOfficePage*> pages = std::exchange(FFloatingPages, {});
+    for (TVezOfficePage* page : pages) {
+        page->FParentPager = {};
+        if (plat::TCustomForm* window = page->GetFloatingWindow())
+            delete window;
+    }
+}
+
+// --- The page's side ------------------------------------------------------------------------------
+
+void TVezOfficePage::SetFloating(int X, int Y)
+{
+    if (FVezOfficePager && !ComponentState().Contains(plat::csDesigning))
+        FVezOfficePager->FloatPage(this, X, Y, -1, -1);
+}
+
+IFloatingPagerWindow* TVezOfficePage::FloatingWindow() const
+{
+    return dynamic_cast<IFloatingPagerWindow*>(GetFloatingWindow());
+}
+
+plat::TCustomForm* TVezOfficePage::GetFloatingWindow() const
+{
+    if (ComponentState().Contains(plat::csDesigning))
+        return nullptr;
+    return TVezOfficePager::FloatingWindowAround(this);
+}
+
+}  // namespace skelda::pager
