@@ -503,6 +503,8 @@ void TVezOfficePager::DestroyReleasedButton(plat::TControl* Button)
 
 void TVezOfficePager::Dispatch(plat::TMessage& Message)
 {
+    if (FDraging && TabDragMessage(Message))
+        return;
     if (Message.Msg == DestroyCloseButtonMessage()) {
         if (Message.WParam != 0)
             DestroyReleasedButton(reinterpret_cast<plat::TControl*>(Message.WParam));

@@ -288,6 +288,19 @@ public:
     void SetFloatingBorderStyle(plat::TFormBorderStyle Value) { FFloatingBorderStyle = Value; }
     // Makes floating windows: a TFloatingPagerWindow unless set.
     TFloatingPagerWindowClass FloatingPagerWindowClass;
+    // --- Dragging a tab off, along and back onto the strip ------------------------------------
+    // The tab drag: with AllowTabUndock, a press on an unlocked tab drags it under this pager's
+    // mouse capture (X, Y on the screen). Pulled 10 pixels off the strip, or 100 beyond its
+    // ends, the page floats in its own window, which then follows the pointer; brought over the
+    // strip, a floating page docks back; moved more than 5 pixels along the strip with
+    // TabReorder, the tab lands where the arrow shows on release. The release, or losing the
+    // capture, ends it. Nothing in the designer, without AllowTabUndock or for a page in no
+    // pager.
+    void BeginTabDrag(plat::TShiftState Shift, int X, TVezOfficePage* Page, int Y);
+    void DragTabMove(plat::TShiftState Shift, int X, int Y);
+    void EndTabDrag();
+    bool GetTabDragging() const { return FDraging; }
+
     // --- Reordering tabs by dragging ------------------------------------------------------------
     // The arrow that shows where a dragged tab would land; made on the first reorder press,
     // freed when the tab position changes.
@@ -465,6 +478,11 @@ private:
     // Keeps a floating window reachable: onto the nearest monitor's work area when on none.
     static void KeepOnAMonitor(plat::TCustomForm& Window);
 
+    // The tab drag's moves and release, and the loss of its capture; true when taken.
+    bool TabDragMessage(plat::TMessage& Message);
+    // Moving the tab of a page docked in Pager: tear-off or reorder.
+    void DragDockedTab(TVezOfficePage& Page, TVezOfficePager& Pager, int X, int Y);
+
     // Reordering by dragging.
     // A left press on an enabled tab starts the plain drag or the tab drag of the page pressed.
     void PressStartsDrag(TVezOfficePage* Page, plat::TShiftState Shift, int X, int Y);
@@ -544,6 +562,23 @@ private:
     std::vector<TVezOfficePage*> FFloatingPages;
     plat::TControlRef<TVezOfficePager> FClonedOfPager;
     plat::TControlRef<plat::TCustomForm> FFloatingWindow;
+    bool FDraging = false;
+    plat::TControlRef<TVezOfficePage> FDragingPage;
+    // Where the tab drag started and where the pointer was last, on the screen.
+    int FOldMouseX = 0;
+    int FOldMouseY = 0;
+    plat::TPoint FLastDragPos;
+    // From the floating window's top-left corner to the pointer.
+    int FDragTabX = 0;
+    int FDragTabY = 0;
+    // The tab strips a dragged floating page docks onto, on the screen.
+    struct TDockEntry {
+        plat::TControlRef<TVezOfficePager> Pager;
+        plat::TRect StripRect;
+    };
+    std::vector<TDockEntry> FDockList;
+    // The drag tore its page off or docked it back: its release is not a click.
+    bool FTabDragFloated = false;
     plat::TBorderIcons FFloatingBorderIcons{plat::biSystemMenu, plat::biMinimize, plat::biMaximize};
     plat::TFormBorderStyle FFloatingBorderStyle = plat::bsSizeable;
     // The page whose tab a drag started on: a vetoed switch leaves it inactive, and it is still

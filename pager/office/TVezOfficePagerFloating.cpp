@@ -150,10 +150,10 @@ void TVezOfficePager::ForgetFloatingPage(const TVezOfficePage* Page)
 
 void TVezOfficePager::DockBack(TVezOfficePage* Page)
 {
+    // Docking frees the window it floated in.
     AddVezPage(Page);
     SetActivePage(Page);
     Page->FFloating = false;
-    delete FFloatingWindow.Get();
     if (OnTabDock)
         OnTabDock(this, Page);
 }
