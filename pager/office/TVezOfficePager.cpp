@@ -588,6 +588,7 @@ void TVezOfficePager::SetSettings(const std::string& Value)
         if (!page)
             continue;
         if (item.Kind == 'F') {
+            const plat::TScopedRestore fromLayout(FFloatingFromLayout, true);
             FloatPage(page, item.Left, item.Top, item.Width, item.Height);
             continue;
         }

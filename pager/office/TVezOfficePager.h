@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -462,6 +463,8 @@ private:
     void ApplySettings(const std::string& Value);
 
     // Floating pages.
+    // FloatPage with the window at At, or where the clone happens to be without it.
+    void FloatPageAt(TVezOfficePage* Page, std::optional<plat::TPoint> At, int Width, int Height);
     // The floating window a page sits in (through its pager), or nil.
     static plat::TCustomForm* FloatingWindowAround(const TVezOfficePage* Page);
     // A page joins the list: it stops floating here, and the window it floated in goes.
@@ -475,8 +478,9 @@ private:
     std::string FloatingSettings() const;
     // Frees the windows of the pages floating out of this pager as it goes.
     void FreeFloatingWindows();
-    // Keeps a floating window reachable: onto the nearest monitor's work area when on none.
-    static void KeepOnAMonitor(plat::TCustomForm& Window);
+    // Where a floating window asked at At with Size goes: no larger than the desktop, and
+    // onto the nearest monitor's work area when it would lie on none.
+    static plat::TRect PlaceFloatingWindow(plat::TPoint At, plat::TSize Size);
 
     // The tab drag's moves and release, and the loss of its capture; true when taken.
     bool TabDragMessage(plat::TMessage& Message);
@@ -560,6 +564,9 @@ private:
     TVezGlowButton* FCloseButtonGlobal = nullptr;
     plat::TControlRef<TArrowWindow> FArrow;
     std::vector<TVezOfficePage*> FFloatingPages;
+    // The layout string floats pages at their saved places, also at (0, 0) or on a monitor
+    // left of and above the primary one.
+    bool FFloatingFromLayout = false;
     plat::TControlRef<TVezOfficePager> FClonedOfPager;
     plat::TControlRef<plat::TCustomForm> FFloatingWindow;
     bool FDraging = false;

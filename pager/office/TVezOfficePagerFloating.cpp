@@ -5,17 +5,10 @@
 #include "platform/controls/forms/TScreen.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace skelda::pager {
 
-namespace {
-
-bool Overlap(const plat::TRect& A, const plat::TRect& B)
-{
-    return A.Left < B.Right && B.Left < A.Right && A.Top < B.Bottom && B.Top < A.Bottom;
-}
-
-}  // namespace
 
 TVezOfficePage* TVezOfficePager::FloatingPages(int Index) const
 {
@@ -32,6 +25,12 @@ plat::TCustomForm* TVezOfficePager::FloatingWindowAround(const TVezOfficePage* P
 }
 
 void TVezOfficePager::FloatPage(TVezOfficePage* Page, int Left, int Top, int Width, int Height)
+{
+    const bool placed = Left > 0 || Top > 0 || FFloatingFromLayout;
+    FloatPageAt(Page, placed ? std::optional<plat::TPoint>({Left, Top}) : std::nullopt, Width, Height);
+}
+
+void TVezOfficePager::FloatPageAt(TVezOfficePage* Page, std::optional<plat::TPoint> At, int Width, int Height)
 {
     if (Designing() || !Page || Page->FVezOfficePager != this || Page->FFloating)
         return;
@@ -63,37 +62,43 @@ void TVezOfficePager::FloatPage(TVezOfficePage* Page, int Left, int Top, int Wid
     window->SetClientHeight(clone->GetHeight());
     clone->SetAlign(plat::alClient);
 
-    if (Left > 0 || Top > 0) {
-        window->SetLeft(Left);
-        window->SetTop(Top);
-    } else {
-        const plat::TPoint origin = clone->ClientToScreen({0, 0});
-        window->SetLeft(origin.X);
-        window->SetTop(origin.Y);
-    }
+    const plat::TPoint at = At ? *At : clone->ClientToScreen({0, 0});
     // A size smaller than a tab would leave nothing to take hold of.
-    if (Width != -1 && Width >= FTabSettings.GetHeight())
-        window->SetWidth(Width);
-    if (Height != -1 && Height >= FTabSettings.GetHeight())
-        window->SetHeight(Height);
-    KeepOnAMonitor(*window);
+    const int minimum = FTabSettings.GetHeight();
+    const plat::TSize size{Width != -1 && Width >= minimum ? Width : window->GetWidth(),
+                           Height != -1 && Height >= minimum ? Height : window->GetHeight()};
+    const plat::TRect placed = PlaceFloatingWindow(at, size);
+    window->SetBounds(placed.Left, placed.Top, placed.Width(), placed.Height());
     window->Show();
     if (OnTabUnDock)
         OnTabUnDock(this, Page);
 }
 
-void TVezOfficePager::KeepOnAMonitor(plat::TCustomForm& Window)
+plat::TRect TVezOfficePager::PlaceFloatingWindow(plat::TPoint At, plat::TSize Size)
 {
-    const plat::TRect bounds = Window.GetBoundsRect();
+    // Saved layouts are untrusted: no window larger than the desktop, and no sums past int.
+    // A point this far out is on no monitor whatever its exact value.
+    constexpr int kFarPx = 1 << 20;
+    At = {std::clamp(At.X, -kFarPx, kFarPx), std::clamp(At.Y, -kFarPx, kFarPx)};
+    const plat::TRect desktop = plat::Screen->DesktopRect();
+    if (!desktop.IsEmpty()) {
+        Size.cx = std::min(Size.cx, desktop.Width());
+        Size.cy = std::min(Size.cy, desktop.Height());
+    }
+    const auto overlaps = [&](const plat::TRect& Monitor) {
+        return std::int64_t{At.X} < Monitor.Right && Monitor.Left < std::int64_t{At.X} + Size.cx &&
+               std::int64_t{At.Y} < Monitor.Bottom && Monitor.Top < std::int64_t{At.Y} + Size.cy;
+    };
     for (int i = 0; i < plat::Screen->MonitorCount(); ++i)
-        if (Overlap(plat::Screen->Monitors(i).BoundsRect, bounds))
-            return;
-    const auto nearest = plat::Screen->MonitorNearest({bounds.Left, bounds.Top});
-    if (!nearest)
-        return;
-    const plat::TRect work = nearest->WorkareaRect;
-    Window.SetLeft(std::max(work.Left, std::min(bounds.Left, work.Right - bounds.Width())));
-    Window.SetTop(std::max(work.Top, std::min(bounds.Top, work.Bottom - bounds.Height())));
+        if (overlaps(plat::Screen->Monitors(i).BoundsRect))
+            return plat::Bounds(At.X, At.Y, Size.cx, Size.cy);
+    // A layout saved with a screen that is gone: onto the nearest one.
+    if (const auto nearest = plat::Screen->MonitorNearest(At)) {
+        const plat::TRect work = nearest->WorkareaRect;
+        At.X = std::max(work.Left, std::min(At.X, work.Right - Size.cx));
+        At.Y = std::max(work.Top, std::min(At.Y, work.Bottom - Size.cy));
+    }
+    return plat::Bounds(At.X, At.Y, Size.cx, Size.cy);
 }
 
 TVezOfficePager* TVezOfficePager::CreateFloatingPager(plat::TWinControl* Window)

@@ -111,6 +111,8 @@ TEST_F(PagerFloatingTest, AWindowStaysReachableWhateverItIsGiven)
         {"on the second monitor", {2000, -250, 300, 200}, {2000, -250}, {300, 200}, false, false},
         {"right of every monitor: the second's work area", {5000, 900, 300, 200}, {2900, 524}, {300, 200}, false, false},
         {"left of every monitor: the first's", {-4000, 500, 300, 200}, {0, 500}, {300, 200}, false, false},
+        {"far beyond every monitor and larger than the desktop: cut to it, on the nearest",
+         {2147483000, 2147483000, 2147483647, 2147483647}, {1920, -270}, {3200, 1380}, false, false},
         {"narrower than a tab: the clone's width", {100, 100, 10, 220}, {100, 100}, {400, 220}, true, false},
         {"lower than a tab: the clone's height", {100, 100, 300, 5}, {100, 100}, {300, 200}, false, true},
     };
@@ -147,6 +149,18 @@ TEST_F(PagerFloatingTest, FloatingItemsRoundTripThroughSettings)
     EXPECT_EQ(pager->GetSettings(), saved);
     EXPECT_EQ(Captions(), "CA");
     ExpectConsistent(*pager);
+}
+
+TEST_F(PagerFloatingTest, ALayoutPutsWindowsBackAtTheirPlacesAlsoAtZeroOrLeftOfThePrimaryMonitor)
+{
+    plat::testing::FakeMonitorLayout monitors(
+        {{plat::Rect(0, 0, 1920, 1080), plat::Rect(0, 0, 1920, 1040), true},
+         {plat::Rect(-1280, -300, 0, 724), plat::Rect(-1280, -300, 0, 724), false}});
+    for (const char* saved : {"P:0,V:0,V:2,F:1[0:0:300:200]", "P:0,V:0,V:2,F:1[-1000:-200:300:200]"}) {
+        SCOPED_TRACE(saved);
+        pager->SetSettings(saved);
+        EXPECT_EQ(pager->GetSettings(), saved);
+    }
 }
 
 TEST_F(PagerFloatingTest, ClosingTheWindowDocksThePageBack)
