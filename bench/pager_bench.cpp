@@ -1,6 +1,8 @@
 // An office pager's cost per frame: a full repaint of a pager with 30 tabs (captions, 16 x 16
-// PNG pictures, close buttons on the tabs, scroll buttons), and the layout update a caption
-// change causes (every tab measured again, the scroller and the buttons laid out).
+// PNG pictures, close buttons on the tabs, scroll buttons), the layout update a caption
+// change causes (every tab measured again, the scroller and the buttons laid out), and one step
+// of dragging a floating page's window (the move through the input layer, the window following
+// the pointer, its repaint).
 
 #include "BenchPictures.h"
 #include "HeadlessBenchMain.h"
@@ -69,6 +71,30 @@ void CaptionChange(benchmark::State& state)
         page->SetCaption(++round % 2 ? "A longer caption" : "Short");
 }
 BENCHMARK(CaptionChange)->Unit(benchmark::kMillisecond);
+
+void FloatingWindowDragStep(benchmark::State& state)
+{
+    TThirtyTabs tabs;
+    tabs.pager->SetAllowTabUndock(true);
+    TVezOfficePage* page = tabs.pager->VezPages(3);
+    tabs.pager->FloatPage(page, 300, 500, -1, -1);
+    TVezOfficePager* clone = page->GetVezOfficePager();
+    plat::TCustomForm* window = page->GetFloatingWindow();
+    const plat::TRect tab = clone->GetTabRect(0);
+    const plat::TPoint start = clone->ClientToScreen({(tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2});
+    plat::testing::InputSimulator& mouse = tabs.ui.Simulator();
+    mouse.MouseDown(*clone, clone->ScreenToClient(start));
+    int round = 0;
+    for (auto _ : state) {
+        const plat::TPoint to{start.X + (++round % 2 ? 40 : 0), start.Y + 30};
+        mouse.MouseMove(*clone, clone->ScreenToClient(to));
+        benchmark::DoNotOptimize(plat::RenderControl(*window));
+    }
+    if (!tabs.pager->GetTabDragging() || page->GetFloatingWindow() != window)
+        state.SkipWithError("the page did not stay in its window under the drag");
+    mouse.MouseUp(*clone, clone->ScreenToClient(start));
+}
+BENCHMARK(FloatingWindowDragStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

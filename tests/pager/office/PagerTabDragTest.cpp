@@ -3,7 +3,11 @@
 // tabs and the end of the drag by release or by losing the capture.
 
 #include "pager/office/TArrowWindow.h"
+#include "platform/testing/Artifacts.h"
+#include "platform/testing/Screenshot.h"
 #include "tests/pager/office/PagerFixture.h"
+
+#include <QPainter>
 
 namespace skelda::pager::testing {
 namespace {
@@ -160,6 +164,26 @@ TEST_F(PagerTabDragTest, APressInTheCloneDragsOnTheOriginWhileTheWindowMovesUnde
     EXPECT_FALSE(pager->GetTabDragging());
     EXPECT_EQ(Captions(), "ACB");
     ExpectConsistent(*pager);
+}
+
+TEST_F(PagerTabDragTest, PictureOfATornOffPageBesideItsPager)
+{
+    pager->VezPages(1)->SetCaption("Detailed data");
+    Mouse().MouseDown(*pager, TabCentre(1));
+    Mouse().MouseMove(*pager, {TabCentre(1).X, Tabs().Bottom + 60});
+    Mouse().MouseUp(*pager, {TabCentre(1).X, Tabs().Bottom + 60});
+    ASSERT_NE(FloatingB(), nullptr);
+    const QImage origin = plat::testing::Screenshot(*form);
+    const QImage floating = plat::testing::Screenshot(*FloatingB()->GetFloatingWindow());
+    QImage both(origin.width() + 20 + floating.width(), std::max(origin.height(), floating.height() + 40),
+                QImage::Format_ARGB32);
+    both.fill(Qt::white);
+    QPainter painter(&both);
+    painter.drawImage(0, 0, origin);
+    painter.drawImage(origin.width() + 20, 40, floating);
+    painter.end();
+    EXPECT_TRUE(both.save(QString::fromStdString(plat::testing::ArtifactPath("pager-floating-page.png"))));
+    EXPECT_EQ(floating.size(), QSize(400, 200)) << "the window's client area holds the clone";
 }
 
 TEST_F(PagerTabDragTest, ReleasedAwayFromTheStripTheCloneWindowStaysWhereItWasLeft)
