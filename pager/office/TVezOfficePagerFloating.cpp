@@ -37,7 +37,6 @@ void TVezOfficePager::FloatPageAt(TVezOfficePage* Page, std::optional<plat::TPoi
     if (!Page->FParentPager && !FClonedOfPager)
         Page->FParentPager = plat::TControlRef<TVezOfficePager>(this);
     RemoveVezPage(Page);
-    FFloatingPages.push_back(Page);
     Page->FFloating = true;
 
     plat::TCustomForm* window = FloatingPagerWindowClass ? FloatingPagerWindowClass(Owner())
@@ -56,6 +55,7 @@ void TVezOfficePager::FloatPageAt(TVezOfficePage* Page, std::optional<plat::TPoi
 
     TVezOfficePager* clone = CreateFloatingPager(window);
     clone->AddVezPage(Page);
+    FFloatingPages.push_back(Page);
     clone->SetActivePage(Page);
     clone->SetAllowTabUndock(true);
     window->SetClientWidth(clone->GetWidth());
@@ -141,9 +141,13 @@ void TVezOfficePager::CopyPagerSettings(const TVezOfficePager* Source)
 
 void TVezOfficePager::PageDocked(TVezOfficePage* Page, plat::TCustomForm* FormerWindow)
 {
-    ForgetFloatingPage(Page);
-    if (!FClonedOfPager)
+    if (!FClonedOfPager) {
+        ForgetFloatingPage(Page);
+        // Taken by another pager, it floats out of the one it came from no longer.
+        if (TVezOfficePager* origin = Page->FParentPager.Get(); origin && origin != this)
+            origin->ForgetFloatingPage(Page);
         Page->FFloating = false;
+    }
     if (FormerWindow && !FormerWindow->ComponentState().Contains(plat::csDestroying) && FloatingWindowAround(Page) != FormerWindow)
         delete FormerWindow;
 }

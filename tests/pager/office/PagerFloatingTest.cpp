@@ -182,6 +182,21 @@ TEST_F(PagerFloatingTest, ClosingTheWindowDocksThePageBack)
     ExpectConsistent(*pager);
 }
 
+TEST_F(PagerFloatingTest, AFloatingPageTakenByAnotherPagerFloatsNoMore)
+{
+    auto* other = new TVezOfficePager(form);
+    other->SetParent(form);
+    TVezOfficePage* b = Page("B");
+    pager->FloatPage(b, 100, 100, -1, -1);
+    const plat::TControlRef<plat::TCustomForm> window(b->GetFloatingWindow());
+    other->AddVezPage(b);
+    EXPECT_FALSE(window);
+    EXPECT_EQ(pager->FloatingPageCount(), 0);
+    EXPECT_FALSE(b->GetFloating());
+    ExpectConsistent(*other);
+    ExpectConsistent(*pager);
+}
+
 TEST_F(PagerFloatingTest, WhicheverGoesFirstNothingIsLeftPointingAtIt)
 {
     struct Case {
