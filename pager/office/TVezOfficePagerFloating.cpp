@@ -9,7 +9,6 @@
 
 namespace skelda::pager {
 
-
 TVezOfficePage* TVezOfficePager::FloatingPages(int Index) const
 {
     if (Index < 0 || Index >= FloatingPageCount())
