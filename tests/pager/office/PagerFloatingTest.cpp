@@ -96,6 +96,24 @@ TEST_F(PagerFloatingTest, ABorderlessWindowKeepsTwoPixelsRoundThePager)
     EXPECT_EQ(window->GetClientWidth(), 400) << "the further arguments are not a size";
 }
 
+// A window class of the program's own: any form that answers for a floating pager.
+class TToolPalette : public plat::TForm, public IFloatingPagerWindow {
+public:
+    using plat::TForm::TForm;
+    TVezOfficePager* VezPager() const override { return nullptr; }
+    void SetVezPager(TVezOfficePager*) override {}
+};
+
+TEST_F(PagerFloatingTest, FloatingWindowsComeFromTheWindowClassGiven)
+{
+    pager->FloatingPagerWindowClass = [](plat::TComponent* AOwner) { return new TToolPalette(AOwner); };
+    Page("A")->SetFloating(100, 100);
+    EXPECT_NE(dynamic_cast<TToolPalette*>(Page("A")->GetFloatingWindow()), nullptr);
+    EXPECT_EQ(pager->FloatingPages(0), Page("A"));
+    pager->ResetPages();
+    EXPECT_EQ(Captions(), "ABC");
+}
+
 TEST_F(PagerFloatingTest, AWindowStaysReachableWhateverItIsGiven)
 {
     plat::testing::FakeMonitorLayout monitors(plat::testing::FakeMonitorLayout::TwoMonitors());
