@@ -19,12 +19,10 @@ class THeaderControl;
 class TImage;
 class TLabel;
 class TListBox;
-class TPageControl;
 class TPaintBox;
 class TPanel;
 class TRadioGroup;
 class TShape;
-class TTabSheet;
 }  // namespace plat
 
 namespace skelda::editcontrols {
@@ -36,6 +34,10 @@ namespace skelda::foundation {
 class THTMLHint;
 class TVezTaskDialog;
 }  // namespace skelda::foundation
+namespace skelda::pager {
+class TVezOfficePage;
+class TVezOfficePager;
+}  // namespace skelda::pager
 namespace skelda::grid {
 class TVezEzuzorEvad;
 }
@@ -112,9 +114,9 @@ public:
     editcontrols::TKvHTButton* ComputeBtn;
     editcontrols::TKvHTButton* SetupBtn;
     editcontrols::TKvHTButton* ExitBtn;
-    plat::TPageControl* PageControl;
-    plat::TTabSheet* Page1;
-    plat::TTabSheet* Page2;
+    pager::TVezOfficePager* PageControl;
+    pager::TVezOfficePage* Page1;
+    pager::TVezOfficePage* Page2;
     plat::TPaintBox* PTB;
     grid::TVezEzuzorEvad* MUFGrid;
     editcontrols::TKvCaptionPanel* CFGPanel;

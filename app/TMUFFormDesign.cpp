@@ -12,18 +12,18 @@
 #include "foundation/THTMLHint.h"
 #include "foundation/TCustomVezTaskDialog.h"
 #include "grid/model/TVezEzuzorEvad.h"
+#include "pager/office/TVezOfficePage.h"
+#include "pager/office/TVezOfficePager.h"
 #include "platform/controls/standard/BitBtnGlyphs.h"
 #include "platform/controls/standard/TGroupBox.h"
 #include "platform/controls/standard/THeaderControl.h"
 #include "platform/controls/standard/TImage.h"
 #include "platform/controls/standard/TLabel.h"
 #include "platform/controls/standard/TListBox.h"
-#include "platform/controls/standard/TPageControl.h"
 #include "platform/controls/standard/TPaintBox.h"
 #include "platform/controls/standard/TPanel.h"
 #include "platform/controls/standard/TRadioGroup.h"
 #include "platform/controls/standard/TShape.h"
-#include "platform/controls/standard/TTabSheet.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TFont.h"
 #include "platform/graphics/TPen.h"
@@ -158,12 +158,12 @@ void TMUFForm::CreatePages()
 {
     const int top = kMapHeightPx + 1;
     PageControl =
-        PlaceControl<plat::TPageControl>(*this, *this, plat::Bounds(0, top, kPagesWidthPx, kHeadersTopPx - top));
-    Page1 = new plat::TTabSheet(this);
-    Page1->SetPageControl(PageControl);
+        PlaceControl<pager::TVezOfficePager>(*this, *this, plat::Bounds(0, top, kPagesWidthPx, kHeadersTopPx - top));
+    Page1 = new pager::TVezOfficePage(this);
+    Page1->SetVezOfficePager(PageControl);
     Page1->SetCaption("Main panel");
-    Page2 = new plat::TTabSheet(this);
-    Page2->SetPageControl(PageControl);
+    Page2 = new pager::TVezOfficePage(this);
+    Page2->SetVezOfficePager(PageControl);
     Page2->SetCaption("Detailed data");
 
     auto* chartPanel = PlaceControl<plat::TPanel>(*this, *Page1, Page1->GetClientRect());

@@ -1,6 +1,7 @@
 // An office pager's cost per frame: a full repaint of a pager with 30 tabs (captions, 16 x 16
-// PNG pictures, close buttons on the tabs, scroll buttons), the layout update a caption
-// change causes (every tab measured again, the scroller and the buttons laid out), and one step
+// PNG pictures, close buttons on the tabs, scroll buttons), the layout update a caption change
+// causes (every tab measured again, the scroller and the buttons laid out), one step of the
+// mouse sweeping over the tabs (the move, the glow timers' tick and the repaint), and one step
 // of dragging a floating page's window (the move through the input layer, the window following
 // the pointer, its repaint).
 
@@ -71,6 +72,27 @@ void CaptionChange(benchmark::State& state)
         page->SetCaption(++round % 2 ? "A longer caption" : "Short");
 }
 BENCHMARK(CaptionChange)->Unit(benchmark::kMillisecond);
+
+// Each step moves to the next shown tab, so that one tab glows in while the last glows out, as a
+// sweep across the strip does; the tabs scroll so that every one of the thirty is passed.
+void HoverSweepStep(benchmark::State& state)
+{
+    TThirtyTabs tabs;
+    TVezOfficePager& pager = *tabs.pager;
+    int index = 0;
+    for (auto _ : state) {
+        index = (index + 1) % pager.GetVezPageCount();
+        if (index == 0)
+            pager.ScrollToFirst();
+        while (TPagerTabLayout::IsNone(pager.GetTabRect(index)))
+            pager.ScrollForward();
+        const plat::TRect tab = pager.GetTabRect(index);
+        tabs.ui.Simulator().MouseMove(pager, {(tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2});
+        tabs.ui.Clock().Advance(50);
+        benchmark::DoNotOptimize(plat::RenderControl(pager));
+    }
+}
+BENCHMARK(HoverSweepStep)->Unit(benchmark::kMillisecond);
 
 void FloatingWindowDragStep(benchmark::State& state)
 {

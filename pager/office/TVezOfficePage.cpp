@@ -274,6 +274,17 @@ void TVezOfficePage::SetGlow(bool Value)
     }
 }
 
+void TVezOfficePage::SetGlowColor(plat::TColor Value)
+{
+    if (FGlowColor == Value)
+        return;
+    FGlowColor = Value;
+    if (FVezOfficePager) {
+        FVezOfficePager->UpdateGlowTimer();
+        FVezOfficePager->Invalidate();
+    }
+}
+
 void TVezOfficePage::SelectFirstControl()
 {
     SelectNext(nullptr, true, true);

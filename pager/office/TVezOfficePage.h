@@ -22,6 +22,7 @@ class TVezHintInfo;
 namespace skelda::pager {
 
 class IFloatingPagerWindow;
+class TShortCutHintWindow;
 class TVezOfficePager;
 
 // One page of a TVezOfficePager: a container for the page's controls that paints the page's
@@ -100,7 +101,8 @@ public:
     bool GetGlow() const { return FGlow; }
     void SetGlow(bool Value);
     plat::TColor GetGlowColor() const { return FGlowColor; }
-    void SetGlowColor(plat::TColor Value) { FGlowColor = Value; }
+    // A colour other than clNone makes a glowing tab pulse.
+    void SetGlowColor(plat::TColor Value);
     bool GetLocked() const { return FLocked; }
     void SetLocked(bool Value) { FLocked = Value; }
     int GetTabIndex() const { return FTabIndex; }
@@ -134,6 +136,13 @@ public:
 
     // Focuses the first child control in Tab order that can take the focus.
     void SelectFirstControl();
+
+    // Shows ShortCutHint in a small window beside the tab, placed by ShortCutHintPos; the pager
+    // makes the window and frees it again when the hint hides.
+    void ShowShortCutHint();
+    void HideShortCutHint();
+    // The window while the hint shows, else nil.
+    TShortCutHintWindow* ShortCutHintWindow() const { return FShortCutHint.Get(); }
 
     // The tab's glow animation, steps of 20 every 50 ms: the hover glow rises to 120 and holds
     // while the mouse stays on the tab, then falls back; a press glow rises once. The timer
@@ -189,6 +198,8 @@ private:
     std::unique_ptr<foundation::TGDIPPicture> FIPicture;
     std::unique_ptr<foundation::TGDIPPicture> FIDisabledPicture;
     bool FUpdatingParent = false;
+    // Owned by the pager, which may free it first.
+    plat::TControlRef<TShortCutHintWindow> FShortCutHint;
     TShortCutHintPos FShortCutHintPos = shpTop;
     std::string FShortCutHintText;
     bool FShowClose = true;

@@ -228,6 +228,7 @@ void TVezOfficePager::RemoveVezPage(TVezOfficePage* VezPage)
     if (index < 0)
         return;
     RemoveClosedPage(VezPage);
+    VezPage->HideShortCutHint();
     FVezPages.Delete(index);
     VezPage->AttachTo(nullptr);
     ReleaseButtonLater(VezPage->FCloseButton, 0);
@@ -366,6 +367,8 @@ void TVezOfficePager::ChangeActivePage(int Value)
     const int count = FVezPages.Count();
     if (Value < 0 || Value >= count || (Value == GetActivePageIndex() && count > 1))
         return;
+    if (FTabShortCutHintShowing)
+        HideTabShortCutHints();
     bool allow = true;
     if (OnChanging && FPropertiesLoaded && !IsDestroying())
         OnChanging(this, GetActivePageIndex(), Value, allow);
@@ -545,6 +548,11 @@ void TVezOfficePager::Dispatch(plat::TMessage& Message)
             return;
         }
         break;
+    case plat::CM_FOCUSCHANGED:
+    case plat::WM_KILLFOCUS:
+        plat::TCustomControl::Dispatch(Message);
+        FocusMessage(Message);
+        return;
     case plat::CM_HINTSHOW:
         plat::TCustomControl::Dispatch(Message);
         if (plat::THintInfo* info = plat::TCMHintShow(Message).HintInfo())
@@ -665,6 +673,8 @@ void TVezOfficePager::Notification(plat::TComponent* AComponent, plat::TOperatio
             SetDisabledImages(nullptr);
         if (FPageListMenu && AComponent == static_cast<plat::TComponent*>(FPageListMenu))
             SetPageListMenu(nullptr);
+        if (FClosedListMenu && AComponent == static_cast<plat::TComponent*>(FClosedListMenu))
+            FClosedListMenu = nullptr;
         for (int i = 0; i < FVezPages.Count(); ++i)
             if (AComponent == static_cast<plat::TComponent*>(FVezPages.Get(i))) {
                 RemoveVezPage(FVezPages.Get(i));
@@ -932,6 +942,11 @@ void TVezOfficePager::SetShowNonSelectedTabs(bool Value)
 void TVezOfficePager::SetPageListMenu(plat::TPopupMenu* Value)
 {
     WatchInstead(*this, FPageListMenu, Value);
+}
+
+void TVezOfficePager::SetClosedListMenu(plat::TPopupMenu* Value)
+{
+    WatchInstead(*this, FClosedListMenu, Value);
 }
 
 void TVezOfficePager::SetTransparent(bool Value)

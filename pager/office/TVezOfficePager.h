@@ -34,6 +34,7 @@ class TCustomVezOfficePagerStyler;
 class TPageButtonSettings;
 class TArrowWindow;
 class TFloatingPagerWindow;
+class TShortCutHintWindow;
 class TVezGlowButton;
 class TTabAppearance;
 class TVezOfficePage;
@@ -48,6 +49,10 @@ using TTabEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
 // Makes the window a page floats in, owned by AOwner (the class of floating windows).
 using TFloatingPagerWindowClass = std::function<plat::TCustomForm*(plat::TComponent* AOwner)>;
 using TDrawTabEvent = std::function<void(plat::TObject* Sender, int TabIndex, plat::TRect TabRect)>;
+using TClosePageEvent = std::function<void(plat::TObject* Sender, int PageIndex, bool& Allow)>;
+using TClosedPageEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
+// X and Y: the screen point where the list's menu would open.
+using TListClickEvent = std::function<void(plat::TObject* Sender, int X, int Y)>;
 
 // A tabbed container: an ordered list of pages (TVezOfficePage), one tab per page whose tab is
 // visible along one edge, the active page shown in the page area, colours from a styler.
@@ -114,6 +119,19 @@ public:
     int ClosedPageCount() const { return static_cast<int>(FClosedPages.size()); }
     TVezOfficePage* ClosedPage(int Index) const;
     const std::string& ClosedPageName(int Index) const;
+    // Shows a closed page's tab again (activating it when no other tab shows); false when the
+    // page is not closed.
+    bool OpenClosedPage(TVezOfficePage* APage);
+    void OpenAllClosedPages();
+    // The user's menu for the closed-pages button; not owned, forgotten when it is freed. Without
+    // one the pager builds its own.
+    plat::TPopupMenu* GetClosedListMenu() const { return FClosedListMenu; }
+    void SetClosedListMenu(plat::TPopupMenu* Value);
+
+    // --- Closing -----------------------------------------------------------------------------
+    // Closes the active page as its close button would; true when there was none or another
+    // page is active now.
+    bool CloseActivePage();
 
     // --- Layout string ---------------------------------------------------------------------
     // "P:<active>" then ",V:<TabIndex>" or ",H:<TabIndex>" per docked page in list order.
@@ -198,7 +216,7 @@ public:
     int GetFixedTabs() const { return FFixedTabs; }
     void SetFixedTabs(int Value);
     bool GetGlow() const { return FGlow; }
-    void SetGlow(bool Value) { FGlow = Value; }
+    void SetGlow(bool Value);
     int GetPageMargin() const { return FPageMargin; }
     void SetPageMargin(int Value);
     bool GetRotateTabLeftRight() const { return FRotateTabLeftRight; }
@@ -331,8 +349,20 @@ public:
     TVezGlowButton* GetPageListButton() const { return FPageListButton; }
     TVezGlowButton* GetClosedListButton() const { return FClosedListButton; }
     TVezGlowButton* GetCloseButtonGlobal() const { return FCloseButtonGlobal; }
-    // The shortcut hint windows of the pages (shown from the keyboard, later).
-    int ShortCutHintWindowCount() const { return 0; }
+    // --- Shortcut hints --------------------------------------------------------------------
+    // With ShowShortCutHints, the pages whose tab is visible and enabled and that have a
+    // ShortCutHint show it beside their tab (they show when the pager gets the focus). Typing a
+    // hint's characters activates its page; a character no hint goes on with beeps. The hints
+    // hide on Escape, the arrows, a page switch, the focus leaving, and a click on, resize,
+    // move, minimize or maximize of the form, which the pager watches without taking over.
+    void ShowTabShortCutHints();
+    void HideTabShortCutHints();
+    bool GetTabShortCutHintShowing() const { return FTabShortCutHintShowing; }
+    // The shortcut hint windows the pages show now.
+    int ShortCutHintWindowCount() const { return static_cast<int>(FShortCutHintWinList.size()); }
+    // A hint window owned by the pager, for a page to show its hint in / to free again.
+    TShortCutHintWindow* AddShortCutHintWindow();
+    void RemoveShortCutHintWindow(TShortCutHintWindow* Window);
 
     // Repaints the tab strip.
     void InvalidateTabStrip();
@@ -341,6 +371,12 @@ public:
 
     plat::TNotifyEvent OnChange;
     TTabChangingEvent OnChanging;
+    // A close may be refused; a closed page's former index follows once it is gone or hidden.
+    TClosePageEvent OnClosePage;
+    TClosedPageEvent OnClosedPage;
+    // Fired in place of the menus of the closed-pages and page-list buttons.
+    TListClickEvent OnClosedListClick;
+    TListClickEvent OnPageListClick;
     TTabMovedEvent OnTabMoved;
     TPageEvent OnInsertPage;
     // A page was floated out of this pager / docked back into it.
@@ -379,6 +415,8 @@ protected:
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     // The arrow keys move among the pages whose tab is visible and enabled; Tab leaves the pager.
     void KeyDown(unsigned& Key, plat::TShiftState Shift) override;
+    // While shortcut hints show, each character typed goes towards them.
+    void KeyPress(char32_t& Key) override;
 
     // The strip's background, every tab, the insert button and the buttons' frame.
     void Paint() override;
@@ -391,10 +429,17 @@ protected:
     void ScrollPrevClick(plat::TObject* Sender);
     void ScrollNextClick(plat::TObject* Sender);
     void ScrollLastClick(plat::TObject* Sender);
-    // Closing pages and the page lists come with the pager's interaction; the buttons call here.
+    // Closes the page a tab's close button names (its Tag), else the active page. A close
+    // asked for while one runs, or for a Tag naming no page, is ignored.
     virtual void CloseButtonClick(plat::TObject* Sender);
+    // A tab's glow close button closes on a left release.
+    void CloseButtonMouseUp(plat::TObject* Sender, plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y);
+    // The menus open below the button, or above it when they would pass the bottom of the work
+    // area of the nearest monitor.
     virtual void PageListButtonClick(plat::TObject* Sender);
     virtual void ClosedListButtonClick(plat::TObject* Sender);
+    void ClosedListItemClick(plat::TObject* Sender);
+    void PageListItemClick(plat::TObject* Sender);
 
 private:
     friend class TVezOfficePage;
@@ -494,6 +539,18 @@ private:
     void FreeArrowWindow();
     // The page a reorder drop moves: the one the drag started on while it is still here.
     TVezOfficePage* ReorderedPage() const;
+    // Shortcut hints.
+    void FocusMessage(const plat::TMessage& Message);
+    void ShortCutTyped(char32_t Char);
+    void FormMessageSeen(const plat::TMessage& Message);
+
+    // The page at Index leaves the list (freed) or closes (tab hidden).
+    void FreeClosingPage(TVezOfficePage* Page, int Index);
+    void HideClosingPage(TVezOfficePage* Page);
+    plat::TPopupMenu& ClosedListMenuInUse();
+    // Where a list button's menu of ItemCount items opens: Below (screen), or above the button
+    // when that would pass the work area's bottom.
+    plat::TPoint ListMenuPoint(plat::TPoint Below, int ItemCount, int ButtonHeight) const;
 
     // Owned as a component of the pager.
     TCustomVezOfficePagerStyler* FInternalOfficePagerStyler = nullptr;
@@ -555,6 +612,16 @@ private:
     std::unique_ptr<TVistaBackground> FPageAppearance;
     std::unique_ptr<TTabAppearance> FTabAppearance;
     const IGlowTextMeasurer* FMeasurer = nullptr;
+    bool FIsClosing = false;
+    bool FTabShortCutHintShowing = false;
+    std::string FTabShortCutChars;
+    std::vector<TShortCutHintWindow*> FShortCutHintWinList;
+    // The parent form's messages are watched while the hints show.
+    plat::TFormMessageObserverRegistration FFormHook;
+    bool FFormHooked = false;
+    plat::TPopupMenu* FClosedListMenu = nullptr;
+    // Owned as a component of the pager, made on first use.
+    plat::TPopupMenu* FInternalClosedListMenu = nullptr;
     TVezGlowButton* FPageListButton = nullptr;
     TVezGlowButton* FScrollPrevButton = nullptr;
     TVezGlowButton* FScrollNextButton = nullptr;

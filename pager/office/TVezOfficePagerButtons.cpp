@@ -123,11 +123,8 @@ void TVezOfficePager::UpdateCloseButtons()
             if (!page->FCloseButton) {
                 auto* made = new TVezGlowButton(this);
                 made->SetParent(this);
-                made->OnMouseUp = [this](plat::TObject* Sender, plat::TMouseButton Button, plat::TShiftState, int,
-                                         int) {
-                    if (Button == plat::mbLeft)
-                        CloseButtonClick(Sender);
-                };
+                made->OnMouseUp = [this](plat::TObject* Sender, plat::TMouseButton Button, plat::TShiftState Shift,
+                                         int X, int Y) { CloseButtonMouseUp(Sender, Button, Shift, X, Y); };
                 page->FCloseButton = made;
             }
             auto* glow = static_cast<TVezGlowButton*>(page->FCloseButton);
@@ -139,7 +136,8 @@ void TVezOfficePager::UpdateCloseButtons()
         button->SetTag(i);
         GiveHint(*button, settings.GetCloseButtonHint());
         button->SetEnabled(anyTab);
-        const bool shown = FShowCloseOnNonSelectedTabs || page == FActivePage;
+        // A closed page's tab is gone, and its close button with it.
+        const bool shown = page->GetTabVisible() && (FShowCloseOnNonSelectedTabs || page == FActivePage);
         button->SetVisible(shown);
         if (!shown)
             button->SetWidth(0);
@@ -250,9 +248,5 @@ void TVezOfficePager::ScrollNextClick(plat::TObject* Sender)
     if (OnNextClick)
         OnNextClick(Sender);
 }
-
-void TVezOfficePager::CloseButtonClick(plat::TObject*) {}
-void TVezOfficePager::PageListButtonClick(plat::TObject*) {}
-void TVezOfficePager::ClosedListButtonClick(plat::TObject*) {}
 
 }  // namespace skelda::pager

@@ -45,6 +45,12 @@ bool TVezOfficePager::GlowPulsing() const
     return FBrGlowTimer && FBrGlowTimer->GetEnabled();
 }
 
+void TVezOfficePager::SetGlow(bool Value)
+{
+    FGlow = Value;
+    UpdateGlowTimer();
+}
+
 void TVezOfficePager::UpdateGlowTimer()
 {
     if (!Designing() && GlowAllowed() && HasGlowingTabs()) {

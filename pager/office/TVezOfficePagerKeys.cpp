@@ -15,12 +15,17 @@ void TVezOfficePager::KeyDown(unsigned& Key, plat::TShiftState Shift)
                 next->SetFocus();
         }
         break;
+    case plat::VK_ESCAPE:
+        HideTabShortCutHints();
+        break;
     case plat::VK_LEFT:
     case plat::VK_UP:
+        HideTabShortCutHints();
         SelectNextPage(false);
         break;
     case plat::VK_RIGHT:
     case plat::VK_DOWN:
+        HideTabShortCutHints();
         SelectNextPage(true);
         break;
     default:

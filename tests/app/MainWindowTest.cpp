@@ -16,6 +16,9 @@
 #include "editcontrols/panel/TKvCaptionPanel.h"
 #include "editcontrols/spin/TKvSpinEdit.h"
 #include "grid/model/TVezEzuzorEvad.h"
+#include "pager/office/TVezOfficePage.h"
+#include "pager/office/TVezOfficePager.h"
+#include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/standard/TCheckBox.h"
 #include "platform/controls/standard/TGroupBox.h"
@@ -25,7 +28,7 @@
 #include "platform/controls/standard/TLabeledEdit.h"
 #include "platform/controls/standard/TListBox.h"
 #include "platform/controls/standard/TMemo.h"
-#include "platform/controls/standard/TPageControl.h"
+#include "platform/controls/standard/TPaintBox.h"
 #include "platform/controls/standard/TPanel.h"
 #include "platform/controls/standard/TRadioGroup.h"
 #include "platform/controls/standard/TShape.h"
@@ -450,6 +453,24 @@ TEST_F(StartedWindowTest, WithoutTheInformationTextItsWindowBeepsAndSaysSo)
     EXPECT_EQ(info->Memo->GetText(), "Could not find the file \"Info.txt\"...");
     EXPECT_THAT(ui.Base().Beeper().SoundTypes(), ElementsAre(1u));
     EXPECT_EQ(info->CloseBtn->GetKind(), plat::bkClose);
+}
+
+TEST_F(StartedWindowTest, ItsTabsSwitchBetweenTheChartAndTheTable)
+{
+    EXPECT_EQ(window->PageControl->GetActivePage(), window->Page1);
+    EXPECT_EQ(window->Page1->GetCaption(), "Main panel");
+    EXPECT_FALSE(window->MUFGrid->Showing());
+
+    const plat::TRect tableTab = window->PageControl->GetTabRect(window->Page2);
+    ui.Simulator().Click(*window->PageControl, {(tableTab.Left + tableTab.Right) / 2, (tableTab.Top + tableTab.Bottom) / 2});
+    EXPECT_EQ(window->PageControl->GetActivePage(), window->Page2);
+    EXPECT_TRUE(window->MUFGrid->Showing());
+    EXPECT_FALSE(window->PTB->Showing());
+
+    window->PageControl->SetFocus();
+    ui.Simulator().KeyPress(plat::VK_LEFT);
+    EXPECT_EQ(window->PageControl->GetActivePage(), window->Page1);
+    EXPECT_TRUE(window->PTB->Showing());
 }
 
 TEST_F(StartedWindowTest, PicturesOfTheWindowOnBothPagesAndOfTheSetupPanel)

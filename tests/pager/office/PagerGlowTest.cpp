@@ -135,5 +135,19 @@ TEST_F(PagerGlowTest, PagerPulseReversesAboveTheTopAndStopsWithTheLastGlowingTab
     EXPECT_FALSE(pager->GlowPulsing()) << "a disabled page does not pulse";
 }
 
+TEST_F(PagerGlowTest, ThePulseFollowsAGlowColourOrThePagerGlowSetLater)
+{
+    TVezOfficePage& page = *pager->VezPages(1);
+    page.SetGlow(true);
+    page.SetGlowColor(plat::clNone);
+    EXPECT_FALSE(pager->GlowPulsing());
+    page.SetGlowColor(plat::clLime);
+    EXPECT_TRUE(pager->GlowPulsing());
+    pager->SetGlow(false);
+    EXPECT_FALSE(pager->GlowPulsing());
+    pager->SetGlow(true);
+    EXPECT_TRUE(pager->GlowPulsing());
+}
+
 }  // namespace
 }  // namespace skelda::pager::testing
