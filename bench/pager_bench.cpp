@@ -1,7 +1,9 @@
 // An office pager's cost per frame: a full repaint of a pager with 30 tabs (captions, 16 x 16
 // PNG pictures, close buttons on the tabs, scroll buttons), the layout update a caption change
-// causes (every tab measured again, the scroller and the buttons laid out), and one step of the
-// mouse sweeping over the tabs (the move, the glow timers' tick and the repaint).
+// causes (every tab measured again, the scroller and the buttons laid out), one step of the
+// mouse sweeping over the tabs (the move, the glow timers' tick and the repaint), and one step
+// of dragging a floating page's window (the move through the input layer, the window following
+// the pointer, its repaint).
 
 #include "BenchPictures.h"
 #include "HeadlessBenchMain.h"
@@ -91,6 +93,30 @@ void HoverSweepStep(benchmark::State& state)
     }
 }
 BENCHMARK(HoverSweepStep)->Unit(benchmark::kMillisecond);
+
+void FloatingWindowDragStep(benchmark::State& state)
+{
+    TThirtyTabs tabs;
+    tabs.pager->SetAllowTabUndock(true);
+    TVezOfficePage* page = tabs.pager->VezPages(3);
+    tabs.pager->FloatPage(page, 300, 500, -1, -1);
+    TVezOfficePager* clone = page->GetVezOfficePager();
+    plat::TCustomForm* window = page->GetFloatingWindow();
+    const plat::TRect tab = clone->GetTabRect(0);
+    const plat::TPoint start = clone->ClientToScreen({(tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2});
+    plat::testing::InputSimulator& mouse = tabs.ui.Simulator();
+    mouse.MouseDown(*clone, clone->ScreenToClient(start));
+    int round = 0;
+    for (auto _ : state) {
+        const plat::TPoint to{start.X + (++round % 2 ? 40 : 0), start.Y + 30};
+        mouse.MouseMove(*clone, clone->ScreenToClient(to));
+        benchmark::DoNotOptimize(plat::RenderControl(*window));
+    }
+    if (!tabs.pager->GetTabDragging() || page->GetFloatingWindow() != window)
+        state.SkipWithError("the page did not stay in its window under the drag");
+    mouse.MouseUp(*clone, clone->ScreenToClient(start));
+}
+BENCHMARK(FloatingWindowDragStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,8 +1,9 @@
 // The office pager's layout string, written to a pager of five pages (two of them closed, the
-// third active): every string leaves the page list consistent (each page listed once, attached
-// and parented by the pager, only the active page visible, ActivePage agreeing with
-// ActivePageIndex, the closed pages exactly the hidden tabs, TabIndex unique), and the string
-// the pager then reads back restores the same layout when written again.
+// third active): every string leaves the pages consistent (each docked page listed once,
+// attached and parented by the pager, only the active page visible, ActivePage agreeing with
+// ActivePageIndex, the closed pages exactly the hidden tabs; each floating page alone in a clone
+// of the pager inside its window; TabIndex unique over both), and the string the pager then reads
+// back restores the same layout, floating windows and all, when written again.
 
 #include "FuzzSupport.h"
 
@@ -39,9 +40,10 @@ TVezOfficePager& Pager()
 
 void CheckConsistent(const TVezOfficePager& P, const std::string& Input)
 {
-    Check(P.GetVezPageCount() == PageCount, "pages lost", Input);
+    Check(P.GetVezPageCount() + P.FloatingPageCount() == PageCount, "pages lost", Input);
     const TVezOfficePage* active = P.GetActivePage();
-    Check(active != nullptr, "no active page", Input);
+    // Floating the active page activates the next page with a visible, enabled tab, if any.
+    Check(active != nullptr || P.FloatingPageCount() > 0, "no active page", Input);
     Check(P.GetActivePageIndex() == P.IndexOfPage(active), "active page and index disagree", Input);
     std::set<const TVezOfficePage*> pages;
     std::set<const TVezOfficePage*> hidden;
@@ -51,9 +53,21 @@ void CheckConsistent(const TVezOfficePager& P, const std::string& Input)
         Check(pages.insert(page).second, "page listed twice", Input);
         Check(page->GetVezOfficePager() == &P && page->GetParent() == &P, "page not attached", Input);
         Check(page == active || !page->GetVisible(), "inactive page shows", Input);
+        Check(!page->GetFloating(), "docked page floats", Input);
         Check(tabIndices.insert(page->GetTabIndex()).second, "TabIndex twice", Input);
         if (!page->GetTabVisible())
             hidden.insert(page);
+    }
+    for (int i = 0; i < P.FloatingPageCount(); ++i) {
+        const TVezOfficePage* page = P.FloatingPages(i);
+        Check(pages.insert(page).second, "floating page listed twice", Input);
+        const TVezOfficePager* clone = page->GetVezOfficePager();
+        Check(clone && clone->GetClonedOfPager() == &P && clone->GetVezPageCount() == 1 &&
+                  clone->GetActivePage() == page,
+              "floating page not alone in a clone", Input);
+        Check(page->GetFloating() && page->GetParentPager() == &P && page->GetFloatingWindow(),
+              "floating page without its window", Input);
+        Check(tabIndices.insert(page->GetTabIndex()).second, "TabIndex twice", Input);
     }
     std::set<const TVezOfficePage*> closed;
     for (int i = 0; i < P.ClosedPageCount(); ++i)

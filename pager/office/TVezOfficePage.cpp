@@ -39,9 +39,15 @@ TVezOfficePage::TVezOfficePage(plat::TComponent* AOwner)
 
 TVezOfficePage::~TVezOfficePage()
 {
+    plat::TCustomForm* const window = FFloating ? GetFloatingWindow() : nullptr;
     ReleaseLayerReferences();
     if (FVezOfficePager)
         FVezOfficePager->RemoveVezPage(this);
+    if (TVezOfficePager* origin = FParentPager.Get())
+        origin->ForgetFloatingPage(this);
+    // Its window would stay behind empty.
+    if (window && !window->ComponentState().Contains(plat::csDestroying))
+        window->Release();
 }
 
 void TVezOfficePage::SetVezOfficePager(TVezOfficePager* Value)

@@ -11,6 +11,7 @@
 
 namespace plat {
 class TBitmap;
+class TCustomForm;
 class TTimer;
 }
 namespace skelda::foundation {
@@ -20,6 +21,7 @@ class TVezHintInfo;
 
 namespace skelda::pager {
 
+class IFloatingPagerWindow;
 class TShortCutHintWindow;
 class TVezOfficePager;
 
@@ -120,6 +122,18 @@ public:
     plat::TControl* GetCloseButtonChrome() const { return FCloseButtonChrome; }
     void SetCloseButtonChrome(plat::TControl* Value) { FCloseButtonChrome = Value; }
 
+    // Floats the page out of its pager into a window at (X, Y) on the screen, in the default
+    // size; nothing without a pager or in the designer. The longer form's further arguments
+    // are not used.
+    void SetFloating(int X, int Y);
+    void SetFloating(int X, int Y, int, int) { SetFloating(X, Y); }
+    // The window the page floats in, or nil (also in the designer).
+    IFloatingPagerWindow* FloatingWindow() const;
+    plat::TCustomForm* GetFloatingWindow() const;
+    bool GetFloating() const { return FFloating; }
+    // For a page that floated: the pager it came from (nil once that is gone).
+    TVezOfficePager* GetParentPager() const { return FParentPager.Get(); }
+
     // Focuses the first child control in Tab order that can take the focus.
     void SelectFirstControl();
 
@@ -206,6 +220,10 @@ private:
     plat::TColor FTxtColor = plat::clNone;
     int FTabIndex = 0;
     bool FLocked = false;
+    plat::TControlRef<TVezOfficePager> FParentPager;
+    bool FFloating = false;
+    // A tab drag over the tab strip would reorder on release.
+    bool FDraggingAccept = false;
 };
 
 }  // namespace skelda::pager

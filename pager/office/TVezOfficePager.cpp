@@ -99,6 +99,7 @@ TVezOfficePager::~TVezOfficePager()
 {
     Destroying();
     ReleaseLayerReferences();
+    FreeFloatingWindows();
     if (FOfficePagerStyler && FOfficePagerStyler != FInternalOfficePagerStyler)
         FOfficePagerStyler->RemoveControl(this);
     delete FInternalOfficePagerStyler;
@@ -163,6 +164,7 @@ int TVezOfficePager::AddVezPage(TVezOfficePage* VezPage)
 {
     if (!VezPage)
         return -1;
+    plat::TCustomForm* const floatingWindow = FloatingWindowAround(VezPage);
     int index = IndexOfPage(VezPage);
     const bool added = index < 0;
     if (added) {
@@ -186,6 +188,7 @@ int TVezOfficePager::AddVezPage(TVezOfficePage* VezPage)
     }
     VezPage->AttachTo(this);
     AlignPage(VezPage);
+    PageDocked(VezPage, floatingWindow);
     if (added && !VezPage->GetTabVisible())
         AddClosedPage(VezPage);
     if (VezPage != FActivePage)
@@ -273,6 +276,7 @@ void TVezOfficePager::ClearVezPages()
 
 void TVezOfficePager::ResetPages()
 {
+    DockFloatingPages();
     for (int i = 0; i < FVezPages.Count(); ++i)
         FVezPages.Get(i)->SetTabVisible(true);
     // Creation order is TabIndex order; numbers left free by removed pages are passed over.
@@ -315,6 +319,9 @@ int TVezOfficePager::NextTabIndex() const
     int next = 0;
     for (int i = 0; i < FVezPages.Count(); ++i)
         next = std::max(next, FVezPages.Get(i)->GetTabIndex() + 1);
+    // A floating page comes back with its number.
+    for (const TVezOfficePage* page : FFloatingPages)
+        next = std::max(next, page->GetTabIndex() + 1);
     return next;
 }
 
@@ -500,6 +507,8 @@ void TVezOfficePager::DestroyReleasedButton(plat::TControl* Button)
 
 void TVezOfficePager::Dispatch(plat::TMessage& Message)
 {
+    if (FDraging && TabDragMessage(Message))
+        return;
     if (Message.Msg == DestroyCloseButtonMessage()) {
         if (Message.WParam != 0)
             DestroyReleasedButton(reinterpret_cast<plat::TControl*>(Message.WParam));
@@ -586,7 +595,7 @@ std::string TVezOfficePager::GetSettings() const
         const TVezOfficePage* page = FVezPages.Get(i);
         text += (page->GetTabVisible() ? ",V:" : ",H:") + std::to_string(page->GetTabIndex());
     }
-    return text;
+    return text + FloatingSettings();
 }
 
 void TVezOfficePager::SetSettings(const std::string& Value)
@@ -603,6 +612,7 @@ void TVezOfficePager::SetSettings(const std::string& Value)
         if (!page)
             continue;
         if (item.Kind == 'F') {
+            const plat::TScopedRestore fromLayout(FFloatingFromLayout, true);
             FloatPage(page, item.Left, item.Top, item.Width, item.Height);
             continue;
         }
@@ -616,8 +626,6 @@ void TVezOfficePager::SetSettings(const std::string& Value)
             MoveVezPage(IndexOfPage(page), position);
     SetActivePageIndex(active);
 }
-
-void TVezOfficePager::FloatPage(TVezOfficePage*, int, int, int, int) {}
 
 void TVezOfficePager::SaveToFile(const std::string& FileName) const
 {
@@ -843,6 +851,7 @@ void TVezOfficePager::SetTabPosition(TTabPosition Value)
     if (FTabPosition == Value)
         return;
     FTabPosition = Value;
+    FreeArrowWindow();
     SetPagesCacheValid(false);
     AlignPages();
     UpdateScroller();

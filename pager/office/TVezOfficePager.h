@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ class IGlowTextMeasurer;
 class TCustomVezOfficePagerStyler;
 class TGlowButtonAppearance;
 class TPageButtonSettings;
+class TArrowWindow;
+class TFloatingPagerWindow;
 class TShortCutHintWindow;
 class TVezGlowButton;
 class TTabAppearance;
@@ -45,6 +48,8 @@ using TTabMovedEvent = std::function<void(plat::TObject* Sender, int FromPos, in
 using TPageEvent = std::function<void(plat::TObject* Sender, TVezOfficePage* APage)>;
 using TTabClickEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
 using TTabEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
+// Makes the window a page floats in, owned by AOwner (the class of floating windows).
+using TFloatingPagerWindowClass = std::function<plat::TCustomForm*(plat::TComponent* AOwner)>;
 using TDrawTabEvent = std::function<void(plat::TObject* Sender, int TabIndex, plat::TRect TabRect)>;
 using TClosePageEvent = std::function<void(plat::TObject* Sender, int PageIndex, bool& Allow)>;
 using TClosedPageEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
@@ -294,9 +299,57 @@ public:
     // The pulse's strength, 0..160 and back, in steps of 20 every 70 ms.
     int GetGlowStep() const { return FStepHover; }
     bool GlowPulsing() const;
-    void BeginTabDrag() {}
-    // A page the layout string floats at (Left, Top) in a window Width × Height.
+    // --- Floating pages ----------------------------------------------------------------------
+    // Moves a docked page of this pager into a new floating window, in a clone of this pager,
+    // at (Left, Top) on the screen (both 0 or less: where the clone happens to be), Width ×
+    // Height (-1, or less than a tab's height: the clone's size); a window that would lie on no
+    // monitor goes onto the work area of the nearest one. Fires OnTabUnDock. Nothing for a page
+    // of another pager or one already floating.
     virtual void FloatPage(TVezOfficePage* Page, int Left, int Top, int Width, int Height);
+    // The pages of this pager that float, in the order they went.
+    int FloatingPageCount() const { return static_cast<int>(FFloatingPages.size()); }
+    // Nil past the end.
+    TVezOfficePage* FloatingPages(int Index) const;
+    // A pager owned by this one, in Window, set up as this one but with tabs on top and no
+    // buttons: the pager a floating page lives in.
+    TVezOfficePager* CreateFloatingPager(plat::TWinControl* Window);
+    void CopyPagerSettings(const TVezOfficePager* Source);
+    // Set in a clone: the pager it was made from (nil once that is gone).
+    TVezOfficePager* GetClonedOfPager() const { return FClonedOfPager.Get(); }
+    // The floating window made or moved last.
+    plat::TCustomForm* GetFloatingWindow() const { return FFloatingWindow.Get(); }
+    // Docks the pages of a clone back into this pager, as dropping their tabs here does.
+    void DockPagesOf(TVezOfficePager& Clone);
+    plat::TBorderIcons GetFloatingBorderIcons() const { return FFloatingBorderIcons; }
+    void SetFloatingBorderIcons(plat::TBorderIcons Value) { FFloatingBorderIcons = Value; }
+    plat::TFormBorderStyle GetFloatingBorderStyle() const { return FFloatingBorderStyle; }
+    void SetFloatingBorderStyle(plat::TFormBorderStyle Value) { FFloatingBorderStyle = Value; }
+    // Makes floating windows: a TFloatingPagerWindow unless set.
+    TFloatingPagerWindowClass FloatingPagerWindowClass;
+    // --- Dragging a tab off, along and back onto the strip ------------------------------------
+    // The tab drag: with AllowTabUndock, a press on an unlocked tab drags it under this pager's
+    // mouse capture (X, Y on the screen). Pulled 10 pixels off the strip, or 100 beyond its
+    // ends, the page floats in its own window, which then follows the pointer; brought over the
+    // strip, a floating page docks back; moved more than 5 pixels along the strip with
+    // TabReorder, the tab lands where the arrow shows on release. The release, or losing the
+    // capture, ends it. Nothing in the designer, without AllowTabUndock or for a page in no
+    // pager.
+    void BeginTabDrag(plat::TShiftState Shift, int X, TVezOfficePage* Page, int Y);
+    void DragTabMove(plat::TShiftState Shift, int X, int Y);
+    void EndTabDrag();
+    bool GetTabDragging() const { return FDraging; }
+
+    // --- Reordering tabs by dragging ------------------------------------------------------------
+    // The arrow that shows where a dragged tab would land; made on the first reorder press,
+    // freed when the tab position changes.
+    void CreateArrowWindow();
+    TArrowWindow* GetArrowWindow() const { return FArrow.Get(); }
+    // A drag of this pager's own tabs is over the pager: accepted over a tab, the arrow placed
+    // above (or beside) that tab.
+    void DragOver(plat::TObject* Source, int X, int Y, plat::TDragState State, bool& Accept) override;
+    // Moves the tab the drag started on to the tab under (X, Y).
+    void DragDrop(plat::TObject* Source, int X, int Y) override;
+    void DragCanceled() override;
     // --- Buttons ---------------------------------------------------------------------------------
     // Makes, places, dresses and drops the pager's buttons as the settings, the scroller and the
     // pages want them. A dropped button is hidden at once and freed once the current event is
@@ -345,6 +398,9 @@ public:
     TListClickEvent OnPageListClick;
     TTabMovedEvent OnTabMoved;
     TPageEvent OnInsertPage;
+    // A page was floated out of this pager / docked back into it.
+    TPageEvent OnTabUnDock;
+    TPageEvent OnTabDock;
     // Draws a tab's content in place of the pager (its body is painted already).
     TDrawTabEvent OnDrawTab;
     // The scroll buttons' clicks: first and last before they scroll, previous and next after.
@@ -479,6 +535,38 @@ private:
     // Settings string.
     void ApplySettings(const std::string& Value);
 
+    // Floating pages.
+    // FloatPage with the window at At, or where the clone happens to be without it.
+    void FloatPageAt(TVezOfficePage* Page, std::optional<plat::TPoint> At, int Width, int Height);
+    // The floating window a page sits in (through its pager), or nil.
+    static plat::TCustomForm* FloatingWindowAround(const TVezOfficePage* Page);
+    // A page joins the list: it stops floating here, and the window it floated in goes.
+    void PageDocked(TVezOfficePage* Page, plat::TCustomForm* FormerWindow);
+    // Docks a floating page back (appended, active, its TabIndex kept) and fires OnTabDock.
+    void DockBack(TVezOfficePage* Page);
+    void ForgetFloatingPage(const TVezOfficePage* Page);
+    // Docks every floating page back, last first, keeping their TabIndex.
+    void DockFloatingPages();
+    // ",F:<TabIndex>[<left>:<top>:<width>:<height>]" per floating page.
+    std::string FloatingSettings() const;
+    // Frees the windows of the pages floating out of this pager as it goes.
+    void FreeFloatingWindows();
+    // Where a floating window asked at At with Size goes: no larger than the desktop, and
+    // onto the nearest monitor's work area when it would lie on none.
+    static plat::TRect PlaceFloatingWindow(plat::TPoint At, plat::TSize Size);
+
+    // The tab drag's moves and release, and the loss of its capture; true when taken.
+    bool TabDragMessage(plat::TMessage& Message);
+    // Moving the tab of a page docked in Pager: tear-off or reorder.
+    void DragDockedTab(TVezOfficePage& Page, TVezOfficePager& Pager, int X, int Y);
+
+    // Reordering by dragging.
+    // A left press on an enabled tab starts the plain drag or the tab drag of the page pressed.
+    void PressStartsDrag(TVezOfficePage* Page, plat::TShiftState Shift, int X, int Y);
+    void HideArrow();
+    void FreeArrowWindow();
+    // The page a reorder drop moves: the one the drag started on while it is still here.
+    TVezOfficePage* ReorderedPage() const;
     // Shortcut hints.
     void FocusMessage(const plat::TMessage& Message);
     void ShortCutTyped(char32_t Char);
@@ -586,6 +674,35 @@ private:
     TVezGlowButton* FScrollLastButton = nullptr;
     TVezGlowButton* FClosedListButton = nullptr;
     TVezGlowButton* FCloseButtonGlobal = nullptr;
+    plat::TControlRef<TArrowWindow> FArrow;
+    std::vector<TVezOfficePage*> FFloatingPages;
+    // The layout string floats pages at their saved places, also at (0, 0) or on a monitor
+    // left of and above the primary one.
+    bool FFloatingFromLayout = false;
+    plat::TControlRef<TVezOfficePager> FClonedOfPager;
+    plat::TControlRef<plat::TCustomForm> FFloatingWindow;
+    bool FDraging = false;
+    plat::TControlRef<TVezOfficePage> FDragingPage;
+    // Where the tab drag started and where the pointer was last, on the screen.
+    int FOldMouseX = 0;
+    int FOldMouseY = 0;
+    plat::TPoint FLastDragPos;
+    // From the floating window's top-left corner to the pointer.
+    int FDragTabX = 0;
+    int FDragTabY = 0;
+    // The tab strips a dragged floating page docks onto, on the screen.
+    struct TDockEntry {
+        plat::TControlRef<TVezOfficePager> Pager;
+        plat::TRect StripRect;
+    };
+    std::vector<TDockEntry> FDockList;
+    // The drag tore its page off or docked it back: its release is not a click.
+    bool FTabDragFloated = false;
+    plat::TBorderIcons FFloatingBorderIcons{plat::biSystemMenu, plat::biMinimize, plat::biMaximize};
+    plat::TFormBorderStyle FFloatingBorderStyle = plat::bsSizeable;
+    // The page whose tab a drag started on: a vetoed switch leaves it inactive, and it is still
+    // the one that moves.
+    plat::TControlRef<TVezOfficePage> FReorderPage;
 };
 
 }  // namespace skelda::pager

@@ -44,7 +44,9 @@ void TVezOfficePager::MouseDown(plat::TMouseButton Button, plat::TShiftState Shi
         OnTabRightClick(this, i);
     if (i >= FVezPages.Count())
         return;
-    if (Button != plat::mbMiddle && i != GetActivePageIndex() && FVezPages.Get(i)->GetTabEnabled()) {
+    const plat::TControlRef<TVezOfficePage> pressed(FVezPages.Get(i));
+    const bool enabled = pressed->GetTabEnabled();
+    if (Button != plat::mbMiddle && i != GetActivePageIndex() && enabled) {
         ChangeActivePage(i);
         if (!Designing())
             GlowTab(i, 20, gsPush);
@@ -53,6 +55,8 @@ void TVezOfficePager::MouseDown(plat::TMouseButton Button, plat::TShiftState Shi
         FDownPageIndex = i;
         InvalidateTabStrip();
     }
+    if (Button == plat::mbLeft && enabled && pressed && IndexOfPage(pressed.Get()) >= 0)
+        PressStartsDrag(pressed.Get(), Shift, X, Y);
 }
 
 void TVezOfficePager::LeaveHotTab(bool FireLeave)
@@ -148,6 +152,8 @@ void TVezOfficePager::MouseLeft()
 void TVezOfficePager::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y)
 {
     plat::TCustomControl::MouseUp(Button, Shift, X, Y);
+    if (!Designing())
+        HideArrow();
     if (FDownPageIndex >= 0) {
         FDownPageIndex = -1;
         InvalidateTabStrip();

@@ -120,6 +120,19 @@ TEST_F(PagerTonesTest, ThePagersButtonsAreSquareInTheTonesUntilTheStylerChanges)
         EXPECT_EQ(button->Appearance().GetColor(), pager->CurrentStyler().GlowButtonAppearance().GetColor());
 }
 
+TEST_F(PagerTonesTest, AClonePagerShowsTheTonesOfThePagerItCameFrom)
+{
+    pager->SetColorTones(tones);
+    TVezOfficePage* page = pager->VezPages(0);
+    pager->FloatPage(page, 50, 50, -1, -1);
+    TVezOfficePager* clone = page->GetVezOfficePager();
+    ASSERT_NE(clone, pager);
+    EXPECT_TRUE(clone->GetTonesInUse());
+    const QImage shot = plat::testing::Screenshot(*clone);
+    const plat::TRect tab = clone->GetTabRect(0);
+    EXPECT_EQ(plat::testing::PixelAt(shot, tab.Right - 12, (tab.Top + tab.Bottom) / 2), tones.Background.BrushColor);
+}
+
 // For a person to look at.
 TEST_F(PagerTonesTest, APagerUnderTonesIsPictured)
 {
