@@ -220,16 +220,21 @@ TMonitor TScreen::Monitors(int Index) const
 
 std::optional<TMonitor> TScreen::MonitorNearest(TPoint P) const
 {
-    // Squared distance from P to the nearest point of the bounds; 0 inside.
+    // Squared distance from P to the nearest point of the bounds; 0 inside. Worked in doubles,
+    // since a point from a stored layout can lie anywhere in the int range and the square of
+    // such a gap passes 64 bits.
     const auto distance = [P](const TRect& r) {
-        const long long dx = P.X < r.Left ? r.Left - P.X : (P.X >= r.Right ? P.X - r.Right + 1 : 0);
-        const long long dy = P.Y < r.Top ? r.Top - P.Y : (P.Y >= r.Bottom ? P.Y - r.Bottom + 1 : 0);
+        const auto gap = [](double From, double Low, double High) {
+            return From < Low ? Low - From : (From >= High ? From - High + 1 : 0.0);
+        };
+        const double dx = gap(P.X, r.Left, r.Right);
+        const double dy = gap(P.Y, r.Top, r.Bottom);
         return dx * dx + dy * dy;
     };
     std::optional<TMonitor> nearest;
-    long long best = 0;
+    double best = 0;
     for (const TMonitor& monitor : CurrentMonitors()) {
-        const long long d = distance(monitor.BoundsRect);
+        const double d = distance(monitor.BoundsRect);
         if (!nearest || d < best) {
             nearest = monitor;
             best = d;

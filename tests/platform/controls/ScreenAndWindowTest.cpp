@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace plat;
 using namespace plat::testing;
 
@@ -67,6 +69,9 @@ TEST(ScreenTest, TheEnvironmentsMonitorsGiveThePointsMonitorAndWorkArea)
         {{2000, -400}, 1, std::nullopt, 0},
         {{1000, 1200}, 0, std::nullopt, 0},
         {{3300, 800}, 1, std::nullopt, 0},
+        // A stored window position can be anything; the distance must not overflow.
+        {{std::numeric_limits<int>::min(), std::numeric_limits<int>::min()}, 0, std::nullopt, 0},
+        {{std::numeric_limits<int>::max(), std::numeric_limits<int>::max()}, 1, std::nullopt, 0},
     };
     const auto number = [](const std::optional<TMonitor>& m) { return m ? std::optional<int>(m->MonitorNum) : std::nullopt; };
     for (const Case& c : cases) {
