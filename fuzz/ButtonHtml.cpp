@@ -4,6 +4,7 @@
 // measuring agree on the height, measuring twice gives the same size, and without a mouse
 // position no link is under the mouse. A first byte chooses the state bits and the scale.
 
+#include "FontconfigLeaks.h"
 #include "FuzzSupport.h"
 
 #include "editcontrols/button/HtmlRenderer.h"
@@ -51,13 +52,6 @@ struct TCanvasLook {
 };
 
 }  // namespace
-
-// Qt's font lookups for characters the font lacks (fallback families) keep fontconfig patterns
-// that are never freed; that is the library's, not the renderer's.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
 
 // Qt trims its font caches (engines and their glyphs, one set per size and style) on a timer of
 // its event loop; without a loop they only grow. Let the loop run now and then.

@@ -3,6 +3,7 @@
 // error; counting, selecting and stepping frames agree with the walk; drawing never fails; and
 // emptying leaves 0 x 0.
 
+#include "FontconfigLeaks.h"
 #include "FuzzSupport.h"
 #include "HeadlessQt.h"
 
@@ -26,11 +27,6 @@ namespace {
 constexpr std::size_t MaxBytes = 1 << 16;
 
 }  // namespace
-
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
 
 extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
 {

@@ -5,6 +5,7 @@
 // link count and the plain text. The first bytes choose the copy, the flags, the bounds and the
 // point; the canvas alternates between the recording canvas and a plain image.
 
+#include "FontconfigLeaks.h"
 #include "FuzzSupport.h"
 #include "HeadlessQt.h"
 
@@ -91,11 +92,6 @@ TMiniHtmlResult Run(const TMiniHtmlVariant& V, TCanvas& C, const TMiniHtmlReques
 }
 
 }  // namespace
-
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
 
 extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
 {

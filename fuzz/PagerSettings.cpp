@@ -5,6 +5,7 @@
 // of the pager inside its window; TabIndex unique over both), and the string the pager then reads
 // back restores the same layout, floating windows and all, when written again.
 
+#include "FontconfigLeaks.h"
 #include "FuzzSupport.h"
 
 #include "pager/office/TVezOfficePage.h"

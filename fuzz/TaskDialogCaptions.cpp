@@ -4,6 +4,7 @@
 // command link measures on a real canvas without raising and gives the canvas its font back.
 // The first byte chooses the measuring flags (margins, multi-line).
 
+#include "FontconfigLeaks.h"
 #include "FuzzSupport.h"
 #include "HeadlessQt.h"
 
@@ -66,12 +67,6 @@ extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
 {
     skelda::fuzz::StartHeadlessQt(Argc, Argv, 16);
     return 0;
-}
-
-// Fontconfig keeps its caches until the process ends.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
