@@ -292,7 +292,7 @@ public:
     void TabLengthsChanged() { FLayout.DropTabLengths(); }
     void SetTextMeasurer(const IGlowTextMeasurer* Measurer);
 
-    // --- Hooks of what comes later (interaction, floating pages, buttons) --------------------
+    // --- The pulse of glowing tabs -------------------------------------------------------------
     // Starts the slow pulse of glowing tabs while some tab glows and glowing is allowed, else
     // stops it.
     void UpdateGlowTimer();
@@ -660,7 +660,6 @@ private:
     std::vector<TShortCutHintWindow*> FShortCutHintWinList;
     // The parent form's messages are watched while the hints show.
     plat::TFormMessageObserverRegistration FFormHook;
-    bool FFormHooked = false;
     plat::TPopupMenu* FClosedListMenu = nullptr;
     // Owned as a component of the pager, made on first use.
     plat::TPopupMenu* FInternalClosedListMenu = nullptr;

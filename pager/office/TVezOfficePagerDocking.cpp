@@ -9,6 +9,8 @@
 #include "platform/controls/forms/TForm.h"
 #include "platform/core/ScopedRestore.h"
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
 namespace skelda::pager {

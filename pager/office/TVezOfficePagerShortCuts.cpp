@@ -61,13 +61,11 @@ void TVezOfficePager::ShowTabShortCutHints()
             FVezPages.Get(i)->ShowShortCutHint();
     FTabShortCutHintShowing = true;
     FTabShortCutChars.clear();
-    if (Designing() || FFormHooked)
+    if (Designing() || FFormHook.Observing())
         return;
-    if (plat::TCustomForm* form = NearestParentForm(*this)) {
+    if (plat::TCustomForm* form = NearestParentForm(*this))
         FFormHook = form->AddMessageObserver(
             [this](plat::TCustomForm&, const plat::TMessage& Message) { FormMessageSeen(Message); });
-        FFormHooked = true;
-    }
 }
 
 void TVezOfficePager::HideTabShortCutHints()
@@ -78,10 +76,7 @@ void TVezOfficePager::HideTabShortCutHints()
     while (!FShortCutHintWinList.empty())
         RemoveShortCutHintWindow(FShortCutHintWinList.back());
     FTabShortCutHintShowing = false;
-    if (FFormHooked) {
-        FFormHook.Reset();
-        FFormHooked = false;
-    }
+    FFormHook.Reset();
 }
 
 void TVezOfficePager::FocusMessage(const plat::TMessage& Message)

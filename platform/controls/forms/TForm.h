@@ -57,6 +57,8 @@ public:
     TFormMessageObserverRegistration& operator=(TFormMessageObserverRegistration&& Other) noexcept;
     ~TFormMessageObserverRegistration();
     void Reset();
+    // The observer is in place: registered, not reset, and its form still there.
+    bool Observing() const { return FForm.Get() != nullptr; }
 
 private:
     TControlRef<TCustomForm> FForm;
