@@ -57,9 +57,13 @@ long double PredictedFlux(int yearMonthKey)
         throw std::invalid_argument("Month key " + std::to_string(yearMonthKey) +
                                     " has no month 1..12");
     // Months counted from year 0 in 64 bits, so no key can overflow.
-    const long long index = (year - kFirstYear) * 12 + (month - kFirstMonth);
+    long long index = (year - kFirstYear) * 12 + (month - kFirstMonth);
     const long long last = static_cast<long long>(kMonthlyFluxSfu.size()) - 1;
-    return kMonthlyFluxSfu[static_cast<std::size_t>(std::clamp(index, 0LL, last))];
+    if (index > last) {
+        const long long cycles = (index - last + kSolarCycleMonths - 1) / kSolarCycleMonths;
+        index -= cycles * kSolarCycleMonths;
+    }
+    return kMonthlyFluxSfu[static_cast<std::size_t>(std::max(index, 0LL))];
 }
 
 }  // namespace skelda::engine

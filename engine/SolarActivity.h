@@ -5,6 +5,9 @@
 
 namespace skelda::engine {
 
+// The mean length of a solar cycle: about eleven years.
+inline constexpr int kSolarCycleMonths = 132;
+
 // Smoothed sunspot number for a 10.7 cm solar flux (solar flux units): 0 below 65, then a
 // quadratic, a line from 110 and a second quadratic from 213. The first quadratic starts slightly
 // below 0 at 65.
@@ -17,8 +20,11 @@ long double FluxToSpots(long double fluxSfu);
 long double SpotsToFlux(long double sunSpotNumber);
 
 // Predicted smoothed flux for a calendar month, key = year * 100 + month (201306 = June 2013).
-// The table covers December 2009 to December 2019; a month before it gives the first value and a
-// month after it the last, so a start-up without a bulletin always has a usable flux. A key whose
+// The table covers December 2009 to December 2019. A month after it reads the table one mean solar
+// cycle (kSolarCycleMonths) earlier, as many cycles as it takes to come back into the table, so a
+// start-up without a bulletin in a later year gets the flux of the same phase of the cycle, not the
+// quiet sun of the table's last month. A month before the table, or one whose cycles step back past
+// its start (January to November 2020, and so on each cycle), gives the first value. A key whose
 // last two digits are not a month 1..12 throws std::invalid_argument.
 long double PredictedFlux(int yearMonthKey);
 

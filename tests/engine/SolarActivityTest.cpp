@@ -27,7 +27,7 @@ TEST(SolarActivityTest, FluxToSpotsFollowsEachSegmentOfTheFit)
     EXPECT_LT(FluxToSpots(65), 0);
 }
 
-TEST(SolarActivityTest, PredictedFluxReadsTheMonthAndClampsOutsideTheTable)
+TEST(SolarActivityTest, PredictedFluxReadsTheMonthAndCyclesBackAfterTheTable)
 {
     struct Case {
         int key;
@@ -41,12 +41,19 @@ TEST(SolarActivityTest, PredictedFluxReadsTheMonthAndClampsOutsideTheTable)
         {201307, 141.8L},
         {201812, 82.7L},
         {201912, 76.3L},
-        // Before and after the table: its nearest end.
+        // Before the table: its first value.
         {200911, 86.6L},
         {190001, 86.6L},
-        {202001, 76.3L},
-        {202406, 76.3L},
-        {2147483612, 76.3L},
+        // After it: the same month one solar cycle (132 months) earlier, as often as needed.
+        {202612, 118.8L},  // December 2015
+        {202412, 140.6L},  // December 2013
+        {202101, 88.5L},   // January 2010
+        {202012, 86.6L},   // December 2009
+        {203812, 104.6L},  // two cycles: December 2016
+        {2147483612, 130.3L},  // December 2011, without overflow
+        // A cycle back that lands before the table takes its first value.
+        {202001, 86.6L},
+        {202011, 86.6L},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
