@@ -21,12 +21,13 @@ bool SeparatorsDiffer()
     return settings.ThousandSeparator != settings.DecimalSeparator;
 }
 
-std::string TrimSpaces(const std::string& Text)
+// The text without the characters of Set at either end.
+std::string Trimmed(const std::string& Text, const char* Set)
 {
-    const std::size_t first = Text.find_first_not_of(' ');
+    const std::size_t first = Text.find_first_not_of(Set);
     if (first == std::string::npos)
         return {};
-    return Text.substr(first, Text.find_last_not_of(' ') - first + 1);
+    return Text.substr(first, Text.find_last_not_of(Set) - first + 1);
 }
 
 std::optional<long double> ParseFloat(const std::string& Text)
@@ -125,7 +126,7 @@ std::string CleanNumberText(std::string Text)
 {
     const char decimal = plat::FormatSettings().DecimalSeparator;
     const char thousands = plat::FormatSettings().ThousandSeparator;
-    Text = TrimSpaces(Text);
+    Text = Trimmed(Text, " ");
     if (thousands != decimal)
         std::erase(Text, thousands);
     for (const char loose : {'.', ','})
@@ -141,8 +142,10 @@ std::string CleanNumberText(std::string Text)
     return Text;
 }
 
-std::optional<long double> ParseSpinText(const std::string& Text, const TSpinTextFormat& Format)
+std::optional<long double> ParseSpinText(const std::string& Typed, const TSpinTextFormat& Format)
 {
+    // A pasted number often brings blanks along; only the float conversion would forgive them.
+    const std::string Text = Trimmed(Typed, " \t");
     switch (Format.ValueType) {
     case vtFloat:
         if (!Format.DisplayFormat.empty())

@@ -23,7 +23,8 @@ struct TSpinTextFormat {
 // another number, or as none).
 bool GroupsThousands(const TSpinTextFormat& Format);
 
-// The number the text shows under the format's value type, nothing when it shows none: float
+// The number the text shows under the format's value type, blanks (spaces, tabs) around it
+// allowed, nothing when it shows none: float
 // texts in the decimal form (grouping allowed; with a display format also the separators of
 // either kind and surrounding decoration), integer texts as a 32-bit decimal, hexadecimal ones
 // as up to 32 bits of digits, "FFFFFFFF" being -1.

@@ -378,6 +378,37 @@ TEST_F(SpinEditTest, UnreadableTextReadsAsTheLowerLimit)
     EXPECT_EQ(spin->GetValue(), 2.5L);
 }
 
+TEST_F(SpinEditTest, APastedNumberWithBlanksAroundItIsThatNumber)
+{
+    struct Case {
+        TValueType Kind;
+        const char* Pasted;
+        long double Read;
+        const char* AfterExit;
+    };
+    const Case cases[] = {
+        {vtInteger, " 42 ", 42, "42"},
+        {vtInteger, "\t42", 42, "42"},
+        {vtFloat, " 12.5 ", 12.5, "12.50"},
+        {vtHex, " FF ", 255, "FF"},
+        // Still no number: the lower limit, as for any unreadable text.
+        {vtInteger, " 4 2 ", 5, "5"},
+    };
+    TKvSpinEdit* spin = AddPowerSpin();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Pasted);
+        spin->SetValueType(c.Kind);
+        spin->SetValue(100);
+        spin->SetFocus();
+        spin->SelectAll();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.Pasted));
+        ui.Simulator().KeyPress('V', {ssCtrl});
+        EXPECT_EQ(spin->GetValue(), c.Read);
+        Leave();
+        EXPECT_EQ(spin->GetText(), c.AfterExit);
+    }
+}
+
 TEST_F(SpinEditTest, AFocusedFieldShowsThePlainNumberOfItsDisplayFormat)
 {
     TKvSpinEdit* spin = AddSpin();

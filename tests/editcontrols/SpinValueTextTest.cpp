@@ -56,6 +56,15 @@ TEST_F(SpinValueTextTest, ReadsEachKindOfValueOrNothing)
         {"-1", Kind(vtHex), std::nullopt},
         {"", Kind(vtHex), std::nullopt},
         {"F F", Kind(vtHex), std::nullopt},
+        // Blanks around the number, as a paste brings them, but none inside it.
+        {" 42 ", Kind(vtInteger), 42},
+        {"\t1,234\t", Kind(vtInteger), 1234},
+        {" 2.5 ", Kind(vtFloat), 2.5},
+        {" 1,234.5 W ", Kind(vtFloat, false, ",0.# W"), 1234.5},
+        {" ff ", Kind(vtHex), 255},
+        {" 4 2 ", Kind(vtInteger), std::nullopt},
+        {"   ", Kind(vtInteger), std::nullopt},
+        {" \t", Kind(vtHex), std::nullopt},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(std::string("text \"") + c.Text + "\" as kind " + std::to_string(c.Format.ValueType));
