@@ -4,6 +4,8 @@
 #include "platform/system/RegistryException.h"
 #include "platform/system/TRegistry.h"
 
+#include <cmath>
+
 namespace skelda::app {
 
 namespace {
@@ -15,16 +17,21 @@ std::string SubKeyPath(const std::string& SubKey)
 
 }  // namespace
 
-long double ReadRegExtended(const std::string& SubKey, const std::string& Name)
+long double ReadRegExtended(const std::string& SubKey, const std::string& Name, long double LimitDeg)
 {
     plat::TRegistry registry;
     if (!registry.OpenKey(SubKeyPath(SubKey), true) || !registry.ValueExists(Name))
         return 0.0L;
+    const auto damaged = [&Name] { return plat::ERegistryException("Invalid data type for '" + Name + "'"); };
     if (registry.GetDataType(Name) != plat::rdBinary || registry.GetDataSize(Name) > 10)
-        throw plat::ERegistryException("Invalid data type for '" + Name + "'");
+        throw damaged();
     plat::TExtendedBytes bytes{};
     registry.ReadBinaryData(Name, bytes.data(), static_cast<int>(bytes.size()));
-    return plat::ExtendedFromBytes(bytes);
+    const long double value = plat::ExtendedFromBytes(bytes);
+    // std::abs of a NaN compares false, so the test is written to let only finite values pass.
+    if (!(std::abs(value) <= LimitDeg))
+        throw damaged();
+    return value;
 }
 
 void WriteRegExtended(const std::string& SubKey, const std::string& Name, long double Value)

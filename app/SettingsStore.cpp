@@ -46,10 +46,10 @@ bool SettingsStore::ReadStartupSettings(PredictionSettings& settings)
     try {
         FSettingsRegistry.CreateKey(kSetupSection);
         FSettingsRegistry.CreateKey(kOptionsSection);
-        read.Latitude = ReadRegExtended(kSetupSection, "Latitude");
-        read.Longitude = ReadRegExtended(kSetupSection, "Longitude");
-        read.DestLat = ReadRegExtended(kSetupSection, "DestLat");
-        read.DestLon = ReadRegExtended(kSetupSection, "DestLon");
+        read.Latitude = ReadRegExtended(kSetupSection, "Latitude", kMaxLatitudeDeg);
+        read.Longitude = ReadRegExtended(kSetupSection, "Longitude", kMaxLongitudeDeg);
+        read.DestLat = ReadRegExtended(kSetupSection, "DestLat", kMaxLatitudeDeg);
+        read.DestLon = ReadRegExtended(kSetupSection, "DestLon", kMaxLongitudeDeg);
         read.MyCall = FSettingsRegistry.ReadString(kSetupSection, "MyCall", kNoCall);
         read.Power = FSettingsRegistry.ReadInteger(kSetupSection, "Power", read.Power);
         read.Path = FSettingsRegistry.ReadBool(kSetupSection, "Path", read.Path);

@@ -95,10 +95,10 @@ void SetupPanel::Open(bool reportReadProblem)
     settings_.Path = guarded([&] { return ini.ReadBool(kSetupSection, "Path", false); }, false);
     c_.PathGroup->SetItemIndex(settings_.Path ? 1 : 0);
 
-    const long double latitude = guarded([] { return ReadRegExtended(kSetupSection, "Latitude"); }, 0.0L);
+    const long double latitude = guarded([] { return ReadRegExtended(kSetupSection, "Latitude", kMaxLatitudeDeg); }, 0.0L);
     c_.LTTEdit->SetText(plat::FloatToStr(static_cast<double>(latitude)));
     ShowHemisphere(*c_.PLAT, latitude, " North", " South");
-    const long double east = -guarded([] { return ReadRegExtended(kSetupSection, "Longitude"); }, 0.0L);
+    const long double east = -guarded([] { return ReadRegExtended(kSetupSection, "Longitude", kMaxLongitudeDeg); }, 0.0L);
     c_.LNGEdit->SetText(plat::FloatToStr(static_cast<double>(east)));
     ShowHemisphere(*c_.PLON, east, " East", " West");
 

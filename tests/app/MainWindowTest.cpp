@@ -206,8 +206,8 @@ TEST_F(MainWindowTest, SavingAStationWritesItInTheStoresOrderAndAnnouncesTheRest
     EXPECT_EQ(ini.ReadString("Setup", "GainTable", ""), "2");
     EXPECT_EQ(ini.ReadString("Setup", "MinAngle", ""), "5");
     EXPECT_EQ(ini.ReadString("Setup", "Path", ""), "0");
-    EXPECT_EQ(ReadRegExtended("Setup", "Latitude"), 48.833333) << "the field's text";
-    EXPECT_EQ(ReadRegExtended("Setup", "Longitude"), -2.25L) << "stored west positive";
+    EXPECT_EQ(ReadRegExtended("Setup", "Latitude", kMaxLatitudeDeg), 48.833333) << "the field's text";
+    EXPECT_EQ(ReadRegExtended("Setup", "Longitude", kMaxLongitudeDeg), -2.25L) << "stored west positive";
     EXPECT_FALSE(window->CFGPanel->GetVisible());
     EXPECT_TRUE(window->SetupBtn->GetEnabled());
     EXPECT_EQ(window->Settings().Power, 100) << "the running program keeps its settings";
@@ -438,8 +438,8 @@ TEST_F(StartedWindowTest, ClosingKeepsTheFormatTheKindAndTheTargetForTheNextStar
     plat::TRegIniFile ini(kSettingsKey);
     EXPECT_EQ(ini.ReadString("Setup", "Display", ""), "3");
     EXPECT_EQ(ini.ReadString("Setup", "SunSpots", ""), "1");
-    EXPECT_EQ(ReadRegExtended("Setup", "DestLat"), 90);
-    EXPECT_EQ(ReadRegExtended("Setup", "DestLon"), 180);
+    EXPECT_EQ(ReadRegExtended("Setup", "DestLat", kMaxLatitudeDeg), 90);
+    EXPECT_EQ(ReadRegExtended("Setup", "DestLon", kMaxLongitudeDeg), 180);
     EXPECT_TRUE(ui.Dialogs().Shown().empty());
 }
 

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -163,20 +164,61 @@ TEST_F(SettingsStoreTest, CoordinatesAreTenLittleEndianBytesOfBinaryData)
 
     for (long double value : {-2.25L, 48.8333L, 0.1L, -179.9166666666666667L}) {
         WriteRegExtended("Setup", "Longitude", value);
-        EXPECT_EQ(ReadRegExtended("Setup", "Longitude"), value);
+        EXPECT_EQ(ReadRegExtended("Setup", "Longitude", kMaxLongitudeDeg), value);
     }
-    EXPECT_EQ(ReadRegExtended("Setup", "NoSuchValue"), 0);
-    EXPECT_EQ(ReadRegExtended("NoSuchKey", "Latitude"), 0);
+    EXPECT_EQ(ReadRegExtended("Setup", "NoSuchValue", kMaxLongitudeDeg), 0);
+    EXPECT_EQ(ReadRegExtended("NoSuchKey", "Latitude", kMaxLatitudeDeg), 0);
 
     // A short value is its first bytes, zeros after them: 8 bytes of 1.0's mantissa without its
     // exponent are a number far below any coordinate, not garbage from beyond the value.
     setup.WriteBinaryData("Short", "\0\0\0\0\0\0\0\x80", 8);
-    EXPECT_EQ(ReadRegExtended("Setup", "Short"), plat::ExtendedFromBytes({0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0}));
-    EXPECT_LT(ReadRegExtended("Setup", "Short"), 1e-4900L);
+    EXPECT_EQ(ReadRegExtended("Setup", "Short", kMaxLongitudeDeg), plat::ExtendedFromBytes({0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0}));
+    EXPECT_LT(ReadRegExtended("Setup", "Short", kMaxLongitudeDeg), 1e-4900L);
     setup.WriteBinaryData("Long", "0123456789AB", 12);
-    EXPECT_THROW(ReadRegExtended("Setup", "Long"), plat::ERegistryException);
+    EXPECT_THROW(ReadRegExtended("Setup", "Long", kMaxLongitudeDeg), plat::ERegistryException);
     setup.WriteInteger("Dword", 7);
-    EXPECT_THROW(ReadRegExtended("Setup", "Dword"), plat::ERegistryException);
+    EXPECT_THROW(ReadRegExtended("Setup", "Dword", kMaxLongitudeDeg), plat::ERegistryException);
+}
+
+TEST_F(SettingsStoreTest, AStoredCoordinateThatIsNoPositionIsReportedOnceAndNotPredictedFrom)
+{
+    struct Case {
+        const char* Name;
+        long double LimitDeg;
+        plat::TExtendedBytes Bytes;
+    };
+    const plat::TExtendedBytes quietNaN{0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x7F};
+    const plat::TExtendedBytes signallingNaN{1, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0xFF};
+    const Case cases[] = {
+        {"Latitude", kMaxLatitudeDeg, quietNaN},
+        {"Longitude", kMaxLongitudeDeg, signallingNaN},
+        {"DestLat", kMaxLatitudeDeg, plat::ExtendedToBytes(1.8e308L)},
+        {"DestLon", kMaxLongitudeDeg, plat::ExtendedToBytes(-std::numeric_limits<long double>::infinity())},
+        {"Latitude", kMaxLatitudeDeg, plat::ExtendedToBytes(90.0001L)},
+        {"DestLon", kMaxLongitudeDeg, plat::ExtendedToBytes(-180.5L)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name + std::string(" ") + ::testing::PrintToString(c.Bytes));
+        plat::TRegIniFile ini(kSettingsKey);
+        ini.EraseSection("Setup");
+        WriteRegExtended("Setup", "Latitude", 48.8333L);
+        SetupKey().WriteBinaryData(c.Name, c.Bytes.data(), static_cast<int>(c.Bytes.size()));
+        EXPECT_THROW(ReadRegExtended("Setup", c.Name, c.LimitDeg), plat::ERegistryException);
+
+        PredictionSettings settings;
+        ui.Dialogs().Clear();
+        SettingsStore store;
+        EXPECT_FALSE(store.ReadStartupSettings(settings));
+        EXPECT_THAT(ui.Dialogs().Texts(), ElementsAre("Problem reading the registry"));
+        for (long double value : {settings.Latitude, settings.Longitude, settings.DestLat, settings.DestLon}) {
+            EXPECT_TRUE(value == 0 || value == 48.8333L) << static_cast<double>(value);
+        }
+    }
+    // The limits themselves are positions: the poles and the date line.
+    WriteRegExtended("Setup", "DestLat", -90);
+    WriteRegExtended("Setup", "DestLon", 180);
+    EXPECT_EQ(ReadRegExtended("Setup", "DestLat", kMaxLatitudeDeg), -90);
+    EXPECT_EQ(ReadRegExtended("Setup", "DestLon", kMaxLongitudeDeg), 180);
 }
 
 TEST_F(SettingsStoreTest, ClosingWritesTheFormatTheSolarKindAndTheTargetForTheNextStart)
