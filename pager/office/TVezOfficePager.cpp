@@ -312,6 +312,10 @@ void TVezOfficePager::InitOrder()
 {
     for (int i = 0; i < FVezPages.Count(); ++i)
         FVezPages.Get(i)->SetTabIndex(i);
+    // Floating pages come back with their number: it must name them alone.
+    int next = FVezPages.Count();
+    for (TVezOfficePage* page : FFloatingPages)
+        page->SetTabIndex(next++);
 }
 
 int TVezOfficePager::NextTabIndex() const
@@ -327,10 +331,12 @@ int TVezOfficePager::NextTabIndex() const
 
 bool TVezOfficePager::TabIndexTaken(int TabIndex, const TVezOfficePage* Except) const
 {
+    const auto holds = [&](const TVezOfficePage* Page) { return Page != Except && Page->GetTabIndex() == TabIndex; };
     for (int i = 0; i < FVezPages.Count(); ++i)
-        if (FVezPages.Get(i) != Except && FVezPages.Get(i)->GetTabIndex() == TabIndex)
+        if (holds(FVezPages.Get(i)))
             return true;
-    return false;
+    // A floating page keeps its number for when it docks again.
+    return std::any_of(FFloatingPages.begin(), FFloatingPages.end(), holds);
 }
 
 TVezOfficePage* TVezOfficePager::PageByTabIndex(int TabIndex) const
@@ -621,9 +627,11 @@ void TVezOfficePager::SetSettings(const std::string& Value)
         if (std::find(order.begin(), order.end(), item.Number) == order.end())
             order.push_back(item.Number);
     }
-    for (int position = 0; position < static_cast<int>(order.size()); ++position)
-        if (TVezOfficePage* page = PageByTabIndex(order[static_cast<std::size_t>(position)]))
-            MoveVezPage(IndexOfPage(page), position);
+    // A page named and then floated has left the list: it takes no place.
+    int position = 0;
+    for (const int tabIndex : order)
+        if (TVezOfficePage* page = PageByTabIndex(tabIndex))
+            MoveVezPage(IndexOfPage(page), position++);
     SetActivePageIndex(active);
 }
 

@@ -100,7 +100,8 @@ public:
     int GetVezPageVisibleCount() const;
     // Adds "VezOfficePage<n>" (n: the former page count), activates it, fires OnInsertPage.
     virtual void InsertNewPage();
-    // Numbers the pages' TabIndex 0, 1, 2, ... by position.
+    // Numbers the docked pages' TabIndex 0, 1, 2, ... by position, and the floating pages on
+    // from there in the order they went.
     void InitOrder();
 
     // --- The active page -------------------------------------------------------------------
@@ -497,6 +498,7 @@ private:
     void RemoveClosedPage(const TVezOfficePage* Page);
     // One more than the highest TabIndex of the pages (0 without pages).
     int NextTabIndex() const;
+    // Held by a docked or floating page other than Except.
     bool TabIndexTaken(int TabIndex, const TVezOfficePage* Except) const;
     TVezOfficePage* PageByTabIndex(int TabIndex) const;
     // The next page after Index, wrapping round, whose tab is visible and enabled; nil if none.
