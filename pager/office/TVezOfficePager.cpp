@@ -314,8 +314,8 @@ void TVezOfficePager::InitOrder()
         FVezPages.Get(i)->SetTabIndex(i);
     // Floating pages come back with their number: it must name them alone.
     int next = FVezPages.Count();
-    for (TVezOfficePage* page : FFloatingPages)
-        page->SetTabIndex(next++);
+    for (int i = 0; i < FFloatingPages.Count(); ++i)
+        FFloatingPages.Page(i)->SetTabIndex(next++);
 }
 
 int TVezOfficePager::NextTabIndex() const
@@ -324,8 +324,8 @@ int TVezOfficePager::NextTabIndex() const
     for (int i = 0; i < FVezPages.Count(); ++i)
         next = std::max(next, FVezPages.Get(i)->GetTabIndex() + 1);
     // A floating page comes back with its number.
-    for (const TVezOfficePage* page : FFloatingPages)
-        next = std::max(next, page->GetTabIndex() + 1);
+    for (int i = 0; i < FFloatingPages.Count(); ++i)
+        next = std::max(next, FFloatingPages.Page(i)->GetTabIndex() + 1);
     return next;
 }
 
@@ -336,7 +336,10 @@ bool TVezOfficePager::TabIndexTaken(int TabIndex, const TVezOfficePage* Except) 
         if (holds(FVezPages.Get(i)))
             return true;
     // A floating page keeps its number for when it docks again.
-    return std::any_of(FFloatingPages.begin(), FFloatingPages.end(), holds);
+    for (int i = 0; i < FFloatingPages.Count(); ++i)
+        if (holds(FFloatingPages.Page(i)))
+            return true;
+    return false;
 }
 
 TVezOfficePage* TVezOfficePager::PageByTabIndex(int TabIndex) const
@@ -374,7 +377,7 @@ void TVezOfficePager::ChangeActivePage(int Value)
     const int count = FVezPages.Count();
     if (Value < 0 || Value >= count || (Value == GetActivePageIndex() && count > 1))
         return;
-    if (FTabShortCutHintShowing)
+    if (FShortCutHints.Showing())
         HideTabShortCutHints();
     bool allow = true;
     if (OnChanging && FPropertiesLoaded && !IsDestroying())
@@ -513,7 +516,7 @@ void TVezOfficePager::DestroyReleasedButton(plat::TControl* Button)
 
 void TVezOfficePager::Dispatch(plat::TMessage& Message)
 {
-    if (FDraging && TabDragMessage(Message))
+    if (FTabDrag.Dragging() && TabDragMessage(Message))
         return;
     if (Message.Msg == DestroyCloseButtonMessage()) {
         if (Message.WParam != 0)
@@ -601,7 +604,7 @@ std::string TVezOfficePager::GetSettings() const
         const TVezOfficePage* page = FVezPages.Get(i);
         text += (page->GetTabVisible() ? ",V:" : ",H:") + std::to_string(page->GetTabIndex());
     }
-    return text + FloatingSettings();
+    return text + FFloatingPages.LayoutItems();
 }
 
 void TVezOfficePager::SetSettings(const std::string& Value)
@@ -618,7 +621,7 @@ void TVezOfficePager::SetSettings(const std::string& Value)
         if (!page)
             continue;
         if (item.Kind == 'F') {
-            const plat::TScopedRestore fromLayout(FFloatingFromLayout, true);
+            const auto fromLayout = FFloatingPages.PlacingFromLayout();
             FloatPage(page, item.Left, item.Top, item.Width, item.Height);
             continue;
         }
