@@ -33,6 +33,11 @@ void TPagerTabDrag::Begin(TVezOfficePage& Page, plat::TPoint Screen, const plat:
     FReorderAccepted = false;
 }
 
+void TPagerTabDrag::SetMovedWindow(plat::TCustomForm* Window)
+{
+    FMovedWindow = plat::TControlRef<plat::TCustomForm>(Window);
+}
+
 void TPagerTabDrag::Move(plat::TPoint Screen)
 {
     TVezOfficePage* page = FPage.Get();

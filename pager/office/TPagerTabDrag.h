@@ -34,7 +34,7 @@ public:
     // The floating window the drag moves: the one made or taken hold of last, until the drag
     // ends.
     plat::TCustomForm* MovedWindow() const { return FMovedWindow.Get(); }
-    void SetMovedWindow(plat::TCustomForm* Window) { FMovedWindow = plat::TControlRef<plat::TCustomForm>(Window); }
+    void SetMovedWindow(plat::TCustomForm* Window);
 
 private:
     void MoveDocked(TVezOfficePage& Page, plat::TPoint Screen);
