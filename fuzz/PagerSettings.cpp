@@ -2,23 +2,29 @@
 // third active): every string leaves the pages consistent (each docked page listed once,
 // attached and parented by the pager, only the active page visible, ActivePage agreeing with
 // ActivePageIndex, the closed pages exactly the hidden tabs; each floating page alone in a clone
-// of the pager inside its window; TabIndex unique over both), and the string the pager then reads
-// back restores the same layout, floating windows and all, when written again.
+// of the pager inside its window; TabIndex unique over both), the docked pages stand in the order
+// the items give, and the string the pager then reads back restores the same layout, floating
+// windows and all, when written again.
 
 #include "FontconfigLeaks.h"
 #include "FuzzSupport.h"
 
+#include "pager/office/PagerLayoutString.h"
 #include "pager/office/TVezOfficePage.h"
 #include "pager/office/TVezOfficePager.h"
 #include "platform/controls/qt/ProductionServices.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <vector>
 
 using skelda::fuzz::Check;
+using skelda::pager::ParsePagerLayout;
+using skelda::pager::TPagerLayoutItem;
 using skelda::pager::TVezOfficePage;
 using skelda::pager::TVezOfficePager;
 
@@ -77,6 +83,34 @@ void CheckConsistent(const TVezOfficePager& P, const std::string& Input)
           "closed list differs from the hidden tabs", Input);
 }
 
+std::vector<int> DockedTabIndices(const TVezOfficePager& P)
+{
+    std::vector<int> tabIndices;
+    for (int i = 0; i < P.GetVezPageCount(); ++i)
+        tabIndices.push_back(P.VezPages(i)->GetTabIndex());
+    return tabIndices;
+}
+
+// The docked pages first in the order the V and H items name them (a page named twice where it
+// was named first), then the others in creation order. A page that floats takes no place, even
+// when an item named it before another floated it.
+void CheckDockedOrder(const TVezOfficePager& P, const std::string& Input)
+{
+    std::vector<int> docked = DockedTabIndices(P);
+    std::sort(docked.begin(), docked.end());
+    std::vector<int> expected;
+    for (const TPagerLayoutItem& item : ParsePagerLayout(Input)) {
+        const bool names = item.Kind == 'V' || item.Kind == 'H';
+        if (names && std::binary_search(docked.begin(), docked.end(), item.Number) &&
+            std::find(expected.begin(), expected.end(), item.Number) == expected.end())
+            expected.push_back(item.Number);
+    }
+    for (const int tabIndex : docked)
+        if (std::find(expected.begin(), expected.end(), tabIndex) == expected.end())
+            expected.push_back(tabIndex);
+    Check(DockedTabIndices(P) == expected, "docked order differs from the items'", Input);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
@@ -100,6 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 
     pager.SetSettings(input);
     CheckConsistent(pager, input);
+    CheckDockedOrder(pager, input);
 
     const std::string saved = pager.GetSettings();
     pager.SetSettings("");

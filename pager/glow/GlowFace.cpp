@@ -33,8 +33,6 @@ using namespace skelda::foundation;
 
 namespace {
 
-constexpr int kDropDownPartPx = 14;
-constexpr int kSplitPartPx = 12;
 constexpr plat::TColor kFocusColor = 0xE4AD89;
 
 REAL F(int Value) { return static_cast<REAL>(Value); }
@@ -256,8 +254,8 @@ void PaintDropDownPart(const TGlowFaceRequest& Q, bool HasCaption, int TextBotto
     plat::TCanvas& canvas = *Q.Canvas;
     const plat::TRect& R = Q.ClientRect;
     const plat::TRect D = Q.DropDownPosition == dpRight
-                              ? plat::Rect(R.Right - kDropDownPartPx, R.Top, R.Right, R.Bottom)
-                              : plat::Rect(R.Left, R.Bottom - kDropDownPartPx, R.Right, R.Bottom);
+                              ? plat::Rect(R.Right - kGlowDropDownPartPx, R.Top, R.Right, R.Bottom)
+                              : plat::Rect(R.Left, R.Bottom - kGlowDropDownPartPx, R.Right, R.Bottom);
     canvas.Brush().SetStyle(plat::bsClear);
     if (Q.DropDownSplit && Q.HotOrDown) {
         canvas.Pen().SetColor(Q.BorderColor);
@@ -298,16 +296,16 @@ TGlowSplitParts GlowSplitParts(const plat::TRect& R, TDropDownPosition Position)
     TGlowSplitParts parts;
     const int h2 = R.Height() / 2;
     if (Position == dpRight) {
-        const int split = R.Right - kSplitPartPx;
+        const int split = R.Right - kGlowSplitPartPx;
         parts.MainUpper = plat::Rect(R.Left, R.Top, split, R.Bottom - h2);
         parts.MainLower = plat::Rect(R.Left, R.Top + h2 - 1, split, R.Bottom);
         parts.DropDownUpper = plat::Rect(split, R.Top, R.Right, R.Bottom - h2);
         parts.DropDownLower = plat::Rect(split, R.Top + h2 - 1, R.Right, R.Bottom);
     } else {
-        const int z = (R.Height() - kSplitPartPx) / 2;
-        parts.MainUpper = plat::Rect(R.Left, R.Top, R.Right, R.Bottom - kSplitPartPx - z);
-        parts.MainLower = plat::Rect(R.Left, R.Top + z - 1, R.Right, R.Bottom - kSplitPartPx);
-        parts.DropDownUpper = plat::Rect(R.Left, R.Bottom - kSplitPartPx, R.Right, R.Bottom);
+        const int z = (R.Height() - kGlowSplitPartPx) / 2;
+        parts.MainUpper = plat::Rect(R.Left, R.Top, R.Right, R.Bottom - kGlowSplitPartPx - z);
+        parts.MainLower = plat::Rect(R.Left, R.Top + z - 1, R.Right, R.Bottom - kGlowSplitPartPx);
+        parts.DropDownUpper = plat::Rect(R.Left, R.Bottom - kGlowSplitPartPx, R.Right, R.Bottom);
         parts.HasDropDownLower = false;
     }
     return parts;
@@ -326,9 +324,9 @@ plat::TPoint PaintGlowButtonFace(const TGlowFaceRequest& Q)
     plat::TRect R2 = R;
     if (Q.DropDownButton) {
         if (Q.DropDownPosition == dpRight)
-            R2.Right = R.Right - kDropDownPartPx;
+            R2.Right = R.Right - kGlowDropDownPartPx;
         else
-            R2.Bottom = R.Bottom - kDropDownPartPx;
+            R2.Bottom = R.Bottom - kGlowDropDownPartPx;
     }
     const int w = R2.Width();
     const int h = R2.Height();

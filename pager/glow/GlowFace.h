@@ -23,6 +23,12 @@ namespace skelda::pager {
 
 class IGlowTextMeasurer;
 
+// Across the face's right or bottom edge: the drop-down part with its arrow, which automatic
+// sizing makes room for and where a press opens a split button's menu; and the split part, which
+// the pointer lights.
+constexpr int kGlowDropDownPartPx = 14;
+constexpr int kGlowSplitPartPx = 12;
+
 // Everything a glow face is painted from, in the state the button is in now.
 struct TGlowFaceRequest {
     // The button; only its parent's class name is read (a host tool bar draws list images

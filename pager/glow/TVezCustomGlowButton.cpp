@@ -1,20 +1,15 @@
 #include "pager/glow/TVezCustomGlowButton.h"
 
-#include "foundation/GPColors.h"
 #include "foundation/OfficeTheme.h"
 #include "foundation/TGDIPPicture.h"
 #include "foundation/TVezHintInfo.h"
 #include "pager/glow/GlowAnimation.h"
 #include "pager/glow/GlowButtonStyles.h"
-#include "pager/glow/GlowColors.h"
 #include "pager/glow/TGlowButtonAppearance.h"
 #include "pager/glow/TShortCutHintWindow.h"
 #include "pager/glow/TVezGlowButtonActionLink.h"
-#include "platform/controls/core/ParentBackdrop.h"
 #include "platform/controls/core/TCustomAction.h"
-#include "platform/controls/core/TCustomActionList.h"
 #include "platform/controls/forms/DragTarget.h"
-#include "platform/controls/core/InputQueries.h"
 #include "platform/controls/core/KeyboardFocus.h"
 #include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/TForm.h"
@@ -24,7 +19,6 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TChangeLink.h"
 #include "platform/graphics/TImageList.h"
-#include "platform/graphics/TRegion.h"
 
 #include <algorithm>
 
@@ -32,38 +26,9 @@ namespace skelda::pager {
 
 using namespace skelda::foundation;
 
-// The four face colours, the border and the two gradients of one state.
-struct TVezCustomGlowButton::TColorSet {
-    plat::TColor Color;
-    plat::TColor ColorTo;
-    plat::TColor Mirror;
-    plat::TColor MirrorTo;
-    plat::TColor Border;
-    TGDIPGradient Gradient;
-    TGDIPGradient GradientMirror;
-};
-
 namespace {
 
-enum TFaceState { fsNormal, fsHot, fsDown, fsChecked, fsDisabled };
-
 constexpr int kFadeStep = 20;
-constexpr int kDropDownPartPx = 14;
-constexpr int kSplitHotPx = 12;
-
-// Percent of the first set's colours, the rest of the second's; the gradients stay the first's.
-template <typename Set>
-Set Mixed(const Set& First, const Set& Second, int Percent, bool WithBorder)
-{
-    Set out = First;
-    out.Color = MixColors(First.Color, Second.Color, Percent);
-    out.ColorTo = MixColors(First.ColorTo, Second.ColorTo, Percent);
-    out.Mirror = MixColors(First.Mirror, Second.Mirror, Percent);
-    out.MirrorTo = MixColors(First.MirrorTo, Second.MirrorTo, Percent);
-    if (WithBorder)
-        out.Border = MixColors(First.Border, Second.Border, Percent);
-    return out;
-}
 
 void CopyImageListContents(plat::TImageList& Target, const plat::TImageList& Source)
 {
@@ -239,50 +204,9 @@ void TVezCustomGlowButton::SetAntiAlias(TAntiAlias Value)
     Invalidate();
 }
 
-void TVezCustomGlowButton::SetAutoSize(bool Value)
-{
-    FAutoSize = Value;
-    UpdateSize();
-}
-
 void TVezCustomGlowButton::SetBorderStyle(TGlowBorderStyle Value)
 {
     FBorderStyle = Value;
-    Invalidate();
-}
-
-void TVezCustomGlowButton::SetDropDownButton(bool Value)
-{
-    if (FDropDownButton == Value)
-        return;
-    FDropDownButton = Value;
-    UpdateSize();
-}
-
-void TVezCustomGlowButton::SetDropDownDirection(TDropDownDirection Value)
-{
-    FDropDownDirection = Value;
-    Invalidate();
-}
-
-void TVezCustomGlowButton::SetDropDownMenu(plat::TPopupMenu* Value)
-{
-    if (FDropDownMenu == Value)
-        return;
-    if (FDropDownMenu)
-        FDropDownMenu->RemoveFreeNotification(this);
-    FDropDownMenu = Value;
-    if (FDropDownMenu)
-        FDropDownMenu->FreeNotification(this);
-}
-
-void TVezCustomGlowButton::SetDropDownPosition(TDropDownPosition Value)
-{
-    if (FDropDownPosition == Value)
-        return;
-    FDropDownPosition = Value;
-    if (FDropDownButton)
-        UpdateSize();
     Invalidate();
 }
 
@@ -296,54 +220,6 @@ void TVezCustomGlowButton::SetLayout(TButtonLayout Value)
 {
     FLayout = Value;
     Invalidate();
-}
-
-void TVezCustomGlowButton::SetMarginHorz(int Value)
-{
-    FMarginHorz = Value;
-    UpdateSize();
-}
-
-void TVezCustomGlowButton::SetMarginVert(int Value)
-{
-    FMarginVert = Value;
-    UpdateSize();
-}
-
-void TVezCustomGlowButton::SetMaxButtonSizeState(TButtonSizeState Value)
-{
-    FMaxButtonSizeState = Value;
-    SetButtonSizeState(Value);
-}
-
-void TVezCustomGlowButton::SetMinButtonSizeState(TButtonSizeState Value)
-{
-    FMinButtonSizeState = Value;
-    if (FButtonSizeState < Value)
-        SetButtonSizeState(Value);
-}
-
-void TVezCustomGlowButton::SetButtonSizeState(TButtonSizeState Value)
-{
-    if (FButtonSizeState == Value)
-        return;
-    if (FButtonSizeState == bsLarge) {
-        FOldLayout = FLayout;
-        FOldDropDownPosition = FDropDownPosition;
-    }
-    FButtonSizeState = Value;
-    if (FAutoSize) {
-        if (Value == bsLarge) {
-            FLayout = FOldLayout;
-            FDropDownPosition = FOldDropDownPosition;
-        } else {
-            FLayout = blGlyphLeft;
-            FDropDownPosition = dpRight;
-        }
-    }
-    FFirstPaint = true;
-    UpdateSize();
-    Repaint();
 }
 
 void TVezCustomGlowButton::SetPosition(TButtonPosition Value)
@@ -574,8 +450,7 @@ void TVezCustomGlowButton::MouseLeave()
 void TVezCustomGlowButton::MouseMove(plat::TShiftState Shift, int X, int Y)
 {
     plat::TCustomControl::MouseMove(Shift, X, Y);
-    const bool inButton = FDropDownButton && (FDropDownPosition == dpRight ? X > GetWidth() - kSplitHotPx
-                                                                            : Y > GetHeight() - kSplitHotPx);
+    const bool inButton = OverDropDownPart(X, Y);
     FMouseInControl = true;
     if (inButton != FInButton) {
         FInButton = inButton;
@@ -615,11 +490,7 @@ void TVezCustomGlowButton::MouseDown(plat::TMouseButton Button, plat::TShiftStat
     FTimeInc = kFadeStep;
     FGlowState = gsPush;
 
-    const bool inDropDownPart =
-        FDropDownPosition == dpRight ? X > GetWidth() - kDropDownPartPx : Y > GetHeight() - kDropDownPartPx;
-    const bool drops = (!FDropDownButton && IsMenuButton()) || (FDropDownButton && FDropDownSplit && inDropDownPart) ||
-                       (FDropDownButton && !FDropDownSplit && FStyle == bsButton && FGroupIndex <= 0);
-    if (drops) {
+    if (PressOpensMenu(X, Y)) {
         DropFromPress();
         return;
     }
@@ -634,45 +505,6 @@ void TVezCustomGlowButton::MouseDown(plat::TMouseButton Button, plat::TShiftStat
         Repaint();
     }
     FDragging = true;
-}
-
-bool TVezCustomGlowButton::DropFromPress()
-{
-    const plat::TControlRef<TVezCustomGlowButton> alive(this);
-    FMouseInControl = false;
-    if (OnDropDown)
-        OnDropDown(this);
-    if (!alive)
-        return false;
-    if (FDropDownMenu) {
-        FDropDownMenu->SetPopupComponent(this);
-        FDown = !FDropDownSplit;
-        FDroppedDown = true;
-        FMouseEnter = false;
-        Repaint();
-        const plat::TPoint corner =
-            ClientToScreen(FDropDownDirection == ddDown ? plat::Point(0, GetHeight()) : plat::Point(GetWidth(), 0));
-        FDropDownMenu->Popup(corner.X, corner.Y);
-        if (!alive)
-            return false;
-        FDown = false;
-        FDroppedDown = false;
-        const plat::TPoint pointer = ScreenToClient(plat::GetCursorPos());
-        if (!GetClientRect().Contains(pointer)) {
-            FMouseEnter = false;
-            FMouseInControl = false;
-            FHot = false;
-            FInButton = false;
-        }
-        Invalidate();
-    }
-    // The menu took the press: its release clicks nothing.
-    plat::TControlState state = GetControlState();
-    state.Exclude(plat::csClicked);
-    SetControlState(state);
-    FGotButtonClick = false;
-    Invalidate();
-    return true;
 }
 
 void TVezCustomGlowButton::LeftButtonUp(plat::TMessage& Message)
@@ -791,39 +623,10 @@ void TVezCustomGlowButton::Click()
     plat::TCustomControl::Click();
 }
 
-void TVezCustomGlowButton::DoDropDown()
-{
-    if (!IsMenuButton() && !FDropDownMenu)
-        return;
-    const plat::TControlRef<TVezCustomGlowButton> alive(this);
-    if (FDropDownMenu) {
-        FDropDownMenu->SetPopupComponent(this);
-        FState = absDown;
-        if (OnDropDown)
-            OnDropDown(this);
-        if (!alive)
-            return;
-        Invalidate();
-        if (FDropDownMenu) {
-            const plat::TPoint corner = ClientToScreen(FDropDownDirection == ddDown ? plat::Point(0, GetHeight())
-                                                                                     : plat::Point(GetWidth(), 0));
-            FDroppedDown = true;
-            FDropDownMenu->Popup(corner.X, corner.Y);
-            if (!alive)
-                return;
-            FDroppedDown = false;
-        }
-        FState = absUp;
-        Repaint();
-    }
-    Invalidate();
-}
-
 void TVezCustomGlowButton::PressAction()
 {
     const plat::TControlRef<TVezCustomGlowButton> alive(this);
-    if ((!FDropDownButton && IsMenuButton()) ||
-        (FDropDownButton && FStyle == bsButton && FGroupIndex <= 0 && !FDropDownSplit)) {
+    if (AnyPressOpensMenu()) {
         if (FDropDownMenu)
             DoDropDown();
         else
@@ -1147,310 +950,6 @@ void TVezCustomGlowButton::Assign(const plat::TPersistent& Source)
     SetParentShowHint(source->GetParentShowHint());
     SetTabStop(source->GetTabStop());
     SetVisible(source->GetVisible());
-}
-
-// --- Size -----------------------------------------------------------------------------------
-
-void TVezCustomGlowButton::UpdateSize()
-{
-    if (!FAutoSize) {
-        Invalidate();
-        return;
-    }
-    FDoAutoSize = true;
-    Invalidate();
-    if (GetParent() && !ComponentState().Contains(plat::csLoading) && HandleAllocated())
-        MeasureAndResize();
-    FDoAutoSize = false;
-}
-
-void TVezCustomGlowButton::MeasureAndResize()
-{
-    plat::TFont font;
-    plat::TBitmap glyph;
-    TGlowFaceRequest request = BuildFaceRequest(Canvas(), font, glyph);
-    request.MeasureOnly = true;
-    const plat::TPoint content = PaintGlowButtonFace(request);
-    FFirstPaint = false;
-    if (!FAutoSize)
-        return;
-    int w = 3 * FSpacing + content.X + 2 + 2 * FMarginHorz;
-    int h = 2 * FSpacing + content.Y + 2 * FMarginVert;
-    if (FDropDownButton)
-        (FDropDownPosition == dpBottom ? h : w) += kDropDownPartPx;
-    if (OnSetButtonSize)
-        OnSetButtonSize(this, w, h);
-    if (w != GetWidth() || h != GetHeight())
-        SetBounds(GetLeft(), GetTop(), w, h);
-}
-
-// --- Painting -------------------------------------------------------------------------------
-
-TVezCustomGlowButton::TColorSet TVezCustomGlowButton::StateColors(TVezButtonState State) const
-{
-    const TGlowButtonAppearance& a = *FAppearance;
-    switch (State) {
-    case absDisabled:
-        return {a.GetColorDisabled(), a.GetColorDisabledTo(), a.GetColorMirrorDisabled(),
-                a.GetColorMirrorDisabledTo(), a.GetBorderColorDisabled(), a.GetGradientDisabled(),
-                a.GetGradientMirrorDisabled()};
-    case absDown:
-        return {a.GetColorDown(), a.GetColorDownTo(), a.GetColorMirrorDown(), a.GetColorMirrorDownTo(),
-                a.GetBorderColorDown(), a.GetGradientDown(), a.GetGradientMirrorDown()};
-    case absExclusive:
-        return {a.GetColorChecked(), a.GetColorCheckedTo(), a.GetColorMirrorChecked(), a.GetColorMirrorCheckedTo(),
-                a.GetBorderColorChecked(), a.GetGradientChecked(), a.GetGradientMirrorChecked()};
-    case absDropDown:
-        return {a.GetColorHot(), a.GetColorHotTo(), a.GetColorMirrorHot(), a.GetColorMirrorHotTo(),
-                a.GetBorderColorHot(), a.GetGradientHot(), a.GetGradientMirrorHot()};
-    case absUp:
-        break;
-    }
-    return {a.GetColor(), a.GetColorTo(), a.GetColorMirror(), a.GetColorMirrorTo(), a.GetBorderColor(),
-            a.GetGradient(), a.GetGradientMirror()};
-}
-
-TGlowFaceRequest TVezCustomGlowButton::BuildFaceRequest(plat::TCanvas& Canvas, plat::TFont& FontCopy,
-                                                        plat::TBitmap& Glyph)
-{
-    // The sets by state; absDropDown stands for the hot set, which has no state of its own.
-    const TColorSet normal = StateColors(absUp);
-    const TColorSet hot = StateColors(absDropDown);
-    const TColorSet down = StateColors(absDown);
-    const TColorSet checked = StateColors(absExclusive);
-    const TColorSet disabled = StateColors(absDisabled);
-    const bool enabled = GetEnabled();
-
-    if (enabled) {
-        if (FState == absDisabled)
-            FState = (FDownChecked && FGroupIndex != 0) ? absExclusive : absUp;
-    } else {
-        FState = absDisabled;
-        FDragging = false;
-    }
-    if (FStyle == bsCheck && FDownChecked)
-        FState = absDown;
-
-    bool hotOrDown = false;
-    TColorSet set = normal;
-    const bool checkLook = FState == absExclusive || (FState == absDown && FStyle == bsCheck);
-    if ((FState != absDisabled && enabled) || !FShowDisabled) {
-        if (FState == absDown && FStyle == bsButton) {
-            set = down;
-            hotOrDown = true;
-        } else if (checkLook) {
-            set = checked;
-            const bool mix = FTimer && (FMouseInControl || (FStyle == bsButton && (FGroupIndex < 1 || FState == absDown)) ||
-                                        (FMouseEnter && FStyle == bsCheck && FState == absDown));
-            if (mix)
-                set = Mixed(checked, down, FStepPush, false);
-        } else if (FHot) {
-            set = hot;
-            hotOrDown = true;
-        }
-    } else {
-        set = disabled;
-    }
-
-    if (FTimer) {
-        const bool checkDown = FStyle == bsCheck && FState == absDown;
-        if (!FDown && !FTransparent && FState != absExclusive && !checkDown)
-            set = Mixed(hot, normal, FStepHover, true);
-        else if (checkDown && FDownChecked)
-            set = FMouseEnter ? Mixed(checked, down, FStepPush, false) : Mixed(down, checked, FStepPush, false);
-        else if (FDown && FState != absExclusive)
-            set = Mixed(down, hot, FStepPush, true);
-    }
-
-    TGlowFaceRequest q;
-    q.Control = this;
-    q.Canvas = &Canvas;
-    q.ClientRect = GetClientRect();
-
-    plat::TImageList* images = FImages;
-    bool imageEnabled = enabled;
-    if (enabled || !FDisabledImages) {
-        images = FHot && FHotImages ? FHotImages : FImages;
-    } else {
-        images = FDisabledImages;
-        imageEnabled = true;
-    }
-    TGDIPPicture* picture = FIPicture.get();
-    if (!enabled && !FIDisabledPicture->GetEmpty())
-        picture = FIDisabledPicture.get();
-    else if (FHot && !FIHotPicture->GetEmpty())
-        picture = FIHotPicture.get();
-
-    // The action's images, where the action's list has them and no list of the button's own
-    // takes precedence.
-    const plat::TCustomAction* action = GetAction();
-    if (action && action->GetImageIndex() >= 0 && action->GetActionList()) {
-        const plat::TCustomActionList& list = *action->GetActionList();
-        const bool takesTheList = !FImages || FImageListType == ipActionList;
-        if (list.GetImages()) {
-            if (takesTheList) {
-                images = list.GetImages();
-                imageEnabled = enabled;
-            }
-            FImageIndex = action->GetImageIndex();
-        }
-        if (!enabled && list.GetDisabledImages() && takesTheList) {
-            images = list.GetDisabledImages();
-            imageEnabled = true;
-            FImageIndex = action->GetImageIndex();
-        }
-    }
-
-    if (FShowCaption) {
-        q.Caption = GetCaption();
-        q.WideCaption = FWideCaption;
-    }
-    q.DropDownHit = (FMouseInControl || FMouseDown) && FDropDownButton ? (FInButton ? dhDropDownPart : dhMainPart)
-                                                                       : dhNone;
-    if (FButtonPosition != bpStandalone && FMouseDown)
-        set.Border = normal.Border;
-    if ((FState == absDisabled || !enabled) && FShowDisabled)
-        set = disabled;
-    const bool focusShowsHot = FHasFocus && (FFocusType == ftHot || FFocusType == ftHotBorder);
-    if (focusShowsHot && !FDown) {
-        set = hot;
-        hotOrDown = true;
-    }
-    if (set.Mirror == plat::clNone)
-        set.Mirror = set.Color;
-    if (set.MirrorTo == plat::clNone)
-        set.MirrorTo = set.Color;
-
-    FontCopy.Assign(Font());
-    if (FHot)
-        FontCopy.SetColor(FAppearance->GetTextColorHot());
-    if (FState == absDown)
-        FontCopy.SetColor(FAppearance->GetTextColorDown());
-    if (!GetParentFont() && FAppearance->GetSystemFont())
-        FontCopy.SetName(IsWindows6OrLater() ? "Segoe UI" : "Tahoma");
-
-    Glyph.SetSize(1, 1);
-    PrepareGlyphBitmap(Glyph);
-
-    q.ForcedImageSize = plat::Point(0, 0);
-    if (FAutoSize && FButtonSizeState < bsLarge) {
-        q.ForcedImageSize = plat::Point(16, 16);
-        if (images && FImageIndex >= 0)
-            picture = nullptr;
-        if (FButtonSizeState == bsGlyph) {
-            q.Caption.clear();
-            q.WideCaption.clear();
-        }
-    }
-
-    q.Color = set.Color;
-    q.ColorTo = set.ColorTo;
-    q.ColorMirror = set.Mirror;
-    q.ColorMirrorTo = set.MirrorTo;
-    q.BorderColor = set.Border;
-    q.Gradient = set.Gradient;
-    q.GradientMirror = set.GradientMirror;
-    q.DrawCaption = true;
-    q.DrawImage = true;
-    q.Font = &FontCopy;
-    q.Images = images;
-    q.ImageIndex = FImageIndex;
-    q.ImageEnabled = imageEnabled;
-    q.Layout = FLayout;
-    q.DropDownButton = FDropDownButton;
-    q.HotOrDown = hotOrDown;
-    q.Enabled = enabled;
-    q.FocusOutline = ShowsFocusBorder();
-    q.DropDownPosition = FDropDownPosition;
-    q.Picture = picture;
-    q.AntiAlias = FAntiAlias;
-    q.GlyphBitmap = &Glyph;
-    q.TransparentLook = FStaticButton || (FTransparent && !FMouseEnter && !focusShowsHot && FState != absDown);
-    q.MouseIn = FMouseEnter;
-    q.Position = FButtonPosition;
-    q.DropDownSplit = FDropDownSplit;
-    q.SingleBorder = HasSingleBorder();
-    q.OverlappedText = false;
-    q.WordWrap = FWordWrap;
-    q.Rounded = FRounded;
-    q.ArrowDown = FDropDownDirection == ddDown;
-    q.Spacing = FSpacing;
-    q.Trimming = FTrimming;
-    q.Notes = FNotes.get();
-    q.NotesFont = FNotesFont.get();
-    q.DownChecked = FDownChecked;
-    q.DroppedDown = FDroppedDown;
-    q.TransparentWhenHot = FAppearance->GetTranspHover() && FTransparent;
-    q.GlassToolbar = false;
-    q.Measurer = FMeasurer;
-    return q;
-}
-
-void TVezCustomGlowButton::Paint()
-{
-    if (FPainting)
-        return;
-    FPainting = true;
-    struct TClearPainting {
-        bool& Flag;
-        ~TClearPainting() { Flag = false; }
-    } clear{FPainting};
-
-    if (FTransparent && (FAppearance->GetTranspHover() || !FMouseEnter || FStaticButton))
-        plat::PaintParentBackdrop(*this, Canvas());
-    if (FDoAutoSize || (FFirstPaint && FAutoSize))
-        MeasureAndResize();
-    FFirstPaint = false;
-
-    plat::TFont font;
-    plat::TBitmap glyph;
-    const TGlowFaceRequest request = BuildFaceRequest(Canvas(), font, glyph);
-    PaintGlowButtonFace(request);
-    PaintRoundedCorners();
-    AfterPaintFace();
-    if (OnDrawButton)
-        OnDrawButton(this, Canvas(), GetClientRect(),
-                     FState == absDown ? gsDown
-                     : FMouseEnter     ? gsHot
-                                       : gsNormal);
-}
-
-void TVezCustomGlowButton::PaintRoundedCorners()
-{
-    const std::vector<plat::TPoint> corners = RoundedCornerPixels();
-    if (corners.empty())
-        return;
-    // The parent's backdrop once, through a clip of the corner pixels alone.
-    const plat::TPoint origin = Canvas().GetViewportOrg();
-    plat::TRegion region;
-    for (const plat::TPoint corner : corners)
-        region = region.Union(plat::TRegion(plat::Rect(corner.X, corner.Y, corner.X + 1, corner.Y + 1)));
-    const plat::TRegion device = region.Offset(origin.X, origin.Y);
-    const int saved = Canvas().SaveDC();
-    Canvas().SelectClipRgn(&device);
-    plat::PaintParentBackdrop(*this, Canvas());
-    Canvas().RestoreDC(saved);
-}
-
-std::vector<plat::TPoint> TVezCustomGlowButton::RoundedCornerPixels() const
-{
-    const bool showsFace = !FTransparent || FMouseEnter || FState == absDown || FHot;
-    if (!GetParent() || !FRounded || !showsFace || FButtonPosition == bpMiddle)
-        return {};
-    const int right = GetClientWidth() - 1;
-    const int bottom = GetClientHeight() - 1;
-    const plat::TPoint topLeft{0, 0};
-    const plat::TPoint bottomLeft{0, bottom};
-    const plat::TPoint topRight{right, 0};
-    const plat::TPoint bottomRight{right, bottom};
-    switch (FButtonPosition) {
-    case bpLeft:
-        return {topLeft, bottomLeft};
-    case bpRight:
-        return {topRight, bottomRight};
-    default:
-        return {topLeft, bottomLeft, topRight, bottomRight};
-    }
 }
 
 // --- Shortcut hint --------------------------------------------------------------------------

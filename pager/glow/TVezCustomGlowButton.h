@@ -243,6 +243,13 @@ private:
     void PressAction();
     // Opens the menu from a mouse press; false when the button was freed meanwhile.
     bool DropFromPress();
+    // A press anywhere on the button (or Enter, Space) opens the menu: a menu button, or a
+    // drop-down button that is not split.
+    bool AnyPressOpensMenu() const;
+    // A mouse press at (X, Y) opens the menu: as above, or within a split button's drop-down part.
+    bool PressOpensMenu(int X, int Y) const;
+    // The pointer at (X, Y) lights the drop-down part of the face.
+    bool OverDropDownPart(int X, int Y) const;
     void StartGlowTimer();
     void GlowTimerTick(plat::TObject* Sender);
     void StopRepeat();

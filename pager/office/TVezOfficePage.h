@@ -222,8 +222,6 @@ private:
     bool FLocked = false;
     plat::TControlRef<TVezOfficePager> FParentPager;
     bool FFloating = false;
-    // A tab drag over the tab strip would reorder on release.
-    bool FDraggingAccept = false;
 };
 
 }  // namespace skelda::pager

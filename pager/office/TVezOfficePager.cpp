@@ -312,6 +312,10 @@ void TVezOfficePager::InitOrder()
 {
     for (int i = 0; i < FVezPages.Count(); ++i)
         FVezPages.Get(i)->SetTabIndex(i);
+    // Floating pages come back with their number: it must name them alone.
+    int next = FVezPages.Count();
+    for (int i = 0; i < FFloatingPages.Count(); ++i)
+        FFloatingPages.Page(i)->SetTabIndex(next++);
 }
 
 int TVezOfficePager::NextTabIndex() const
@@ -320,15 +324,20 @@ int TVezOfficePager::NextTabIndex() const
     for (int i = 0; i < FVezPages.Count(); ++i)
         next = std::max(next, FVezPages.Get(i)->GetTabIndex() + 1);
     // A floating page comes back with its number.
-    for (const TVezOfficePage* page : FFloatingPages)
-        next = std::max(next, page->GetTabIndex() + 1);
+    for (int i = 0; i < FFloatingPages.Count(); ++i)
+        next = std::max(next, FFloatingPages.Page(i)->GetTabIndex() + 1);
     return next;
 }
 
 bool TVezOfficePager::TabIndexTaken(int TabIndex, const TVezOfficePage* Except) const
 {
+    const auto holds = [&](const TVezOfficePage* Page) { return Page != Except && Page->GetTabIndex() == TabIndex; };
     for (int i = 0; i < FVezPages.Count(); ++i)
-        if (FVezPages.Get(i) != Except && FVezPages.Get(i)->GetTabIndex() == TabIndex)
+        if (holds(FVezPages.Get(i)))
+            return true;
+    // A floating page keeps its number for when it docks again.
+    for (int i = 0; i < FFloatingPages.Count(); ++i)
+        if (holds(FFloatingPages.Page(i)))
             return true;
     return false;
 }
@@ -368,7 +377,7 @@ void TVezOfficePager::ChangeActivePage(int Value)
     const int count = FVezPages.Count();
     if (Value < 0 || Value >= count || (Value == GetActivePageIndex() && count > 1))
         return;
-    if (FTabShortCutHintShowing)
+    if (FShortCutHints.Showing())
         HideTabShortCutHints();
     bool allow = true;
     if (OnChanging && FPropertiesLoaded && !IsDestroying())
@@ -507,7 +516,7 @@ void TVezOfficePager::DestroyReleasedButton(plat::TControl* Button)
 
 void TVezOfficePager::Dispatch(plat::TMessage& Message)
 {
-    if (FDraging && TabDragMessage(Message))
+    if (FTabDrag.Dragging() && TabDragMessage(Message))
         return;
     if (Message.Msg == DestroyCloseButtonMessage()) {
         if (Message.WParam != 0)
@@ -595,7 +604,7 @@ std::string TVezOfficePager::GetSettings() const
         const TVezOfficePage* page = FVezPages.Get(i);
         text += (page->GetTabVisible() ? ",V:" : ",H:") + std::to_string(page->GetTabIndex());
     }
-    return text + FloatingSettings();
+    return text + FFloatingPages.LayoutItems();
 }
 
 void TVezOfficePager::SetSettings(const std::string& Value)
@@ -612,7 +621,7 @@ void TVezOfficePager::SetSettings(const std::string& Value)
         if (!page)
             continue;
         if (item.Kind == 'F') {
-            const plat::TScopedRestore fromLayout(FFloatingFromLayout, true);
+            const auto fromLayout = FFloatingPages.PlacingFromLayout();
             FloatPage(page, item.Left, item.Top, item.Width, item.Height);
             continue;
         }
@@ -621,9 +630,11 @@ void TVezOfficePager::SetSettings(const std::string& Value)
         if (std::find(order.begin(), order.end(), item.Number) == order.end())
             order.push_back(item.Number);
     }
-    for (int position = 0; position < static_cast<int>(order.size()); ++position)
-        if (TVezOfficePage* page = PageByTabIndex(order[static_cast<std::size_t>(position)]))
-            MoveVezPage(IndexOfPage(page), position);
+    // A page named and then floated has left the list: it takes no place.
+    int position = 0;
+    for (const int tabIndex : order)
+        if (TVezOfficePage* page = PageByTabIndex(tabIndex))
+            MoveVezPage(IndexOfPage(page), position++);
     SetActivePageIndex(active);
 }
 

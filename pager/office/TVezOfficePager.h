@@ -4,8 +4,13 @@
 #include "foundation/GPTypes.h"
 #include "pager/glow/GlowButtonTypes.h"
 #include "pager/office/IPagerStylerClient.h"
+#include "pager/office/IShortCutHintHost.h"
+#include "pager/office/ITabDragHost.h"
 #include "pager/office/TDbgList.h"
 #include "pager/office/TPagerTabLayout.h"
+#include "pager/office/TPagerFloatingPages.h"
+#include "pager/office/TPagerShortCutHints.h"
+#include "pager/office/TPagerTabDrag.h"
 #include "pager/office/TPagerTabSettings.h"
 #include "platform/controls/core/TCustomControl.h"
 #include "platform/controls/forms/TForm.h"
@@ -48,8 +53,6 @@ using TTabMovedEvent = std::function<void(plat::TObject* Sender, int FromPos, in
 using TPageEvent = std::function<void(plat::TObject* Sender, TVezOfficePage* APage)>;
 using TTabClickEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
 using TTabEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
-// Makes the window a page floats in, owned by AOwner (the class of floating windows).
-using TFloatingPagerWindowClass = std::function<plat::TCustomForm*(plat::TComponent* AOwner)>;
 using TDrawTabEvent = std::function<void(plat::TObject* Sender, int TabIndex, plat::TRect TabRect)>;
 using TClosePageEvent = std::function<void(plat::TObject* Sender, int PageIndex, bool& Allow)>;
 using TClosedPageEvent = std::function<void(plat::TObject* Sender, int PageIndex)>;
@@ -68,7 +71,11 @@ using TListClickEvent = std::function<void(plat::TObject* Sender, int X, int Y)>
 //
 // Geometry (tab, button and page rectangles, scrolling) is Layout(); tabs are measured through
 // the text measurer (the platform's fonts unless a test gives another).
-class TVezOfficePager : public plat::TCustomControl, public IPagerStylerClient, private IPagerTabLayoutHost {
+class TVezOfficePager : public plat::TCustomControl,
+                        public IPagerStylerClient,
+                        private IPagerTabLayoutHost,
+                        private IShortCutHintHost,
+                        private ITabDragHost {
 public:
     explicit TVezOfficePager(plat::TComponent* AOwner);
     ~TVezOfficePager() override;
@@ -100,7 +107,8 @@ public:
     int GetVezPageVisibleCount() const;
     // Adds "VezOfficePage<n>" (n: the former page count), activates it, fires OnInsertPage.
     virtual void InsertNewPage();
-    // Numbers the pages' TabIndex 0, 1, 2, ... by position.
+    // Numbers the docked pages' TabIndex 0, 1, 2, ... by position, and the floating pages on
+    // from there in the order they went.
     void InitOrder();
 
     // --- The active page -------------------------------------------------------------------
@@ -307,9 +315,9 @@ public:
     // of another pager or one already floating.
     virtual void FloatPage(TVezOfficePage* Page, int Left, int Top, int Width, int Height);
     // The pages of this pager that float, in the order they went.
-    int FloatingPageCount() const { return static_cast<int>(FFloatingPages.size()); }
+    int FloatingPageCount() const { return FFloatingPages.Count(); }
     // Nil past the end.
-    TVezOfficePage* FloatingPages(int Index) const;
+    TVezOfficePage* FloatingPages(int Index) const { return FFloatingPages.Page(Index); }
     // A pager owned by this one, in Window, set up as this one but with tabs on top and no
     // buttons: the pager a floating page lives in.
     TVezOfficePager* CreateFloatingPager(plat::TWinControl* Window);
@@ -317,13 +325,13 @@ public:
     // Set in a clone: the pager it was made from (nil once that is gone).
     TVezOfficePager* GetClonedOfPager() const { return FClonedOfPager.Get(); }
     // The floating window made or moved last.
-    plat::TCustomForm* GetFloatingWindow() const { return FFloatingWindow.Get(); }
+    plat::TCustomForm* GetFloatingWindow() const { return FTabDrag.MovedWindow(); }
     // Docks the pages of a clone back into this pager, as dropping their tabs here does.
     void DockPagesOf(TVezOfficePager& Clone);
-    plat::TBorderIcons GetFloatingBorderIcons() const { return FFloatingBorderIcons; }
-    void SetFloatingBorderIcons(plat::TBorderIcons Value) { FFloatingBorderIcons = Value; }
-    plat::TFormBorderStyle GetFloatingBorderStyle() const { return FFloatingBorderStyle; }
-    void SetFloatingBorderStyle(plat::TFormBorderStyle Value) { FFloatingBorderStyle = Value; }
+    plat::TBorderIcons GetFloatingBorderIcons() const { return FFloatingPages.GetBorderIcons(); }
+    void SetFloatingBorderIcons(plat::TBorderIcons Value) { FFloatingPages.SetBorderIcons(Value); }
+    plat::TFormBorderStyle GetFloatingBorderStyle() const { return FFloatingPages.GetBorderStyle(); }
+    void SetFloatingBorderStyle(plat::TFormBorderStyle Value) { FFloatingPages.SetBorderStyle(Value); }
     // Makes floating windows: a TFloatingPagerWindow unless set.
     TFloatingPagerWindowClass FloatingPagerWindowClass;
     // --- Dragging a tab off, along and back onto the strip ------------------------------------
@@ -335,9 +343,9 @@ public:
     // capture, ends it. Nothing in the designer, without AllowTabUndock or for a page in no
     // pager.
     void BeginTabDrag(plat::TShiftState Shift, int X, TVezOfficePage* Page, int Y);
-    void DragTabMove(plat::TShiftState Shift, int X, int Y);
-    void EndTabDrag();
-    bool GetTabDragging() const { return FDraging; }
+    void DragTabMove(plat::TShiftState, int X, int Y) { FTabDrag.Move({X, Y}); }
+    void EndTabDrag() { FTabDrag.End(); }
+    bool GetTabDragging() const { return FTabDrag.Dragging(); }
 
     // --- Reordering tabs by dragging ------------------------------------------------------------
     // The arrow that shows where a dragged tab would land; made on the first reorder press,
@@ -375,13 +383,13 @@ public:
     // hide on Escape, the arrows, a page switch, the focus leaving, and a click on, resize,
     // move, minimize or maximize of the form, which the pager watches without taking over.
     void ShowTabShortCutHints();
-    void HideTabShortCutHints();
-    bool GetTabShortCutHintShowing() const { return FTabShortCutHintShowing; }
+    void HideTabShortCutHints() { FShortCutHints.Hide(); }
+    bool GetTabShortCutHintShowing() const { return FShortCutHints.Showing(); }
     // The shortcut hint windows the pages show now.
-    int ShortCutHintWindowCount() const { return static_cast<int>(FShortCutHintWinList.size()); }
+    int ShortCutHintWindowCount() const { return FShortCutHints.WindowCount(); }
     // A hint window owned by the pager, for a page to show its hint in / to free again.
-    TShortCutHintWindow* AddShortCutHintWindow();
-    void RemoveShortCutHintWindow(TShortCutHintWindow* Window);
+    TShortCutHintWindow* AddShortCutHintWindow() { return FShortCutHints.AddWindow(); }
+    void RemoveShortCutHintWindow(TShortCutHintWindow* Window) { FShortCutHints.RemoveWindow(Window); }
 
     // Repaints the tab strip.
     void InvalidateTabStrip();
@@ -482,6 +490,26 @@ private:
     const TPagerTabScroller& LayoutScroller() const override { return FTabScroller; }
     plat::TRect CentredCloseRect(int Index) const override;
 
+    // IShortCutHintHost
+    int HintPageCount() const override;
+    TVezOfficePage& HintPage(int Index) const override;
+    void ShortCutChosen(int Index) override;
+    plat::TCustomForm* HintForm() const override;
+    plat::TComponent& HintWindowOwner() override { return *this; }
+    bool HintHostDestroying() const override { return IsDestroying(); }
+
+    // ITabDragHost
+    void SetDragCapture(bool Capture) override;
+    std::optional<TTabDragSpot> SpotOf(const TVezOfficePage& Page, plat::TPoint Screen) const override;
+    plat::TCustomForm* TearOff(TVezOfficePage& Page, plat::TPoint Screen) override;
+    bool ShowReorderTarget(TVezOfficePage& Page, plat::TPoint Client) override;
+    void HideReorderTarget(TVezOfficePage& Page) override;
+    bool DocksHere(const TVezOfficePage& Page) const override;
+    // Docks a floating page back (appended, active, its TabIndex kept) and fires OnTabDock.
+    void DockBack(TVezOfficePage& Page) override;
+    void FinishReorder(TVezOfficePage& Page, plat::TPoint Screen, bool Drop) override;
+    void TabDragEnded(TVezOfficePage* Page) override;
+
     bool Designing() const { return ComponentState().Contains(plat::csDesigning); }
     bool PaintsOnGlass() const;
     bool Loading() const { return ComponentState().Contains(plat::csLoading); }
@@ -497,6 +525,7 @@ private:
     void RemoveClosedPage(const TVezOfficePage* Page);
     // One more than the highest TabIndex of the pages (0 without pages).
     int NextTabIndex() const;
+    // Held by a docked or floating page other than Except.
     bool TabIndexTaken(int TabIndex, const TVezOfficePage* Except) const;
     TVezOfficePage* PageByTabIndex(int TabIndex) const;
     // The next page after Index, wrapping round, whose tab is visible and enabled; nil if none.
@@ -542,23 +571,14 @@ private:
     static plat::TCustomForm* FloatingWindowAround(const TVezOfficePage* Page);
     // A page joins the list: it stops floating here, and the window it floated in goes.
     void PageDocked(TVezOfficePage* Page, plat::TCustomForm* FormerWindow);
-    // Docks a floating page back (appended, active, its TabIndex kept) and fires OnTabDock.
-    void DockBack(TVezOfficePage* Page);
-    void ForgetFloatingPage(const TVezOfficePage* Page);
+    void ForgetFloatingPage(const TVezOfficePage* Page) { FFloatingPages.Forget(Page); }
     // Docks every floating page back, last first, keeping their TabIndex.
     void DockFloatingPages();
-    // ",F:<TabIndex>[<left>:<top>:<width>:<height>]" per floating page.
-    std::string FloatingSettings() const;
     // Frees the windows of the pages floating out of this pager as it goes.
     void FreeFloatingWindows();
-    // Where a floating window asked at At with Size goes: no larger than the desktop, and
-    // onto the nearest monitor's work area when it would lie on none.
-    static plat::TRect PlaceFloatingWindow(plat::TPoint At, plat::TSize Size);
 
     // The tab drag's moves and release, and the loss of its capture; true when taken.
     bool TabDragMessage(plat::TMessage& Message);
-    // Moving the tab of a page docked in Pager: tear-off or reorder.
-    void DragDockedTab(TVezOfficePage& Page, TVezOfficePager& Pager, int X, int Y);
 
     // Reordering by dragging.
     // A left press on an enabled tab starts the plain drag or the tab drag of the page pressed.
@@ -567,10 +587,8 @@ private:
     void FreeArrowWindow();
     // The page a reorder drop moves: the one the drag started on while it is still here.
     TVezOfficePage* ReorderedPage() const;
-    // Shortcut hints.
+    // Shortcut hints show while the pager has the focus.
     void FocusMessage(const plat::TMessage& Message);
-    void ShortCutTyped(char32_t Char);
-    void FormMessageSeen(const plat::TMessage& Message);
 
     // The page at Index leaves the list (freed) or closes (tab hidden).
     void FreeClosingPage(TVezOfficePage* Page, int Index);
@@ -655,11 +673,7 @@ private:
     std::unique_ptr<TGlowButtonAppearance> FGlowButtonAppearance;
     const IGlowTextMeasurer* FMeasurer = nullptr;
     bool FIsClosing = false;
-    bool FTabShortCutHintShowing = false;
-    std::string FTabShortCutChars;
-    std::vector<TShortCutHintWindow*> FShortCutHintWinList;
-    // The parent form's messages are watched while the hints show.
-    plat::TFormMessageObserverRegistration FFormHook;
+    TPagerShortCutHints FShortCutHints{*this};
     plat::TPopupMenu* FClosedListMenu = nullptr;
     // Owned as a component of the pager, made on first use.
     plat::TPopupMenu* FInternalClosedListMenu = nullptr;
@@ -674,31 +688,9 @@ private:
     TVezGlowButton* FClosedListButton = nullptr;
     TVezGlowButton* FCloseButtonGlobal = nullptr;
     plat::TControlRef<TArrowWindow> FArrow;
-    std::vector<TVezOfficePage*> FFloatingPages;
-    // The layout string floats pages at their saved places, also at (0, 0) or on a monitor
-    // left of and above the primary one.
-    bool FFloatingFromLayout = false;
+    TPagerFloatingPages FFloatingPages;
     plat::TControlRef<TVezOfficePager> FClonedOfPager;
-    plat::TControlRef<plat::TCustomForm> FFloatingWindow;
-    bool FDraging = false;
-    plat::TControlRef<TVezOfficePage> FDragingPage;
-    // Where the tab drag started and where the pointer was last, on the screen.
-    int FOldMouseX = 0;
-    int FOldMouseY = 0;
-    plat::TPoint FLastDragPos;
-    // From the floating window's top-left corner to the pointer.
-    int FDragTabX = 0;
-    int FDragTabY = 0;
-    // The tab strips a dragged floating page docks onto, on the screen.
-    struct TDockEntry {
-        plat::TControlRef<TVezOfficePager> Pager;
-        plat::TRect StripRect;
-    };
-    std::vector<TDockEntry> FDockList;
-    // The drag tore its page off or docked it back: its release is not a click.
-    bool FTabDragFloated = false;
-    plat::TBorderIcons FFloatingBorderIcons{plat::biSystemMenu, plat::biMinimize, plat::biMaximize};
-    plat::TFormBorderStyle FFloatingBorderStyle = plat::bsSizeable;
+    TPagerTabDrag FTabDrag{*this};
     // The page whose tab a drag started on: a vetoed switch leaves it inactive, and it is still
     // the one that moves.
     plat::TControlRef<TVezOfficePage> FReorderPage;

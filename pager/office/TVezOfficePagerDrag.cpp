@@ -4,9 +4,149 @@
 #include "platform/controls/core/DragSession.h"
 #include "platform/controls/core/Messages.h"
 
-#include <cstdlib>
-
 namespace skelda::pager {
+
+// --- The tab drag (TPagerTabDrag) ---------------------------------------------------------------
+
+void TVezOfficePager::PressStartsDrag(TVezOfficePage* Page, plat::TShiftState Shift, int X, int Y)
+{
+    if (FTabReorder && (Designing() || !FAllowTabUndock || Page->GetLocked())) {
+        FReorderPage = plat::TControlRef<TVezOfficePage>(Page);
+        BeginDrag(false, 4);
+        if (!Designing())
+            CreateArrowWindow();
+        return;
+    }
+    if (FTabDrag.Dragging() || !FAllowTabUndock || Page->GetLocked())
+        return;
+    const plat::TPoint screen = ClientToScreen({X, Y});
+    TVezOfficePager* origin = FClonedOfPager.Get();
+    if (!origin) {
+        BeginTabDrag(Shift, screen.X, Page, screen.Y);
+        return;
+    }
+    // A floating page is dragged by the pager it came from, whose strip it docks back onto; its
+    // window follows the pointer.
+    if (origin->FTabDrag.Dragging())
+        return;
+    Page->FFloating = true;
+    if (plat::TCustomForm* window = FloatingWindowAround(Page))
+        origin->FTabDrag.SetMovedWindow(window);
+    // The release goes to the drag, not to this pager.
+    FDownPageIndex = -1;
+    InvalidateTabStrip();
+    origin->BeginTabDrag(Shift, screen.X, Page, screen.Y);
+}
+
+void TVezOfficePager::BeginTabDrag(plat::TShiftState, int X, TVezOfficePage* Page, int Y)
+{
+    if (Designing() || !FAllowTabUndock || !Page || !Page->FVezOfficePager)
+        return;
+    plat::TRect strip = plat::ScreenBoundsOf(*this);
+    const int height = FTabSettings.GetHeight();
+    switch (FTabPosition) {
+    case tpTop: strip.Bottom = strip.Top + height; break;
+    case tpBottom: strip.Top = strip.Bottom - height; break;
+    case tpLeft: strip.Right = strip.Left + height; break;
+    case tpRight: strip.Left = strip.Right - height; break;
+    }
+    const TVezOfficePager& own = *Page->FVezOfficePager;
+    const plat::TRect tab = own.GetTabRect(Page);
+    const plat::TPoint p = own.ScreenToClient({X, Y});
+    const plat::TPoint grab{p.X + own.FTabSettings.GetStartMargin() - tab.Left, p.Y - tab.Top + 28};
+    FTabDrag.Begin(*Page, {X, Y}, strip, grab, FTabPosition == tpTop || FTabPosition == tpBottom);
+}
+
+bool TVezOfficePager::TabDragMessage(plat::TMessage& Message)
+{
+    switch (Message.Msg) {
+    case plat::WM_MOUSEMOVE: {
+        const plat::TWMMouse mouse(Message);
+        const plat::TPoint screen = ClientToScreen(mouse.Pos());
+        DragTabMove(plat::KeysToShiftState(mouse.Keys()), screen.X, screen.Y);
+        return true;
+    }
+    case plat::WM_LBUTTONUP:
+        // A tab pressed and released in place is clicked as usual (its check box, say).
+        return FTabDrag.Release(ClientToScreen(plat::TWMMouse(Message).Pos()));
+    case plat::WM_CAPTURECHANGED:
+        if (reinterpret_cast<plat::TControl*>(Message.LParam) != this)
+            EndTabDrag();
+        return false;
+    default:
+        return false;
+    }
+}
+
+// --- ITabDragHost -------------------------------------------------------------------------------
+
+void TVezOfficePager::SetDragCapture(bool Capture)
+{
+    if (Capture || GetMouseCapture())
+        SetMouseCapture(Capture);
+}
+
+std::optional<TTabDragSpot> TVezOfficePager::SpotOf(const TVezOfficePage& Page, plat::TPoint Screen) const
+{
+    const TVezOfficePager* pager = Page.FVezOfficePager;
+    if (!pager)
+        return std::nullopt;
+    return TTabDragSpot{pager->FLayout.GetTabsRect(), pager->ScreenToClient(Screen), pager->FTabReorder};
+}
+
+plat::TCustomForm* TVezOfficePager::TearOff(TVezOfficePage& Page, plat::TPoint Screen)
+{
+    const plat::TControlRef<TVezOfficePager> pager(Page.FVezOfficePager);
+    if (pager->FArrow && pager->FArrow->GetVisible())
+        pager->DragCanceled();
+    pager->FloatPage(&Page, Screen.X, Screen.Y, -1, -1);
+    return pager ? pager->GetFloatingWindow() : nullptr;
+}
+
+bool TVezOfficePager::ShowReorderTarget(TVezOfficePage& Page, plat::TPoint Client)
+{
+    TVezOfficePager& pager = *Page.FVezOfficePager;
+    pager.CreateArrowWindow();
+    pager.FReorderPage = plat::TControlRef<TVezOfficePage>(&Page);
+    bool accept = true;
+    pager.DragOver(&pager, Client.X, Client.Y, plat::dsDragMove, accept);
+    return accept;
+}
+
+void TVezOfficePager::HideReorderTarget(TVezOfficePage& Page)
+{
+    if (TVezOfficePager* pager = Page.FVezOfficePager)
+        pager->HideArrow();
+}
+
+bool TVezOfficePager::DocksHere(const TVezOfficePage& Page) const
+{
+    return Page.FVezOfficePager != this;
+}
+
+void TVezOfficePager::FinishReorder(TVezOfficePage& Page, plat::TPoint Screen, bool Drop)
+{
+    const plat::TControlRef<TVezOfficePager> pager(Page.FVezOfficePager);
+    if (pager && pager->FTabReorder && Drop) {
+        pager->FReorderPage = plat::TControlRef<TVezOfficePage>(&Page);
+        const plat::TPoint p = pager->ScreenToClient(Screen);
+        pager->DragDrop(pager.Get(), p.X, p.Y);
+    }
+    if (pager)
+        pager->HideArrow();
+}
+
+void TVezOfficePager::TabDragEnded(TVezOfficePage* Page)
+{
+    if (Page)
+        Page->FFloating = Page->FVezOfficePager && Page->FVezOfficePager->FClonedOfPager;
+    if (FDownPageIndex >= 0) {
+        FDownPageIndex = -1;
+        InvalidateTabStrip();
+    }
+}
+
+// --- Reordering ---------------------------------------------------------------------------------
 
 void TVezOfficePager::CreateArrowWindow()
 {
@@ -28,174 +168,6 @@ void TVezOfficePager::HideArrow()
 {
     if (TArrowWindow* arrow = FArrow.Get(); arrow && arrow->GetVisible())
         arrow->Hide();
-}
-
-void TVezOfficePager::PressStartsDrag(TVezOfficePage* Page, plat::TShiftState Shift, int X, int Y)
-{
-    if (FTabReorder && (Designing() || !FAllowTabUndock || Page->GetLocked())) {
-        FReorderPage = plat::TControlRef<TVezOfficePage>(Page);
-        BeginDrag(false, 4);
-        if (!Designing())
-            CreateArrowWindow();
-        return;
-    }
-    if (FDraging || !FAllowTabUndock || Page->GetLocked())
-        return;
-    const plat::TPoint screen = ClientToScreen({X, Y});
-    TVezOfficePager* origin = FClonedOfPager.Get();
-    if (!origin) {
-        BeginTabDrag(Shift, screen.X, Page, screen.Y);
-        return;
-    }
-    // A floating page is dragged by the pager it came from, whose strip it docks back onto; its
-    // window follows the pointer.
-    if (origin->FDraging)
-        return;
-    Page->FFloating = true;
-    if (plat::TCustomForm* window = FloatingWindowAround(Page))
-        origin->FFloatingWindow = plat::TControlRef<plat::TCustomForm>(window);
-    // The release goes to the drag, not to this pager.
-    FDownPageIndex = -1;
-    InvalidateTabStrip();
-    origin->BeginTabDrag(Shift, screen.X, Page, screen.Y);
-}
-
-void TVezOfficePager::BeginTabDrag(plat::TShiftState, int X, TVezOfficePage* Page, int Y)
-{
-    if (Designing() || !FAllowTabUndock || !Page || !Page->FVezOfficePager)
-        return;
-    plat::TRect strip = plat::ScreenBoundsOf(*this);
-    const int height = FTabSettings.GetHeight();
-    switch (FTabPosition) {
-    case tpTop: strip.Bottom = strip.Top + height; break;
-    case tpBottom: strip.Top = strip.Bottom - height; break;
-    case tpLeft: strip.Right = strip.Left + height; break;
-    case tpRight: strip.Left = strip.Right - height; break;
-    }
-    FDockList = {{plat::TControlRef<TVezOfficePager>(this), strip}};
-    FOldMouseX = X;
-    FOldMouseY = Y;
-    FLastDragPos = {X, Y};
-    FDragingPage = plat::TControlRef<TVezOfficePage>(Page);
-    FTabDragFloated = false;
-    SetMouseCapture(true);
-    FDraging = true;
-    const TVezOfficePager& own = *Page->FVezOfficePager;
-    const plat::TRect tab = own.GetTabRect(Page);
-    const plat::TPoint p = own.ScreenToClient({X, Y});
-    FDragTabX = p.X + own.FTabSettings.GetStartMargin() - tab.Left;
-    FDragTabY = p.Y - tab.Top + 28;
-    Page->FDraggingAccept = false;
-}
-
-bool TVezOfficePager::TabDragMessage(plat::TMessage& Message)
-{
-    switch (Message.Msg) {
-    case plat::WM_MOUSEMOVE: {
-        const plat::TWMMouse mouse(Message);
-        const plat::TPoint screen = ClientToScreen(mouse.Pos());
-        DragTabMove(plat::KeysToShiftState(mouse.Keys()), screen.X, screen.Y);
-        return true;
-    }
-    case plat::WM_LBUTTONUP: {
-        FLastDragPos = ClientToScreen(plat::TWMMouse(Message).Pos());
-        const TVezOfficePage* page = FDragingPage.Get();
-        const bool dragged = FTabDragFloated || (page && page->FDraggingAccept);
-        EndTabDrag();
-        // A tab pressed and released in place is clicked as usual (its check box, say).
-        return dragged;
-    }
-    case plat::WM_CAPTURECHANGED:
-        if (reinterpret_cast<plat::TControl*>(Message.LParam) != this)
-            EndTabDrag();
-        return false;
-    default:
-        return false;
-    }
-}
-
-void TVezOfficePager::DragTabMove(plat::TShiftState, int X, int Y)
-{
-    TVezOfficePage* page = FDragingPage.Get();
-    if (!FDraging || !page)
-        return;
-    FLastDragPos = {X, Y};
-    page->FDraggingAccept = false;
-    if (!page->FFloating) {
-        if (TVezOfficePager* pager = page->FVezOfficePager)
-            DragDockedTab(*page, *pager, X, Y);
-        return;
-    }
-    if (plat::TCustomForm* window = FFloatingWindow.Get())
-        window->SetBounds(X - FDragTabX, Y - FDragTabY, window->GetWidth(), window->GetHeight());
-    for (const TDockEntry& entry : FDockList) {
-        TVezOfficePager* target = entry.Pager.Get();
-        if (target && entry.StripRect.Contains({X, Y}) && target != page->FVezOfficePager) {
-            FTabDragFloated = true;
-            target->DockBack(page);
-            return;
-        }
-    }
-}
-
-void TVezOfficePager::DragDockedTab(TVezOfficePage& Page, TVezOfficePager& Pager, int X, int Y)
-{
-    const plat::TRect tabs = Pager.FLayout.GetTabsRect();
-    const plat::TPoint p = Pager.ScreenToClient({X, Y});
-    const bool horizontal = FTabPosition == tpTop || FTabPosition == tpBottom;
-    const bool tearOff = horizontal ? p.Y >= tabs.Bottom + 10 || p.Y < tabs.Top - 10 || p.X < tabs.Left - 100 ||
-                                          p.X > tabs.Right + 100
-                                    : p.X >= tabs.Right + 10 || p.X < tabs.Left - 10 || p.Y < tabs.Top - 100 ||
-                                          p.Y > tabs.Bottom + 100;
-    if (tearOff) {
-        if (Pager.FArrow && Pager.FArrow->GetVisible())
-            Pager.DragCanceled();
-        FTabDragFloated = true;
-        Pager.FloatPage(&Page, X, Y, -1, -1);
-        if (&Pager != this)
-            FFloatingWindow = Pager.FFloatingWindow;
-        return;
-    }
-    const bool along = horizontal ? std::abs(X - FOldMouseX) > 5 : std::abs(Y - FOldMouseY) > 5;
-    if (!Pager.FTabReorder || !tabs.Contains(p) || !along) {
-        Pager.HideArrow();
-        return;
-    }
-    Pager.CreateArrowWindow();
-    Pager.FReorderPage = plat::TControlRef<TVezOfficePage>(&Page);
-    Page.FDraggingAccept = true;
-    Pager.DragOver(&Pager, p.X, p.Y, plat::dsDragMove, Page.FDraggingAccept);
-}
-
-void TVezOfficePager::EndTabDrag()
-{
-    if (!FDraging)
-        return;
-    FDraging = false;
-    if (GetMouseCapture())
-        SetMouseCapture(false);
-    if (TVezOfficePage* page = FDragingPage.Get()) {
-        const plat::TControlRef<TVezOfficePager> pager(page->FVezOfficePager);
-        if (pager && pager->FTabReorder && page->FDraggingAccept) {
-            pager->FReorderPage = FDragingPage;
-            const plat::TPoint p = pager->ScreenToClient(FLastDragPos);
-            pager->DragDrop(pager.Get(), p.X, p.Y);
-        }
-        if (pager)
-            pager->HideArrow();
-        // Handlers of the move may have freed it.
-        if (TVezOfficePage* still = FDragingPage.Get()) {
-            still->FDraggingAccept = false;
-            still->FFloating = still->FVezOfficePager && still->FVezOfficePager->FClonedOfPager;
-        }
-    }
-    FDragingPage = {};
-    FFloatingWindow = {};
-    FDockList.clear();
-    if (FDownPageIndex >= 0) {
-        FDownPageIndex = -1;
-        InvalidateTabStrip();
-    }
 }
 
 TVezOfficePage* TVezOfficePager::ReorderedPage() const

@@ -1,20 +1,9 @@
-#include "pager/office/TFloatingPagerWindow.h"
+#include "pager/office/IFloatingPagerWindow.h"
 #include "pager/office/TPageButtonSettings.h"
 #include "pager/office/TVezOfficePage.h"
 #include "pager/office/TVezOfficePager.h"
-#include "platform/controls/forms/TScreen.h"
-
-#include <algorithm>
-#include <cstdint>
 
 namespace skelda::pager {
-
-TVezOfficePage* TVezOfficePager::FloatingPages(int Index) const
-{
-    if (Index < 0 || Index >= FloatingPageCount())
-        return nullptr;
-    return FFloatingPages[static_cast<std::size_t>(Index)];
-}
 
 plat::TCustomForm* TVezOfficePager::FloatingWindowAround(const TVezOfficePage* Page)
 {
@@ -25,7 +14,7 @@ plat::TCustomForm* TVezOfficePager::FloatingWindowAround(const TVezOfficePage* P
 
 void TVezOfficePager::FloatPage(TVezOfficePage* Page, int Left, int Top, int Width, int Height)
 {
-    const bool placed = Left > 0 || Top > 0 || FFloatingFromLayout;
+    const bool placed = Left > 0 || Top > 0 || FFloatingPages.GetPlacingFromLayout();
     FloatPageAt(Page, placed ? std::optional<plat::TPoint>({Left, Top}) : std::nullopt, Width, Height);
 }
 
@@ -38,23 +27,12 @@ void TVezOfficePager::FloatPageAt(TVezOfficePage* Page, std::optional<plat::TPoi
     RemoveVezPage(Page);
     Page->FFloating = true;
 
-    plat::TCustomForm* window = FloatingPagerWindowClass ? FloatingPagerWindowClass(Owner())
-                                                         : new TFloatingPagerWindow(Owner());
-    FFloatingWindow = plat::TControlRef<plat::TCustomForm>(window);
-    window->SetBorderIcons(FFloatingBorderIcons);
-    window->SetBorderStyle(FFloatingBorderStyle);
-    if (FFloatingBorderStyle == plat::bsNone) {
-        window->Padding().SetLeft(2);
-        window->Padding().SetTop(2);
-        window->Padding().SetRight(2);
-        window->Padding().SetBottom(2);
-    }
-    if (const plat::TCustomForm* form = plat::GetParentForm(this))
-        window->GlassFrame().Assign(form->GlassFrame());
+    plat::TCustomForm* window = FFloatingPages.NewWindow(FloatingPagerWindowClass, Owner(), plat::GetParentForm(this));
+    FTabDrag.SetMovedWindow(window);
 
     TVezOfficePager* clone = CreateFloatingPager(window);
     clone->AddVezPage(Page);
-    FFloatingPages.push_back(Page);
+    FFloatingPages.Add(Page);
     clone->SetActivePage(Page);
     clone->SetAllowTabUndock(true);
     window->SetClientWidth(clone->GetWidth());
@@ -66,38 +44,11 @@ void TVezOfficePager::FloatPageAt(TVezOfficePage* Page, std::optional<plat::TPoi
     const int minimum = FTabSettings.GetHeight();
     const plat::TSize size{Width != -1 && Width >= minimum ? Width : window->GetWidth(),
                            Height != -1 && Height >= minimum ? Height : window->GetHeight()};
-    const plat::TRect placed = PlaceFloatingWindow(at, size);
+    const plat::TRect placed = TPagerFloatingPages::Place(at, size);
     window->SetBounds(placed.Left, placed.Top, placed.Width(), placed.Height());
     window->Show();
     if (OnTabUnDock)
         OnTabUnDock(this, Page);
-}
-
-plat::TRect TVezOfficePager::PlaceFloatingWindow(plat::TPoint At, plat::TSize Size)
-{
-    // Saved layouts are untrusted: no window larger than the desktop, and no sums past int.
-    // A point this far out is on no monitor whatever its exact value.
-    constexpr int kFarPx = 1 << 20;
-    At = {std::clamp(At.X, -kFarPx, kFarPx), std::clamp(At.Y, -kFarPx, kFarPx)};
-    const plat::TRect desktop = plat::Screen->DesktopRect();
-    if (!desktop.IsEmpty()) {
-        Size.cx = std::min(Size.cx, desktop.Width());
-        Size.cy = std::min(Size.cy, desktop.Height());
-    }
-    const auto overlaps = [&](const plat::TRect& Monitor) {
-        return std::int64_t{At.X} < Monitor.Right && Monitor.Left < std::int64_t{At.X} + Size.cx &&
-               std::int64_t{At.Y} < Monitor.Bottom && Monitor.Top < std::int64_t{At.Y} + Size.cy;
-    };
-    for (int i = 0; i < plat::Screen->MonitorCount(); ++i)
-        if (overlaps(plat::Screen->Monitors(i).BoundsRect))
-            return plat::Bounds(At.X, At.Y, Size.cx, Size.cy);
-    // A layout saved with a screen that is gone: onto the nearest one.
-    if (const auto nearest = plat::Screen->MonitorNearest(At)) {
-        const plat::TRect work = nearest->WorkareaRect;
-        At.X = std::max(work.Left, std::min(At.X, work.Right - Size.cx));
-        At.Y = std::max(work.Top, std::min(At.Y, work.Bottom - Size.cy));
-    }
-    return plat::Bounds(At.X, At.Y, Size.cx, Size.cy);
 }
 
 TVezOfficePager* TVezOfficePager::CreateFloatingPager(plat::TWinControl* Window)
@@ -143,29 +94,24 @@ void TVezOfficePager::CopyPagerSettings(const TVezOfficePager* Source)
 void TVezOfficePager::PageDocked(TVezOfficePage* Page, plat::TCustomForm* FormerWindow)
 {
     if (!FClonedOfPager) {
-        ForgetFloatingPage(Page);
+        FFloatingPages.Forget(Page);
         // Taken by another pager, it floats out of the one it came from no longer.
         if (TVezOfficePager* origin = Page->FParentPager.Get(); origin && origin != this)
-            origin->ForgetFloatingPage(Page);
+            origin->FFloatingPages.Forget(Page);
         Page->FFloating = false;
     }
     if (FormerWindow && !FormerWindow->ComponentState().Contains(plat::csDestroying) && FloatingWindowAround(Page) != FormerWindow)
         delete FormerWindow;
 }
 
-void TVezOfficePager::ForgetFloatingPage(const TVezOfficePage* Page)
-{
-    FFloatingPages.erase(std::remove(FFloatingPages.begin(), FFloatingPages.end(), Page), FFloatingPages.end());
-}
-
-void TVezOfficePager::DockBack(TVezOfficePage* Page)
+void TVezOfficePager::DockBack(TVezOfficePage& Page)
 {
     // Docking frees the window it floated in.
-    AddVezPage(Page);
-    SetActivePage(Page);
-    Page->FFloating = false;
+    AddVezPage(&Page);
+    SetActivePage(&Page);
+    Page.FFloating = false;
     if (OnTabDock)
-        OnTabDock(this, Page);
+        OnTabDock(this, &Page);
 }
 
 void TVezOfficePager::DockPagesOf(TVezOfficePager& Clone)
@@ -175,37 +121,22 @@ void TVezOfficePager::DockPagesOf(TVezOfficePager& Clone)
         pages.emplace_back(Clone.VezPages(i));
     for (const auto& page : pages)
         if (page)
-            DockBack(page.Get());
+            DockBack(*page.Get());
 }
 
 void TVezOfficePager::DockFloatingPages()
 {
-    for (int i = FloatingPageCount() - 1; i >= 0; --i) {
-        TVezOfficePage* page = FloatingPages(i);
+    for (int i = FFloatingPages.Count() - 1; i >= 0; --i) {
+        TVezOfficePage* page = FFloatingPages.Page(i);
         const int tabIndex = page->GetTabIndex();
         AddVezPage(page);
         page->SetTabIndex(tabIndex);
     }
 }
 
-std::string TVezOfficePager::FloatingSettings() const
-{
-    std::string text;
-    for (const TVezOfficePage* page : FFloatingPages) {
-        const plat::TCustomForm* window = page->GetFloatingWindow();
-        if (!window)
-            continue;
-        text += ",F:" + std::to_string(page->GetTabIndex()) + "[" + std::to_string(window->GetLeft()) + ":" +
-                std::to_string(window->GetTop()) + ":" + std::to_string(window->GetWidth()) + ":" +
-                std::to_string(window->GetHeight()) + "]";
-    }
-    return text;
-}
-
 void TVezOfficePager::FreeFloatingWindows()
 {
-    const std::vector<TVezOfficePage*> pages = std::exchange(FFloatingPages, {});
-    for (TVezOfficePage* page : pages) {
+    for (TVezOfficePage* page : FFloatingPages.TakeAll()) {
         page->FParentPager = {};
         if (plat::TCustomForm* window = page->GetFloatingWindow())
             delete window;

@@ -1,23 +1,13 @@
-// Typed shortcut hints: shown beside the tabs while the pager has the focus, narrowed by each
-// character typed, and hidden by whatever moves the user's attention away.
+// The pager's side of its typed shortcut hints (TPagerShortCutHints): when they show and hide
+// with the focus, the characters they are typed, and what they ask of the pager.
 
-#include "pager/glow/TShortCutHintWindow.h"
 #include "pager/office/TVezOfficePage.h"
 #include "pager/office/TVezOfficePager.h"
 #include "platform/controls/core/Messages.h"
-#include "platform/core/Utf8.h"
-#include "platform/system/Beeper.h"
-#include "platform/system/Environment.h"
-
-#include <algorithm>
 
 namespace skelda::pager {
 
 namespace {
-
-constexpr unsigned WM_MOVING = 0x0216;
-constexpr plat::WPARAM SC_MINIMIZE = 0xF020;
-constexpr plat::WPARAM SC_MAXIMIZE = 0xF030;
 
 // The nearest form up the parent chain (a form inside a form counts).
 plat::TCustomForm* NearestParentForm(const plat::TControl& Control)
@@ -28,61 +18,18 @@ plat::TCustomForm* NearestParentForm(const plat::TControl& Control)
     return nullptr;
 }
 
-// Keyboard choices, like the mouse and the arrows, reach only tabs that can be chosen.
-bool TakesShortCut(const TVezOfficePage& Page)
-{
-    return Page.GetTabVisible() && Page.GetTabEnabled() && !Page.GetShortCutHint().empty();
-}
-
 }  // namespace
-
-TShortCutHintWindow* TVezOfficePager::AddShortCutHintWindow()
-{
-    auto* window = new TShortCutHintWindow(this);
-    FShortCutHintWinList.push_back(window);
-    return window;
-}
-
-void TVezOfficePager::RemoveShortCutHintWindow(TShortCutHintWindow* Window)
-{
-    const auto it = std::find(FShortCutHintWinList.begin(), FShortCutHintWinList.end(), Window);
-    if (it == FShortCutHintWinList.end())
-        return;
-    FShortCutHintWinList.erase(it);
-    delete Window;
-}
 
 void TVezOfficePager::ShowTabShortCutHints()
 {
-    if (!FShowShortCutHints)
-        return;
-    for (int i = 0; i < FVezPages.Count(); ++i)
-        if (TakesShortCut(*FVezPages.Get(i)))
-            FVezPages.Get(i)->ShowShortCutHint();
-    FTabShortCutHintShowing = true;
-    FTabShortCutChars.clear();
-    if (Designing() || FFormHook.Observing())
-        return;
-    if (plat::TCustomForm* form = NearestParentForm(*this))
-        FFormHook = form->AddMessageObserver(
-            [this](plat::TCustomForm&, const plat::TMessage& Message) { FormMessageSeen(Message); });
-}
-
-void TVezOfficePager::HideTabShortCutHints()
-{
-    for (int i = 0; i < FVezPages.Count(); ++i)
-        FVezPages.Get(i)->HideShortCutHint();
-    // Pages that left the pager while their hint showed left their window behind.
-    while (!FShortCutHintWinList.empty())
-        RemoveShortCutHintWindow(FShortCutHintWinList.back());
-    FTabShortCutHintShowing = false;
-    FFormHook.Reset();
+    if (FShowShortCutHints)
+        FShortCutHints.Show();
 }
 
 void TVezOfficePager::FocusMessage(const plat::TMessage& Message)
 {
     if (Message.Msg == plat::WM_KILLFOCUS) {
-        if (FTabShortCutHintShowing)
+        if (FShortCutHints.Showing())
             HideTabShortCutHints();
         return;
     }
@@ -90,7 +37,7 @@ void TVezOfficePager::FocusMessage(const plat::TMessage& Message)
     if (focused == this) {
         if (!Loading() && !Designing())
             ShowTabShortCutHints();
-    } else if (FTabShortCutHintShowing) {
+    } else if (FShortCutHints.Showing()) {
         HideTabShortCutHints();
     }
     InvalidateTabStrip();
@@ -98,49 +45,31 @@ void TVezOfficePager::FocusMessage(const plat::TMessage& Message)
 
 void TVezOfficePager::KeyPress(char32_t& Key)
 {
-    if (FTabShortCutHintShowing)
-        ShortCutTyped(Key);
+    if (FShortCutHints.Showing())
+        FShortCutHints.Typed(Key);
     plat::TCustomControl::KeyPress(Key);
 }
 
-void TVezOfficePager::ShortCutTyped(char32_t Char)
+// --- IShortCutHintHost -----------------------------------------------------------------------------
+
+int TVezOfficePager::HintPageCount() const
 {
-    FTabShortCutChars += plat::CodePointToUtf8(Char);
-    const std::string typed = plat::Utf8UpperCase(FTabShortCutChars);
-    bool matched = false;
-    bool anyShown = false;
-    for (int i = 0; i < FVezPages.Count(); ++i) {
-        TVezOfficePage* page = FVezPages.Get(i);
-        if (!TakesShortCut(*page))
-            continue;
-        const std::string hint = plat::Utf8UpperCase(page->GetShortCutHint());
-        if (hint == typed) {
-            HideTabShortCutHints();
-            SetActivePageIndex(i);
-            return;
-        }
-        if (hint.compare(0, typed.size(), typed) == 0)
-            matched = true;
-        else
-            page->HideShortCutHint();
-        anyShown = anyShown || page->ShortCutHintWindow();
-    }
-    if (!anyShown)
-        HideTabShortCutHints();
-    if (!matched)
-        plat::Env().Beeper->MessageBeep(0);
+    return FVezPages.Count();
 }
 
-void TVezOfficePager::FormMessageSeen(const plat::TMessage& Message)
+TVezOfficePage& TVezOfficePager::HintPage(int Index) const
 {
-    if (IsDestroying())
-        return;
-    const bool hides = Message.Msg == plat::WM_SIZE || Message.Msg == plat::WM_LBUTTONDOWN ||
-                       Message.Msg == WM_MOVING ||
-                       (Message.Msg == plat::WM_SYSCOMMAND &&
-                        (Message.WParam == SC_MINIMIZE || Message.WParam == SC_MAXIMIZE));
-    if (hides)
-        HideTabShortCutHints();
+    return *FVezPages.Get(Index);
+}
+
+void TVezOfficePager::ShortCutChosen(int Index)
+{
+    SetActivePageIndex(Index);
+}
+
+plat::TCustomForm* TVezOfficePager::HintForm() const
+{
+    return Designing() ? nullptr : NearestParentForm(*this);
 }
 
 }  // namespace skelda::pager

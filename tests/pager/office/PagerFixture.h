@@ -16,7 +16,8 @@
 
 namespace skelda::pager::testing {
 
-// What must hold of a pager's lists after anything code does to them.
+// What must hold of a pager's lists, docked and floating pages together, after anything code
+// does to them.
 inline void ExpectConsistent(const TVezOfficePager& Pager)
 {
     std::set<const TVezOfficePage*> seen;
@@ -38,6 +39,16 @@ inline void ExpectConsistent(const TVezOfficePager& Pager)
         EXPECT_TRUE(tabIndices.insert(page->GetTabIndex()).second) << "TabIndex " << page->GetTabIndex() << " twice";
         if (!page->GetTabVisible())
             hiddenTabs.insert(page);
+    }
+    for (int i = 0; i < Pager.FloatingPageCount(); ++i) {
+        const TVezOfficePage* page = Pager.FloatingPages(i);
+        EXPECT_TRUE(seen.insert(page).second) << "floating page " << i << " docked or listed twice";
+        const TVezOfficePager* clone = page->GetVezOfficePager();
+        EXPECT_TRUE(clone && clone->GetClonedOfPager() == &Pager && clone->GetVezPageCount() == 1)
+            << "floating page " << i << " alone in a clone of the pager";
+        EXPECT_TRUE(page->GetFloating() && page->GetFloatingWindow()) << "floating page " << i;
+        EXPECT_EQ(page->GetParentPager(), &Pager) << "floating page " << i;
+        EXPECT_TRUE(tabIndices.insert(page->GetTabIndex()).second) << "TabIndex " << page->GetTabIndex() << " twice";
     }
     std::set<const TVezOfficePage*> closed;
     for (int i = 0; i < Pager.ClosedPageCount(); ++i)

@@ -169,6 +169,52 @@ TEST_F(PagerFloatingTest, FloatingItemsRoundTripThroughSettings)
     ExpectConsistent(*pager);
 }
 
+TEST_F(PagerFloatingTest, TabIndexStaysUniqueWhilePagesFloat)
+{
+    TVezOfficePage* a = Page("A");
+    pager->FloatPage(a, 100, 100, -1, -1);
+    TVezOfficePage* d = AddPage("D");
+    EXPECT_EQ(d->GetTabIndex(), 3) << "0 is the floating page's";
+    ExpectConsistent(*pager);
+
+    // Written back, the layout floats the page it was saved for.
+    const std::string saved = pager->GetSettings();
+    pager->SetSettings("");
+    pager->SetSettings(saved);
+    EXPECT_EQ(pager->FloatingPages(0), a);
+    EXPECT_EQ(pager->GetSettings(), saved);
+
+    pager->InitOrder();
+    EXPECT_EQ(Captions(), "BCD");
+    for (int i = 0; i < pager->GetVezPageCount(); ++i)
+        EXPECT_EQ(pager->VezPages(i)->GetTabIndex(), i);
+    EXPECT_EQ(a->GetTabIndex(), 3) << "numbered on from the docked pages";
+    ExpectConsistent(*pager);
+}
+
+TEST_F(PagerFloatingTest, APageNamedAndThenFloatedTakesNoDockedPlace)
+{
+    AddPage("D");
+    const struct {
+        const char* Settings;
+        const char* Docked;
+        const char* Floating;
+    } cases[] = {
+        {"V,V:3,F:0[100:100:300:200]", "DBC", "A"},
+        {"V:1,F:1[100:100:300:200],V:2,V:0", "CAD", "B"},
+        // Floated first, it is not docked when named.
+        {"F:2[100:100:300:200],V:2,V:3", "DAB", "C"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Settings);
+        pager->SetSettings(c.Settings);
+        EXPECT_EQ(Captions(), c.Docked);
+        ASSERT_EQ(pager->FloatingPageCount(), 1);
+        EXPECT_EQ(pager->FloatingPages(0)->GetCaption(), c.Floating);
+        ExpectConsistent(*pager);
+    }
+}
+
 TEST_F(PagerFloatingTest, ALayoutPutsWindowsBackAtTheirPlacesAlsoAtZeroOrLeftOfThePrimaryMonitor)
 {
     plat::testing::FakeMonitorLayout monitors(
