@@ -50,6 +50,13 @@ constexpr plat::TColor kInstructionColor = 0xC45300;
 constexpr plat::TColor kCommandLinkBorderColor = 0xFFE16C;
 constexpr plat::TColor kExpandButtonColor = 0xF0F0F0;
 
+// The results that decline the dialog: Cancel (also Escape, the close box and Close), No and the
+// Close button shown as "&Abort". Every other button accepts what the input field shows.
+bool AcceptsInput(int ModalResult)
+{
+    return ModalResult != plat::mrCancel && ModalResult != plat::mrNo && ModalResult != plat::mrAbort;
+}
+
 // The stock icon each main icon shows; tiBlank keeps the room of one (a blank square), tiShield
 // marks the room for the shield picture.
 int MainIconId(TTaskDialogIcon Icon)
@@ -962,20 +969,20 @@ void TVezMessageForm::DoClose(plat::TCloseAction& Action)
     }
     TCustomVezTaskDialog& dialog = *FTaskDialog;
     const std::weak_ptr<int> alive = dialog.FLifeToken;
-    if (FInput)
-        FInput->ReadBack();
+    // The field's value goes to the caller only when the form closes accepting it; until then
+    // InputText stays as the caller left it.
+    const std::string value = FInput ? FInput->Value() : dialog.GetInputText();
+    if (alive.expired())
+        return;
     bool canClose = true;
     auto* inputDialog = dynamic_cast<TVezInputTaskDialog*>(&dialog);
     if (inputDialog && inputDialog->OnValidateInputText) {
-        std::string newValue = dialog.GetInputText();
+        std::string newValue = value;
         inputDialog->OnValidateInputText(&dialog, newValue, inputDialog->GetValidateData(), GetModalResult(), canClose);
         if (alive.expired())
             return;
-        if (!canClose && newValue != dialog.GetInputText()) {
-            dialog.SetInputText(newValue);
-            if (FInput)
-                FInput->ShowValue(newValue);
-        }
+        if (!canClose && newValue != value && FInput)
+            FInput->ShowValue(newValue);
     }
     if (dialog.OnDialogClose) {
         dialog.OnDialogClose(&dialog, canClose);
@@ -988,9 +995,12 @@ void TVezMessageForm::DoClose(plat::TCloseAction& Action)
     if (Action == plat::caNone) {
         if (FInput)
             FInput->Focus(true);
-    } else if (FInput) {
-        FInput->GiveBack();
+        return;
     }
+    if (AcceptsInput(GetModalResult()))
+        dialog.SetInputText(value);
+    if (FInput)
+        FInput->GiveBack();
 }
 
 }  // namespace skelda::foundation

@@ -11,6 +11,8 @@
 #include "platform/core/TStrings.h"
 #include "platform/system/DateTimeFormat.h"
 
+#include <string>
+
 namespace skelda::foundation {
 
 namespace {
@@ -159,22 +161,35 @@ void TTaskDialogInput::Focus(bool AfterRefusal)
         control->SetFocus();
 }
 
-void TTaskDialogInput::ReadBack()
+std::string TTaskDialogInput::Value()
 {
-    if (FInputEdit) {
-        FDialog.SetInputText(FInputEdit->GetText());
-    } else if (FInputMemo) {
-        FDialog.SetInputText(FInputMemo->GetText());
-    } else if (FInputCombo) {
-        FDialog.SetInputText(FInputCombo->GetText());
-    } else if (FInputDate) {
-        FDialog.SetInputText(plat::FormatDateTime(plat::FormatSettings().ShortDateFormat, FInputDate->Date()));
-    } else if (plat::TWinControl* custom = FCustom.Get()) {
+    if (FInputEdit)
+        return FInputEdit->GetText();
+    if (FInputMemo)
+        return MemoValue();
+    if (FInputCombo)
+        return FInputCombo->GetText();
+    if (FInputDate)
+        return plat::FormatDateTime(plat::FormatSettings().ShortDateFormat, FInputDate->Date());
+    if (plat::TWinControl* custom = FCustom.Get()) {
         std::string text = custom->GetText();
         if (FDialog.OnDialogInputGetText)
             FDialog.OnDialogInputGetText(&FForm, text);
-        FDialog.SetInputText(text);
+        return text;
     }
+    return FDialog.GetInputText();
+}
+
+// The memo separates its lines with CR LF; a caller whose text broke its lines with a line feed
+// alone gets them back that way.
+std::string TTaskDialogInput::MemoValue() const
+{
+    std::string text = FInputMemo->GetText();
+    const std::string& given = FDialog.GetInputText();
+    if (given.find('\n') == std::string::npos || given.find('\r') != std::string::npos)
+        return text;
+    std::erase(text, '\r');
+    return text;
 }
 
 void TTaskDialogInput::ShowValue(const std::string& Text)

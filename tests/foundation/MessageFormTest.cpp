@@ -22,6 +22,7 @@
 #include "platform/controls/standard/TLabel.h"
 #include "platform/controls/standard/TProgressBar.h"
 #include "platform/controls/standard/TRadioButton.h"
+#include "platform/core/FormatSettings.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TIcon.h"
 #include "platform/system/DateTimeFormat.h"
@@ -683,26 +684,33 @@ protected:
     TVezInputTaskDialog* dialog = nullptr;
 };
 
-TEST_F(InputDialogTest, EachKindOfFieldIsFilledFromInputTextAndReadBack)
+TEST_F(InputDialogTest, EachKindOfFieldIsFilledFromInputTextAndAnAcceptingButtonReadsBackWhatItShows)
 {
     dialog->InputItems().Add("F6ABC");
     dialog->InputItems().Add("DL1XYZ");
+    dialog->SetCommonButtons({cbOK, cbYes, cbCancel});
+    const std::string today = FormatDateTime(FormatSettings().ShortDateFormat, ui.Clock().Date());
     struct Case {
         TInputType type;
         const char* className;
         const char* initial;
         const char* typed;  // nullptr: closed without a change
-        const char* result;
+        int button;
+        std::string result;
     };
     const Case cases[] = {
-        {itEdit, "TEdit", "F6ABC", "/P", "F6ABC/P"},
-        {itMemo, "TMemo", "First line\r\nSecond line", nullptr, "First line\r\nSecond line"},
-        {itComboEdit, "TComboBox", "DL1XYZ", "/M", "DL1XYZ/M"},
-        {itComboList, "TComboBox", "DL1XYZ", nullptr, "DL1XYZ"},
-        {itDate, "TDateTimePicker", "24/12/2026", nullptr, "24/12/2026"},
+        {itEdit, "TEdit", "F6ABC", "/P", 1, "F6ABC/P"},
+        {itEdit, "TEdit", "F6ABC", "/M", 6, "F6ABC/M"},
+        {itMemo, "TMemo", "First line\r\nSecond line", nullptr, 1, "First line\r\nSecond line"},
+        {itMemo, "TMemo", "First line\nSecond line", nullptr, 1, "First line\nSecond line"},
+        {itComboEdit, "TComboBox", "DL1XYZ", "/M", 1, "DL1XYZ/M"},
+        {itComboList, "TComboBox", "DL1XYZ", nullptr, 1, "DL1XYZ"},
+        {itComboList, "TComboBox", "K1ABC", nullptr, 1, ""},
+        {itDate, "TDateTimePicker", "24/12/2026", nullptr, 1, "24/12/2026"},
+        {itDate, "TDateTimePicker", "F6ABC", nullptr, 1, today},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.className);
+        SCOPED_TRACE(std::string(c.className) + " " + c.initial);
         dialog->SetInputType(c.type);
         dialog->SetInputText(c.initial);
         EXPECT_EQ(ExecuteWith([&](TVezMessageForm& form) {
@@ -716,10 +724,56 @@ TEST_F(InputDialogTest, EachKindOfFieldIsFilledFromInputTextAndReadBack)
                           ui.Simulator().KeyPress(VK_END);
                           ui.Simulator().TypeText(c.typed);
                       }
-                      dialog->ClickButton(1);
+                      dialog->ClickButton(c.button);
                   }),
-                  1);
+                  c.button);
         EXPECT_EQ(dialog->GetInputText(), c.result);
+    }
+}
+
+TEST_F(InputDialogTest, EveryWayOfDecliningLeavesInputTextAsItWas)
+{
+    dialog->InputItems().Add("F6ABC");
+    dialog->SetCommonButtons({cbOK, cbNo, cbCancel, cbClose});
+    auto* own = new TEdit(owner);
+    own->SetParent(owner);
+    dialog->SetInputControl(own);
+    dialog->OnDialogInputGetText = [](TObject*, std::string& Text) { Text = "read " + Text; };
+    struct Case {
+        TInputType type;
+        const char* initial;
+        const char* typed;  // nullptr: declined without a change
+    };
+    const Case cases[] = {
+        {itEdit, "F6ABC", "/P"},
+        {itMemo, "First line\nSecond line", nullptr},
+        {itComboEdit, "DL1XYZ", "/M"},
+        {itComboList, "K1ABC", nullptr},
+        {itDate, "F6ABC", nullptr},
+        {itDate, "", nullptr},
+        {itCustom, "JN18", "/2"},
+    };
+    const std::pair<const char*, TFormStep> ways[] = {
+        {"Cancel", [&](TVezMessageForm&) { dialog->ClickButton(2); }},
+        {"No", [&](TVezMessageForm&) { dialog->ClickButton(7); }},
+        {"Abort", [&](TVezMessageForm&) { dialog->ClickButton(3); }},
+        {"Escape", [&](TVezMessageForm&) { ui.Simulator().KeyPress(VK_ESCAPE); }},
+        {"close box", [&](TVezMessageForm& form) { form.Perform(WM_CLOSE); }},
+    };
+    for (const Case& c : cases) {
+        for (const auto& [way, decline] : ways) {
+            SCOPED_TRACE(std::string(c.initial) + " " + way);
+            dialog->SetInputType(c.type);
+            dialog->SetInputText(c.initial);
+            ExecuteWith([&](TVezMessageForm& form) {
+                if (c.typed) {
+                    ui.Simulator().KeyPress(VK_END);
+                    ui.Simulator().TypeText(c.typed);
+                }
+                decline(form);
+            });
+            EXPECT_EQ(dialog->GetInputText(), c.initial);
+        }
     }
 }
 
