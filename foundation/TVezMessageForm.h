@@ -11,7 +11,6 @@
 
 namespace plat {
 class TCanvas;
-class TButton;
 class TCheckBox;
 class TControlCanvas;
 class TImage;
@@ -113,7 +112,7 @@ private:
     void BuildCustomButtons(int& RowWidth);
     void BuildCommandLinks(int& Width);
     void BuildLoneOkButton(int& RowWidth);
-    plat::TButton* NewCommonButton(const TCommonButtonInfo& Info);
+    plat::TWinControl* NewCommonButton(const TCommonButtonInfo& Info);
     // Sets the caption from Title (or the program's name); the client width it needs.
     int SetDialogCaption();
     // The instruction's size in its bold, larger font, wrapped within half the screen.

@@ -7,7 +7,6 @@
 #include "foundation/TaskDialogInput.h"
 #include "foundation/TaskDialogCaptions.h"
 #include "platform/controls/forms/TScreen.h"
-#include "platform/controls/standard/TButton.h"
 #include "platform/controls/standard/TCheckBox.h"
 #include "platform/controls/standard/TImage.h"
 #include "platform/controls/standard/TLabel.h"

@@ -8,12 +8,14 @@
 #include "foundation/TVezInputTaskDialog.h"
 #include "foundation/TVezMessageForm.h"
 #include "foundation/TaskDialogCaptions.h"
+#include "ShapingTaskDialog.h"
 #include "platform/controls/core/Messages.h"
 #include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/forms/TScreen.h"
+#include "platform/controls/standard/TBitBtn.h"
 #include "platform/controls/standard/TButton.h"
 #include "platform/controls/standard/TComboBox.h"
 #include "platform/controls/standard/TDateTimePicker.h"
@@ -116,6 +118,53 @@ int ExecuteWhileShown(UiTestEnvironment& Ui, TCustomVezTaskDialog& Dialog, TForm
                 step(*form);
             });
     return Dialog.Execute();
+}
+
+TEST(MessageFormSlotsTest, ADescendantMakesAndSetsUpThePushAndRadioButtonsItsOwnWay)
+{
+    UiTestEnvironment ui;
+    auto* dialog = new testing::TShapingTaskDialog(new TForm(Application));
+    dialog->SetNonNativeDialog(nndAlways);
+    dialog->SetCommonButtons({cbOK, cbCancel});
+    dialog->CustomButtons().Add("Use the prediction");
+    dialog->RadioButtons().Add("Solar flux");
+    dialog->RadioButtons().Add("Sunspot number");
+    dialog->SetDefaultRadioButton(201);
+    std::vector<int> clicked;
+    dialog->OnDialogButtonClick = [&](TObject*, int Id) { clicked.push_back(Id); };
+
+    EXPECT_EQ(ExecuteWhileShown(
+                  ui, *dialog,
+                  [&](TVezMessageForm& form) {
+                      EXPECT_THAT(dialog->Calls,
+                                  ElementsAre("create button", "caption OK OK", "result OK 1", "default OK on",
+                                              "create button", "caption Cancel Cancel", "result Cancel 2",
+                                              "cancel Cancel on", "create button", "result CSButton0 100",
+                                              "caption CSButton0 Use the prediction", "create radio", "init radio 0",
+                                              "text Radio0 Solar flux", "state Radio0 off", "create radio",
+                                              "init radio 1", "text Radio1 Sunspot number", "state Radio1 on"));
+                      auto* ok = dynamic_cast<TBitBtn*>(form.FindComponent("OK"));
+                      auto* cancel = dynamic_cast<TBitBtn*>(form.FindComponent("Cancel"));
+                      auto* custom = dynamic_cast<TBitBtn*>(form.FindComponent("CSButton0"));
+                      ASSERT_TRUE(ok && cancel && custom) << "the descendant's kind of button";
+                      EXPECT_EQ(ok->GetCaption(), "> OK");
+                      EXPECT_TRUE(ok->GetDefault());
+                      EXPECT_TRUE(cancel->GetCancel());
+                      EXPECT_EQ(custom->GetCaption(), "> Use the prediction");
+                      EXPECT_EQ(custom->GetModalResult(), 100);
+                      auto* radio = dynamic_cast<testing::TShapedRadioButton*>(form.FindComponent("Radio1"));
+                      ASSERT_NE(radio, nullptr);
+                      EXPECT_EQ(radio->GetCaption(), "(Sunspot number)");
+                      EXPECT_TRUE(radio->GetChecked());
+                      EXPECT_EQ(radio->Font().GetSize(), 8);
+                      EXPECT_EQ(dialog->GetRadioButtonResult(), 201);
+                      dialog->Calls.clear();
+                      ui.Simulator().Click(*cancel, {5, 5});
+                  },
+                  {}),
+              2);
+    EXPECT_THAT(clicked, ElementsAre(2));
+    EXPECT_THAT(dialog->Calls, ElementsAre("get result Cancel")) << "the click reports the button's result";
 }
 
 class MessageFormTest : public ::testing::Test {
