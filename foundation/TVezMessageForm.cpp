@@ -466,6 +466,8 @@ void TVezMessageForm::BuildCommandLinks(int& Width)
         link->SetBorderColorHot(kCommandLinkBorderColor);
         link->SetBorderColorDown(kCommandLinkBorderColor);
         link->SetMultiLine(dialog.GetMultiLineButtons());
+        // Right to left its arrow stands on the right and points left.
+        link->SetBiDiMode(GetBiDiMode());
         link->SetAutoFocus(dialog.FDefaultButton != -1);
         link->SetTabStop(dialog.FDefaultButton != -1);
         link->SetBounds(0, 0, std::max(widest, kMinButtonWidthPx),
@@ -532,10 +534,14 @@ void TVezMessageForm::BuildRadioButtons(int Top, int& Width)
         plat::TRadioButton* radio = dialog.CreateRadioButton(this);
         FRadioList.push_back(radio);
         dialog.InitRadioButton(this, radio, [this](plat::TObject* Sender) { RadioClick(Sender); }, i);
+        // Right to left the box stands on the right of its caption.
+        if (UseRightToLeftAlignment())
+            radio->SetAlignment(plat::taLeftJustify);
         const int left = FHorzParaMargin + FMetrics.HorzMarginPx;
         const int captionWidth = CaptionWidth(captions.GetStrings(i));
-        radio->SetBounds(left, Top, std::max(GetClientWidth() - left - 4, captionWidth + 20), radio->GetHeight());
-        Width = std::max(Width, left + captionWidth + FMetrics.HorzMarginPx + 20);
+        radio->SetBounds(left, Top, std::max(GetClientWidth() - left - 4, captionWidth + kBoxRoomPx),
+                         radio->GetHeight());
+        Width = std::max(Width, left + captionWidth + FMetrics.HorzMarginPx + kBoxRoomPx);
         dialog.SetControlText(radio, captions.GetStrings(i));
         // The initial choice is no click of the user's.
         radio->SetClicksDisabled(true);
@@ -577,6 +583,8 @@ void TVezMessageForm::BuildVerification(int Top, int& Width, int& VerifyWidth)
     FVerificationCheck->SetName("Verification");
     FVerificationCheck->SetParent(this);
     FVerificationCheck->SetBiDiMode(GetBiDiMode());
+    if (UseRightToLeftAlignment())
+        FVerificationCheck->SetAlignment(plat::taLeftJustify);
     FVerificationCheck->SetCaption(dialog.GetVerificationText());
     FVerificationCheck->SetColor(FFooterColor);
     FVerificationCheck->SetChecked(dialog.FOptions.Contains(doVerifyChecked));
@@ -630,12 +638,6 @@ plat::TSize TVezMessageForm::MeasureInstruction()
     canvas.DrawText(instruction, r, plat::DT_CALCRECT | plat::DT_WORDBREAK | plat::DT_EXPANDTABS | ReadingFlags());
     canvas.Font().Assign(savedFont);
     return {r.Right, r.Bottom};
-}
-
-void TVezMessageForm::MirrorInstruction()
-{
-    if (Message && Message->UseRightToLeftAlignment())
-        Message->SetLeft(GetClientWidth() - FHorzParaMargin - Message->GetWidth());
 }
 
 void TVezMessageForm::PlaceInput(int Top)

@@ -119,17 +119,16 @@ int TTaskDialogInput::RequiredClientWidth(int FormWidth) const
     return custom->GetWidth() + 2 * FLeft;
 }
 
-void TTaskDialogInput::FitWidth(int ClientWidth, bool RightToLeft)
+void TTaskDialogInput::FitWidth(int ClientWidth, int RightMargin)
 {
     plat::TWinControl* control = Control();
     if (!control)
         return;
+    const int room = ClientWidth - FLeft - RightMargin;
     int width = control->GetWidth();
-    if (control != FInputDate && (control != FCustom.Get() || width > ClientWidth - FLeft))
-        width = ClientWidth - FLeft;
-    // Right to left the field keeps the same distance from the right edge as it had from the left.
-    const int left = RightToLeft ? ClientWidth - FLeft - width : FLeft;
-    control->SetBounds(left, control->GetTop(), width, control->GetHeight());
+    if (control != FInputDate && (control != FCustom.Get() || width > room))
+        width = room;
+    control->SetBounds(FLeft, control->GetTop(), width, control->GetHeight());
 }
 
 void TTaskDialogInput::SetTop(int Top)

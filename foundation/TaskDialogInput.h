@@ -38,9 +38,9 @@ public:
     plat::TWinControl* Control() const;
     // The client width a caller's control needs with its margins; 0 when it fits or for others.
     int RequiredClientWidth(int FormWidth) const;
-    // Sizes the field to the client width right of its left edge (a caller's control only when
-    // wider), and mirrors it right to left.
-    void FitWidth(int ClientWidth, bool RightToLeft);
+    // Puts the field back at its left edge and sizes it to end RightMargin short of the client
+    // width (a caller's control only when wider, the date picker never).
+    void FitWidth(int ClientWidth, int RightMargin);
     void SetTop(int Top);
     // The room the field takes below the content.
     int Allowance() const;

@@ -17,6 +17,7 @@
 #include "platform/controls/forms/TScreen.h"
 #include "platform/controls/standard/TBitBtn.h"
 #include "platform/controls/standard/TButton.h"
+#include "platform/controls/standard/TCheckBox.h"
 #include "platform/controls/standard/TComboBox.h"
 #include "platform/controls/standard/TDateTimePicker.h"
 #include "platform/controls/standard/TEdit.h"
@@ -30,6 +31,7 @@
 #include "platform/system/DateTimeFormat.h"
 #include "platform/system/ClipboardText.h"
 #include "platform/system/SystemMetrics.h"
+#include "platform/testing/ImageProbe.h"
 #include "platform/testing/Screenshot.h"
 #include "platform/testing/UiTestEnvironment.h"
 #include "platform/testing/WindowRestackCounter.h"
@@ -613,17 +615,67 @@ TEST_F(MessageFormTest, TheInstructionAndCommandLinksStartPastTheIconOrAtTheMarg
     }
 }
 
-TEST_F(MessageFormTest, RightToLeftTheInstructionKeepsFromTheRightEdgeItsDistanceFromTheLeft)
+TEST_F(MessageFormTest, RightToLeftTheWholeFormIsTheMirrorImageOfItsLeftToRightLayout)
 {
     dialog->SetIcon(tiWarning);
     dialog->SetNonNativeMinFormWidth(600);
-    Application->SetBiDiMode(bdRightToLeft);
-    auto form = Build();
-    Application->SetBiDiMode(bdLeftToRight);
-    auto* instruction = Find<TLabel>(*form, "Instr");
-    ASSERT_EQ(form->GetClientWidth(), 600) << "wider than the instruction needs";
-    EXPECT_EQ(form->GetClientWidth() - instruction->GetLeft() - instruction->GetWidth(),
-              form->Metrics().HorzMarginPx + 32 + form->Metrics().HorzSpacingPx);
+    dialog->SetContent("See <a href=\"https://www.swpc.noaa.gov\">the space weather service</a>.");
+    dialog->SetInputType(itEdit);
+    dialog->SetInputText("F6ABC");
+    dialog->RadioButtons().Add("Solar flux");
+    dialog->RadioButtons().Add("Sunspot number");
+    dialog->SetVerificationText("Do not ask again");
+    dialog->SetExpandedText("The server did not answer within 10 s.");
+    dialog->SetFooter("You can always type a flux.");
+    dialog->SetFooterIcon(tfiInformation);
+    auto mirrored = [&](const TRect& r, int width) { return TRect{width - r.Right, r.Top, width - r.Left, r.Bottom}; };
+    for (const bool commandLinks : {false, true}) {
+        SCOPED_TRACE(commandLinks ? "command links" : "push buttons");
+        dialog->CustomButtons().Clear();
+        dialog->CustomButtons().Add("Use the prediction");
+        dialog->SetCommonButtons({cbOK, cbCancel});
+        dialog->SetOptions(commandLinks ? TTaskDialogOptions{doCommandLinks, doProgressBar, doExpandedDefault}
+                                        : TTaskDialogOptions{doHyperlinks, doProgressBar, doExpandedDefault});
+        auto leftToRight = Build();
+        Application->SetBiDiMode(bdRightToLeft);
+        auto rightToLeft = Build();
+        Application->SetBiDiMode(bdLeftToRight);
+
+        const int width = leftToRight->GetClientWidth();
+        ASSERT_EQ(rightToLeft->GetClientWidth(), width);
+        ASSERT_EQ(rightToLeft->ControlCount(), leftToRight->ControlCount());
+        for (int i = 0; i < leftToRight->ControlCount(); ++i) {
+            TControl* control = leftToRight->Controls(i);
+            EXPECT_EQ(rightToLeft->Controls(i)->GetBoundsRect(), mirrored(control->GetBoundsRect(), width))
+                << control->ClassName() << " " << control->GetName();
+        }
+        EXPECT_EQ(rightToLeft->GetContentRect(), mirrored(leftToRight->GetContentRect(), width));
+        EXPECT_EQ(rightToLeft->GetExpandedTextRect(), mirrored(leftToRight->GetExpandedTextRect(), width));
+
+        // The icon on the right, the instruction and the field beside it, the field a margin off
+        // the left edge.
+        const TMessageFormMetrics& m = rightToLeft->Metrics();
+        auto* icon = Find<TImage>(*rightToLeft, "Image");
+        EXPECT_EQ(icon->GetLeft() + icon->GetWidth(), width - m.HorzMarginPx);
+        auto* instruction = Find<TLabel>(*rightToLeft, "Instr");
+        EXPECT_EQ(instruction->GetLeft() + instruction->GetWidth(), icon->GetLeft() - m.HorzSpacingPx);
+        TWinControl* field = rightToLeft->InputControl();
+        EXPECT_EQ(field->GetLeft() + field->GetWidth(), icon->GetLeft() - m.HorzSpacingPx);
+        EXPECT_EQ(field->GetLeft(), m.HorzMarginPx);
+        EXPECT_EQ(Find<TRadioButton>(*rightToLeft, "Radio0")->GetAlignment(), taLeftJustify) << "box on the right";
+        EXPECT_EQ(Find<TCheckBox>(*rightToLeft, "Verification")->GetAlignment(), taLeftJustify);
+        if (commandLinks) {
+            EXPECT_TRUE(Find<TTaskDialogButton>(*rightToLeft, "Button0")->UseRightToLeftAlignment());
+        } else {
+            // The link is found where it is drawn: against the right edge of the content.
+            const TRect content = rightToLeft->GetContentRect();
+            int linkLeft = -1;
+            for (int x = content.Left; x < content.Right && linkLeft < 0; ++x)
+                if (rightToLeft->AnchorAt({x, content.Top + content.Height() / 2}) == "https://www.swpc.noaa.gov")
+                    linkLeft = x;
+            EXPECT_GT(linkLeft, content.Left + content.Width() / 2);
+        }
+    }
 }
 
 TEST_F(MessageFormTest, ATextChangedWhileShownKeepsTheCommandLinksWidthAndTheScreenLimit)
@@ -956,9 +1008,9 @@ TEST_F(InputDialogTest, TheInputDialogIsAlwaysEmulatedAndMirrorsItsFieldRightToL
     TWinControl* field = form->InputControl();
     ASSERT_NE(field, nullptr);
     const int leftEdge = form->Metrics().HorzMarginPx + 32 + form->Metrics().HorzSpacingPx;
-    EXPECT_GE(field->GetLeft(), 0);
+    EXPECT_EQ(field->GetLeft(), form->Metrics().HorzMarginPx) << "a margin off the left edge";
     EXPECT_EQ(form->GetClientWidth() - field->GetLeft() - field->GetWidth(), leftEdge)
-        << "as far from the right edge as it is from the left left to right";
+        << "beside the icon, as far from the right edge as it is from the left left to right";
 }
 
 TEST_F(InputDialogTest, PicturesOfEachKindOfField)
@@ -966,10 +1018,8 @@ TEST_F(InputDialogTest, PicturesOfEachKindOfField)
     dialog->InputItems().Add("F6ABC");
     dialog->SetInputText("F6ABC");
     dialog->SetIcon(tiQuestion);
-    const std::pair<TInputType, const char*> kinds[] = {{itEdit, "edit"},
-                                                        {itMemo, "memo"},
-                                                        {itComboList, "combo-list"},
-                                                        {itDate, "date"}};
+    const std::pair<TInputType, const char*> kinds[] = {
+        {itEdit, "edit"}, {itMemo, "memo"}, {itComboEdit, "combo-edit"}, {itComboList, "combo-list"}, {itDate, "date"}};
     for (const auto& [type, name] : kinds) {
         dialog->SetInputType(type);
         ExecuteWith([&](TVezMessageForm& form) {
@@ -977,6 +1027,16 @@ TEST_F(InputDialogTest, PicturesOfEachKindOfField)
             dialog->ClickButton(2);
         });
     }
+    auto* own = new TEdit(owner);
+    own->SetParent(owner);
+    own->SetWidth(120);
+    dialog->SetInputControl(own);
+    dialog->SetInputType(itCustom);
+    dialog->SetInputText("JN18");
+    ExecuteWith([&](TVezMessageForm& form) {
+        Screenshot(form, "task-dialog-input-custom.png");
+        dialog->ClickButton(2);
+    });
     Application->SetBiDiMode(bdRightToLeft);
     dialog->SetInputType(itEdit);
     ExecuteWith([&](TVezMessageForm& form) {
@@ -1010,6 +1070,12 @@ TEST_F(MessageFormTest, PicturesOfTypicalDialogs)
         Screenshot(form, "task-dialog-download-warning-collapsed.png");
         form.Close();
     });
+    Application->SetBiDiMode(bdRightToLeft);
+    ExecuteWith([&](TVezMessageForm& form) {
+        Screenshot(form, "task-dialog-right-to-left-download-warning.png");
+        form.Close();
+    });
+    Application->SetBiDiMode(bdLeftToRight);
 
     dialog->Clear();
     dialog->SetTitle("Setup");
@@ -1032,9 +1098,19 @@ TEST_F(MessageFormTest, PicturesOfTypicalDialogs)
     dialog->SetVerificationText("Do not ask again");
     dialog->SetOptions({doProgressBar});
     ExecuteWith([&](TVezMessageForm& form) {
-        Screenshot(form, "task-dialog-radio-progress.png");
+        const QImage picture = Screenshot(form, "task-dialog-radio-progress.png");
+        // Right of its caption the radio button shows the dialog's white area.
+        auto* radio = Find<TRadioButton>(form, "Radio1");
+        EXPECT_EQ(PixelAt(picture, radio->GetLeft() + radio->GetWidth() - 5, radio->GetTop() + radio->GetHeight() / 2),
+                  clWhite);
         dialog->ClickButton(2);
     });
+    Application->SetBiDiMode(bdRightToLeft);
+    ExecuteWith([&](TVezMessageForm& form) {
+        Screenshot(form, "task-dialog-right-to-left-radio-progress.png");
+        dialog->ClickButton(2);
+    });
+    Application->SetBiDiMode(bdLeftToRight);
 }
 
 }  // namespace
