@@ -31,7 +31,8 @@ class TTaskDialogInput;
 // icon, the instruction, the content, the input control, progress bar, radio buttons, the
 // expanded text and the command links; a grey band below holds the expand button, the
 // verification check box and the push buttons, aligned right; the footer comes last. Content,
-// expanded text and footer are mini-HTML.
+// expanded text and footer are mini-HTML. Right to left (bdRightToLeft) the form is the mirror
+// image of that layout.
 //
 // Sizes come from the dialog font's average character (MessageFormMetrics). The client width
 // is the widest of the title, the instruction with the icon, the button row, the texts and

@@ -40,7 +40,8 @@ void TVezMessageForm::SetPositions()
         y += Message->GetHeight() + m.VertSpacingPx;
 
     PlaceContent(y);
-    // 4. The input control, as wide as the client width the content left, and the room it takes.
+    // 4. The input control, fitted to the client width (which the content may have widened), and
+    // the room it takes.
     if (FInput)
         FInput->FitWidth(GetClientWidth(), m.HorzMarginPx);
     y += InputAllowance();
