@@ -5,9 +5,12 @@
 #include "foundation/NewlineEscapes.h"
 #include "platform/controls/core/Messages.h"
 #include "platform/controls/forms/TApplication.h"
+#include "platform/controls/forms/TForm.h"
 #include "platform/controls/services/DialogService.h"
 #include "platform/controls/services/TaskDialog.h"
 #include "platform/controls/services/UiServices.h"
+#include "platform/controls/standard/TButton.h"
+#include "platform/controls/standard/TRadioButton.h"
 #include "platform/core/Exception.h"
 #include "platform/core/TStringList.h"
 #include "platform/core/Utf8.h"
@@ -16,6 +19,9 @@
 #include "platform/system/HelpViewer.h"
 #include "platform/system/PlatformInformation.h"
 
+#include <functional>
+#include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -44,12 +50,15 @@ int FooterIconId(TTaskDialogFooterIcon Icon)
     return kIds[Icon];
 }
 
-std::vector<plat::TTaskDialogButton> DialogButtons(const plat::TStrings& Captions, int FirstId)
+// The buttons as the platform's dialog takes them: identifiers from FirstId, each caption as
+// CaptionOf gives it, escapes expanded and at most 1023 characters kept.
+std::vector<plat::TTaskDialogButton> DialogButtons(const plat::TStrings& Captions, int FirstId,
+                                                   const std::function<std::string(const std::string&)>& CaptionOf)
 {
     std::vector<plat::TTaskDialogButton> buttons;
     for (int i = 0; i < Captions.Count(); ++i)
         buttons.push_back(
-            {FirstId + i, plat::Utf8Copy(ExpandNewlineEscapes(Captions.GetStrings(i)), 1, kMaxCaptionChars)});
+            {FirstId + i, plat::Utf8Copy(ExpandNewlineEscapes(CaptionOf(Captions.GetStrings(i))), 1, kMaxCaptionChars)});
     return buttons;
 }
 
@@ -103,7 +112,10 @@ void ShowDialogException(std::string Message)
 {
     if (!Message.empty() && static_cast<unsigned char>(Message.back()) > '.')
         Message += '.';
-    plat::Dialogs().MessageBox(Message, plat::Application->GetTitle(), plat::MB_ICONSTOP);
+    unsigned flags = plat::MB_ICONSTOP;
+    if (plat::Application->GetBiDiMode() != plat::bdLeftToRight)
+        flags |= plat::MB_RTLREADING;
+    plat::Dialogs().MessageBox(Message, plat::Application->GetTitle(), flags);
 }
 
 }  // namespace
@@ -314,8 +326,18 @@ plat::TTaskDialogConfig TCustomVezTaskDialog::NativeConfig()
 {
     plat::TTaskDialogConfig config;
     config.Parent = ParentWindow();
-    config.Buttons = DialogButtons(*FCustomButtons, kFirstCustomButtonId);
-    config.RadioButtons = DialogButtons(*FRadioButtons, kFirstRadioButtonId);
+    // Each button is made and captioned as on the emulated form, so that a descendant's captions
+    // show here too, and let go once its caption is read.
+    config.Buttons = DialogButtons(*FCustomButtons, kFirstCustomButtonId, [this](const std::string& Caption) {
+        const std::unique_ptr<plat::TWinControl> button(CreateButton(nullptr));
+        SetButtonCaption(button.get(), Caption);
+        return button->GetText();
+    });
+    config.RadioButtons = DialogButtons(*FRadioButtons, kFirstRadioButtonId, [this](const std::string& Caption) {
+        const std::unique_ptr<plat::TRadioButton> button(CreateRadioButton(nullptr));
+        SetControlText(button.get(), Caption);
+        return button->GetText();
+    });
     config.WindowTitle = ExpandNewlineEscapes(FTitle);
     config.MainInstruction = ExpandNewlineEscapes(FInstruction);
     config.Content = ExpandNewlineEscapes(FContent);
@@ -343,6 +365,67 @@ plat::TTaskDialogConfig TCustomVezTaskDialog::NativeConfig()
         return alive.expired() ? plat::S_OK : TaskDialogCallback(Window, Notification, WParam, LParam);
     };
     return config;
+}
+
+plat::TWinControl* TCustomVezTaskDialog::CreateButton(plat::TComponent* AOwner)
+{
+    return new plat::TButton(AOwner);
+}
+
+plat::TRadioButton* TCustomVezTaskDialog::CreateRadioButton(plat::TComponent* AOwner)
+{
+    return new plat::TRadioButton(AOwner);
+}
+
+void TCustomVezTaskDialog::InitRadioButton(plat::TCustomForm* AForm, plat::TRadioButton* Button,
+                                           plat::TNotifyEvent OnClick, int Index)
+{
+    Button->SetName("Radio" + std::to_string(Index));
+    Button->SetParent(AForm);
+    Button->Font().SetName(AForm->Font().GetName());
+    Button->Font().SetSize(8);
+    Button->SetBiDiMode(AForm->GetBiDiMode());
+    Button->OnClick = std::move(OnClick);
+}
+
+void TCustomVezTaskDialog::SetRadioButtonState(plat::TRadioButton* Button, bool Checked)
+{
+    Button->SetChecked(Checked);
+}
+
+void TCustomVezTaskDialog::SetControlText(plat::TControl* Control, const std::string& Text)
+{
+    Control->SetText(Text);
+}
+
+void TCustomVezTaskDialog::SetButtonCaption(plat::TControl* Button, const std::string& Caption)
+{
+    if (auto* button = dynamic_cast<plat::TButton*>(Button))
+        button->SetCaption(Caption);
+}
+
+void TCustomVezTaskDialog::SetButtonCancel(plat::TControl* Button, bool Value)
+{
+    if (auto* button = dynamic_cast<plat::TButton*>(Button))
+        button->SetCancel(Value);
+}
+
+void TCustomVezTaskDialog::SetButtonDefault(plat::TControl* Button, bool Value)
+{
+    if (auto* button = dynamic_cast<plat::TButton*>(Button))
+        button->SetDefault(Value);
+}
+
+void TCustomVezTaskDialog::SetButtonModalResult(plat::TControl* Button, int Value)
+{
+    if (auto* button = dynamic_cast<plat::TButton*>(Button))
+        button->SetModalResult(Value);
+}
+
+int TCustomVezTaskDialog::GetButtonModalResult(plat::TControl* Button)
+{
+    auto* button = dynamic_cast<plat::TButton*>(Button);
+    return button ? button->GetModalResult() : 0;
 }
 
 std::int32_t TCustomVezTaskDialog::TaskDialogCallback(plat::ITaskDialogWindow* Window, unsigned Notification,

@@ -12,7 +12,9 @@
 
 namespace plat {
 class ITaskDialogWindow;
+class TCustomForm;
 class TIcon;
+class TRadioButton;
 class TStringList;
 class TStrings;
 struct TTaskDialogConfig;
@@ -39,6 +41,11 @@ class TVezMessageForm;
 // OnDialogHyperlinkClick is assigned, opens through the shell service if it is an http, https or
 // mailto link, and nothing else is ever opened. The component may be freed by its own event
 // handlers: the dialog then carries on without it.
+//
+// A descendant shapes the dialog's buttons through the protected operations from CreateButton to
+// GetButtonModalResult: the emulated form makes and sets up its push buttons and radio buttons
+// only through them, and the captions they give the custom buttons and radio buttons are the
+// captions the platform's dialog shows.
 class TCustomVezTaskDialog : public plat::TComponent {
 public:
     explicit TCustomVezTaskDialog(plat::TComponent* AOwner);
@@ -169,6 +176,23 @@ public:
 protected:
     // Shows the emulated form whatever the platform has.
     int ExecuteEmulated();
+
+    // A push button owned by AOwner (nullptr: by nobody).
+    virtual plat::TWinControl* CreateButton(plat::TComponent* AOwner);
+    virtual plat::TRadioButton* CreateRadioButton(plat::TComponent* AOwner);
+    // Names the radio button "Radio" and Index, puts it on AForm in the form's font name at size
+    // 8 and the form's reading order, and clicks it to OnClick.
+    virtual void InitRadioButton(plat::TCustomForm* AForm, plat::TRadioButton* Button, plat::TNotifyEvent OnClick,
+                                 int Index);
+    virtual void SetRadioButtonState(plat::TRadioButton* Button, bool Checked);
+    virtual void SetControlText(plat::TControl* Control, const std::string& Text);
+    // These four act on a push button (TButton) and leave any other control alone.
+    virtual void SetButtonCaption(plat::TControl* Button, const std::string& Caption);
+    virtual void SetButtonCancel(plat::TControl* Button, bool Value);
+    virtual void SetButtonDefault(plat::TControl* Button, bool Value);
+    virtual void SetButtonModalResult(plat::TControl* Button, int Value);
+    // A push button's modal result; 0 for any other control.
+    virtual int GetButtonModalResult(plat::TControl* Button);
 
 private:
     // The emulated form keeps the outcome (radio button, verification) and the auto-close count,

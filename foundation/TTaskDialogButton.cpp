@@ -18,6 +18,20 @@ constexpr int kTextIndentWithoutPicturePx = 2;
 constexpr int kHeadingGapPx = 4;
 constexpr int kNoteGapPx = 2;
 
+// Picture drawn flipped left to right, as a mirrored layout shows it.
+void DrawFlipped(plat::TCanvas& Canvas, int X, int Y, const plat::TBitmap& Picture)
+{
+    plat::TBitmap source;
+    source.Assign(Picture);
+    plat::TBitmap flipped;
+    flipped.Assign(Picture);
+    const int width = source.GetWidth();
+    for (int y = 0; y < source.GetHeight(); ++y)
+        for (int x = 0; x < width; ++x)
+            flipped.Canvas().SetPixels(width - 1 - x, y, source.Canvas().GetPixels(x, y));
+    Canvas.Draw(X, Y, &flipped);
+}
+
 }  // namespace
 
 TTaskDialogButton::TTaskDialogButton(plat::TComponent* AOwner)
@@ -163,13 +177,25 @@ void TTaskDialogButton::Paint()
         canvas.Rectangle(client);
     }
 
+    // Right to left the picture stands on the right, flipped, and the text ends left of it.
+    const bool mirrored = UseRightToLeftAlignment();
     const std::string caption = GetText();
     plat::TRect textArea = client;
     const plat::TBitmap* picture = CurrentPicture();
     if (!picture->GetEmpty()) {
-        const int x = caption.empty() ? (client.Width() - picture->GetWidth()) / 2 : kPictureLeftPx;
-        canvas.Draw(x, (client.Height() - picture->GetHeight()) / 2, picture);
-        textArea.Left = x + picture->GetWidth() + kPictureTextGapPx;
+        const int width = picture->GetWidth();
+        int x = caption.empty() ? (client.Width() - width) / 2 : kPictureLeftPx;
+        const int y = (client.Height() - picture->GetHeight()) / 2;
+        if (mirrored) {
+            x = client.Width() - x - width;
+            DrawFlipped(canvas, x, y, *picture);
+            textArea.Right = x - kPictureTextGapPx;
+        } else {
+            canvas.Draw(x, y, picture);
+            textArea.Left = x + width + kPictureTextGapPx;
+        }
+    } else if (mirrored) {
+        textArea.Right -= kTextIndentWithoutPicturePx;
     } else {
         textArea.Left += kTextIndentWithoutPicturePx;
     }
@@ -190,7 +216,7 @@ void TTaskDialogButton::PaintCaption(plat::TRect TextArea)
 {
     plat::TCanvas& canvas = Canvas();
     const std::string caption = GetText();
-    const unsigned flags = plat::DT_SINGLELINE | DrawTextBiDiModeFlagsReadingOnly();
+    const unsigned flags = DrawTextBiDiModeFlags(plat::DT_SINGLELINE);
     const bool enabled = GetEnabled();
     canvas.Brush().SetStyle(plat::bsClear);
     auto useFont = [&](const plat::TFont& Font) {

@@ -9,7 +9,8 @@
 namespace skelda::foundation {
 
 // The self-drawn button of the emulated task dialog: a command link (a heading line in
-// HeadingFont, notes below in Font, an arrow picture on the left) or the expand button. A thin
+// HeadingFont, notes below in Font, an arrow picture on the left; mirrored right to left, with
+// the picture flipped) or the expand button. A thin
 // rounded border shows while the mouse is over it (BorderColorHot), while it is pressed or has
 // the focus (BorderColorDown); a disabled button has none and draws its text grey. Clicking sets
 // ModalResult on the parent form, which ends a modal form for a non-zero value. Colours of

@@ -9,10 +9,10 @@
 #include "platform/controls/core/ControlCanvas.h"
 #include "platform/controls/core/Messages.h"
 #include "platform/controls/core/VirtualKeys.h"
+#include "platform/controls/forms/IButtonControl.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TScreen.h"
 #include "platform/controls/forms/TTimer.h"
-#include "platform/controls/standard/TButton.h"
 #include "platform/controls/standard/TCheckBox.h"
 #include "platform/controls/standard/TImage.h"
 #include "platform/controls/standard/TLabel.h"
@@ -49,6 +49,13 @@ constexpr int kScreenPixelsPerInch = 96;
 constexpr plat::TColor kInstructionColor = 0xC45300;
 constexpr plat::TColor kCommandLinkBorderColor = 0xFFE16C;
 constexpr plat::TColor kExpandButtonColor = 0xF0F0F0;
+
+// The results that decline the dialog: Cancel (also Escape, the close box and Close), No and the
+// Close button shown as "&Abort". Every other button accepts what the input field shows.
+bool AcceptsInput(int ModalResult)
+{
+    return ModalResult != plat::mrCancel && ModalResult != plat::mrNo && ModalResult != plat::mrAbort;
+}
 
 // The stock icon each main icon shows; tiBlank keeps the room of one (a blank square), tiShield
 // marks the room for the shield picture.
@@ -367,13 +374,13 @@ void TVezMessageForm::BuildCommonButtons(const TCommonButtonSlots& Slots, int& R
             continue;
         const TCommonButtonInfo& info = CommonButtonInfo(kind);
         const int captionWidth = SingleLineWidth(Canvas(), info.Caption) + 16;
-        plat::TButton* button = NewCommonButton(info);
+        plat::TWinControl* button = NewCommonButton(info);
         const bool isDefaultSlot = Slots.HasDefault && kind == Slots.Default;
         button->SetTag(isDefaultSlot ? 1 : 0);
-        if (AllowsCancel())
-            button->SetCancel(info.ModalResult == plat::mrCancel || kind == Slots.Cancel);
+        if (AllowsCancel() && (info.ModalResult == plat::mrCancel || kind == Slots.Cancel))
+            FTaskDialog->SetButtonCancel(button, true);
         if (isDefaultSlot) {
-            button->SetDefault(true);
+            FTaskDialog->SetButtonDefault(button, true);
             button->SetTabOrder(0);
         }
         button->SetBounds(0, 0, std::max(captionWidth, kMinButtonWidthPx), FMetrics.ButtonHeightPx);
@@ -384,14 +391,14 @@ void TVezMessageForm::BuildCommonButtons(const TCommonButtonSlots& Slots, int& R
     }
 }
 
-plat::TButton* TVezMessageForm::NewCommonButton(const TCommonButtonInfo& Info)
+plat::TWinControl* TVezMessageForm::NewCommonButton(const TCommonButtonInfo& Info)
 {
-    auto* button = new plat::TButton(this);
+    plat::TWinControl* button = FTaskDialog->CreateButton(this);
     FcmBtnList.push_back(button);
     button->SetName(Info.Name);
     button->SetParent(this);
-    button->SetCaption(Info.Caption);
-    button->SetModalResult(Info.ModalResult);
+    FTaskDialog->SetButtonCaption(button, Info.Caption);
+    FTaskDialog->SetButtonModalResult(button, Info.ModalResult);
     return button;
 }
 
@@ -403,13 +410,14 @@ void TVezMessageForm::BuildCustomButtons(int& RowWidth)
         FcmBtnList.empty() && dialog.FDefaultButton <= 0 ? kFirstCustomButtonId : dialog.FDefaultButton;
     for (int i = 0; i < captions.Count(); ++i) {
         const int captionWidth = SingleLineWidth(Canvas(), captions.GetStrings(i)) + 16;
-        auto* button = new plat::TButton(this);
+        plat::TWinControl* button = FTaskDialog->CreateButton(this);
         FcsBtnList.push_back(button);
         button->SetName("CSButton" + std::to_string(i));
         button->SetParent(this);
-        button->SetModalResult(kFirstCustomButtonId + i);
-        button->SetDefault(kFirstCustomButtonId + i == defaultId);
-        button->SetCaption(captions.GetStrings(i));
+        FTaskDialog->SetButtonModalResult(button, kFirstCustomButtonId + i);
+        if (kFirstCustomButtonId + i == defaultId)
+            FTaskDialog->SetButtonDefault(button, true);
+        FTaskDialog->SetButtonCaption(button, captions.GetStrings(i));
         button->SetBounds(0, 0, std::max(captionWidth, kMinButtonWidthPx), FMetrics.ButtonHeightPx);
         button->OnClick = [this](plat::TObject* Sender) { ButtonClick(Sender); };
         RowWidth += button->GetWidth() + FMetrics.ButtonSpacingPx;
@@ -458,6 +466,8 @@ void TVezMessageForm::BuildCommandLinks(int& Width)
         link->SetBorderColorHot(kCommandLinkBorderColor);
         link->SetBorderColorDown(kCommandLinkBorderColor);
         link->SetMultiLine(dialog.GetMultiLineButtons());
+        // Right to left its arrow stands on the right and points left.
+        link->SetBiDiMode(GetBiDiMode());
         link->SetAutoFocus(dialog.FDefaultButton != -1);
         link->SetTabStop(dialog.FDefaultButton != -1);
         link->SetBounds(0, 0, std::max(widest, kMinButtonWidthPx),
@@ -472,9 +482,10 @@ void TVezMessageForm::BuildCommandLinks(int& Width)
 void TVezMessageForm::BuildLoneOkButton(int& RowWidth)
 {
     const TCommonButtonInfo& info = CommonButtonInfo(cbOK);
-    plat::TButton* button = NewCommonButton(info);
-    button->SetDefault(true);
-    button->SetCancel(AllowsCancel());
+    plat::TWinControl* button = NewCommonButton(info);
+    FTaskDialog->SetButtonDefault(button, true);
+    if (AllowsCancel())
+        FTaskDialog->SetButtonCancel(button, true);
     button->SetBounds(0, 0, std::max(SingleLineWidth(Canvas(), info.Caption) + 8, kMinButtonWidthPx),
                       FMetrics.ButtonHeightPx);
     RowWidth += button->GetWidth() + FMetrics.ButtonSpacingPx;
@@ -520,25 +531,24 @@ void TVezMessageForm::BuildRadioButtons(int Top, int& Width)
     const bool noDefault = dialog.FOptions.Contains(doNoDefaultRadioButton);
     dialog.FButtonResult = noDefault ? 0 : dialog.FDefaultRadioButton;
     for (int i = 0; i < captions.Count(); ++i) {
-        auto* radio = new plat::TRadioButton(this);
+        plat::TRadioButton* radio = dialog.CreateRadioButton(this);
         FRadioList.push_back(radio);
-        radio->SetName("Radio" + std::to_string(i));
-        radio->SetParent(this);
-        radio->Font().SetName(Canvas().Font().GetName());
-        radio->Font().SetSize(8);
-        radio->SetBiDiMode(GetBiDiMode());
-        radio->SetParentColor(true);
-        radio->SetTag(i);
+        dialog.InitRadioButton(this, radio, [this](plat::TObject* Sender) { RadioClick(Sender); }, i);
+        // Right to left the box stands on the right of its caption.
+        if (UseRightToLeftAlignment())
+            radio->SetAlignment(plat::taLeftJustify);
         const int left = FHorzParaMargin + FMetrics.HorzMarginPx;
         const int captionWidth = CaptionWidth(captions.GetStrings(i));
-        radio->SetBounds(left, Top, std::max(GetClientWidth() - left - 4, captionWidth + 20), radio->GetHeight());
-        Width = std::max(Width, left + captionWidth + FMetrics.HorzMarginPx + 20);
-        radio->SetCaption(captions.GetStrings(i));
-        // Checked before the handler is set: the initial choice is no click of the user's.
-        if (!noDefault)
-            radio->SetChecked(dialog.FDefaultRadioButton > 0 ? kFirstRadioButtonId + i == dialog.FDefaultRadioButton
-                                                             : i == 0);
-        radio->OnClick = [this](plat::TObject* Sender) { RadioClick(Sender); };
+        radio->SetBounds(left, Top, std::max(GetClientWidth() - left - 4, captionWidth + kBoxRoomPx),
+                         radio->GetHeight());
+        Width = std::max(Width, left + captionWidth + FMetrics.HorzMarginPx + kBoxRoomPx);
+        dialog.SetControlText(radio, captions.GetStrings(i));
+        // The initial choice is no click of the user's.
+        radio->SetClicksDisabled(true);
+        dialog.SetRadioButtonState(radio, !noDefault && (dialog.FDefaultRadioButton > 0
+                                                             ? kFirstRadioButtonId + i == dialog.FDefaultRadioButton
+                                                             : i == 0));
+        radio->SetClicksDisabled(false);
     }
 }
 
@@ -573,6 +583,8 @@ void TVezMessageForm::BuildVerification(int Top, int& Width, int& VerifyWidth)
     FVerificationCheck->SetName("Verification");
     FVerificationCheck->SetParent(this);
     FVerificationCheck->SetBiDiMode(GetBiDiMode());
+    if (UseRightToLeftAlignment())
+        FVerificationCheck->SetAlignment(plat::taLeftJustify);
     FVerificationCheck->SetCaption(dialog.GetVerificationText());
     FVerificationCheck->SetColor(FFooterColor);
     FVerificationCheck->SetChecked(dialog.FOptions.Contains(doVerifyChecked));
@@ -626,12 +638,6 @@ plat::TSize TVezMessageForm::MeasureInstruction()
     canvas.DrawText(instruction, r, plat::DT_CALCRECT | plat::DT_WORDBREAK | plat::DT_EXPANDTABS | ReadingFlags());
     canvas.Font().Assign(savedFont);
     return {r.Right, r.Bottom};
-}
-
-void TVezMessageForm::MirrorInstruction()
-{
-    if (Message && Message->UseRightToLeftAlignment())
-        Message->SetLeft(GetClientWidth() - FHorzParaMargin - Message->GetWidth());
 }
 
 void TVezMessageForm::PlaceInput(int Top)
@@ -713,8 +719,8 @@ std::string TVezMessageForm::PlainDialogText(const std::string& Text, bool Alway
 
 plat::TWinControl* TVezMessageForm::FindDialogButton(int ButtonID) const
 {
-    for (plat::TWinControl* control : FcmBtnList)
-        if (auto* button = dynamic_cast<plat::TButton*>(control); button && button->GetModalResult() == ButtonID)
+    for (plat::TWinControl* button : FcmBtnList)
+        if (FTaskDialog && FTaskDialog->GetButtonModalResult(button) == ButtonID)
             return button;
     const int index = ButtonID - kFirstCustomButtonId;
     if (index >= 0 && index < static_cast<int>(FcsBtnList.size()))
@@ -728,7 +734,7 @@ void TVezMessageForm::ClickDialogButton(int ButtonID)
     // A disabled button cannot be pressed, by the user or by the program.
     if (!button || !button->GetEnabled())
         return;
-    if (auto* push = dynamic_cast<plat::TButton*>(button))
+    if (auto* push = dynamic_cast<plat::IButtonControl*>(button))
         push->Click();
     else if (auto* link = dynamic_cast<TTaskDialogButton*>(button))
         link->Click();
@@ -750,8 +756,8 @@ void TVezMessageForm::ButtonClick(plat::TObject* Sender)
     if (found != FcsBtnList.end()) {
         FTaskDialog->OnDialogButtonClick(FTaskDialog,
                                          kFirstCustomButtonId + static_cast<int>(found - FcsBtnList.begin()));
-    } else if (auto* button = dynamic_cast<plat::TButton*>(Sender)) {
-        FTaskDialog->OnDialogButtonClick(FTaskDialog, button->GetModalResult());
+    } else if (auto* button = dynamic_cast<plat::TControl*>(Sender)) {
+        FTaskDialog->OnDialogButtonClick(FTaskDialog, FTaskDialog->GetButtonModalResult(button));
     }
 }
 
@@ -759,10 +765,10 @@ void TVezMessageForm::RadioClick(plat::TObject* Sender)
 {
     if (!Attached())
         return;
-    auto* radio = dynamic_cast<plat::TRadioButton*>(Sender);
-    if (!radio)
+    const auto found = std::find(FRadioList.begin(), FRadioList.end(), Sender);
+    if (found == FRadioList.end())
         return;
-    FTaskDialog->FButtonResult = kFirstRadioButtonId + static_cast<int>(radio->GetTag());
+    FTaskDialog->FButtonResult = kFirstRadioButtonId + static_cast<int>(found - FRadioList.begin());
     if (FTaskDialog->OnDialogRadioClick)
         FTaskDialog->OnDialogRadioClick(FTaskDialog, FTaskDialog->FButtonResult);
 }
@@ -962,20 +968,20 @@ void TVezMessageForm::DoClose(plat::TCloseAction& Action)
     }
     TCustomVezTaskDialog& dialog = *FTaskDialog;
     const std::weak_ptr<int> alive = dialog.FLifeToken;
-    if (FInput)
-        FInput->ReadBack();
+    // The field's value goes to the caller only when the form closes accepting it; until then
+    // InputText stays as the caller left it.
+    const std::string value = FInput ? FInput->Value() : dialog.GetInputText();
+    if (alive.expired())
+        return;
     bool canClose = true;
     auto* inputDialog = dynamic_cast<TVezInputTaskDialog*>(&dialog);
     if (inputDialog && inputDialog->OnValidateInputText) {
-        std::string newValue = dialog.GetInputText();
+        std::string newValue = value;
         inputDialog->OnValidateInputText(&dialog, newValue, inputDialog->GetValidateData(), GetModalResult(), canClose);
         if (alive.expired())
             return;
-        if (!canClose && newValue != dialog.GetInputText()) {
-            dialog.SetInputText(newValue);
-            if (FInput)
-                FInput->ShowValue(newValue);
-        }
+        if (!canClose && newValue != value && FInput)
+            FInput->ShowValue(newValue);
     }
     if (dialog.OnDialogClose) {
         dialog.OnDialogClose(&dialog, canClose);
@@ -988,9 +994,12 @@ void TVezMessageForm::DoClose(plat::TCloseAction& Action)
     if (Action == plat::caNone) {
         if (FInput)
             FInput->Focus(true);
-    } else if (FInput) {
-        FInput->GiveBack();
+        return;
     }
+    if (AcceptsInput(GetModalResult()))
+        dialog.SetInputText(value);
+    if (FInput)
+        FInput->GiveBack();
 }
 
 }  // namespace skelda::foundation

@@ -11,7 +11,6 @@
 
 namespace plat {
 class TCanvas;
-class TButton;
 class TCheckBox;
 class TControlCanvas;
 class TImage;
@@ -32,7 +31,8 @@ class TTaskDialogInput;
 // icon, the instruction, the content, the input control, progress bar, radio buttons, the
 // expanded text and the command links; a grey band below holds the expand button, the
 // verification check box and the push buttons, aligned right; the footer comes last. Content,
-// expanded text and footer are mini-HTML.
+// expanded text and footer are mini-HTML. Right to left (bdRightToLeft) the form is the mirror
+// image of that layout.
 //
 // Sizes come from the dialog font's average character (MessageFormMetrics). The client width
 // is the widest of the title, the instruction with the icon, the button row, the texts and
@@ -103,8 +103,12 @@ protected:
     void DoClose(plat::TCloseAction& Action) override;
 
 private:
-    // The room the footer icon takes left of the footer text.
+    // The room the footer icon takes beside the footer text, and its size.
     static constexpr int kFooterIconRoomPx = 20;
+    static constexpr int kFooterIconSizePx = 16;
+    static constexpr int kHtmlSlackPx = 2;
+    // The room the box of a radio button or check box takes before its caption.
+    static constexpr int kBoxRoomPx = 20;
 
     void BuildInstruction(plat::TRect Bounds);
     void BuildTimer();
@@ -113,7 +117,7 @@ private:
     void BuildCustomButtons(int& RowWidth);
     void BuildCommandLinks(int& Width);
     void BuildLoneOkButton(int& RowWidth);
-    plat::TButton* NewCommonButton(const TCommonButtonInfo& Info);
+    plat::TWinControl* NewCommonButton(const TCommonButtonInfo& Info);
     // Sets the caption from Title (or the program's name); the client width it needs.
     int SetDialogCaption();
     // The instruction's size in its bold, larger font, wrapped within half the screen.
@@ -129,9 +133,16 @@ private:
     int RowWidthWithoutCommandLinks() const;
     // The expand button with the wider of its captions, 0 without it.
     int ExpandRowWidth();
-    // Sets the client width, at most the screen's, and fits the controls that follow it.
+    // Sets the client width, at most the screen's.
     void ApplyClientWidth(int Width);
-    void MirrorInstruction();
+    void MirrorRightToLeft();
+    // R, given left to right, as the form shows it.
+    plat::TRect Mirrored(plat::TRect R) const;
+    // Left of the content and the expanded text, past the icon, left to right.
+    int TextLeft() const;
+    // The footer text's rectangle, right of its icon (left of it right to left), and the icon's.
+    plat::TRect FooterTextRect() const;
+    plat::TRect FooterIconRect() const;
     // The input control's top, and the room it takes below the content.
     void PlaceInput(int Top);
     int InputAllowance() const;
@@ -139,8 +150,10 @@ private:
     static std::string ExeTitle();
 
     void Paint();
-    // Content or expanded text, mini-HTML with doHyperlinks.
-    void DrawTextBlock(const std::string& Text, plat::TRect Bounds, bool AlwaysBreakLines);
+    // Content or expanded text, mini-HTML with doHyperlinks; TextWidth is its measured width.
+    void DrawTextBlock(const std::string& Text, plat::TRect Bounds, int TextWidth, bool AlwaysBreakLines);
+    // Where a mini-HTML text of TextWidth is drawn and looked up within Bounds.
+    plat::TRect HtmlBounds(plat::TRect Bounds, int TextWidth) const;
     plat::TSize MeasureTextBlock(const std::string& Text, plat::TRect Bounds, int Top, bool AlwaysBreakLines);
     plat::TSize MeasureDialogText(const std::string& Text, int Width, bool AlwaysBreakLines);
     void DrawFooter();

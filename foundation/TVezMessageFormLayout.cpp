@@ -7,7 +7,6 @@
 #include "foundation/TaskDialogInput.h"
 #include "foundation/TaskDialogCaptions.h"
 #include "platform/controls/forms/TScreen.h"
-#include "platform/controls/standard/TButton.h"
 #include "platform/controls/standard/TCheckBox.h"
 #include "platform/controls/standard/TImage.h"
 #include "platform/controls/standard/TLabel.h"
@@ -29,6 +28,11 @@ void TVezMessageForm::SetPositions()
     const TMessageFormMetrics& m = FMetrics;
     int y = m.VertMarginPx;
 
+    // Every control is placed left to right and the whole form mirrored at the end.
+    if (FIcon)
+        FIcon->SetLeft(m.HorzMarginPx);
+    Message->SetLeft(FHorzParaMargin);
+
     // 1. Instruction.
     Message->SetTransparent(true);
     Message->SetVisible(!Message->GetCaption().empty());
@@ -36,20 +40,24 @@ void TVezMessageForm::SetPositions()
         y += Message->GetHeight() + m.VertSpacingPx;
 
     PlaceContent(y);
-    // 4. Room for the input control.
+    // 4. The input control, fitted to the client width (which the content may have widened), and
+    // the room it takes.
+    if (FInput)
+        FInput->FitWidth(GetClientWidth(), m.HorzMarginPx);
     y += InputAllowance();
 
     // 5. Progress bar, below the icon.
     if (FProgressBar) {
         if (FIcon)
             y = std::max(y, FIcon->GetTop() + FIcon->GetHeight() + 3);
-        FProgressBar->SetTop(y);
+        FProgressBar->SetBounds(m.HorzMarginPx, y, GetClientWidth() - 2 * m.HorzMarginPx, FProgressBar->GetHeight());
         y += FProgressBar->GetHeight() + m.VertSpacingPx;
     }
 
     // 6. Radio buttons.
     for (plat::TRadioButton* radio : FRadioList) {
-        radio->SetBounds(radio->GetLeft(), y, GetClientWidth() - radio->GetLeft() - m.HorzMarginPx, radio->GetHeight());
+        const int left = FHorzParaMargin + m.HorzMarginPx;
+        radio->SetBounds(left, y, GetClientWidth() - left - m.HorzMarginPx, radio->GetHeight());
         y += radio->GetHeight() + 4;
     }
     if (!FRadioList.empty())
@@ -89,6 +97,28 @@ void TVezMessageForm::SetPositions()
         FWhiteWindowHeight = GetClientHeight();
     if (FExpTextTop > 0 && dialog.FOptions.Contains(doExpandedFooter))
         FWhiteWindowHeight = FExpTextTop;
+    MirrorRightToLeft();
+}
+
+// Right to left the form is the mirror image of its left-to-right layout: the icon on the right,
+// the texts and fields left of it, the buttons from the left.
+void TVezMessageForm::MirrorRightToLeft()
+{
+    if (!UseRightToLeftAlignment())
+        return;
+    const int width = GetClientWidth();
+    for (int i = 0; i < ControlCount(); ++i) {
+        plat::TControl* control = Controls(i);
+        control->SetLeft(width - control->GetLeft() - control->GetWidth());
+    }
+}
+
+plat::TRect TVezMessageForm::Mirrored(plat::TRect R) const
+{
+    if (!UseRightToLeftAlignment())
+        return R;
+    const int width = GetClientWidth();
+    return {width - R.Right, R.Top, width - R.Left, R.Bottom};
 }
 
 // The content and the input control below it; without content, the gap the instruction leaves.
@@ -132,7 +162,7 @@ void TVezMessageForm::PlaceFooter(int Top, int& Bottom)
         footerHeight = size.cy;
     }
     if (FFooterIcon) {
-        FFooterIcon->SetTop(Top);
+        FFooterIcon->SetBounds(m.HorzMarginPx, Top, FFooterIcon->GetWidth(), FFooterIcon->GetHeight());
         footerHeight = std::max(footerHeight, kFooterIconRoomPx);
     }
     Bottom += footerHeight + m.VertSpacingPx;
@@ -173,9 +203,13 @@ void TVezMessageForm::PlaceButtonRow(int& Y, int& Bottom)
         FExpandButton->SetBounds(m.VertMarginPx, Y, FExpandButton->GetWidth(), FExpandButton->GetHeight());
         h = FExpandButton->GetHeight();
     }
-    if (FVerificationCheck)
-        FVerificationCheck->SetBounds(m.VertMarginPx + 3, Y + h + 4, FVerifyWidth - m.VertSpacingPx,
+    if (FVerificationCheck) {
+        // Never narrower than its caption after the box, or the caption is cut.
+        const int captionWidth = FVerifyWidth - 2 * m.VertSpacingPx;
+        FVerificationCheck->SetBounds(m.VertMarginPx + 3, Y + h + 4,
+                                      std::max(FVerifyWidth - m.VertSpacingPx, captionWidth + kBoxRoomPx),
                                       FVerificationCheck->GetHeight());
+    }
     for (plat::TWinControl* button : row) {
         button->SetBounds(x, Y, button->GetWidth(), button->GetHeight());
         x += button->GetWidth() + m.ButtonSpacingPx;
@@ -220,12 +254,6 @@ int TVezMessageForm::ExpandRowWidth()
 void TVezMessageForm::ApplyClientWidth(int Width)
 {
     SetClientWidth(std::min(Width, plat::Screen->Width() - 2 * plat::GetSystemMetrics(plat::SM_CYEDGE)));
-    if (FProgressBar)
-        FProgressBar->SetWidth(GetClientWidth() - 2 * FMetrics.HorzMarginPx);
-    if (FInput)
-        FInput->FitWidth(GetClientWidth(), UseRightToLeftAlignment());
-    // Right to left the instruction is placed from the right edge, known only now.
-    MirrorInstruction();
 }
 
 void TVezMessageForm::UpdateDialog()
@@ -241,15 +269,11 @@ void TVezMessageForm::UpdateDialog()
     const int textWidth = instruction.cx + (FIcon ? m.HorzSpacingPx + FIcon->GetWidth() : 0);
 
     // Radio buttons keep the user's choice; only their places follow the new width.
-    for (plat::TRadioButton* radio : FRadioList) {
-        const int left = FHorzParaMargin + m.HorzMarginPx;
-        radio->SetLeft(left);
-        width = std::max(width, left + CaptionWidth(radio->GetCaption()) + m.HorzMarginPx + 20);
-    }
-    if (FVerificationCheck) {
-        FVerificationCheck->SetLeft(m.HorzMarginPx);
+    for (plat::TRadioButton* radio : FRadioList)
+        width = std::max(width, FHorzParaMargin + m.HorzMarginPx + CaptionWidth(radio->GetCaption()) +
+                                    m.HorzMarginPx + kBoxRoomPx);
+    if (FVerificationCheck)
         width = std::max(width, m.HorzMarginPx + CaptionWidth(FVerificationCheck->GetCaption()));
-    }
 
     FFooterXSize = FFooterYSize = 0;
     if (!dialog.GetFooter().empty()) {
@@ -257,8 +281,6 @@ void TVezMessageForm::UpdateDialog()
         FFooterXSize = size.cx;
         FFooterYSize = size.cy;
     }
-    if (FFooterIcon)
-        FFooterIcon->SetBounds(m.HorzMarginPx, FFooterIcon->GetTop(), 16, 16);
 
     const int rowWidth = RowWidthWithoutCommandLinks() + ExpandRowWidth();
     // Command links keep the width their captions needed when the form was built.

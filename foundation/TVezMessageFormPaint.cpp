@@ -18,6 +18,8 @@
 #include "platform/system/Environment.h"
 #include "platform/system/PlatformInformation.h"
 
+#include <algorithm>
+
 namespace skelda::foundation {
 
 namespace {
@@ -26,7 +28,6 @@ constexpr plat::TColor kLinkColor = 0xFF0000;
 constexpr plat::TColor kShadowColor = 0x808080;
 constexpr plat::TColor kOldPlatformFrameColor = 0x808080;
 constexpr plat::TColor kFooterSeparatorColor = 0xDFDFDF;
-constexpr int kFooterIconSizePx = 16;
 
 // The dialog's one way of calling the engine: no pictures of its own, links in blue, words
 // wrapped. Returns whether Point lies over a link.
@@ -68,35 +69,60 @@ std::string TVezMessageForm::LinkAt(const std::string& Text, plat::TRect Bounds,
     return DialogHtml(Canvas(), Text, Bounds, Point, true, false, true, size, link) ? link : std::string();
 }
 
+int TVezMessageForm::TextLeft() const
+{
+    return FIcon ? FMetrics.HorzMarginPx + FIcon->GetWidth() + FMetrics.HorzSpacingPx : FMetrics.HorzMarginPx;
+}
+
 plat::TRect TVezMessageForm::GetContentRect() const
 {
     if (!FTaskDialog || FTaskDialog->GetContent().empty())
         return {-1, -1, -1, -1};
-    plat::TRect r;
-    r.Left = FIcon ? FIcon->GetLeft() + FIcon->GetWidth() + FMetrics.HorzSpacingPx : FMetrics.HorzMarginPx;
-    r.Top = Message && !Message->GetCaption().empty() ? Message->GetTop() + Message->GetHeight() + FMetrics.VertSpacingPx
-                                                       : FMetrics.VertMarginPx;
-    r.Right = GetClientWidth() - FMetrics.HorzMarginPx;
-    r.Bottom = r.Top + FContentYSize;
-    return r;
+    const int top = Message && !Message->GetCaption().empty()
+                        ? Message->GetTop() + Message->GetHeight() + FMetrics.VertSpacingPx
+                        : FMetrics.VertMarginPx;
+    return Mirrored({TextLeft(), top, GetClientWidth() - FMetrics.HorzMarginPx, top + FContentYSize});
 }
 
 plat::TRect TVezMessageForm::GetExpandedTextRect() const
 {
     if (!FExpanded || !FTaskDialog)
         return {-1, -1, -1, -1};
-    plat::TRect r;
-    r.Left = FIcon ? FIcon->GetLeft() + FIcon->GetWidth() + FMetrics.HorzSpacingPx : FMetrics.HorzMarginPx;
-    r.Top = FExpTextTop;
-    r.Right = GetClientWidth() - FMetrics.HorzMarginPx;
-    r.Bottom = FExpTextTop + FExpTextYSize;
-    return r;
+    return Mirrored(
+        {TextLeft(), FExpTextTop, GetClientWidth() - FMetrics.HorzMarginPx, FExpTextTop + FExpTextYSize});
 }
 
 plat::TRect TVezMessageForm::GetFooterRect() const
 {
     return {FMetrics.HorzMarginPx, GetClientHeight() - FFooterYSize - 10, GetClientWidth() - FMetrics.HorzMarginPx,
             GetClientHeight()};
+}
+
+plat::TRect TVezMessageForm::FooterTextRect() const
+{
+    plat::TRect r = GetFooterRect();
+    if (FFooterIcon)
+        r = Mirrored({r.Left + kFooterIconRoomPx, r.Top, r.Right, r.Bottom});
+    return r;
+}
+
+// The engine starts every line at the left of its rectangle: right to left the rectangle moves
+// right until the text's measured width, with a little room for the engine's rounding, ends at
+// its right edge. It keeps its width, so the lines break where they were measured.
+plat::TRect TVezMessageForm::HtmlBounds(plat::TRect Bounds, int TextWidth) const
+{
+    if (UseRightToLeftAlignment()) {
+        const int shift = std::max(0, Bounds.Width() - TextWidth - kHtmlSlackPx);
+        Bounds.Left += shift;
+        Bounds.Right += shift;
+    }
+    return Bounds;
+}
+
+plat::TRect TVezMessageForm::FooterIconRect() const
+{
+    const plat::TRect r = GetFooterRect();
+    return Mirrored({r.Left, r.Top, r.Left + kFooterIconSizePx, r.Top + kFooterIconSizePx});
 }
 
 std::string TVezMessageForm::AnchorAt(plat::TPoint Point)
@@ -106,16 +132,14 @@ std::string TVezMessageForm::AnchorAt(plat::TPoint Point)
     auto holds = [&](const plat::TRect& r) {
         return Point.X >= r.Left && Point.X < r.Right && Point.Y >= r.Top && Point.Y < r.Bottom;
     };
-    plat::TRect footer = GetFooterRect();
-    if (FFooterIcon)
-        footer.Left += kFooterIconRoomPx;
+    const plat::TRect footer = FooterTextRect();
     if (!FTaskDialog->GetFooter().empty() && holds(footer))
-        return LinkAt(FTaskDialog->GetFooter(), footer, Point);
+        return LinkAt(FTaskDialog->GetFooter(), HtmlBounds(footer, FFooterXSize), Point);
     if (const plat::TRect content = GetContentRect(); holds(content))
-        return LinkAt(FTaskDialog->GetContent(), content, Point);
+        return LinkAt(FTaskDialog->GetContent(), HtmlBounds(content, FContentXSize), Point);
     if (const plat::TRect expanded = GetExpandedTextRect();
         !FTaskDialog->GetExpandedText().empty() && holds(expanded))
-        return LinkAt(FTaskDialog->GetExpandedText(), expanded, Point);
+        return LinkAt(FTaskDialog->GetExpandedText(), HtmlBounds(expanded, FExpTextXSize), Point);
     return {};
 }
 
@@ -177,48 +201,49 @@ void TVezMessageForm::Paint()
         }
     }
     canvas.Brush().SetStyle(plat::bsClear);
-    DrawTextBlock(FTaskDialog->GetContent(), GetContentRect(), false);
+    DrawTextBlock(FTaskDialog->GetContent(), GetContentRect(), FContentXSize, false);
     if (FExpanded)
-        DrawTextBlock(FTaskDialog->GetExpandedText(), GetExpandedTextRect(), true);
+        DrawTextBlock(FTaskDialog->GetExpandedText(), GetExpandedTextRect(), FExpTextXSize, true);
     if (FExpandButton && !FTaskDialog->GetExpandedText().empty()) {
         const std::string& text = FExpanded ? FTaskDialog->GetExpandControlText() : FTaskDialog->GetCollapsControlText();
-        plat::TRect r{FExpandButton->GetLeft() + FExpandButton->GetWidth() + FMetrics.HorzSpacingPx - 5,
-                      FExpandButton->GetTop(), clientWidth, FExpandButton->GetTop() + FExpandButton->GetHeight()};
+        // Beside the expand button, which stands at the vertical margin left to right.
+        plat::TRect r = Mirrored({FMetrics.VertMarginPx + FExpandButton->GetWidth() + FMetrics.HorzSpacingPx - 5,
+                                  FExpandButton->GetTop(), clientWidth,
+                                  FExpandButton->GetTop() + FExpandButton->GetHeight()});
         canvas.Brush().SetStyle(plat::bsClear);
-        canvas.DrawText(text, r, plat::DT_SINGLELINE | plat::DT_VCENTER | ReadingFlags());
+        canvas.DrawText(text, r, DrawTextBiDiModeFlags(plat::DT_SINGLELINE | plat::DT_VCENTER));
     }
     if (!FTaskDialog->GetFooter().empty())
         DrawFooter();
 }
 
-void TVezMessageForm::DrawTextBlock(const std::string& Text, plat::TRect Bounds, bool AlwaysBreakLines)
+void TVezMessageForm::DrawTextBlock(const std::string& Text, plat::TRect Bounds, int TextWidth,
+                                    bool AlwaysBreakLines)
 {
     if (Text.empty())
         return;
     if (FTaskDialog->FOptions.Contains(doHyperlinks)) {
-        DrawHtml(Text, Bounds);
+        DrawHtml(Text, HtmlBounds(Bounds, TextWidth));
         return;
     }
     Canvas().DrawText(PlainDialogText(Text, AlwaysBreakLines), Bounds,
-                      plat::DT_NOPREFIX | plat::DT_EXPANDTABS | plat::DT_WORDBREAK | plat::DT_VCENTER | ReadingFlags());
+                      DrawTextBiDiModeFlags(plat::DT_NOPREFIX | plat::DT_EXPANDTABS | plat::DT_WORDBREAK |
+                                            plat::DT_VCENTER));
 }
 
 void TVezMessageForm::DrawFooter()
 {
     plat::TCanvas& canvas = Canvas();
-    plat::TRect r = GetFooterRect();
-    const int separatorY = r.Top - FMetrics.VertSpacingPx;
+    const int separatorY = GetFooterRect().Top - FMetrics.VertSpacingPx;
     canvas.Pen().SetColor(kFooterSeparatorColor);
     canvas.MoveTo(2, separatorY);
     canvas.LineTo(GetClientWidth() - 3, separatorY);
     canvas.Pen().SetColor(plat::clWhite);
     canvas.MoveTo(2, separatorY + 1);
     canvas.LineTo(GetClientWidth() - 3, separatorY + 1);
-    if (FFooterIcon) {
-        DrawFooterIcon(r);
-        r.Left += kFooterIconRoomPx;
-    }
-    DrawHtml(FTaskDialog->GetFooter(), r);
+    if (FFooterIcon)
+        DrawFooterIcon(FooterIconRect());
+    DrawHtml(FTaskDialog->GetFooter(), HtmlBounds(FooterTextRect(), FFooterXSize));
 }
 
 void TVezMessageForm::DrawFooterIcon(plat::TRect At)

@@ -11,6 +11,8 @@
 #include "platform/core/TStrings.h"
 #include "platform/system/DateTimeFormat.h"
 
+#include <string>
+
 namespace skelda::foundation {
 
 namespace {
@@ -117,17 +119,16 @@ int TTaskDialogInput::RequiredClientWidth(int FormWidth) const
     return custom->GetWidth() + 2 * FLeft;
 }
 
-void TTaskDialogInput::FitWidth(int ClientWidth, bool RightToLeft)
+void TTaskDialogInput::FitWidth(int ClientWidth, int RightMargin)
 {
     plat::TWinControl* control = Control();
     if (!control)
         return;
+    const int room = ClientWidth - FLeft - RightMargin;
     int width = control->GetWidth();
-    if (control != FInputDate && (control != FCustom.Get() || width > ClientWidth - FLeft))
-        width = ClientWidth - FLeft;
-    // Right to left the field keeps the same distance from the right edge as it had from the left.
-    const int left = RightToLeft ? ClientWidth - FLeft - width : FLeft;
-    control->SetBounds(left, control->GetTop(), width, control->GetHeight());
+    if (control != FInputDate && (control != FCustom.Get() || width > room))
+        width = room;
+    control->SetBounds(FLeft, control->GetTop(), width, control->GetHeight());
 }
 
 void TTaskDialogInput::SetTop(int Top)
@@ -159,22 +160,35 @@ void TTaskDialogInput::Focus(bool AfterRefusal)
         control->SetFocus();
 }
 
-void TTaskDialogInput::ReadBack()
+std::string TTaskDialogInput::Value()
 {
-    if (FInputEdit) {
-        FDialog.SetInputText(FInputEdit->GetText());
-    } else if (FInputMemo) {
-        FDialog.SetInputText(FInputMemo->GetText());
-    } else if (FInputCombo) {
-        FDialog.SetInputText(FInputCombo->GetText());
-    } else if (FInputDate) {
-        FDialog.SetInputText(plat::FormatDateTime(plat::FormatSettings().ShortDateFormat, FInputDate->Date()));
-    } else if (plat::TWinControl* custom = FCustom.Get()) {
+    if (FInputEdit)
+        return FInputEdit->GetText();
+    if (FInputMemo)
+        return MemoValue();
+    if (FInputCombo)
+        return FInputCombo->GetText();
+    if (FInputDate)
+        return plat::FormatDateTime(plat::FormatSettings().ShortDateFormat, FInputDate->Date());
+    if (plat::TWinControl* custom = FCustom.Get()) {
         std::string text = custom->GetText();
         if (FDialog.OnDialogInputGetText)
             FDialog.OnDialogInputGetText(&FForm, text);
-        FDialog.SetInputText(text);
+        return text;
     }
+    return FDialog.GetInputText();
+}
+
+// The memo separates its lines with CR LF; a caller whose text broke its lines with a line feed
+// alone gets them back that way.
+std::string TTaskDialogInput::MemoValue() const
+{
+    std::string text = FInputMemo->GetText();
+    const std::string& given = FDialog.GetInputText();
+    if (given.find('\n') == std::string::npos || given.find('\r') != std::string::npos)
+        return text;
+    std::erase(text, '\r');
+    return text;
 }
 
 void TTaskDialogInput::ShowValue(const std::string& Text)

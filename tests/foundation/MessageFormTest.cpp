@@ -8,13 +8,16 @@
 #include "foundation/TVezInputTaskDialog.h"
 #include "foundation/TVezMessageForm.h"
 #include "foundation/TaskDialogCaptions.h"
+#include "ShapingTaskDialog.h"
 #include "platform/controls/core/Messages.h"
 #include "platform/controls/core/VirtualKeys.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/forms/TScreen.h"
+#include "platform/controls/standard/TBitBtn.h"
 #include "platform/controls/standard/TButton.h"
+#include "platform/controls/standard/TCheckBox.h"
 #include "platform/controls/standard/TComboBox.h"
 #include "platform/controls/standard/TDateTimePicker.h"
 #include "platform/controls/standard/TEdit.h"
@@ -22,11 +25,13 @@
 #include "platform/controls/standard/TLabel.h"
 #include "platform/controls/standard/TProgressBar.h"
 #include "platform/controls/standard/TRadioButton.h"
+#include "platform/core/FormatSettings.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TIcon.h"
 #include "platform/system/DateTimeFormat.h"
 #include "platform/system/ClipboardText.h"
 #include "platform/system/SystemMetrics.h"
+#include "platform/testing/ImageProbe.h"
 #include "platform/testing/Screenshot.h"
 #include "platform/testing/UiTestEnvironment.h"
 #include "platform/testing/WindowRestackCounter.h"
@@ -115,6 +120,53 @@ int ExecuteWhileShown(UiTestEnvironment& Ui, TCustomVezTaskDialog& Dialog, TForm
                 step(*form);
             });
     return Dialog.Execute();
+}
+
+TEST(MessageFormSlotsTest, ADescendantMakesAndSetsUpThePushAndRadioButtonsItsOwnWay)
+{
+    UiTestEnvironment ui;
+    auto* dialog = new testing::TShapingTaskDialog(new TForm(Application));
+    dialog->SetNonNativeDialog(nndAlways);
+    dialog->SetCommonButtons({cbOK, cbCancel});
+    dialog->CustomButtons().Add("Use the prediction");
+    dialog->RadioButtons().Add("Solar flux");
+    dialog->RadioButtons().Add("Sunspot number");
+    dialog->SetDefaultRadioButton(201);
+    std::vector<int> clicked;
+    dialog->OnDialogButtonClick = [&](TObject*, int Id) { clicked.push_back(Id); };
+
+    EXPECT_EQ(ExecuteWhileShown(
+                  ui, *dialog,
+                  [&](TVezMessageForm& form) {
+                      EXPECT_THAT(dialog->Calls,
+                                  ElementsAre("create button", "caption OK OK", "result OK 1", "default OK on",
+                                              "create button", "caption Cancel Cancel", "result Cancel 2",
+                                              "cancel Cancel on", "create button", "result CSButton0 100",
+                                              "caption CSButton0 Use the prediction", "create radio", "init radio 0",
+                                              "text Radio0 Solar flux", "state Radio0 off", "create radio",
+                                              "init radio 1", "text Radio1 Sunspot number", "state Radio1 on"));
+                      auto* ok = dynamic_cast<TBitBtn*>(form.FindComponent("OK"));
+                      auto* cancel = dynamic_cast<TBitBtn*>(form.FindComponent("Cancel"));
+                      auto* custom = dynamic_cast<TBitBtn*>(form.FindComponent("CSButton0"));
+                      ASSERT_TRUE(ok && cancel && custom) << "the descendant's kind of button";
+                      EXPECT_EQ(ok->GetCaption(), "> OK");
+                      EXPECT_TRUE(ok->GetDefault());
+                      EXPECT_TRUE(cancel->GetCancel());
+                      EXPECT_EQ(custom->GetCaption(), "> Use the prediction");
+                      EXPECT_EQ(custom->GetModalResult(), 100);
+                      auto* radio = dynamic_cast<testing::TShapedRadioButton*>(form.FindComponent("Radio1"));
+                      ASSERT_NE(radio, nullptr);
+                      EXPECT_EQ(radio->GetCaption(), "(Sunspot number)");
+                      EXPECT_TRUE(radio->GetChecked());
+                      EXPECT_EQ(radio->Font().GetSize(), 8);
+                      EXPECT_EQ(dialog->GetRadioButtonResult(), 201);
+                      dialog->Calls.clear();
+                      ui.Simulator().Click(*cancel, {5, 5});
+                  },
+                  {}),
+              2);
+    EXPECT_THAT(clicked, ElementsAre(2));
+    EXPECT_THAT(dialog->Calls, ElementsAre("get result Cancel")) << "the click reports the button's result";
 }
 
 class MessageFormTest : public ::testing::Test {
@@ -563,17 +615,67 @@ TEST_F(MessageFormTest, TheInstructionAndCommandLinksStartPastTheIconOrAtTheMarg
     }
 }
 
-TEST_F(MessageFormTest, RightToLeftTheInstructionKeepsFromTheRightEdgeItsDistanceFromTheLeft)
+TEST_F(MessageFormTest, RightToLeftTheWholeFormIsTheMirrorImageOfItsLeftToRightLayout)
 {
     dialog->SetIcon(tiWarning);
     dialog->SetNonNativeMinFormWidth(600);
-    Application->SetBiDiMode(bdRightToLeft);
-    auto form = Build();
-    Application->SetBiDiMode(bdLeftToRight);
-    auto* instruction = Find<TLabel>(*form, "Instr");
-    ASSERT_EQ(form->GetClientWidth(), 600) << "wider than the instruction needs";
-    EXPECT_EQ(form->GetClientWidth() - instruction->GetLeft() - instruction->GetWidth(),
-              form->Metrics().HorzMarginPx + 32 + form->Metrics().HorzSpacingPx);
+    dialog->SetContent("See <a href=\"https://www.swpc.noaa.gov\">the space weather service</a>.");
+    dialog->SetInputType(itEdit);
+    dialog->SetInputText("F6ABC");
+    dialog->RadioButtons().Add("Solar flux");
+    dialog->RadioButtons().Add("Sunspot number");
+    dialog->SetVerificationText("Do not ask again");
+    dialog->SetExpandedText("The server did not answer within 10 s.");
+    dialog->SetFooter("You can always type a flux.");
+    dialog->SetFooterIcon(tfiInformation);
+    auto mirrored = [&](const TRect& r, int width) { return TRect{width - r.Right, r.Top, width - r.Left, r.Bottom}; };
+    for (const bool commandLinks : {false, true}) {
+        SCOPED_TRACE(commandLinks ? "command links" : "push buttons");
+        dialog->CustomButtons().Clear();
+        dialog->CustomButtons().Add("Use the prediction");
+        dialog->SetCommonButtons({cbOK, cbCancel});
+        dialog->SetOptions(commandLinks ? TTaskDialogOptions{doCommandLinks, doProgressBar, doExpandedDefault}
+                                        : TTaskDialogOptions{doHyperlinks, doProgressBar, doExpandedDefault});
+        auto leftToRight = Build();
+        Application->SetBiDiMode(bdRightToLeft);
+        auto rightToLeft = Build();
+        Application->SetBiDiMode(bdLeftToRight);
+
+        const int width = leftToRight->GetClientWidth();
+        ASSERT_EQ(rightToLeft->GetClientWidth(), width);
+        ASSERT_EQ(rightToLeft->ControlCount(), leftToRight->ControlCount());
+        for (int i = 0; i < leftToRight->ControlCount(); ++i) {
+            TControl* control = leftToRight->Controls(i);
+            EXPECT_EQ(rightToLeft->Controls(i)->GetBoundsRect(), mirrored(control->GetBoundsRect(), width))
+                << control->ClassName() << " " << control->GetName();
+        }
+        EXPECT_EQ(rightToLeft->GetContentRect(), mirrored(leftToRight->GetContentRect(), width));
+        EXPECT_EQ(rightToLeft->GetExpandedTextRect(), mirrored(leftToRight->GetExpandedTextRect(), width));
+
+        // The icon on the right, the instruction and the field beside it, the field a margin off
+        // the left edge.
+        const TMessageFormMetrics& m = rightToLeft->Metrics();
+        auto* icon = Find<TImage>(*rightToLeft, "Image");
+        EXPECT_EQ(icon->GetLeft() + icon->GetWidth(), width - m.HorzMarginPx);
+        auto* instruction = Find<TLabel>(*rightToLeft, "Instr");
+        EXPECT_EQ(instruction->GetLeft() + instruction->GetWidth(), icon->GetLeft() - m.HorzSpacingPx);
+        TWinControl* field = rightToLeft->InputControl();
+        EXPECT_EQ(field->GetLeft() + field->GetWidth(), icon->GetLeft() - m.HorzSpacingPx);
+        EXPECT_EQ(field->GetLeft(), m.HorzMarginPx);
+        EXPECT_EQ(Find<TRadioButton>(*rightToLeft, "Radio0")->GetAlignment(), taLeftJustify) << "box on the right";
+        EXPECT_EQ(Find<TCheckBox>(*rightToLeft, "Verification")->GetAlignment(), taLeftJustify);
+        if (commandLinks) {
+            EXPECT_TRUE(Find<TTaskDialogButton>(*rightToLeft, "Button0")->UseRightToLeftAlignment());
+        } else {
+            // The link is found where it is drawn: against the right edge of the content.
+            const TRect content = rightToLeft->GetContentRect();
+            int linkLeft = -1;
+            for (int x = content.Left; x < content.Right && linkLeft < 0; ++x)
+                if (rightToLeft->AnchorAt({x, content.Top + content.Height() / 2}) == "https://www.swpc.noaa.gov")
+                    linkLeft = x;
+            EXPECT_GT(linkLeft, content.Left + content.Width() / 2);
+        }
+    }
 }
 
 TEST_F(MessageFormTest, ATextChangedWhileShownKeepsTheCommandLinksWidthAndTheScreenLimit)
@@ -683,26 +785,33 @@ protected:
     TVezInputTaskDialog* dialog = nullptr;
 };
 
-TEST_F(InputDialogTest, EachKindOfFieldIsFilledFromInputTextAndReadBack)
+TEST_F(InputDialogTest, EachKindOfFieldIsFilledFromInputTextAndAnAcceptingButtonReadsBackWhatItShows)
 {
     dialog->InputItems().Add("F6ABC");
     dialog->InputItems().Add("DL1XYZ");
+    dialog->SetCommonButtons({cbOK, cbYes, cbCancel});
+    const std::string today = FormatDateTime(FormatSettings().ShortDateFormat, ui.Clock().Date());
     struct Case {
         TInputType type;
         const char* className;
         const char* initial;
         const char* typed;  // nullptr: closed without a change
-        const char* result;
+        int button;
+        std::string result;
     };
     const Case cases[] = {
-        {itEdit, "TEdit", "F6ABC", "/P", "F6ABC/P"},
-        {itMemo, "TMemo", "First line\r\nSecond line", nullptr, "First line\r\nSecond line"},
-        {itComboEdit, "TComboBox", "DL1XYZ", "/M", "DL1XYZ/M"},
-        {itComboList, "TComboBox", "DL1XYZ", nullptr, "DL1XYZ"},
-        {itDate, "TDateTimePicker", "24/12/2026", nullptr, "24/12/2026"},
+        {itEdit, "TEdit", "F6ABC", "/P", 1, "F6ABC/P"},
+        {itEdit, "TEdit", "F6ABC", "/M", 6, "F6ABC/M"},
+        {itMemo, "TMemo", "First line\r\nSecond line", nullptr, 1, "First line\r\nSecond line"},
+        {itMemo, "TMemo", "First line\nSecond line", nullptr, 1, "First line\nSecond line"},
+        {itComboEdit, "TComboBox", "DL1XYZ", "/M", 1, "DL1XYZ/M"},
+        {itComboList, "TComboBox", "DL1XYZ", nullptr, 1, "DL1XYZ"},
+        {itComboList, "TComboBox", "K1ABC", nullptr, 1, ""},
+        {itDate, "TDateTimePicker", "24/12/2026", nullptr, 1, "24/12/2026"},
+        {itDate, "TDateTimePicker", "F6ABC", nullptr, 1, today},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.className);
+        SCOPED_TRACE(std::string(c.className) + " " + c.initial);
         dialog->SetInputType(c.type);
         dialog->SetInputText(c.initial);
         EXPECT_EQ(ExecuteWith([&](TVezMessageForm& form) {
@@ -716,10 +825,56 @@ TEST_F(InputDialogTest, EachKindOfFieldIsFilledFromInputTextAndReadBack)
                           ui.Simulator().KeyPress(VK_END);
                           ui.Simulator().TypeText(c.typed);
                       }
-                      dialog->ClickButton(1);
+                      dialog->ClickButton(c.button);
                   }),
-                  1);
+                  c.button);
         EXPECT_EQ(dialog->GetInputText(), c.result);
+    }
+}
+
+TEST_F(InputDialogTest, EveryWayOfDecliningLeavesInputTextAsItWas)
+{
+    dialog->InputItems().Add("F6ABC");
+    dialog->SetCommonButtons({cbOK, cbNo, cbCancel, cbClose});
+    auto* own = new TEdit(owner);
+    own->SetParent(owner);
+    dialog->SetInputControl(own);
+    dialog->OnDialogInputGetText = [](TObject*, std::string& Text) { Text = "read " + Text; };
+    struct Case {
+        TInputType type;
+        const char* initial;
+        const char* typed;  // nullptr: declined without a change
+    };
+    const Case cases[] = {
+        {itEdit, "F6ABC", "/P"},
+        {itMemo, "First line\nSecond line", nullptr},
+        {itComboEdit, "DL1XYZ", "/M"},
+        {itComboList, "K1ABC", nullptr},
+        {itDate, "F6ABC", nullptr},
+        {itDate, "", nullptr},
+        {itCustom, "JN18", "/2"},
+    };
+    const std::pair<const char*, TFormStep> ways[] = {
+        {"Cancel", [&](TVezMessageForm&) { dialog->ClickButton(2); }},
+        {"No", [&](TVezMessageForm&) { dialog->ClickButton(7); }},
+        {"Abort", [&](TVezMessageForm&) { dialog->ClickButton(3); }},
+        {"Escape", [&](TVezMessageForm&) { ui.Simulator().KeyPress(VK_ESCAPE); }},
+        {"close box", [&](TVezMessageForm& form) { form.Perform(WM_CLOSE); }},
+    };
+    for (const Case& c : cases) {
+        for (const auto& [way, decline] : ways) {
+            SCOPED_TRACE(std::string(c.initial) + " " + way);
+            dialog->SetInputType(c.type);
+            dialog->SetInputText(c.initial);
+            ExecuteWith([&](TVezMessageForm& form) {
+                if (c.typed) {
+                    ui.Simulator().KeyPress(VK_END);
+                    ui.Simulator().TypeText(c.typed);
+                }
+                decline(form);
+            });
+            EXPECT_EQ(dialog->GetInputText(), c.initial);
+        }
     }
 }
 
@@ -853,9 +1008,9 @@ TEST_F(InputDialogTest, TheInputDialogIsAlwaysEmulatedAndMirrorsItsFieldRightToL
     TWinControl* field = form->InputControl();
     ASSERT_NE(field, nullptr);
     const int leftEdge = form->Metrics().HorzMarginPx + 32 + form->Metrics().HorzSpacingPx;
-    EXPECT_GE(field->GetLeft(), 0);
+    EXPECT_EQ(field->GetLeft(), form->Metrics().HorzMarginPx) << "a margin off the left edge";
     EXPECT_EQ(form->GetClientWidth() - field->GetLeft() - field->GetWidth(), leftEdge)
-        << "as far from the right edge as it is from the left left to right";
+        << "beside the icon, as far from the right edge as it is from the left left to right";
 }
 
 TEST_F(InputDialogTest, PicturesOfEachKindOfField)
@@ -863,10 +1018,8 @@ TEST_F(InputDialogTest, PicturesOfEachKindOfField)
     dialog->InputItems().Add("F6ABC");
     dialog->SetInputText("F6ABC");
     dialog->SetIcon(tiQuestion);
-    const std::pair<TInputType, const char*> kinds[] = {{itEdit, "edit"},
-                                                        {itMemo, "memo"},
-                                                        {itComboList, "combo-list"},
-                                                        {itDate, "date"}};
+    const std::pair<TInputType, const char*> kinds[] = {
+        {itEdit, "edit"}, {itMemo, "memo"}, {itComboEdit, "combo-edit"}, {itComboList, "combo-list"}, {itDate, "date"}};
     for (const auto& [type, name] : kinds) {
         dialog->SetInputType(type);
         ExecuteWith([&](TVezMessageForm& form) {
@@ -874,6 +1027,16 @@ TEST_F(InputDialogTest, PicturesOfEachKindOfField)
             dialog->ClickButton(2);
         });
     }
+    auto* own = new TEdit(owner);
+    own->SetParent(owner);
+    own->SetWidth(120);
+    dialog->SetInputControl(own);
+    dialog->SetInputType(itCustom);
+    dialog->SetInputText("JN18");
+    ExecuteWith([&](TVezMessageForm& form) {
+        Screenshot(form, "task-dialog-input-custom.png");
+        dialog->ClickButton(2);
+    });
     Application->SetBiDiMode(bdRightToLeft);
     dialog->SetInputType(itEdit);
     ExecuteWith([&](TVezMessageForm& form) {
@@ -907,6 +1070,12 @@ TEST_F(MessageFormTest, PicturesOfTypicalDialogs)
         Screenshot(form, "task-dialog-download-warning-collapsed.png");
         form.Close();
     });
+    Application->SetBiDiMode(bdRightToLeft);
+    ExecuteWith([&](TVezMessageForm& form) {
+        Screenshot(form, "task-dialog-right-to-left-download-warning.png");
+        form.Close();
+    });
+    Application->SetBiDiMode(bdLeftToRight);
 
     dialog->Clear();
     dialog->SetTitle("Setup");
@@ -929,9 +1098,19 @@ TEST_F(MessageFormTest, PicturesOfTypicalDialogs)
     dialog->SetVerificationText("Do not ask again");
     dialog->SetOptions({doProgressBar});
     ExecuteWith([&](TVezMessageForm& form) {
-        Screenshot(form, "task-dialog-radio-progress.png");
+        const QImage picture = Screenshot(form, "task-dialog-radio-progress.png");
+        // Right of its caption the radio button shows the dialog's white area.
+        auto* radio = Find<TRadioButton>(form, "Radio1");
+        EXPECT_EQ(PixelAt(picture, radio->GetLeft() + radio->GetWidth() - 5, radio->GetTop() + radio->GetHeight() / 2),
+                  clWhite);
         dialog->ClickButton(2);
     });
+    Application->SetBiDiMode(bdRightToLeft);
+    ExecuteWith([&](TVezMessageForm& form) {
+        Screenshot(form, "task-dialog-right-to-left-radio-progress.png");
+        dialog->ClickButton(2);
+    });
+    Application->SetBiDiMode(bdLeftToRight);
 }
 
 }  // namespace

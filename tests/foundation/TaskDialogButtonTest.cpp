@@ -141,5 +141,30 @@ TEST_F(TaskDialogButtonTest, ADisabledLinkDrawsGreyTextAndItsDisabledPicture)
     EXPECT_GT(CountPixels(grey, picture, disabled.Canvas().GetPixels(4, 7)), 0);
 }
 
+TEST_F(TaskDialogButtonTest, RightToLeftTheArrowStandsOnTheRightFlippedAndTheTextLeftOfIt)
+{
+    TBitmap arrow;
+    arrow.LoadFromResourceName("TD_ARW");
+    button->SetPicture(arrow);
+    button->SetText("Save\\nKeeps the prediction for later");
+    button->SetBiDiMode(bdRightToLeft);
+    form->Show();
+
+    const QImage shown = Screenshot(*button, "taskdialog-button-right-to-left.png");
+    const int size = arrow.GetWidth();
+    const int left = button->GetWidth() - 4 - size;
+    const int top = (button->GetHeight() - arrow.GetHeight()) / 2;
+    int drawn = 0;
+    for (int y = 0; y < arrow.GetHeight(); ++y)
+        for (int x = 0; x < size; ++x)
+            if (const TColor colour = arrow.Canvas().GetPixels(x, y); (colour & 0xFFFFFF) != kKey) {
+                EXPECT_EQ(PixelAt(shown, left + size - 1 - x, top + y), colour & 0xFFFFFF) << x << "," << y;
+                ++drawn;
+            }
+    EXPECT_GT(drawn, 20);
+    EXPECT_GT(CountPixels(shown, {0, 0, left, button->GetHeight()}, TColor(0xC45300)), 0);
+    EXPECT_EQ(CountPixels(shown, {left + size, 0, button->GetWidth(), button->GetHeight()}, TColor(0xC45300)), 0);
+}
+
 }  // namespace
 }  // namespace skelda::foundation

@@ -5,6 +5,7 @@
 #include "foundation/IVezMessageForm.h"
 #include "foundation/NewlineEscapes.h"
 #include "foundation/TCustomVezTaskDialog.h"
+#include "ShapingTaskDialog.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/core/TStringList.h"
@@ -87,6 +88,22 @@ TEST_F(TaskDialogTest, ExecuteReturnsThePressedButtonAndKeepsTheRadioAndVerifica
     EXPECT_EQ(dialog->Execute(), 100) << "the default button, the first";
     EXPECT_FALSE(dialog->GetVerifyResult()) << "each Execute starts afresh";
     EXPECT_EQ(dialog->CustomButtons().Count(), 3) << "the lists stay for the next dialog";
+}
+
+TEST_F(TaskDialogTest, ADescendantsCaptionsReachThePlatformsDialog)
+{
+    auto* shaping = new testing::TShapingTaskDialog(form);
+    shaping->CustomButtons().Add("Close this warning\\nand go on");
+    shaping->RadioButtons().Add("Solar flux");
+    const int components = form->ComponentCount();
+    ui.Dialogs().AnswerTaskDialog(100, 200, false);
+
+    EXPECT_EQ(shaping->Execute(), 100);
+    EXPECT_THAT(Shown().Config.Buttons, ElementsAre(TTaskDialogButton{100, "> Close this warning\nand go on"}));
+    EXPECT_THAT(Shown().Config.RadioButtons, ElementsAre(TTaskDialogButton{200, "(Solar flux)"}));
+    EXPECT_THAT(shaping->Calls, ElementsAre("create button", "caption Close this warning\\nand go on",
+                                            "create radio", "text Solar flux"));
+    EXPECT_EQ(form->ComponentCount(), components) << "nothing is left of the buttons";
 }
 
 TEST_F(TaskDialogTest, TextsGoToTheDialogWithTheirEscapesExpandedWhereThePlatformWantsThat)
@@ -454,6 +471,13 @@ TEST_F(TaskDialogTest, HelpShowsTheContextOrSaysWhyItCannot)
     EXPECT_EQ(ui.Dialogs().Shown()[0].Text, "Cannot open the help file SKELDA.CHM.");
     EXPECT_EQ(ui.Dialogs().Shown()[0].Caption, "SKELDA");
     EXPECT_EQ(ui.Dialogs().Shown()[0].Flags, static_cast<unsigned>(MB_ICONSTOP));
+
+    for (const TBiDiMode mode : {bdRightToLeft, bdRightToLeftReadingOnly, bdRightToLeftNoAlign}) {
+        Application->SetBiDiMode(mode);
+        pressHelp();
+        EXPECT_EQ(ui.Dialogs().Shown().back().Flags, static_cast<unsigned>(MB_ICONSTOP | MB_RTLREADING)) << mode;
+    }
+    Application->SetBiDiMode(bdLeftToRight);
 }
 
 TEST_F(TaskDialogTest, ClearEmptiesEverythingButKeepsTheSettingsOfTheComponent)

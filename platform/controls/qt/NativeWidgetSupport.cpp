@@ -22,8 +22,11 @@ void ApplyNativeColors(QWidget* Widget, TColor Color, TColor TextColor, QPalette
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::ButtonText, text);
     Widget->setPalette(palette);
-    if (FaceRole == QPalette::Window)
+    if (FaceRole == QPalette::Window) {
+        // Qt's buttons fill with the Button role; ours fill with the colour they were given.
+        Widget->setBackgroundRole(QPalette::Window);
         Widget->setAutoFillBackground(true);
+    }
 }
 
 void ReserveFrame(QFrame* Frame, const TRect& Insets)

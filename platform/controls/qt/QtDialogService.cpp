@@ -53,6 +53,8 @@ int QtDialogService::MessageBox(const std::string& Text, const std::string& Capt
     const int count = MessageBoxButtons(Flags, ids);
     QMessageBox box(IconOfFlags(Flags), QString::fromStdString(Caption), QString::fromStdString(Text));
     box.setWindowModality(Qt::ApplicationModal);
+    if (Flags & MB_RTLREADING)
+        box.setLayoutDirection(Qt::RightToLeft);
     bool hasCancel = false;
     for (int i = 0; i < count; ++i) {
         box.addButton(ButtonOfId(ids[i]));

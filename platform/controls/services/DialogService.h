@@ -29,6 +29,8 @@ enum : unsigned {
     MB_TYPEMASK = 0x000F,
     MB_ICONMASK = 0x00F0,
     MB_DEFMASK = 0x0F00,
+    // Text and caption read right to left.
+    MB_RTLREADING = 0x00100000,
 };
 
 // The button that closed a message box.

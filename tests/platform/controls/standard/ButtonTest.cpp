@@ -272,6 +272,21 @@ TEST_F(ButtonTest, CheckingARadioButtonUnchecksItsSiblingsOnly)
     EXPECT_THAT(log.Entries(), ElementsAre("a", "b"));
 }
 
+TEST_F(ButtonTest, CheckBoxesAndRadioButtonsFillTheirWindowsWithTheirColour)
+{
+    form->SetColor(clWindow);
+    auto* radio = AddControl<TRadioButton>(*form, Bounds(10, 10, 200, 17));
+    auto* check = AddControl<TCheckBox>(*form, Bounds(10, 30, 200, 17));
+    radio->SetCaption("Solar flux");
+    check->SetCaption("Do not ask again");
+    check->SetColor(clYellow);
+    form->Show();
+    const QImage picture = Screenshot(*form);
+    // Right of the captions, inside the controls' windows.
+    EXPECT_EQ(picture.pixel(190, 18) & 0xFFFFFF, 0xFFFFFFu) << "the parent's colour";
+    EXPECT_EQ(picture.pixel(190, 38) & 0xFFFFFF, 0xFFFF00u) << "the box's own colour";
+}
+
 TEST_F(ButtonTest, RadioGroupFollowsItsItemsAndReportsEveryNewChoice)
 {
     auto* group = AddControl<TRadioGroup>(*form, Bounds(10, 10, 200, 110));
