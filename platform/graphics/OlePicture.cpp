@@ -60,11 +60,12 @@ TOlePicture::TLoadResult TOlePicture::Load(std::span<const std::uint8_t> Data, s
     const QSize size = reader.size();
     if (size.isValid() && static_cast<long long>(size.width()) * size.height() > kMaxPixels)
         return TLoadResult::InvalidFormat;
+    // A reader that fails part way may leave the rows it read in the picture.
     QImage image;
     if (std::strcmp(format, "bmp") == 0)
         image = BitmapFile::Read(Data);
-    else
-        reader.read(&image);
+    else if (!reader.read(&image))
+        image = QImage();
     if (image.isNull())
         return TLoadResult::InvalidFormat;
     std::shared_ptr<TOlePicture> picture(new TOlePicture());
