@@ -104,13 +104,12 @@ bool WithinDecodeLimit(QSize size)
            static_cast<std::int64_t>(size.width()) * size.height() * 4 <= MaxDecodedImageBytes;
 }
 
-// A side of 0 is no size: a GIF's logical screen may claim it and still hold a picture, which
-// the decoded size is then checked for.
+// A side of 0 is no size: Qt's reader claims the size of a GIF's first image, which may have no
+// width while the picture has one; the decoded size is then checked.
 bool ClaimsTooMuch(QSize claimed)
 {
     return claimed.isValid() && !claimed.isEmpty() && !WithinDecodeLimit(claimed);
 }
-
 
 // Whether a pixel shows through: a palette picture keeps transparency in its palette, which its
 // pixel format does not tell.
