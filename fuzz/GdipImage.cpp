@@ -1,18 +1,28 @@
 // Picture bytes into the GDI+ wrapper's images (TGPImage, TGPBitmap): any input gives a decoded
-// image or a refusal, never a crash; a decoded image has a size within the decoding limit, a
-// known format, the same size and pixels as a bitmap made from the same bytes, draws scaled, and
-// comes back with the same pixels when saved as PNG and decoded again.
+// image or a refusal, never a crash, and decoding holds little more heap than the decoded
+// pixels; the OLE picture decodes the formats it shares with GDI+ exactly when GDI+ does (no
+// picture read in part, no side of 0 taken for a size); a bitmap file decodes exactly when the
+// widget library's bitmap loads it, to the same colours; a decoded image has a size within the
+// decoding limit, a known format, the same size and pixels as a bitmap made from the same bytes,
+// draws scaled, and comes back with the same pixels when saved as PNG and decoded again.
 
 #include "FuzzSupport.h"
 #include "HeadlessQt.h"
+#include "HeapPeak.h"
 
 #include "foundation/TGPBrush.h"
 #include "foundation/TGPGraphics.h"
 #include "foundation/TGPImage.h"
 #include "platform/core/TStream.h"
 #include "platform/gdiplus/ImageCodec.h"
+#include "platform/graphics/EInvalidGraphic.h"
+#include "platform/graphics/OlePicture.h"
+#include "platform/graphics/TBitmap.h"
 
+#include <QImage>
 
+#include <memory>
+#include <span>
 #include <string>
 
 using namespace skelda::foundation;
@@ -24,6 +34,17 @@ namespace {
 // megabytes, and every picture here is decoded twice and encoded once, which would only slow
 // the search down. The controls' pictures are far smaller.
 constexpr int AllocationLimitMB = 1;
+// What decoding may hold beyond the pixels Qt's limit allows: the decoded copies, the readers'
+// own state. A chunk or header that makes a reader reserve what it claims goes far beyond.
+constexpr std::size_t DecodeHeapBytes = 32u << 20;
+
+// The OLE picture reads these formats as GDI+ does; a JPEG it knows by two bytes, GDI+ by three.
+bool OleReadsAlike(const GUID& Raw)
+{
+    using namespace plat::gdiplus;
+    return Raw == ImageFormatBMP || Raw == ImageFormatPNG || Raw == ImageFormatGIF || Raw == ImageFormatIcon ||
+           Raw == ImageFormatJPEG;
+}
 
 void Fill(plat::TMemoryStream& Stream, const std::uint8_t* Data, std::size_t Size)
 {
@@ -33,6 +54,34 @@ void Fill(plat::TMemoryStream& Stream, const std::uint8_t* Data, std::size_t Siz
 std::string PixelText(int X, int Y, ARGB A, ARGB B)
 {
     return std::to_string(X) + ", " + std::to_string(Y) + ": " + std::to_string(A) + " and " + std::to_string(B);
+}
+
+// A bitmap file gives the same colours wherever it is loaded; the rows a file lacks, if ever
+// taken, would show what the memory held before. Pixels that show nothing have no colour.
+void CheckAsTheBitmapLoadsIt(std::span<const std::uint8_t> Bytes, Status Decoded, const TGPImage& Image)
+{
+    plat::TBitmap bitmap;
+    bool loaded = true;
+    try {
+        bitmap.LoadFromBytes(Bytes);
+    } catch (const plat::EInvalidGraphic&) {
+        loaded = false;
+    }
+    Check(loaded == (Decoded == Ok), "GDI+ and the bitmap disagree on loading a bitmap file",
+          loaded ? "only the bitmap loads it" : "only GDI+ decodes it");
+    if (!loaded)
+        return;
+    const QImage& decoded = Image.Native()->Pixels;
+    const QImage& held = bitmap.Image();
+    Check(decoded.size() == held.size(), "GDI+ and the bitmap decode a bitmap file to different sizes");
+    for (int y = 0; y < decoded.height(); ++y)
+        for (int x = 0; x < decoded.width(); ++x) {
+            const QRgb a = decoded.pixel(x, y);
+            const QRgb b = held.pixel(x, y);
+            if (qAlpha(a) != 0 && qAlpha(b) != 0)
+                Check((a & RGB_MASK) == (b & RGB_MASK), "GDI+ and the bitmap decode a pixel to different colours",
+                      PixelText(x, y, a, b));
+        }
 }
 
 }  // namespace
@@ -47,8 +96,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 {
     plat::TMemoryStream stream;
     Fill(stream, Data, Size);
-    TGPImage image(&stream);
+    std::unique_ptr<TGPImage> decoded;
+    const std::size_t peakBytes = skelda::fuzz::PeakHeapGrowthBytes([&] { decoded = std::make_unique<TGPImage>(&stream); });
+    Check(peakBytes <= DecodeHeapBytes + 4 * Size, "decoding held far more heap than its picture",
+          std::to_string(peakBytes) + " bytes");
+    TGPImage& image = *decoded;
     const Status status = image.GetLastStatus();
+    const std::span<const std::uint8_t> bytes(Data, Size);
+    const GUID raw = plat::gdiplus::RawFormatOf(bytes);
+    if (raw == plat::gdiplus::ImageFormatBMP)
+        CheckAsTheBitmapLoadsIt(bytes, status, image);
+    if (OleReadsAlike(raw)) {
+        std::shared_ptr<plat::TOlePicture> ole;
+        const bool oleDecodes = plat::TOlePicture::Load(bytes, ole) == plat::TOlePicture::TLoadResult::Ok;
+        Check(oleDecodes == (status == Ok), "the OLE picture and GDI+ disagree on decoding",
+              std::string(oleDecodes ? "only the OLE picture" : "only GDI+") + " decodes");
+    }
     if (status != Ok) {
         Check(status == UnknownImageFormat, "refused with another status", std::to_string(status));
         Check(image.Native() == nullptr && image.GetWidth() == 0, "a refused image has a size");

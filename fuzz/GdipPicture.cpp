@@ -1,7 +1,7 @@
 // Picture bytes into the GDI+ picture (TGDIPPicture): its stored form gives the bytes back
 // unchanged, its size agrees with the GDI+ image of the same bytes (0 when they do not decode),
-// a copy holds the same bytes, and drawing either draws or leaves the canvas alone, raising at
-// most the bitmap's own refusal.
+// a copy holds the same bytes, and drawing either draws or leaves the canvas alone, raising
+// nothing: a bitmap file GDI+ decodes, the widget library's bitmap that draws it loads too.
 
 #include "FuzzSupport.h"
 #include "HeadlessQt.h"
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     try {
         picture.Draw(canvas, plat::Rect(0, 0, 32, 32));
     } catch (const plat::EInvalidGraphic& e) {
-        Check(image.GetFormat() == ifBMP, "drawing raised for another format than a bitmap", e.Message());
+        Check(false, "drawing raised", e.Message());
     }
     if (!decodes) {
         for (int y = 0; y < 32; ++y)

@@ -1,11 +1,12 @@
 // Pictures of mini-HTML image tags on any bytes: the GIF frame walk never reads past the end
 // and every frame start has its whole descriptor; a picture either loads or raises its own
-// error; counting, selecting and stepping frames agree with the walk; drawing never fails; and
+// error, holding little more heap than its pixels while it loads; counting, selecting and stepping frames agree with the walk; drawing never fails; and
 // emptying leaves 0 x 0.
 
 #include "FontconfigLeaks.h"
 #include "FuzzSupport.h"
 #include "HeadlessQt.h"
+#include "HeapPeak.h"
 
 #include "foundation/GifFrames.h"
 #include "foundation/THTMLPicture.h"
@@ -25,12 +26,18 @@ namespace {
 
 // Pictures of texts are small; larger inputs only slow the search down.
 constexpr std::size_t MaxBytes = 1 << 16;
+// Qt's readers refuse pictures beyond this.
+constexpr int AllocationLimitMB = 16;
+// What loading may hold beyond the pixels Qt's limit allows: the bytes, the decoded copies, the
+// readers' own state. A chunk or header that makes a reader reserve what it claims goes far
+// beyond.
+constexpr std::size_t LoadHeapBytes = (std::size_t{AllocationLimitMB} << 20) * 3 + 4 * MaxBytes;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
 {
-    skelda::fuzz::StartHeadlessQt(Argc, Argv, 16);
+    skelda::fuzz::StartHeadlessQt(Argc, Argv, AllocationLimitMB);
     return 0;
 }
 
@@ -46,13 +53,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     static QImage image(64, 64, QImage::Format_RGB32);
     static plat::TCanvas canvas(plat::MakeImageCanvasBackend(image));
     THTMLPicture picture;
-    try {
-        picture.LoadFromBytes(bytes);
-    } catch (const EHTMLPictureError&) {
+    bool loaded = false;
+    const std::size_t peakBytes = skelda::fuzz::PeakHeapGrowthBytes([&] {
+        try {
+            picture.LoadFromBytes(bytes);
+            loaded = true;
+        } catch (const EHTMLPictureError&) {
+        } catch (const std::exception& e) {
+            Check(false, "loading raised a foreign error", e.what());
+        }
+    });
+    Check(peakBytes <= LoadHeapBytes, "loading held far more heap than its picture", std::to_string(peakBytes) + " bytes");
+    if (!loaded)
         return 0;
-    } catch (const std::exception& e) {
-        Check(false, "loading raised a foreign error", e.what());
-    }
     Check(!picture.GetEmpty(), "a loaded picture is empty");
     Check(picture.GetWidth() >= 0 && picture.GetHeight() >= 0, "a negative size");
     if (picture.IsGIF()) {

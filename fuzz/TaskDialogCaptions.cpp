@@ -1,7 +1,8 @@
 // Captions of the emulated task dialog on any text: the line-break test and the line splitter
 // end, lose no character but the separators and padding spaces, and leave no line padded; the
 // escapes expand and line breaks become "<br>" without a stray line feed or escape left; a
-// command link measures on a real canvas without raising and gives the canvas its font back.
+// command link measures on a real canvas without raising, the same size when measured again, and
+// gives the canvas its font back.
 // The first byte chooses the measuring flags (margins, multi-line).
 
 #include "FontconfigLeaks.h"
@@ -93,6 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     const TCommandLinkSize size =
         MeasureCommandLink(&canvas, text, heading, input.Selector & 1, input.Selector & 2, 0, body);
     Check(size.WidthPx >= 0 && size.HeightPx >= 0, "negative command link size");
+    const TCommandLinkSize again =
+        MeasureCommandLink(&canvas, text, heading, input.Selector & 1, input.Selector & 2, 0, body);
+    Check(again.WidthPx == size.WidthPx && again.HeightPx == size.HeightPx, "measured again, the command link changed size",
+          std::to_string(size.WidthPx) + " x " + std::to_string(size.HeightPx) + " became " +
+              std::to_string(again.WidthPx) + " x " + std::to_string(again.HeightPx));
     Check(canvas.Font().GetSize() == 9 && canvas.Font().GetStyle().Empty(), "canvas font not given back");
     return 0;
 }

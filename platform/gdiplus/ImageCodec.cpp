@@ -1,5 +1,8 @@
 #include "platform/gdiplus/ImageCodec.h"
 
+#include "platform/graphics/BitmapFile.h"
+#include "platform/graphics/PngFile.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
@@ -101,6 +104,25 @@ bool WithinDecodeLimit(QSize size)
            static_cast<std::int64_t>(size.width()) * size.height() * 4 <= MaxDecodedImageBytes;
 }
 
+// A side of 0 is no size: Qt's reader claims the size of a GIF's first image, which may have no
+// width while the picture has one; the decoded size is then checked.
+bool ClaimsTooMuch(QSize claimed)
+{
+    return claimed.isValid() && !claimed.isEmpty() && !WithinDecodeLimit(claimed);
+}
+
+// Whether a pixel shows through: a palette picture keeps transparency in its palette, which its
+// pixel format does not tell.
+bool HasTranslucentPixel(const QImage& pixels)
+{
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        if (std::any_of(row, row + pixels.width(), [](QRgb pixel) { return qAlpha(pixel) != 255; }))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 GUID RawFormatOf(std::span<const std::uint8_t> data)
@@ -128,7 +150,8 @@ Status DecodeImage(std::span<const std::uint8_t> data, GpImage& image)
 {
     const GUID raw = RawFormatOf(data);
     const char* format = QtFormatName(raw);
-    if (!format)
+    // libpng reserves a chunk's declared length as soon as it reads the header, before the size.
+    if (!format || (raw == ImageFormatPNG && !PngFile::ChunksFitTheData(data)))
         return UnknownImageFormat;
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
     QBuffer buffer(&bytes);
@@ -136,9 +159,9 @@ Status DecodeImage(std::span<const std::uint8_t> data, GpImage& image)
     QImageReader reader(&buffer, format);
     reader.setAutoTransform(false);
     // Readers that know the size before decoding are refused before they allocate.
-    if (const QSize claimed = reader.size(); claimed.isValid() && !WithinDecodeLimit(claimed))
+    if (ClaimsTooMuch(reader.size()))
         return UnknownImageFormat;
-    QImage decoded = reader.read();
+    const QImage decoded = raw == ImageFormatBMP ? BitmapFile::Read(data) : reader.read();
     if (decoded.isNull() || !WithinDecodeLimit(decoded.size()))
         return UnknownImageFormat;
     image.Format = PixelFormatOf(data, raw, decoded);
@@ -163,7 +186,8 @@ Status EncodeImage(const GpImage& image, const CLSID& encoder, std::vector<std::
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     // Pictures without alpha are written without it, as the platform's encoders do.
-    const bool alpha = (image.Format & PixelFormatAlpha) != 0;
+    const bool alpha = (image.Format & PixelFormatAlpha) != 0 ||
+                       ((image.Format & PixelFormatIndexed) != 0 && HasTranslucentPixel(image.Pixels));
     if (!writer.write(alpha ? image.Pixels : image.Pixels.convertToFormat(QImage::Format_RGB32)))
         return Win32Error;
     data.assign(bytes.begin(), bytes.end());

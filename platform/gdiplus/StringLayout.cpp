@@ -1,5 +1,7 @@
 #include "platform/gdiplus/StringLayout.h"
 
+#include "platform/graphics/ControlCharacters.h"
+
 #include <QFontMetricsF>
 #include <QImage>
 #include <QTextLayout>
@@ -83,7 +85,8 @@ StringLayout::StringLayout(const QString& text, const GpFont& font, const GpRect
     FPaddingPx = EmPixels(font, pixelsPerInch) / 6.0;
     FLineSpacingPx = metrics.lineSpacing();
     FAscentPx = metrics.ascent();
-    QString plain = text;
+    // Line breaks and tabs are laid out; other control characters show nothing.
+    QString plain = WithoutControlCharacters(text, u"\t\r\n");
     const int underlined = FFormat.HotkeyPrefix == HotkeyPrefixNone ? -1 : StripHotkeyPrefixes(plain);
     if (!plain.isEmpty())
         BreakIntoLines(plain, FFormat.HotkeyPrefix == HotkeyPrefixShow ? underlined : -1);

@@ -19,6 +19,8 @@ constexpr std::size_t CoreHeaderBytes = 12;
 // header of any other size as a core header; the depth we take must be the one it reads, so a
 // header of a size that is neither is no bitmap header.
 constexpr std::uint32_t InfoHeaderSizes[] = {40, 64, 108, 124};
+// Compressions whose rows are stored whole: plain pixels and pixels with colour masks.
+constexpr std::uint32_t UncompressedKinds[] = {0, 3, 6};
 
 std::uint16_t ReadUInt16(std::span<const std::uint8_t> data, std::size_t offset)
 {
@@ -54,6 +56,28 @@ QImage Blank(const QImageReader& reader)
     QImage image(size, format);
     image.fill(0);
     return image;
+}
+
+// Whether the pixel data holds every row the header declares. Only uncompressed rows have a
+// length known in advance; run-length data may end the picture early on purpose. Qt's reader
+// starts at the offset the file header gives, or after the headers when that offset points into
+// them.
+bool HoldsEveryRow(std::span<const std::uint8_t> data)
+{
+    const std::uint32_t headerBytes = ReadUInt32(data, FileHeaderBytes);
+    const bool core = headerBytes == CoreHeaderBytes;
+    if (!core && (data.size() < FileHeaderBytes + 20 ||
+                  std::ranges::find(UncompressedKinds, ReadUInt32(data, FileHeaderBytes + 16)) == std::end(UncompressedKinds)))
+        return true;
+    const std::int64_t width = core ? ReadUInt16(data, FileHeaderBytes + 4)
+                                    : static_cast<std::int32_t>(ReadUInt32(data, FileHeaderBytes + 4));
+    const std::int64_t height = core ? ReadUInt16(data, FileHeaderBytes + 6)
+                                     : static_cast<std::int32_t>(ReadUInt32(data, FileHeaderBytes + 8));
+    const std::int64_t rowBytes = (std::abs(width) * Depth(data) + 31) / 32 * 4;
+    const std::int64_t pixelsStart = std::max<std::int64_t>(ReadUInt32(data, 10), FileHeaderBytes + headerBytes);
+    const std::int64_t pixelBytes = static_cast<std::int64_t>(data.size()) - pixelsStart;
+    // Divided rather than multiplied: a forged header's rows may add up beyond 64 bits.
+    return rowBytes == 0 || (pixelBytes >= 0 && pixelBytes / rowBytes >= std::abs(height));
 }
 
 int HighestIndex(const QImage& image)
@@ -99,7 +123,7 @@ int Depth(std::span<const std::uint8_t> data)
 
 QImage Read(std::span<const std::uint8_t> data)
 {
-    if (Depth(data) == 0)
+    if (Depth(data) == 0 || !HoldsEveryRow(data))
         return QImage();
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()),
                                                static_cast<qsizetype>(data.size()));

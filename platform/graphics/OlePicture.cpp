@@ -1,6 +1,8 @@
 #include "platform/graphics/OlePicture.h"
 
 #include "platform/core/MulDiv.h"
+#include "platform/graphics/BitmapFile.h"
+#include "platform/graphics/PngFile.h"
 #include "platform/graphics/TCanvas.h"
 
 #include <QBuffer>
@@ -48,7 +50,8 @@ TOlePicture::TLoadResult TOlePicture::Load(std::span<const std::uint8_t> Data, s
 {
     Picture.reset();
     const char* format = FormatOf(Data);
-    if (format == nullptr)
+    // libpng reserves a chunk's declared length as soon as it reads the header, before the size.
+    if (format == nullptr || (std::strcmp(format, "png") == 0 && !PngFile::ChunksFitTheData(Data)))
         return TLoadResult::InvalidFormat;
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(Data.data()), static_cast<qsizetype>(Data.size()));
     QBuffer buffer(&bytes);
@@ -57,8 +60,13 @@ TOlePicture::TLoadResult TOlePicture::Load(std::span<const std::uint8_t> Data, s
     const QSize size = reader.size();
     if (size.isValid() && static_cast<long long>(size.width()) * size.height() > kMaxPixels)
         return TLoadResult::InvalidFormat;
+    // A reader that fails part way may leave the rows it read in the picture.
     QImage image;
-    if (!reader.read(&image) || image.isNull())
+    if (std::strcmp(format, "bmp") == 0)
+        image = BitmapFile::Read(Data);
+    else if (!reader.read(&image))
+        image = QImage();
+    if (image.isNull())
         return TLoadResult::InvalidFormat;
     std::shared_ptr<TOlePicture> picture(new TOlePicture());
     picture->FImage = std::make_unique<QImage>(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));

@@ -15,7 +15,9 @@ class TCanvas;
 // What the platform's OLE picture loader gives: one decoded picture with its size in HIMETRIC
 // (hundredths of a millimetre, taken at 96 pixels per inch), drawn by Render. It reads BMP,
 // JPEG, GIF (the first image), icons and PNG, recognised by their signatures; anything else,
-// metafiles included, is refused. Immutable once loaded.
+// metafiles included, is refused, and so are damaged files the readers would take in part (a
+// bitmap file cut short: BitmapFile::Read; a PNG chunk longer than the data: PngFile). Immutable
+// once loaded.
 class TOlePicture {
 public:
     enum class TLoadResult { Ok, InvalidFormat };

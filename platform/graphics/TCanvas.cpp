@@ -2,6 +2,7 @@
 
 #include "platform/core/Exception.h"
 #include "platform/core/RectOps.h"
+#include "platform/graphics/ControlCharacters.h"
 #include "platform/graphics/CosmeticLine.h"
 #include "platform/graphics/EdgePainter.h"
 #include "platform/graphics/FrameControlPainter.h"
@@ -656,7 +657,7 @@ void TCanvas::TextOut(int X, int Y, const std::string& Text)
         return "TextOut(" + std::to_string(X) + "," + std::to_string(Y) + "," + Quoted(Text) + ") " + FontText();
     });
     const QFont font = ToQFont(*FFont);
-    const QString text = ToQString(Text);
+    const QString text = WithoutControlCharacters(ToQString(Text));
     const int widthPx = QFontMetrics(font).horizontalAdvance(text);
     {
         PainterScope p(*FBackend, FViewportOrg, FClip);
@@ -684,7 +685,7 @@ void TCanvas::TextRect(const TRect& Rect, int X, int Y, const std::string& Text)
         p->fillRect(ToQRect(Rect), ToQColor(FBkColor));
     p->setClipRect(ToQRect(Rect), CombinedClip(*p.get()));
     const QFont font = ToQFont(*FFont);
-    const QString text = ToQString(Text);
+    const QString text = WithoutControlCharacters(ToQString(Text));
     const int widthPx = QFontMetrics(font).horizontalAdvance(text);
     p->translate(X, Y);
     p->rotate(-FFont->GetOrientation() / 10.0);
@@ -696,7 +697,7 @@ TSize TCanvas::TextExtent(const std::string& Text)
     if (Text.empty())
         return {0, 0};
     const QFontMetrics metrics(ToQFont(*FFont));
-    return {metrics.horizontalAdvance(ToQString(Text)), metrics.height()};
+    return {metrics.horizontalAdvance(WithoutControlCharacters(ToQString(Text))), metrics.height()};
 }
 
 int TCanvas::DrawText(const std::string& Text, TRect& Rect, unsigned Format)

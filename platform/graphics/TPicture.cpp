@@ -2,6 +2,7 @@
 
 #include "platform/graphics/EInvalidGraphic.h"
 #include "platform/graphics/GraphicFile.h"
+#include "platform/graphics/PngFile.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TIcon.h"
 #include "platform/graphics/TJPEGImage.h"
@@ -17,6 +18,8 @@ namespace {
 std::unique_ptr<TGraphic> LoadPng(const std::string& FileName)
 {
     const std::vector<std::uint8_t> data = GraphicFile::Read(FileName);
+    if (!PngFile::ChunksFitTheData(data))
+        throw EInvalidGraphic("PNG image is not valid");
     QImage image = QImage::fromData(
         QByteArrayView(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size())), "PNG");
     if (image.isNull())

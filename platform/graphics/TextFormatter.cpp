@@ -1,6 +1,7 @@
 #include "platform/graphics/TextFormatter.h"
 
 #include "platform/graphics/CanvasFlags.h"
+#include "platform/graphics/ControlCharacters.h"
 
 #include <QStringList>
 
@@ -25,8 +26,9 @@ std::vector<FormattedLine> TextFormatter::Layout(const QString& text, bool withE
     std::vector<FormattedLine> result;
     if (text.isEmpty())
         return result;
+    // Line breaks and tabs are laid out here; other control characters show nothing.
     // An unexpanded tab is one character wide, not a jump to one of Qt's own tab stops.
-    QString source = text;
+    QString source = WithoutControlCharacters(text, u"\t\r\n");
     if (!(FFormat & DT_EXPANDTABS))
         source.replace(QLatin1Char('\t'), QLatin1Char(' '));
     std::vector<MarkedText> lines;

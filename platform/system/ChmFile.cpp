@@ -1,18 +1,27 @@
 #include "platform/system/ChmFile.h"
 
 #include "platform/core/Utf8.h"
+#include "platform/system/ChmFileCheck.h"
 
 #include <chm_lib.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 namespace plat {
 
 namespace {
 
 constexpr LONGUINT64 kMaxObjectBytes = LONGUINT64{64} << 20;
+// The whole file is read to be checked before chmlib sees it; a help file is far smaller.
+constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{128} << 20;
+// A search of the objects stops after this many: a damaged page may hold entries of a few
+// bytes each, and no help file has nearly so many objects.
+constexpr int kMaxObjectsSearched = 100000;
 
 // The codes of the system information's entries.
 constexpr int kSystemContentsFile = 0;
@@ -42,6 +51,22 @@ bool EndsWithNoCase(const std::string& text, const std::string& suffix)
            });
 }
 
+// The file's bytes, or nothing when it cannot be read or is too large to be a help file.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& FileName)
+{
+    std::ifstream file(FileName, std::ios::binary | std::ios::ate);
+    if (!file)
+        return std::nullopt;
+    const std::streamoff size = file.tellg();
+    if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxFileBytes)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    file.seekg(0);
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), size))
+        return std::nullopt;
+    return bytes;
+}
+
 const TChmTopic* FirstWithPage(const std::vector<TChmTopic>& topics)
 {
     for (const TChmTopic& topic : topics) {
@@ -57,12 +82,20 @@ const TChmTopic* FirstWithPage(const std::vector<TChmTopic>& topics)
 
 std::unique_ptr<TChmFile> TChmFile::Open(const std::string& FileName, std::string& Error)
 {
-    chmFile* handle = chm_open(FileName.c_str());
-    if (!handle) {
-        Error = "\"" + FileName + "\" cannot be read as a compiled help file";
+    const auto refused = [&](const std::string& why) {
+        Error = "\"" + FileName + "\" cannot be read as a compiled help file" + (why.empty() ? "" : ": " + why);
         return nullptr;
-    }
-    std::unique_ptr<TChmFile> file(new TChmFile(handle));
+    };
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(FileName);
+    if (!bytes)
+        return refused({});
+    const TChmFileCheck check(*bytes);
+    if (!check.Damage().empty())
+        return refused(check.Damage());
+    chmFile* handle = chm_open(FileName.c_str());
+    if (!handle)
+        return refused({});
+    std::unique_ptr<TChmFile> file(new TChmFile(handle, check.CompressedBytes()));
     std::string contentsFile;
     file->ReadSystemInformation(contentsFile);
     if (contentsFile.empty())
@@ -78,7 +111,9 @@ std::unique_ptr<TChmFile> TChmFile::Open(const std::string& FileName, std::strin
     return file;
 }
 
-TChmFile::TChmFile(chmFile* Handle) : FHandle(Handle) {}
+TChmFile::TChmFile(chmFile* Handle, std::uint64_t CompressedBytes) : FHandle(Handle), FCompressedBytes(CompressedBytes)
+{
+}
 
 TChmFile::~TChmFile()
 {
@@ -91,6 +126,9 @@ std::optional<std::string> TChmFile::ReadObject(const std::string& Path) const
     if (Path.empty() || chm_resolve_object(FHandle, Path.c_str(), &unit) != CHM_RESOLVE_SUCCESS)
         return std::nullopt;
     if (unit.length > kMaxObjectBytes)
+        return std::nullopt;
+    // chmlib would read blocks beyond the reset table from whatever bytes follow it.
+    if (unit.space == CHM_COMPRESSED && (unit.start > FCompressedBytes || unit.length > FCompressedBytes - unit.start))
         return std::nullopt;
     std::string data(static_cast<std::size_t>(unit.length), '\0');
     if (data.empty())
@@ -132,11 +170,14 @@ std::string TChmFile::FirstObjectEndingWith(const std::string& Suffix) const
     struct Search {
         const std::string& Suffix;
         std::string Found;
+        int Searched = 0;
     } search{Suffix, {}};
     chm_enumerate(
         FHandle, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES,
         [](chmFile*, chmUnitInfo* unit, void* context) {
             auto& s = *static_cast<Search*>(context);
+            if (++s.Searched > kMaxObjectsSearched)
+                return CHM_ENUMERATOR_FAILURE;
             if (!EndsWithNoCase(unit->path, s.Suffix))
                 return CHM_ENUMERATOR_CONTINUE;
             s.Found = unit->path;

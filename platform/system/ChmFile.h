@@ -5,6 +5,7 @@
 
 #include "platform/system/ChmContents.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,14 +17,16 @@ namespace plat {
 
 class TChmFile {
 public:
-    // Nothing (with the reason in Error) when the file cannot be opened or is no help file.
+    // Nothing (with the reason in Error) when the file cannot be opened, is no help file, or is
+    // damaged in a way chmlib does not check (TChmFileCheck).
     static std::unique_ptr<TChmFile> Open(const std::string& FileName, std::string& Error);
     ~TChmFile();
     TChmFile(const TChmFile&) = delete;
     TChmFile& operator=(const TChmFile&) = delete;
 
     // The bytes of the object at Path ("/index.html"); nothing when the file has none there.
-    // Objects larger than 64 MiB are refused as damage.
+    // Objects larger than 64 MiB, and compressed ones beyond the blocks the file describes, are
+    // refused as damage.
     std::optional<std::string> ReadObject(const std::string& Path) const;
 
     // From the file's system information, as UTF-8; empty when it has none.
@@ -34,11 +37,12 @@ public:
     const std::vector<TChmTopic>& Contents() const { return FContents; }
 
 private:
-    explicit TChmFile(chmFile* Handle);
+    TChmFile(chmFile* Handle, std::uint64_t CompressedBytes);
     void ReadSystemInformation(std::string& ContentsFile);
     std::string FirstObjectEndingWith(const std::string& Suffix) const;
 
     chmFile* FHandle;
+    std::uint64_t FCompressedBytes;
     std::string FTitle;
     std::string FDefaultTopic;
     std::vector<TChmTopic> FContents;

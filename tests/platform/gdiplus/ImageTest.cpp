@@ -1,6 +1,7 @@
 // Images: decoding by signature, formats, the size limit, drawing, attributes and encoding.
 
 #include "tests/platform/gdiplus/GdiplusFixture.h"
+#include "tests/platform/graphics/pictures/DamagedPictures.h"
 
 #include "platform/core/TStream.h"
 #include "platform/graphics/TBitmap.h"
@@ -100,6 +101,37 @@ TEST(ImageDecodingTest, MetafilesAndStrangersAreUnknownFormats)
         EXPECT_EQ(LoadBytes(bytes, image), UnknownImageFormat);
         EXPECT_EQ(image, nullptr);
     }
+}
+
+// Qt's readers return what they read of a bitmap cut short, the missing rows as their memory
+// was, and libpng reserves what a chunk declares before it reads it.
+TEST(ImageDecodingTest, FilesTheReadersWouldTakeOnlyInPartAreRefused)
+{
+    for (const damaged_pictures::TDamaged& damaged : damaged_pictures::DamagedPictures()) {
+        OwnedImage image;
+        EXPECT_EQ(LoadBytes(damaged.Bytes, image), UnknownImageFormat) << damaged.Name;
+    }
+}
+
+// Qt's reader claims the size of a GIF's first image: one of no width is a size not given, not a
+// picture of none, and the picture decodes at its logical screen's size.
+TEST(ImageDecodingTest, AGifThatClaimsASideOfNoLengthDecodes)
+{
+    // A screen of 2050 x 2 pixels and two colours, an image of 0 x 2 pixels, then one of 2 x 2.
+    std::vector<std::uint8_t> gif = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x02, 0x08, 0x02, 0x00, 0x80, 0x00,
+                                     0x00, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF};
+    for (const std::uint8_t width : {0, 2})
+        gif.insert(gif.end(), {0x2C, 0x00, 0x00, 0x00, 0x00, width, 0x00, 0x02, 0x00, 0x00, 0x02, 0x03, 0x44, 0x18,
+                               0xB0, 0x00});
+    gif.push_back(0x3B);
+    OwnedImage image;
+    ASSERT_EQ(LoadBytes(gif, image), Ok);
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    ASSERT_EQ(GdipGetImageWidth(image.get(), &width), Ok);
+    ASSERT_EQ(GdipGetImageHeight(image.get(), &height), Ok);
+    EXPECT_EQ(width, 2050u);
+    EXPECT_EQ(height, 2u);
 }
 
 // A bitmap file header and info header that claim a picture of the given size, with no pixels.
@@ -227,6 +259,30 @@ TEST(ImageEncodingTest, APictureSavedAndLoadedAgainKeepsItsPixels)
 
     EXPECT_EQ(GdipSaveImageToStream(image.get(), &stream, &EncoderGIF, nullptr), NotImplemented);
     EXPECT_EQ(GdipSaveAddImage(image.get(), again.get(), nullptr), NotImplemented);
+}
+
+// A palette picture keeps its transparency in its palette: its pixel format has no alpha.
+TEST(ImageEncodingTest, APalettePictureKeepsItsTransparencyWhenSaved)
+{
+    QImage palette(2, 1, QImage::Format_Indexed8);
+    palette.setColorTable({qRgba(0, 0, 0, 0), qRgb(255, 0, 0)});
+    palette.setPixel(0, 0, 0);
+    palette.setPixel(1, 0, 1);
+    OwnedImage image;
+    ASSERT_EQ(LoadBytes(Encoded(palette, "png"), image), Ok);
+    PixelFormat format = 0;
+    ASSERT_EQ(GdipGetImagePixelFormat(image.get(), &format), Ok);
+    ASSERT_EQ(format, PixelFormat8bppIndexed);
+    TMemoryStream stream;
+    ASSERT_EQ(GdipSaveImageToStream(image.get(), &stream, &EncoderPNG, nullptr), Ok);
+    OwnedImage again;
+    ASSERT_EQ(LoadBytes(stream.Bytes(), again), Ok);
+    ARGB transparent = 0;
+    ARGB red = 0;
+    ASSERT_EQ(GdipBitmapGetPixel(again.get(), 0, 0, &transparent), Ok);
+    ASSERT_EQ(GdipBitmapGetPixel(again.get(), 1, 0, &red), Ok);
+    EXPECT_EQ(transparent >> 24, 0u);
+    EXPECT_EQ(red, 0xFFFF0000u);
 }
 
 TEST(ImageFromBitmapTest, AWidgetBitmapsPixelsAreCopiedWithoutTheirAlpha)

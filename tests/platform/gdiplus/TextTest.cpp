@@ -77,6 +77,16 @@ TEST_F(StringMeasureTest, AStringMeasuresItsAdvanceAndASixthOfTheEmAtEachEnd)
     EXPECT_EQ(empty.Height, 0);
 }
 
+// Qt gives control characters a width, and before a character of a fallback font (a check mark,
+// which Liberation Sans lacks) a different one the first time than later.
+TEST_F(StringMeasureTest, ControlCharactersAreNeitherMeasuredNorDrawn)
+{
+    const GpRectF first = Measure("\x01\x02\x1F\xE2\x9C\x93" "A", {0, 0, 0, 0});
+    EXPECT_FLOAT_EQ(Measure("\x01\x02\x1F\xE2\x9C\x93" "A", {0, 0, 0, 0}).Width, first.Width);
+    EXPECT_FLOAT_EQ(Measure("\xE2\x9C\x93" "A", {0, 0, 0, 0}).Width, first.Width);
+    EXPECT_FLOAT_EQ(Measure("a\x01\r\nb", {0, 0, 0, 0}).Height, Measure("a\r\nb", {0, 0, 0, 0}).Height);
+}
+
 TEST_F(StringMeasureTest, TrailingSpacesCountOnlyWhenTheFormatSaysSo)
 {
     GpStringFormat* format = nullptr;

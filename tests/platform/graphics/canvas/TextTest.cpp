@@ -51,6 +51,34 @@ TEST_F(CanvasText, TextOutDrawsWithinItsExtentAndMovesThePen)
     EXPECT_EQ(canvas.GetPenPos(), (TPoint{10 + extent.cx, 20}));
 }
 
+// Control characters show nothing. Qt gives them a width, and before a character of a fallback
+// font a different one the first time the text is measured than later.
+TEST_F(CanvasText, ControlCharactersAreNeitherMeasuredNorDrawn)
+{
+    // A size no other text here is measured in, and a check mark, which Liberation Sans lacks.
+    canvas.Font().SetName("Arial");
+    canvas.Font().SetHeight(-17);
+    const std::string plain = "\xE2\x9C\x93" "A";
+    const std::string controlled = "\x01\x02\x1F\xE2\x9C\x93\tA\r\n";
+    const int firstPx = canvas.TextWidth(controlled);
+    EXPECT_EQ(canvas.TextWidth(controlled), firstPx);
+    EXPECT_EQ(firstPx, canvas.TextWidth(plain));
+
+    canvas.TextOut(10, 20, controlled);
+    const TRect controlledInk = InkBounds(image);
+    EXPECT_EQ(canvas.GetPenPos(), (TPoint{10 + firstPx, 20}));
+    image.fill(Qt::white);
+    canvas.TextOut(10, 20, plain);
+    EXPECT_EQ(controlledInk, InkBounds(image));
+
+    // DrawText lays out its line breaks and tabs itself; the other controls go.
+    TRect measured = Rect(0, 0, 200, 60);
+    canvas.DrawText("\x01\xE2\x9C\x93\x02" "A", measured, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(measured.Width(), firstPx);
+    EXPECT_EQ(InkOf("\x01\xE2\x9C\x93\x02" "A", Rect(10, 5, 200, 60), DT_SINGLELINE),
+              InkOf(plain, Rect(10, 5, 200, 60), DT_SINGLELINE));
+}
+
 TEST_F(CanvasText, OpaqueBackgroundFillsTheTextCellWithTheBackgroundColour)
 {
     canvas.Brush().SetColor(clYellow);  // solid: opaque, yellow background

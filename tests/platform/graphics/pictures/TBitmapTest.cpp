@@ -314,9 +314,8 @@ TEST(TBitmap, BitmapFilesKeepFormatAndPixels)
     }
 }
 
-// Run-length data may skip pixels, by a delta and by ending a line or the picture early, and a
-// cut-off file lacks rows (the top ones, or the bottom ones of a file stored top-down). Qt's reader leaves those pixels as the memory was; they must show the
-// first palette colour.
+// Run-length data may skip pixels, by a delta and by ending a line or the picture early. Qt's
+// reader leaves those pixels as the memory was; they must show the first palette colour.
 TEST(TBitmap, PixelsTheFileDoesNotGiveShowTheFirstPaletteColour)
 {
     constexpr int width = 32;
@@ -327,22 +326,16 @@ TEST(TBitmap, PixelsTheFileDoesNotGiveShowTheFirstPaletteColour)
             return clRed;
         return y == height - 2 && x == 3 ? clBlue : clLime;
     };
-    std::vector<std::uint8_t> cutOff(2 * width);
-    cutOff[0] = cutOff[1] = 1;
-    cutOff[width + 3] = 2;
     struct Case {
         const char* name;
         int bitsPerPixel;
         int compression;
         std::vector<std::uint8_t> data;
-        bool topDown = false;
     };
     // The runs: two red pixels and a line end; 3 pixels on, one blue pixel; the end.
     const Case cases[] = {
         {"8-bit runs", 8, 1, {2, 1, 0, 0, 0, 2, 3, 0, 1, 2, 0, 1}},
         {"4-bit runs", 4, 2, {2, 0x11, 0, 0, 0, 2, 3, 0, 1, 0x20, 0, 1}},
-        {"two rows of 16", 8, 0, cutOff},
-        {"two rows of 16 top-down", 8, 0, cutOff, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -350,14 +343,14 @@ TEST(TBitmap, PixelsTheFileDoesNotGiveShowTheFirstPaletteColour)
         // has run a while.
         std::free(std::memset(std::malloc(width * height), 0x55, width * height));
         TBitmap bitmap;
-        bitmap.LoadFromBytes(IndexedBitmapFile(width, c.topDown ? -height : height, c.bitsPerPixel, c.compression,
+        bitmap.LoadFromBytes(IndexedBitmapFile(width, height, c.bitsPerPixel, c.compression,
                                                {qRgb(0, 255, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)}, c.data));
         ASSERT_EQ(bitmap.GetWidth(), width);
         ASSERT_EQ(bitmap.GetHeight(), height);
         int otherColours = 0;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                otherColours += PixelOf(bitmap, x, c.topDown ? height - 1 - y : y) != expected(x, y);
+                otherColours += PixelOf(bitmap, x, y) != expected(x, y);
         EXPECT_EQ(otherColours, 0);
     }
 }

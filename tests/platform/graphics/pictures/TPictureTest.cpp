@@ -1,8 +1,10 @@
+#include "DamagedPictures.h"
 #include "PictureProbes.h"
 
 #include "platform/core/Exception.h"
 #include "platform/graphics/EInvalidGraphic.h"
 #include "platform/graphics/GraphicFile.h"
+#include "platform/graphics/OlePicture.h"
 #include "platform/graphics/Resources.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
@@ -98,6 +100,23 @@ TEST_F(PictureFiles, FailedLoadsKeepThePicture)
         }
         EXPECT_EQ(picture.GetGraphic()->ClassName(), "TBitmap");
         EXPECT_EQ(PixelOf(picture.Bitmap(), 2, 2), clRed);
+    }
+}
+
+// Qt's readers return what they read of a bitmap cut short, the missing rows as their memory
+// was, and libpng reserves what a chunk declares before it reads it: every reader refuses them.
+TEST_F(PictureFiles, FilesTheReadersWouldTakeOnlyInPartAreRefusedByEachReader)
+{
+    for (const damaged_pictures::TDamaged& damaged : damaged_pictures::DamagedPictures()) {
+        SCOPED_TRACE(damaged.Name);
+        TPicture picture;
+        EXPECT_THROW(picture.LoadFromFile(Write("damaged." + damaged.Extension, damaged.Bytes)), EInvalidGraphic);
+        std::shared_ptr<TOlePicture> ole;
+        EXPECT_EQ(TOlePicture::Load(damaged.Bytes, ole), TOlePicture::TLoadResult::InvalidFormat);
+        if (damaged.Extension == "bmp") {
+            TBitmap bitmap;
+            EXPECT_THROW(bitmap.LoadFromBytes(damaged.Bytes), EInvalidGraphic);
+        }
     }
 }
 
