@@ -1,7 +1,7 @@
 #include "platform/controls/core/TControl.h"
 
+#include "platform/controls/core/DragHooks.h"
 #include "platform/controls/core/DragObjects.h"
-#include "platform/controls/core/DragSession.h"
 #include "platform/controls/core/InputQueries.h"
 #include "platform/controls/core/TControlActionLink.h"
 #include "platform/controls/core/TCustomAction.h"
@@ -521,7 +521,7 @@ void TControl::Perform(TMessage& Message)
 
 void TControl::WndProc(TMessage& Message)
 {
-    if (TDragSession::Intercept(*this, Message))
+    if (IDragRunner* drags = GetDragRunner(); drags && drags->Intercept(*this, Message))
         return;
     Dispatch(Message);
 }
@@ -726,18 +726,20 @@ bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
 
 void TControl::BeginDrag(bool Immediate, int ThresholdPx)
 {
-    TDragSession::Begin(*this, Immediate, ThresholdPx < 0 ? kDefaultDragThresholdPx : ThresholdPx);
+    if (IDragRunner* drags = GetDragRunner())
+        drags->Begin(*this, Immediate, ThresholdPx < 0 ? kDefaultDragThresholdPx : ThresholdPx);
 }
 
 void TControl::EndDrag(bool Drop)
 {
     if (Dragging())
-        TDragSession::End(Drop);
+        GetDragRunner()->End(Drop);
 }
 
 bool TControl::Dragging() const
 {
-    return TDragSession::IsSource(*this);
+    const IDragRunner* drags = GetDragRunner();
+    return drags && drags->IsSource(*this);
 }
 
 void TControl::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept)
@@ -897,6 +899,13 @@ void RefreshCursor(const TControl* Control)
         window = hover->GetParent();
     if (window && window->HandleAllocated())
         window->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+}
+
+TRect ScreenBoundsOf(const TControl& Control)
+{
+    const TPoint topLeft = Control.GetParent() ? Control.GetParent()->ClientToScreen({Control.GetLeft(), Control.GetTop()})
+                                               : TPoint{Control.GetLeft(), Control.GetTop()};
+    return Bounds(topLeft.X, topLeft.Y, Control.GetWidth(), Control.GetHeight());
 }
 
 TShiftState KeysToShiftState(unsigned Keys)

@@ -35,9 +35,13 @@ TApplication::TApplication() : TComponent(nullptr)
     SetBoundaryHandler([](TObject* Sender) { TheApplication().HandleException(Sender); });
     SetFocusKeeper(&FocusManager::Keeper());
     SetFormRunner(this);
-    // Drags find their targets among the forms, and a control docked to no site gets a form.
+    // The drag runs in its session, finds its targets among the forms, and a control docked to
+    // no site gets a form of the application's.
+    SetDragRunner(&TDragSession::Runner());
     SetDragTargetFinder(&FindDragTarget);
-    SetFloatingDockHostMaker(&TCustomDockForm::MakeFloatingHost);
+    SetFloatingDockHostMaker([](TControl& Client, const TRect& ScreenRect) {
+        return TCustomDockForm::MakeFloatingHost(&TheApplication(), Client, ScreenRect);
+    });
 }
 
 TApplication::~TApplication() = default;
