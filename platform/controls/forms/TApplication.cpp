@@ -7,7 +7,6 @@
 #include "platform/controls/forms/TCustomDockForm.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/HintManager.h"
-#include "platform/controls/forms/TApplicationEvents.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/services/DialogService.h"
 #include "platform/controls/services/MessageQueue.h"
@@ -89,19 +88,18 @@ void TApplication::DoShowHint(std::string& HintStr, bool& CanShow, THintInfo& Hi
     if (OnShowHint)
         OnShowHint(HintStr, CanShow, HintInfo);
     // A handler may free an events component (or make one): walk a copy, skip the freed.
-    const std::vector<TApplicationEvents*> listeners = FEventsListeners;
-    for (TApplicationEvents* events : listeners)
-        if (std::find(FEventsListeners.begin(), FEventsListeners.end(), events) != FEventsListeners.end() &&
-            events->OnShowHint)
-            events->OnShowHint(HintStr, CanShow, HintInfo);
+    const std::vector<IApplicationEventsListener*> listeners = FEventsListeners;
+    for (IApplicationEventsListener* events : listeners)
+        if (std::find(FEventsListeners.begin(), FEventsListeners.end(), events) != FEventsListeners.end())
+            events->ShowHint(HintStr, CanShow, HintInfo);
 }
 
-void TApplication::AddEventsListener(TApplicationEvents* Events)
+void TApplication::AddEventsListener(IApplicationEventsListener* Events)
 {
     FEventsListeners.push_back(Events);
 }
 
-void TApplication::RemoveEventsListener(TApplicationEvents* Events)
+void TApplication::RemoveEventsListener(IApplicationEventsListener* Events)
 {
     std::erase(FEventsListeners, Events);
 }
