@@ -13,7 +13,9 @@ namespace plat {
 class Exception : public std::exception {
 public:
     explicit Exception(std::string message);
-    // The message is Format(fmt, args); a bad format raises EConvertError instead.
+    // The message is Format(fmt, args); a bad format raises EConvertError instead. Defined
+    // with Format (Format.cpp): Format, and the UTF-8 helpers it counts with, raise these
+    // exceptions, so this unit stays beneath them.
     Exception(std::string_view fmt, std::initializer_list<TVarRec> args);
 
     const std::string& Message() const { return FMessage; }

@@ -347,6 +347,8 @@ std::string Format(std::string_view fmt, std::initializer_list<TVarRec> args)
     return Format(fmt, args, FormatSettings());
 }
 
+Exception::Exception(std::string_view fmt, std::initializer_list<TVarRec> args) : FMessage(Format(fmt, args)) {}
+
 std::string Format(std::string_view fmt, std::initializer_list<TVarRec> args, const TFormatSettings& settings)
 {
     return TFormatter(fmt, args, settings).Run();

@@ -4,7 +4,6 @@
 #include "platform/controls/core/InputQueries.h"
 #include "platform/controls/core/TWinControl.h"
 #include "platform/controls/core/VirtualKeys.h"
-#include "platform/core/Exception.h"
 
 #include <cstdlib>
 #include <memory>
@@ -39,12 +38,6 @@ TDragTargetFinder& Finder()
 {
     static TDragTargetFinder finder = nullptr;
     return finder;
-}
-
-TFloatingDockHostMaker& Maker()
-{
-    static TFloatingDockHostMaker maker = nullptr;
-    return maker;
 }
 
 // What targets get as Source: the dragged control for the layer's own drag objects.
@@ -92,23 +85,23 @@ void SetDragTargetFinder(TDragTargetFinder Finder_)
     Finder() = Finder_;
 }
 
-void SetFloatingDockHostMaker(TFloatingDockHostMaker Maker_)
+IDragRunner& TDragSession::Runner()
 {
-    Maker() = Maker_;
-}
-
-TWinControl* MakeFloatingDockHost(TControl& Client, const TRect& ScreenRect)
-{
-    if (!Maker())
-        throw EInvalidOperation("No window can hold a floating control");
-    return Maker()(Client, ScreenRect);
-}
-
-TRect ScreenBoundsOf(const TControl& Control)
-{
-    const TPoint topLeft = Control.GetParent() ? Control.GetParent()->ClientToScreen({Control.GetLeft(), Control.GetTop()})
-                                               : TPoint{Control.GetLeft(), Control.GetTop()};
-    return Bounds(topLeft.X, topLeft.Y, Control.GetWidth(), Control.GetHeight());
+    class SessionRunner final : public IDragRunner {
+    public:
+        void Begin(TControl& Source, bool Immediate, int ThresholdPx) override
+        {
+            TDragSession::Begin(Source, Immediate, ThresholdPx);
+        }
+        bool Intercept(TControl& Receiver, TMessage& Message) override
+        {
+            return TDragSession::Intercept(Receiver, Message);
+        }
+        void End(bool Drop) override { TDragSession::End(Drop); }
+        bool IsSource(const TControl& Control) const override { return TDragSession::IsSource(Control); }
+    };
+    static SessionRunner runner;
+    return runner;
 }
 
 bool TDragSession::IsSource(const TControl& Control)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/core/ControlTypes.h"
+#include "platform/controls/core/DragHooks.h"
 #include "platform/controls/core/Messages.h"
 #include "platform/core/Types.h"
 
@@ -10,10 +11,6 @@ class TControl;
 class TDragDockObject;
 class TDragObject;
 class TWinControl;
-
-// The pointer must travel this far along either axis before a drag that was not immediate
-// starts.
-inline constexpr int kDefaultDragThresholdPx = 5;
 
 // The in-process drag: one at a time, driven by the mouse capture rather than by a loop of its
 // own. BeginDrag gives the dragged control the capture; its moves, its release and the loss of
@@ -32,6 +29,9 @@ inline constexpr int kDefaultDragThresholdPx = 5;
 // control is gone.
 class TDragSession {
 public:
+    // The session as the controls reach it; the application installs it (SetDragRunner).
+    static IDragRunner& Runner();
+
     static void Begin(TControl& Source, bool Immediate, int ThresholdPx);
     // True when the message belonged to the drag and must go no further.
     static bool Intercept(TControl& Receiver, TMessage& Message);
@@ -51,15 +51,5 @@ private:
 // The control under a screen point, as FindDragTarget finds it; the forms install it.
 using TDragTargetFinder = TControl* (*)(TPoint ScreenPos, bool AllowDisabled);
 void SetDragTargetFinder(TDragTargetFinder Finder);
-
-// Makes the top-level window that holds a control docked to no site, its client area at
-// ScreenRect. The forms install it (TCustomDockForm).
-using TFloatingDockHostMaker = TWinControl* (*)(TControl& Client, const TRect& ScreenRect);
-void SetFloatingDockHostMaker(TFloatingDockHostMaker Maker);
-// Raises EInvalidOperation when no maker is installed.
-TWinControl* MakeFloatingDockHost(TControl& Client, const TRect& ScreenRect);
-
-// The control's bounds on the screen.
-TRect ScreenBoundsOf(const TControl& Control);
 
 }  // namespace plat

@@ -1,7 +1,7 @@
 #include "platform/controls/core/TControl.h"
 
+#include "platform/controls/core/DragHooks.h"
 #include "platform/controls/core/DragObjects.h"
-#include "platform/controls/core/DragSession.h"
 #include "platform/controls/core/InputQueries.h"
 #include "platform/controls/core/TControlActionLink.h"
 #include "platform/controls/core/TCustomAction.h"
@@ -301,6 +301,120 @@ void TControl::ActionChange(TObject* Sender, bool CheckDefaults)
     }
 }
 
+// The control's side of the link to its action lives here, with the control it sets: its header
+// declares it and nothing more, so that the action tells its links without reaching the control.
+
+TControlActionLink::~TControlActionLink()
+{
+    if (FAction)
+        FAction->UnRegisterChanges(this);
+}
+
+void TControlActionLink::SetAction(TCustomAction* Value)
+{
+    if (FAction == Value)
+        return;
+    if (FAction)
+        FAction->UnRegisterChanges(this);
+    FAction = Value;
+    if (FAction)
+        FAction->RegisterChanges(this);
+}
+
+bool TControlActionLink::Execute()
+{
+    return FAction && FAction->Execute();
+}
+
+bool TControlActionLink::IsCaptionLinked()
+{
+    return FAction && FClient && FClient->GetCaption() == FAction->GetCaption();
+}
+
+bool TControlActionLink::IsCheckedLinked()
+{
+    return FAction != nullptr;
+}
+
+bool TControlActionLink::IsEnabledLinked()
+{
+    return FAction && FClient && FClient->GetEnabled() == FAction->GetEnabled();
+}
+
+bool TControlActionLink::IsGroupIndexLinked()
+{
+    return FAction != nullptr;
+}
+
+bool TControlActionLink::IsHelpLinked()
+{
+    return FAction && FClient && FClient->GetHelpContext() == FAction->GetHelpContext() &&
+           FClient->GetHelpKeyword() == FAction->GetHelpKeyword() && FClient->GetHelpType() == FAction->GetHelpType();
+}
+
+bool TControlActionLink::IsHintLinked()
+{
+    return FAction && FClient && FClient->GetHint() == FAction->GetHint();
+}
+
+bool TControlActionLink::IsImageIndexLinked()
+{
+    return FAction != nullptr;
+}
+
+bool TControlActionLink::IsVisibleLinked()
+{
+    return FAction && FClient && FClient->GetVisible() == FAction->GetVisible();
+}
+
+void TControlActionLink::SetCaption(const std::string& Value)
+{
+    if (IsCaptionLinked())
+        FClient->SetCaption(Value);
+}
+
+void TControlActionLink::SetChecked(bool) {}
+
+void TControlActionLink::SetEnabled(bool Value)
+{
+    if (IsEnabledLinked())
+        FClient->SetEnabled(Value);
+}
+
+void TControlActionLink::SetGroupIndex(int) {}
+
+void TControlActionLink::SetHelpContext(int Value)
+{
+    if (IsHelpLinked())
+        FClient->SetHelpContext(Value);
+}
+
+void TControlActionLink::SetHelpKeyword(const std::string& Value)
+{
+    if (IsHelpLinked())
+        FClient->SetHelpKeyword(Value);
+}
+
+void TControlActionLink::SetHelpType(THelpType Value)
+{
+    if (IsHelpLinked())
+        FClient->SetHelpType(Value);
+}
+
+void TControlActionLink::SetHint(const std::string& Value)
+{
+    if (IsHintLinked())
+        FClient->SetHint(Value);
+}
+
+void TControlActionLink::SetImageIndex(int) {}
+
+void TControlActionLink::SetVisible(bool Value)
+{
+    if (IsVisibleLinked())
+        FClient->SetVisible(Value);
+}
+
 void TControl::SetVisible(bool Value)
 {
     if (FVisible == Value)
@@ -521,7 +635,7 @@ void TControl::Perform(TMessage& Message)
 
 void TControl::WndProc(TMessage& Message)
 {
-    if (TDragSession::Intercept(*this, Message))
+    if (IDragRunner* drags = GetDragRunner(); drags && drags->Intercept(*this, Message))
         return;
     Dispatch(Message);
 }
@@ -726,18 +840,20 @@ bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
 
 void TControl::BeginDrag(bool Immediate, int ThresholdPx)
 {
-    TDragSession::Begin(*this, Immediate, ThresholdPx < 0 ? kDefaultDragThresholdPx : ThresholdPx);
+    if (IDragRunner* drags = GetDragRunner())
+        drags->Begin(*this, Immediate, ThresholdPx < 0 ? kDefaultDragThresholdPx : ThresholdPx);
 }
 
 void TControl::EndDrag(bool Drop)
 {
     if (Dragging())
-        TDragSession::End(Drop);
+        GetDragRunner()->End(Drop);
 }
 
 bool TControl::Dragging() const
 {
-    return TDragSession::IsSource(*this);
+    const IDragRunner* drags = GetDragRunner();
+    return drags && drags->IsSource(*this);
 }
 
 void TControl::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept)
@@ -897,6 +1013,13 @@ void RefreshCursor(const TControl* Control)
         window = hover->GetParent();
     if (window && window->HandleAllocated())
         window->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+}
+
+TRect ScreenBoundsOf(const TControl& Control)
+{
+    const TPoint topLeft = Control.GetParent() ? Control.GetParent()->ClientToScreen({Control.GetLeft(), Control.GetTop()})
+                                               : TPoint{Control.GetLeft(), Control.GetTop()};
+    return Bounds(topLeft.X, topLeft.Y, Control.GetWidth(), Control.GetHeight());
 }
 
 TShiftState KeysToShiftState(unsigned Keys)

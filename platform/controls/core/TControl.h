@@ -178,10 +178,10 @@ public:
     virtual void Dispatch(TMessage& Message);
     virtual void DefaultHandler(TMessage& Message);
 
-    // Dragging (DragSession.h). BeginDrag starts a drag of this control at the cursor: at once
-    // when Immediate, else once the pointer has moved ThresholdPx (negative: the default 5).
-    // Nothing happens while another drag runs. EndDrag(true) drops where the pointer is,
-    // EndDrag(false) cancels.
+    // Dragging (DragSession.h, reached through the runner of DragHooks.h). BeginDrag starts a
+    // drag of this control at the cursor: at once when Immediate, else once the pointer has
+    // moved ThresholdPx (negative: the default 5). Nothing happens while another drag runs.
+    // EndDrag(true) drops where the pointer is, EndDrag(false) cancels.
     TDragMode GetDragMode() const { return FDragMode; }
     void SetDragMode(TDragMode Value) { FDragMode = Value; }
     TDragKind GetDragKind() const { return FDragKind; }
@@ -367,6 +367,9 @@ public:
 private:
     std::uint64_t FId = 0;
 };
+
+// The control's bounds on the screen.
+TRect ScreenBoundsOf(const TControl& Control);
 
 // Shift state from the flags of a mouse message (Alt from the keyboard state).
 TShiftState KeysToShiftState(unsigned Keys);

@@ -20,7 +20,8 @@ class TCustomAction;
 // action is assigned (TControl::ActionChange).
 //
 // A link is made by the control's GetActionLinkClass, which constructs it and then calls
-// AssignClient, so that overrides of AssignClient run.
+// AssignClient, so that overrides of AssignClient run. Its code is the control's (TControl.cpp):
+// the action includes this header to tell its links and must not reach the control through it.
 class TControlActionLink {
 public:
     TControlActionLink() = default;

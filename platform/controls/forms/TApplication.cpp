@@ -7,7 +7,6 @@
 #include "platform/controls/forms/TCustomDockForm.h"
 #include "platform/controls/forms/FocusManager.h"
 #include "platform/controls/forms/HintManager.h"
-#include "platform/controls/forms/TApplicationEvents.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/controls/services/DialogService.h"
 #include "platform/controls/services/MessageQueue.h"
@@ -35,9 +34,13 @@ TApplication::TApplication() : TComponent(nullptr)
     SetBoundaryHandler([](TObject* Sender) { TheApplication().HandleException(Sender); });
     SetFocusKeeper(&FocusManager::Keeper());
     SetFormRunner(this);
-    // Drags find their targets among the forms, and a control docked to no site gets a form.
+    // The drag runs in its session, finds its targets among the forms, and a control docked to
+    // no site gets a form of the application's.
+    SetDragRunner(&TDragSession::Runner());
     SetDragTargetFinder(&FindDragTarget);
-    SetFloatingDockHostMaker(&TCustomDockForm::MakeFloatingHost);
+    SetFloatingDockHostMaker([](TControl& Client, const TRect& ScreenRect) {
+        return TCustomDockForm::MakeFloatingHost(&TheApplication(), Client, ScreenRect);
+    });
 }
 
 TApplication::~TApplication() = default;
@@ -85,19 +88,18 @@ void TApplication::DoShowHint(std::string& HintStr, bool& CanShow, THintInfo& Hi
     if (OnShowHint)
         OnShowHint(HintStr, CanShow, HintInfo);
     // A handler may free an events component (or make one): walk a copy, skip the freed.
-    const std::vector<TApplicationEvents*> listeners = FEventsListeners;
-    for (TApplicationEvents* events : listeners)
-        if (std::find(FEventsListeners.begin(), FEventsListeners.end(), events) != FEventsListeners.end() &&
-            events->OnShowHint)
-            events->OnShowHint(HintStr, CanShow, HintInfo);
+    const std::vector<IApplicationEventsListener*> listeners = FEventsListeners;
+    for (IApplicationEventsListener* events : listeners)
+        if (std::find(FEventsListeners.begin(), FEventsListeners.end(), events) != FEventsListeners.end())
+            events->ShowHint(HintStr, CanShow, HintInfo);
 }
 
-void TApplication::AddEventsListener(TApplicationEvents* Events)
+void TApplication::AddEventsListener(IApplicationEventsListener* Events)
 {
     FEventsListeners.push_back(Events);
 }
 
-void TApplication::RemoveEventsListener(TApplicationEvents* Events)
+void TApplication::RemoveEventsListener(IApplicationEventsListener* Events)
 {
     std::erase(FEventsListeners, Events);
 }

@@ -14,7 +14,6 @@
 namespace plat {
 
 class Exception;
-class TApplicationEvents;
 class TCustomForm;
 
 namespace testing {
@@ -23,6 +22,15 @@ class UiTestEnvironment;
 
 using TExceptionEvent = std::function<void(TObject* Sender, const Exception& E)>;
 using TShowHintEvent = std::function<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+
+// What hears the application's events after its own handlers (TApplicationEvents).
+class IApplicationEventsListener {
+public:
+    virtual void ShowHint(std::string& HintStr, bool& CanShow, THintInfo& HintInfo) = 0;
+
+protected:
+    ~IApplicationEventsListener() = default;
+};
 
 // The program as a whole: its forms (which it owns), the message loop, hint settings and the
 // place every exception that reaches the event loop ends up.
@@ -91,10 +99,11 @@ public:
     TExceptionEvent OnException;
     TShowHintEvent OnShowHint;
 
-    // Before each hint: OnShowHint, then each events component's (TApplicationEvents.h).
+    // Before each hint: OnShowHint, then each listener, in the order they came (the events
+    // components, TApplicationEvents.h).
     void DoShowHint(std::string& HintStr, bool& CanShow, THintInfo& HintInfo);
-    void AddEventsListener(TApplicationEvents* Events);
-    void RemoveEventsListener(TApplicationEvents* Events);
+    void AddEventsListener(IApplicationEventsListener* Events);
+    void RemoveEventsListener(IApplicationEventsListener* Events);
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -112,7 +121,7 @@ private:
     int FHintShortPause = 50;
     int FHintHidePause = 2500;
     bool FShowHint = true;
-    std::vector<TApplicationEvents*> FEventsListeners;
+    std::vector<IApplicationEventsListener*> FEventsListeners;
 };
 
 TApplication& TheApplication();

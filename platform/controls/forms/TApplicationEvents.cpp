@@ -12,4 +12,10 @@ TApplicationEvents::~TApplicationEvents()
     Application->RemoveEventsListener(this);
 }
 
+void TApplicationEvents::ShowHint(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)
+{
+    if (OnShowHint)
+        OnShowHint(HintStr, CanShow, HintInfo);
+}
+
 }  // namespace plat

@@ -1,7 +1,6 @@
 #include "platform/controls/forms/TCustomDockForm.h"
 
 #include "platform/controls/core/DragObjects.h"
-#include "platform/controls/forms/TApplication.h"
 
 namespace plat {
 
@@ -11,9 +10,9 @@ TCustomDockForm::TCustomDockForm(TComponent* AOwner) : TCustomForm(AOwner)
     SetDockSite(true);
 }
 
-TWinControl* TCustomDockForm::MakeFloatingHost(TControl& Client, const TRect& ScreenRect)
+TWinControl* TCustomDockForm::MakeFloatingHost(TComponent* AOwner, TControl& Client, const TRect& ScreenRect)
 {
-    auto* form = CreateForm<TCustomDockForm>(&TheApplication());
+    auto* form = CreateForm<TCustomDockForm>(AOwner);
     form->SetCaption(Client.GetText());
     form->SetClientWidth(ScreenRect.Width());
     form->SetClientHeight(ScreenRect.Height());

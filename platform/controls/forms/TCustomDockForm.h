@@ -13,9 +13,9 @@ public:
     explicit TCustomDockForm(TComponent* AOwner);
     std::string ClassName() const override { return "TCustomDockForm"; }
 
-    // The floating host the drag layer makes: owned by the application, its client area at
-    // ScreenRect.
-    static TWinControl* MakeFloatingHost(TControl& Client, const TRect& ScreenRect);
+    // The floating host a control docked to no site gets: owned by AOwner (the application
+    // installs this with itself), its client area at ScreenRect.
+    static TWinControl* MakeFloatingHost(TComponent* AOwner, TControl& Client, const TRect& ScreenRect);
 
     void Dispatch(TMessage& Message) override;
 

@@ -1,7 +1,6 @@
 #include "TestControls.h"
 
 #include "platform/controls/core/DragObjects.h"
-#include "platform/controls/core/DragSession.h"
 #include "platform/controls/forms/TApplication.h"
 #include "platform/controls/forms/TCustomDockForm.h"
 #include "platform/controls/forms/TScreen.h"

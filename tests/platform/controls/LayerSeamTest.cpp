@@ -1,8 +1,9 @@
 // The seams through which the layers above the control core plug into it: release hooks, the
-// exception boundary's handler, the window system and the installed services.
+// exception boundary's handler, the window system, the drag and the installed services.
 
 #include "TestControls.h"
 
+#include "platform/controls/core/DragSession.h"
 #include "platform/controls/core/ExceptionBoundary.h"
 #include "platform/controls/core/WindowHost.h"
 #include "platform/controls/forms/TApplication.h"
@@ -22,7 +23,9 @@
 
 using namespace plat;
 using namespace plat::testing;
+using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::Not;
 
 namespace {
 
@@ -82,6 +85,34 @@ TEST(WindowSystemTest, WithoutAWindowSystemAControlCannotHaveAWindowAndSaysWhy)
     SetDefaultWindowHostFactory([](TWinControl& Control) { return new THostWidget<QWidget>(&Control); });
     control->HandleNeeded();
     EXPECT_TRUE(control->HandleAllocated());
+    delete control;
+}
+
+TEST(DragSeamTest, WithoutARunnerNoDragStartsAndTheControlGetsItsMouseMessages)
+{
+    UiTestEnvironment ui;
+    EventLog log;
+    auto* control = new TLoggingControl(nullptr, &log, "control");
+    control->SetBounds(0, 0, 50, 50);
+    // True when the drag was on before the release.
+    const auto dragAndRelease = [&] {
+        control->BeginDrag(true);
+        const bool dragging = control->Dragging();
+        control->Perform(WM_LBUTTONUP, 0, PointToLParam({20, 20}));
+        return dragging;
+    };
+
+    SetDragRunner(nullptr);
+    const bool draggedWithoutRunner = dragAndRelease();
+    // The application put the session there when it was made; put it back as it was.
+    SetDragRunner(&TDragSession::Runner());
+    EXPECT_FALSE(draggedWithoutRunner);
+    EXPECT_THAT(log.Entries(), Contains("control:lup"));
+
+    log.Clear();
+    EXPECT_TRUE(dragAndRelease());
+    EXPECT_THAT(log.Entries(), Not(Contains("control:lup")));
+    EXPECT_FALSE(control->Dragging());
     delete control;
 }
 
