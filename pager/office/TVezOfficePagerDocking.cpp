@@ -4,7 +4,7 @@
 #include "pager/office/TVezOfficePage.h"
 #include "pager/office/TVezOfficePager.h"
 #include "platform/controls/core/DragObjects.h"
-#include "platform/controls/core/DragSession.h"
+#include "platform/controls/core/TControl.h"
 #include "platform/controls/core/Messages.h"
 #include "platform/controls/forms/TForm.h"
 #include "platform/core/ScopedRestore.h"

@@ -1,7 +1,7 @@
 #include "pager/office/TArrowWindow.h"
 #include "pager/office/TVezOfficePage.h"
 #include "pager/office/TVezOfficePager.h"
-#include "platform/controls/core/DragSession.h"
+#include "platform/controls/core/TControl.h"
 #include "platform/controls/core/Messages.h"
 
 namespace skelda::pager {

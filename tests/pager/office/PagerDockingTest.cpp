@@ -2,7 +2,7 @@
 // freed when the control leaves, and the control taken out by its tab.
 
 #include "platform/controls/core/DragObjects.h"
-#include "platform/controls/core/DragSession.h"
+#include "platform/controls/core/TControl.h"
 #include "platform/controls/forms/TCustomDockForm.h"
 #include "platform/core/Exception.h"
 #include "tests/pager/office/PagerFixture.h"
