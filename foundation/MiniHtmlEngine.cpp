@@ -193,7 +193,13 @@ private:
     void Control(std::string_view Tag, const TRect& LineRect, Mode M, Line& L);
     void Rule(std::string_view Upper, const TRect& LineRect, Mode M);
     void Rotate(std::string_view Upper);
+    // Draws a run, or holds it to be drawn with the runs after it.
     void DrawRun(const std::string& Shown, const TRect& LineRect, Line& L, int& WidthPx);
+    // Draws the runs held so far; every tag and the line's end come after it.
+    void DrawHeldRuns();
+    // One text with its shadow.
+    void DrawText(const std::string& Shown, TRect Run, unsigned Format);
+    unsigned RunFormat() const { return V.HintTags ? (FFormat & ~plat::DT_EXTERNALLEADING) : FFormat; }
     void DrawZigzag(int FromX, int ToX, int Bottom);
     void DrawFocus(TRect Rect);
     bool Drawing(Mode M) const { return M == Mode::Draw; }
@@ -237,6 +243,14 @@ private:
     bool FFirstPass = true;
     std::string FVisible;
     int FLineOffset = 0;  // hint: continuation offset in force for this line
+    // Runs drawn as one when the next tag or the line's end comes.
+    struct THeldRuns {
+        std::string Text;
+        TRect Rect;
+        int WidthPx = 0;
+        int LineBottom = 0;
+    };
+    THeldRuns FHeld;
 
     // Per call.
     TFlowState FFlow;
@@ -604,6 +618,8 @@ void TMiniHtmlRun::LineRoutine(const std::string& Text, std::size_t& Pos, TRect 
         }
     }
 
+    if (Drawing(M))
+        DrawHeldRuns();
     L.width -= FTrailingSpace;
     R.ContentWidth = std::max(R.ContentWidth, L.width);
 
@@ -684,34 +700,65 @@ void TMiniHtmlRun::DrawRun(const std::string& Shown, const TRect& LineRect, Line
     if (FSub)
         bottom += L.subSpace;
     bottom -= L.pictureOffset;
-    const bool rtl = MirroredRuns();
-    TRect run{FPen, LineRect.Top, rtl ? FRightEdge : LineRect.Right, bottom};
-    const unsigned format = V.HintTags ? (FFormat & ~plat::DT_EXTERNALLEADING) : FFormat;
+    const unsigned format = RunFormat();
     WidthPx = RunWidth(Shown, format);
-    if (V.HintTags) {
-        // The hint's copy draws each run into its own measured box, and drops a run starting
-        // within a letter "w" of the right edge when lines are not wrapped.
-        if (!Q.WrapWords && FPen > LineRect.Right - C.TextWidth("w"))
-            return;
-        run.Right = std::min(run.Right, run.Left + WidthPx);
-        if (rtl)
-            run.Left = std::max(run.Left, run.Right - WidthPx);
+    // The hint's copy drops a run starting within a letter "w" of the right edge when lines are
+    // not wrapped, unless all of it fits before the edge.
+    if (V.HintTags && !Q.WrapWords && FPen > LineRect.Right - C.TextWidth("w") && FPen + WidthPx > LineRect.Right) {
+        DrawHeldRuns();
+        return;
     }
+    if (MirroredRuns()) {
+        // Placed from the right edge leftwards, each run on its own.
+        TRect run{FPen, LineRect.Top, FRightEdge, bottom};
+        if (V.HintTags)
+            run.Left = std::max(run.Left, run.Right - WidthPx);
+        DrawText(Shown, run, format);
+        if (FFlow.Error)
+            DrawZigzag(FRightEdge - WidthPx, FRightEdge, LineRect.Bottom);
+        FRightEdge -= WidthPx;
+        return;
+    }
+    // Runs that no tag parts have one look and one place to stand on: they are drawn as one text,
+    // as a whole line of plain words is.
+    if (FHeld.Text.empty())
+        FHeld = {{}, TRect{FPen, LineRect.Top, LineRect.Right, bottom}, 0, LineRect.Bottom};
+    FHeld.Text += Shown;
+    FHeld.WidthPx += WidthPx;
+    FPen += WidthPx;
+}
+
+void TMiniHtmlRun::DrawHeldRuns()
+{
+    if (FHeld.Text.empty())
+        return;
+    TRect run = FHeld.Rect;
+    const unsigned format = RunFormat();
+    // The hint's copy draws runs into their own measured box.
+    if (V.HintTags)
+        run.Right = std::min(run.Right, run.Left + std::max(FHeld.WidthPx, RunWidth(FHeld.Text, format)));
+    DrawText(FHeld.Text, run, format);
+    if (FFlow.Error)
+        DrawZigzag(run.Left, run.Left + FHeld.WidthPx, FHeld.LineBottom);
+    FHeld.Text.clear();
+}
+
+void TMiniHtmlRun::DrawText(const std::string& Shown, TRect Run, unsigned Format)
+{
+    // Blanks alone show nothing on a transparent background unless a line runs under them.
+    const plat::TFontStyles style = C.Font().GetStyle();
+    if (C.GetBkMode() == plat::TRANSPARENT && !style.Contains(plat::fsUnderline) &&
+        !style.Contains(plat::fsStrikeOut) && Shown.find_first_not_of(' ') == std::string::npos)
+        return;
     if (FFlow.Shadow) {
         const TColor color = C.Font().GetColor();
         C.Font().SetColor(Q.ShadowTextColor);
-        TRect shadow{run.Left + Q.ShadowShift, run.Top + Q.ShadowShift, run.Right + Q.ShadowShift,
-                     run.Bottom + Q.ShadowShift};
-        C.DrawText(Shown, shadow, format);
+        TRect shadow{Run.Left + Q.ShadowShift, Run.Top + Q.ShadowShift, Run.Right + Q.ShadowShift,
+                     Run.Bottom + Q.ShadowShift};
+        C.DrawText(Shown, shadow, Format);
         C.Font().SetColor(color);
     }
-    C.DrawText(Shown, run, format);
-    if (FFlow.Error)
-        DrawZigzag(rtl ? FRightEdge - WidthPx : FPen, rtl ? FRightEdge : FPen + WidthPx, LineRect.Bottom);
-    if (rtl)
-        FRightEdge -= WidthPx;
-    else
-        FPen += WidthPx;
+    C.DrawText(Shown, Run, Format);
 }
 
 void TMiniHtmlRun::DrawZigzag(int FromX, int ToX, int Bottom)
@@ -749,6 +796,8 @@ void TMiniHtmlRun::ApplyTag(std::string_view Text, std::size_t Pos, std::size_t 
     const char next = kindAt + 1 < Text.size() ? UpperChar(Text[kindAt + 1]) : '\0';
     const bool draw = Drawing(M);
     LineRect.Bottom -= L.subSpace;
+    if (draw)
+        DrawHeldRuns();
 
     if (closing) {
         switch (kind) {
