@@ -93,6 +93,40 @@ bool IsTrimmed(char C)
     return static_cast<unsigned char>(C) <= ' ';
 }
 
+// What the tags of a line leave for the lines after it. Both passes of a line start from the
+// same value: the first pass runs the line's tags, then the second pass runs them again from
+// where the first began.
+struct TFlowState {
+    // The open link, which the first pass of a line gives back before the second, also when
+    // only measuring.
+    struct TLink {
+        bool Open = false;
+        std::string Target;
+        std::string Title;
+    };
+    TLink Link;
+    bool LinkPending = false;   // the point was found over the open link's text
+    bool HoverApplied = false;  // the open link took the hover look
+    int LinkCounter = 0;
+    int ListLevel = 0;
+    int PictureCounter = 0;
+    bool Hidden = false;
+    bool Shadow = false;
+    bool Error = false;
+    bool ParagraphBack = false;
+    bool Rotated = false;
+    int UnrotatedOrientation = 0;
+    int NextLineOffset = 0;     // hint: offset set by <OF…> or </O…> for the lines after
+};
+
+// Whether the point can meet a line in its first pass, which lays the line out: a linked picture
+// under it shows its ALT picture from then on. Lines start at the bounds' top and one pixel right
+// of their left edge; runs placed from the right edge can be met from anywhere left of it.
+bool PointMeetsFirstPasses(const TMiniHtmlRequest& Q)
+{
+    return Q.PointY > Q.Bounds.Top && (Q.ReadingOrder == 1 || Q.PointX >= Q.Bounds.Left + 1);
+}
+
 // The state of one call and the line routine that both passes of every line run.
 class TMiniHtmlRun {
 public:
@@ -102,7 +136,12 @@ public:
     {
     }
 
+    // Both passes of every line, one line after the other.
     void Run();
+    // The first passes only, kept in Layout.
+    void LayOut(TMiniHtmlLayout& Layout);
+    // The second passes only, of the lines of Layout.
+    void Replay(const TMiniHtmlLayout& Layout);
 
 private:
     enum class Mode { Measure, Draw };
@@ -116,7 +155,29 @@ private:
         int pictureOffset = 0;
     };
 
+    // The canvas state a call keeps and gives back.
+    struct TSavedCanvas {
+        TColor PenColor = plat::clBlack;
+        int PenWidth = 1;
+        plat::TBrushStyle BrushStyle = plat::bsSolid;
+        TColor BrushColor = plat::clWhite;
+    };
+
+    TSavedCanvas Begin();
+    void End(const TSavedCanvas& Saved);
     void Preprocess();
+    // Whether text is left from Pos on; the hint's copy trims what is left first.
+    bool LineLeft(std::size_t& Pos);
+    // The first pass of the line at Pos of FText (consuming it), from the measuring font.
+    void FirstPass(std::size_t& Pos, plat::TFont& MeasureFont, Line& L, int& GhHeight);
+    // Where a measured line stands in the working rectangle.
+    TRect PlaceLine(const Line& L) const;
+    // The second pass of a placed line over the markup its first pass took, from the drawing
+    // font; sets the result's hit.
+    void SecondPass(const std::string& Markup, const Line& L, const TRect& LineRect, int GhHeight,
+                    plat::TFont& DrawFont);
+    // Moves the working rectangle below the line; false when the next line would not fit.
+    bool NextLineFits(const Line& L, int GhHeight);
     // Lays out one line of Text from Pos on (consuming it), in the given mode.
     void LineRoutine(const std::string& Text, std::size_t& Pos, TRect LineRect, Mode M, Line& L);
     void ApplyTag(std::string_view Text, std::size_t Pos, std::size_t TagEnd, TRect LineRect, Mode M, Line& L);
@@ -132,24 +193,21 @@ private:
     void Control(std::string_view Tag, const TRect& LineRect, Mode M, Line& L);
     void Rule(std::string_view Upper, const TRect& LineRect, Mode M);
     void Rotate(std::string_view Upper);
+    // Draws a run, or holds it to be drawn with the runs after it.
     void DrawRun(const std::string& Shown, const TRect& LineRect, Line& L, int& WidthPx);
+    // Draws the runs held so far; every tag and the line's end come after it.
+    void DrawHeldRuns();
+    // One text with its shadow.
+    void DrawText(const std::string& Shown, TRect Run, unsigned Format);
+    unsigned RunFormat() const { return V.HintTags ? (FFormat & ~plat::DT_EXTERNALLEADING) : FFormat; }
     void DrawZigzag(int FromX, int ToX, int Bottom);
     void DrawFocus(TRect Rect);
     bool Drawing(Mode M) const { return M == Mode::Draw; }
-    // Heights and the space's width depend on the font alone; a text has few fonts, so they are
-    // measured once per font and call.
-    struct FontMetrics {
-        std::string name;
-        int heightPx;
-        plat::TFontStyles style;
-        int textHeight;
-        int spaceWidth;
-        // Both passes of a line measure the same runs.
-        std::unordered_map<std::string, int> widths;
-    };
-    FontMetrics& Metrics();
-    int GhHeight() { return Metrics().textHeight; }
-    int TextHeight(const std::string& Text) { return Text.empty() ? 0 : Metrics().textHeight; }
+    // The measurements of the canvas font: a layout's when it has them, else this call's own.
+    const TMiniHtmlFontMetrics& Metrics();
+    TMiniHtmlFontMetrics& OwnMetrics();
+    int GhHeight() { return Metrics().TextHeightPx; }
+    int TextHeight(const std::string& Text) { return Text.empty() ? 0 : Metrics().TextHeightPx; }
     int RunWidth(const std::string& Shown, unsigned Format);
     // Only the first pass of a line decides what the line holds; the second, over an aligned and
     // so narrower rectangle, takes all of it, so that drawing and locating see the same line.
@@ -184,48 +242,53 @@ private:
     bool FControlHit = false;
     bool FFirstPass = true;
     std::string FVisible;
+    int FLineOffset = 0;  // hint: continuation offset in force for this line
+    // Runs drawn as one when the next tag or the line's end comes.
+    struct THeldRuns {
+        std::string Text;
+        TRect Rect;
+        int WidthPx = 0;
+        int LineBottom = 0;
+    };
+    THeldRuns FHeld;
 
     // Per call.
+    TFlowState FFlow;
     int FAlign = 0;  // 0 left, 1 right, 2 centre
     int FIndent = 0;
-    int FListLevel = 0;
-    int FLinkCounter = 0;
-    bool FInLink = false;
-    std::string FLinkTarget;
-    std::string FLinkTitle;
-    bool FLinkPending = false;
     int FLinkStartX = 0;
     int FLinkStartTop = 0;
     bool FLinkStartedHere = false;
     TRect FFocus;
-    int FPictureCounter = 0;
     int FHoverPicture = -1;
     bool FSub = false;
     bool FSup = false;
-    bool FShadow = false;
-    bool FHidden = false;
-    bool FError = false;
-    bool FParagraphBack = false;
-    bool FHoverApplied = false;
     TColor FHoverBrush = plat::clNone;
     TColor FHoverText = plat::clBlack;
     TColor FFontBrush = plat::clNone;
     TColor FHiText = plat::clBlack;
     TColor FHiBrush = plat::clNone;
     TColor FParagraphBrush = plat::clNone;
-    bool FRotated = false;
-    plat::TFont FUnrotatedFont;
-    std::vector<FontMetrics> FMetrics;
-    int FLineOffset = 0;      // hint: continuation offset in force for this line
-    int FNextLineOffset = 0;  // hint: offset set by <OF…> or </O…> for the lines after
+    std::vector<TMiniHtmlFontMetrics> FMetrics;
+    const std::vector<TMiniHtmlFontMetrics>* FKnownMetrics = nullptr;
+    bool FReusable = true;
     bool FThemed = false;
 };
 
-TMiniHtmlRun::FontMetrics& TMiniHtmlRun::Metrics()
+const TMiniHtmlFontMetrics& TMiniHtmlRun::Metrics()
+{
+    if (FKnownMetrics)
+        for (const TMiniHtmlFontMetrics& m : *FKnownMetrics)
+            if (m.Describes(C.Font()))
+                return m;
+    return OwnMetrics();
+}
+
+TMiniHtmlFontMetrics& TMiniHtmlRun::OwnMetrics()
 {
     const plat::TFont& font = C.Font();
-    for (FontMetrics& m : FMetrics)
-        if (m.heightPx == font.GetHeight() && m.style == font.GetStyle() && m.name == font.GetName())
+    for (TMiniHtmlFontMetrics& m : FMetrics)
+        if (m.Describes(font))
             return m;
     FMetrics.push_back({font.GetName(), font.GetHeight(), font.GetStyle(), C.TextHeight("gh"), C.TextWidth(" "), {}});
     return FMetrics.back();
@@ -233,8 +296,11 @@ TMiniHtmlRun::FontMetrics& TMiniHtmlRun::Metrics()
 
 int TMiniHtmlRun::RunWidth(const std::string& Shown, unsigned Format)
 {
-    auto& widths = Metrics().widths;
-    const std::string key = Shown + ((Format & plat::DT_NOPREFIX) != 0 ? '\1' : '\2');
+    std::string key = Shown + ((Format & plat::DT_NOPREFIX) != 0 ? '\1' : '\2');
+    const TMiniHtmlFontMetrics& known = Metrics();
+    if (auto found = known.RunWidthsPx.find(key); found != known.RunWidthsPx.end())
+        return found->second;
+    auto& widths = OwnMetrics().RunWidthsPx;
     if (auto found = widths.find(key); found != widths.end())
         return found->second;
     int width = 0;
@@ -247,7 +313,7 @@ int TMiniHtmlRun::RunWidth(const std::string& Shown, unsigned Format)
         C.DrawText(Shown, measured, Format | plat::DT_CALCRECT);
         width = measured.Width();
     }
-    widths.emplace(key, width);
+    widths.emplace(std::move(key), width);
     return width;
 }
 
@@ -277,19 +343,25 @@ void TMiniHtmlRun::Preprocess()
     }
 }
 
-void TMiniHtmlRun::Run()
+bool TMiniHtmlRun::LineLeft(std::size_t& Pos)
 {
-    const TColor savedPenColor = C.Pen().GetColor();
-    const int savedPenWidth = C.Pen().GetWidth();
-    const plat::TBrushStyle savedBrushStyle = C.Brush().GetStyle();
-    const TColor savedBrushColor = C.Brush().GetColor();
+    if (V.TrimLines) {
+        while (Pos < FText.size() && IsTrimmed(FText[Pos]))
+            ++Pos;
+        std::size_t end = FText.size();
+        while (end > Pos && IsTrimmed(FText[end - 1]))
+            --end;
+        FText.resize(end);
+    }
+    return Pos < FText.size();
+}
+
+TMiniHtmlRun::TSavedCanvas TMiniHtmlRun::Begin()
+{
+    const TSavedCanvas saved{C.Pen().GetColor(), C.Pen().GetWidth(), C.Brush().GetStyle(), C.Brush().GetColor()};
     FBaseFont.Assign(C.Font());
     FBaseColor = FBaseFont.GetColor();
-    FBackground = savedBrushStyle == plat::bsClear ? plat::clNone : savedBrushColor;
-    plat::TFont measureFont;
-    plat::TFont drawFont;
-    measureFont.Assign(C.Font());
-    drawFont.Assign(C.Font());
+    FBackground = saved.BrushStyle == plat::bsClear ? plat::clNone : saved.BrushColor;
 
     SetBrushColor(C, plat::clNone);
     FThemed = V.FormControls && MiniHtmlControlsThemed();
@@ -319,118 +391,183 @@ void TMiniHtmlRun::Run()
         FFormat |= plat::DT_RTLREADING;
     if (!Q.WrapWords)
         FFormat |= plat::DT_END_ELLIPSIS;
+    return saved;
+}
+
+void TMiniHtmlRun::End(const TSavedCanvas& Saved)
+{
+    if (R.ContentHeight == 0)
+        R.ContentHeight = GhHeight();
+    R.LinkTotal = FFlow.LinkCounter;
+    if (V.RestorePen) {
+        C.Pen().SetColor(Saved.PenColor);
+        C.Pen().SetWidth(Saved.PenWidth);
+    }
+    C.Brush().SetColor(Saved.BrushColor);
+    C.Brush().SetStyle(Saved.BrushStyle);
+    // The base font comes back whole, so an unclosed <R…> leaves nothing rotated.
+    C.Font().Assign(FBaseFont);
+}
+
+void TMiniHtmlRun::FirstPass(std::size_t& Pos, plat::TFont& MeasureFont, Line& L, int& GhHeightPx)
+{
+    C.Font().Assign(MeasureFont);
+    FSub = FSup = false;
+    L.height = GhHeight();
+    GhHeightPx = L.height;
+    // A continued line starts further right in both passes, also when the text is only
+    // measured, so that a hint is sized for the lines it then draws.
+    FLineOffset = V.HintTags ? FFlow.NextLineOffset : 0;
+    const TFlowState::TLink link = FFlow.Link;
+    FFirstPass = true;
+    const std::size_t lineStart = Pos;
+    LineRoutine(FText, Pos, FWork, Mode::Measure, L);
+    if (Pos == lineStart) {
+        // Every line takes at least its first run or tag; a line that took nothing would
+        // repeat for ever, so the text ends here instead.
+        Pos = FText.size();
+    }
+    MeasureFont.Assign(C.Font());
+    FFlow.Link = link;
+    if (V.HintTags)
+        L.height += Q.LineGap;
+}
+
+TRect TMiniHtmlRun::PlaceLine(const Line& L) const
+{
+    TRect lineRect = FWork;
+    if (FAlign == 1) {
+        if (FWork.Right - L.width > lineRect.Left)
+            lineRect.Left = FWork.Right - L.width;
+    } else if (FAlign == 2) {
+        if (FWork.Width() - L.width > 0)
+            lineRect.Left = FWork.Left + (FWork.Width() - L.width) / 2;
+    }
+    lineRect.Left += FIndent;
+    lineRect.Bottom = lineRect.Top + L.height + L.supSpace + L.subSpace;
+    return lineRect;
+}
+
+void TMiniHtmlRun::SecondPass(const std::string& Markup, const Line& L, const TRect& LineRect, int GhHeightPx,
+                              plat::TFont& DrawFont)
+{
+    C.Font().Assign(DrawFont);
+    FSub = FSup = false;
+    FFirstPass = false;
+    std::size_t markupPos = 0;
+    Line second{{}, L.width, L.height, L.supSpace, L.subSpace, L.pictureOffset};
+    LineRoutine(Markup, markupPos, LineRect, Q.LocateOnly ? Mode::Measure : Mode::Draw, second);
+    DrawFont.Assign(C.Font());
+    const int bottom = LineRect.Bottom - L.pictureOffset;
+    if (FLinkTextHit && Q.PointY > bottom - GhHeightPx && Q.PointY < bottom)
+        R.Hit = true;
+    if (FPictureHit || FControlHit)
+        R.Hit = true;
+}
+
+bool TMiniHtmlRun::NextLineFits(const Line& L, int GhHeightPx)
+{
+    const int height = L.height + L.supSpace + L.subSpace;
+    FWork.Top += height;
+    R.ContentHeight += height;
+    return Q.SizeOnly || FWork.Top + GhHeightPx <= FWork.Bottom;
+}
+
+void TMiniHtmlRun::Run()
+{
+    const TSavedCanvas saved = Begin();
+    plat::TFont measureFont;
+    plat::TFont drawFont;
+    measureFont.Assign(C.Font());
+    drawFont.Assign(C.Font());
     Preprocess();
     if (V.SpacedAmpersandRaw && FText.find(" & ") != std::string::npos)
         FFormat |= plat::DT_NOPREFIX;
 
     std::size_t pos = 0;
-    while (pos < FText.size()) {
-        if (V.TrimLines) {
-            while (pos < FText.size() && IsTrimmed(FText[pos]))
-                ++pos;
-            std::size_t end = FText.size();
-            while (end > pos && IsTrimmed(FText[end - 1]))
-                --end;
-            FText.resize(end);
-            if (pos >= FText.size())
-                break;
-        }
-        C.Font().Assign(measureFont);
+    while (LineLeft(pos)) {
+        const TFlowState lineStart = FFlow;
         Line line;
-        FSub = FSup = false;
-        line.height = GhHeight();
-        const int ghHeight = line.height;
-        // A continued line starts further right in both passes, also when the text is only
-        // measured, so that a hint is sized for the lines it then draws.
-        FLineOffset = V.HintTags ? FNextLineOffset : 0;
-
-        const bool inLink = FInLink;
-        const std::string target = FLinkTarget;
-        const std::string title = FLinkTitle;
-        const int linkCounter = FLinkCounter;
-        const int listLevel = FListLevel;
-        const int pictureCounter = FPictureCounter;
-        const bool hidden = FHidden;
-        const bool shadow = FShadow;
-        const int nextOffset = FNextLineOffset;
-        const bool linkPending = FLinkPending;
-
-        FFirstPass = true;
-        const std::size_t lineStart = pos;
-        LineRoutine(FText, pos, FWork, Mode::Measure, line);
-        if (pos == lineStart) {
-            // Every line takes at least its first run or tag; a line that took nothing would
-            // repeat for ever, so the text ends here instead.
-            pos = FText.size();
-        }
-        measureFont.Assign(C.Font());
-        FInLink = inLink;
-        FLinkTarget = target;
-        FLinkTitle = title;
-
-        if (V.HintTags)
-            line.height += Q.LineGap;
-
-        TRect lineRect = FWork;
-        if (FAlign == 1) {
-            if (FWork.Right - line.width > lineRect.Left)
-                lineRect.Left = FWork.Right - line.width;
-        } else if (FAlign == 2) {
-            if (FWork.Width() - line.width > 0)
-                lineRect.Left = FWork.Left + (FWork.Width() - line.width) / 2;
-        }
-        lineRect.Left += FIndent;
-        lineRect.Top = FWork.Top;
-        lineRect.Bottom = lineRect.Top + line.height + line.supSpace + line.subSpace;
-        lineRect.Right = FWork.Right;
-
+        int ghHeight = 0;
+        FirstPass(pos, measureFont, line, ghHeight);
         if (!Q.SizeOnly) {
-            C.Font().Assign(drawFont);
-            FLinkCounter = linkCounter;
-            FListLevel = listLevel;
-            FPictureCounter = pictureCounter;
-            FHidden = hidden;
-            FShadow = shadow;
-            FSub = FSup = false;
-            FNextLineOffset = nextOffset;
-            // A link found under the point in the first pass must not be closed by an earlier
-            // </A> of the second.
-            FLinkPending = linkPending;
-            FFirstPass = false;
-            std::size_t markupPos = 0;
-            Line drawn = line;
-            drawn.markup.clear();
-            LineRoutine(line.markup, markupPos, lineRect, Q.LocateOnly ? Mode::Measure : Mode::Draw, drawn);
-            drawFont.Assign(C.Font());
-            const int bottom = lineRect.Bottom - line.pictureOffset;
-            if (FLinkTextHit && Q.PointY > bottom - ghHeight && Q.PointY < bottom)
-                R.Hit = true;
-            if (FPictureHit || FControlHit)
-                R.Hit = true;
+            FFlow = lineStart;
+            SecondPass(line.markup, line, PlaceLine(line), ghHeight, drawFont);
         }
-
-        FWork.Top += line.height + line.supSpace + line.subSpace;
-        R.ContentHeight += line.height + line.supSpace + line.subSpace;
-        if (!Q.SizeOnly && FWork.Top + ghHeight > FWork.Bottom)
+        if (!NextLineFits(line, ghHeight))
             break;
     }
+    End(saved);
+}
 
-    if (R.ContentHeight == 0)
-        R.ContentHeight = GhHeight();
-    R.LinkTotal = FLinkCounter;
-    if (V.RestorePen) {
-        C.Pen().SetColor(savedPenColor);
-        C.Pen().SetWidth(savedPenWidth);
+void TMiniHtmlRun::LayOut(TMiniHtmlLayout& Layout)
+{
+    const TSavedCanvas saved = Begin();
+    plat::TFont measureFont;
+    measureFont.Assign(C.Font());
+    Preprocess();
+    Layout = {};
+    Layout.RawAmpersands = V.SpacedAmpersandRaw && FText.find(" & ") != std::string::npos;
+    if (Layout.RawAmpersands)
+        FFormat |= plat::DT_NOPREFIX;
+
+    std::size_t pos = 0;
+    while (LineLeft(pos)) {
+        const std::size_t plainBefore = R.PlainText.size();
+        Line line;
+        int ghHeight = 0;
+        FirstPass(pos, measureFont, line, ghHeight);
+        Layout.Lines.push_back({std::move(line.markup), R.PlainText.substr(plainBefore), line.width, line.height,
+                                line.supSpace, line.subSpace, line.pictureOffset, ghHeight, FAlign, FIndent});
+        R.ContentHeight += line.height + line.supSpace + line.subSpace;
     }
-    C.Brush().SetColor(savedBrushColor);
-    C.Brush().SetStyle(savedBrushStyle);
-    // The base font comes back whole, so an unclosed <R…> leaves nothing rotated.
-    C.Font().Assign(FBaseFont);
+    End(saved);
+    Layout.ContentWidthPx = R.ContentWidth;
+    Layout.ContentHeightPx = R.ContentHeight;
+    Layout.LinkTotal = R.LinkTotal;
+    Layout.Metrics = std::move(FMetrics);
+    Layout.Reusable = FReusable;
+}
+
+void TMiniHtmlRun::Replay(const TMiniHtmlLayout& Layout)
+{
+    FKnownMetrics = &Layout.Metrics;
+    const TSavedCanvas saved = Begin();
+    if (Layout.RawAmpersands)
+        FFormat |= plat::DT_NOPREFIX;
+    if (Q.SizeOnly) {
+        for (const TMiniHtmlLine& line : Layout.Lines)
+            R.PlainText += line.PlainText;
+        R.ContentWidth = Layout.ContentWidthPx;
+        R.ContentHeight = Layout.ContentHeightPx;
+        FFlow.LinkCounter = Layout.LinkTotal;
+        End(saved);
+        return;
+    }
+    plat::TFont drawFont;
+    drawFont.Assign(C.Font());
+    for (const TMiniHtmlLine& laid : Layout.Lines) {
+        // The second passes run one after the other as they do in a whole run, where each starts
+        // from the state the previous one left; only what the first passes add comes from the
+        // layout.
+        FLineOffset = V.HintTags ? FFlow.NextLineOffset : 0;
+        FAlign = laid.Align;
+        FIndent = laid.IndentPx;
+        R.PlainText += laid.PlainText;
+        R.ContentWidth = std::max(R.ContentWidth, laid.WidthPx);
+        const Line line{{}, laid.WidthPx, laid.HeightPx, laid.SupSpacePx, laid.SubSpacePx, laid.PictureOffsetPx};
+        SecondPass(laid.Markup, line, PlaceLine(line), laid.GhHeightPx, drawFont);
+        if (!NextLineFits(line, laid.GhHeightPx))
+            break;
+    }
+    End(saved);
 }
 
 void TMiniHtmlRun::LineRoutine(const std::string& Text, std::size_t& Pos, TRect LineRect, Mode M, Line& L)
 {
-    L.markup.clear();
+    // Only the first pass takes the line's markup; the second runs over it.
+    if (FFirstPass)
+        L.markup.clear();
     FVisible.clear();
     LineRect.Bottom -= L.subSpace;
     FPen = LineRect.Left + FLineOffset;
@@ -441,7 +578,7 @@ void TMiniHtmlRun::LineRoutine(const std::string& Text, std::size_t& Pos, TRect 
     FLinkTextHit = FPictureHit = FControlHit = false;
     FLinkStartedHere = false;
 
-    if (Drawing(M) && FParagraphBack) {
+    if (Drawing(M) && FFlow.ParagraphBack) {
         C.Pen().SetColor(BrushColorOf(C) == plat::clNone ? C.Pen().GetColor() : BrushColorOf(C));
         C.FillRect(TRect{Q.Bounds.Left, LineRect.Top, Q.Bounds.Right, LineRect.Top + L.height});
     }
@@ -470,19 +607,23 @@ void TMiniHtmlRun::LineRoutine(const std::string& Text, std::size_t& Pos, TRect 
             if (!FLineFull) {
                 // The unclosed tag goes with the line, so that both passes apply it (a link it
                 // opens counts whether the text is only measured or drawn too).
-                L.markup.append(Text, Pos);
+                if (FFirstPass)
+                    L.markup.append(Text, Pos);
                 Pos = Text.size();
             }
         } else {
-            L.markup.append(Text, Pos, close + 1 - Pos);
+            if (FFirstPass)
+                L.markup.append(Text, Pos, close + 1 - Pos);
             Pos = close + 1;
         }
     }
 
+    if (Drawing(M))
+        DrawHeldRuns();
     L.width -= FTrailingSpace;
     R.ContentWidth = std::max(R.ContentWidth, L.width);
 
-    if (Drawing(M) && FInLink && FLinkCounter == Q.FocusLinkIndex + 1) {
+    if (Drawing(M) && FFlow.Link.Open && FFlow.LinkCounter == Q.FocusLinkIndex + 1) {
         FFocus.Right = FPen;
         FFocus.Bottom = LineRect.Bottom;
         DrawFocus(FFocus);
@@ -504,13 +645,13 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
     L.height = std::max(L.height, h);
     // A run enters the plain text when the line takes it: one that wraps is taken, and
     // counted, on the next line only.
-    if (FHidden) {
+    if (FFlow.Hidden) {
         if (FFirstPass)
             R.PlainText += shown;
         Pos = RunEnd;
         return;
     }
-    const bool linkText = FInLink;
+    const bool linkText = FFlow.Link.Open;
     int w = 0;
     if (!Drawing(M)) {
         w = RunWidth(shown, FFormat);
@@ -519,16 +660,16 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
         if (L.width - w <= x && x <= L.width && linkText) {
             FLinkTextHit = true;
             if (Q.PointY > LineRect.Top) {
-                R.LinkUnderPoint = FLinkTarget;
+                R.LinkUnderPoint = FFlow.Link.Target;
                 if (V.LinkTitles)
-                    R.TitleUnderPoint = FLinkTitle;
-                FLinkPending = true;
+                    R.TitleUnderPoint = FFlow.Link.Title;
+                FFlow.LinkPending = true;
             }
         }
     } else {
         DrawRun(shown, LineRect, L, w);
-        if (linkText && FLinkCounter == Q.FocusLinkIndex + 1)
-            R.FocusedLinkTarget = FLinkTarget;
+        if (linkText && FFlow.LinkCounter == Q.FocusLinkIndex + 1)
+            R.FocusedLinkTarget = FFlow.Link.Target;
     }
 
     bool fits = !FFirstPass || L.width < Available(LineRect) || w >= RoomForOne(LineRect);
@@ -539,11 +680,12 @@ void TMiniHtmlRun::TextRun(const std::string& Text, std::size_t& Pos, std::size_
     if (fits || !Q.WrapWords) {
         if (FFirstPass)
             R.PlainText += shown;
-        L.markup.append(raw);
+        if (FFirstPass)
+            L.markup.append(raw);
         Pos = RunEnd;
         if (FFirstPass && !fits && onlyRun)
             Pos = Text.size();
-        FTrailingSpace = (!raw.empty() && raw.back() == ' ' && raw == shown) ? Metrics().spaceWidth : 0;
+        FTrailingSpace = (!raw.empty() && raw.back() == ' ' && raw == shown) ? Metrics().SpaceWidthPx : 0;
     } else {
         FLineDone = true;
         L.width -= w;
@@ -558,34 +700,65 @@ void TMiniHtmlRun::DrawRun(const std::string& Shown, const TRect& LineRect, Line
     if (FSub)
         bottom += L.subSpace;
     bottom -= L.pictureOffset;
-    const bool rtl = MirroredRuns();
-    TRect run{FPen, LineRect.Top, rtl ? FRightEdge : LineRect.Right, bottom};
-    const unsigned format = V.HintTags ? (FFormat & ~plat::DT_EXTERNALLEADING) : FFormat;
+    const unsigned format = RunFormat();
     WidthPx = RunWidth(Shown, format);
-    if (V.HintTags) {
-        // The hint's copy draws each run into its own measured box, and drops a run starting
-        // within a letter "w" of the right edge when lines are not wrapped.
-        if (!Q.WrapWords && FPen > LineRect.Right - C.TextWidth("w"))
-            return;
-        run.Right = std::min(run.Right, run.Left + WidthPx);
-        if (rtl)
-            run.Left = std::max(run.Left, run.Right - WidthPx);
+    // The hint's copy drops a run starting within a letter "w" of the right edge when lines are
+    // not wrapped, unless all of it fits before the edge.
+    if (V.HintTags && !Q.WrapWords && FPen > LineRect.Right - C.TextWidth("w") && FPen + WidthPx > LineRect.Right) {
+        DrawHeldRuns();
+        return;
     }
-    if (FShadow) {
+    if (MirroredRuns()) {
+        // Placed from the right edge leftwards, each run on its own.
+        TRect run{FPen, LineRect.Top, FRightEdge, bottom};
+        if (V.HintTags)
+            run.Left = std::max(run.Left, run.Right - WidthPx);
+        DrawText(Shown, run, format);
+        if (FFlow.Error)
+            DrawZigzag(FRightEdge - WidthPx, FRightEdge, LineRect.Bottom);
+        FRightEdge -= WidthPx;
+        return;
+    }
+    // Runs that no tag parts have one look and one place to stand on: they are drawn as one text,
+    // as a whole line of plain words is.
+    if (FHeld.Text.empty())
+        FHeld = {{}, TRect{FPen, LineRect.Top, LineRect.Right, bottom}, 0, LineRect.Bottom};
+    FHeld.Text += Shown;
+    FHeld.WidthPx += WidthPx;
+    FPen += WidthPx;
+}
+
+void TMiniHtmlRun::DrawHeldRuns()
+{
+    if (FHeld.Text.empty())
+        return;
+    TRect run = FHeld.Rect;
+    const unsigned format = RunFormat();
+    // The hint's copy draws runs into their own measured box.
+    if (V.HintTags)
+        run.Right = std::min(run.Right, run.Left + std::max(FHeld.WidthPx, RunWidth(FHeld.Text, format)));
+    DrawText(FHeld.Text, run, format);
+    if (FFlow.Error)
+        DrawZigzag(run.Left, run.Left + FHeld.WidthPx, FHeld.LineBottom);
+    FHeld.Text.clear();
+}
+
+void TMiniHtmlRun::DrawText(const std::string& Shown, TRect Run, unsigned Format)
+{
+    // Blanks alone show nothing on a transparent background unless a line runs under them.
+    const plat::TFontStyles style = C.Font().GetStyle();
+    if (C.GetBkMode() == plat::TRANSPARENT && !style.Contains(plat::fsUnderline) &&
+        !style.Contains(plat::fsStrikeOut) && Shown.find_first_not_of(' ') == std::string::npos)
+        return;
+    if (FFlow.Shadow) {
         const TColor color = C.Font().GetColor();
         C.Font().SetColor(Q.ShadowTextColor);
-        TRect shadow{run.Left + Q.ShadowShift, run.Top + Q.ShadowShift, run.Right + Q.ShadowShift,
-                     run.Bottom + Q.ShadowShift};
-        C.DrawText(Shown, shadow, format);
+        TRect shadow{Run.Left + Q.ShadowShift, Run.Top + Q.ShadowShift, Run.Right + Q.ShadowShift,
+                     Run.Bottom + Q.ShadowShift};
+        C.DrawText(Shown, shadow, Format);
         C.Font().SetColor(color);
     }
-    C.DrawText(Shown, run, format);
-    if (FError)
-        DrawZigzag(rtl ? FRightEdge - WidthPx : FPen, rtl ? FRightEdge : FPen + WidthPx, LineRect.Bottom);
-    if (rtl)
-        FRightEdge -= WidthPx;
-    else
-        FPen += WidthPx;
+    C.DrawText(Shown, Run, Format);
 }
 
 void TMiniHtmlRun::DrawZigzag(int FromX, int ToX, int Bottom)
@@ -623,6 +796,8 @@ void TMiniHtmlRun::ApplyTag(std::string_view Text, std::size_t Pos, std::size_t 
     const char next = kindAt + 1 < Text.size() ? UpperChar(Text[kindAt + 1]) : '\0';
     const bool draw = Drawing(M);
     LineRect.Bottom -= L.subSpace;
+    if (draw)
+        DrawHeldRuns();
 
     if (closing) {
         switch (kind) {
@@ -636,7 +811,7 @@ void TMiniHtmlRun::ApplyTag(std::string_view Text, std::size_t Pos, std::size_t 
                 C.Font().SetColor(FBaseColor);
             break;
         case 'E':
-            FError = false;
+            FFlow.Error = false;
             break;
         case 'F':
             CloseFont(M);
@@ -655,36 +830,36 @@ void TMiniHtmlRun::ApplyTag(std::string_view Text, std::size_t Pos, std::size_t 
             break;
         case 'O':
             if (V.HintTags)
-                FNextLineOffset = 0;
+                FFlow.NextLineOffset = 0;
             break;
         case 'P':
             FLineDone = true;
-            FParagraphBack = false;
+            FFlow.ParagraphBack = false;
             if (draw)
                 SetBrushColor(C, FParagraphBrush);
             break;
         case 'R':
-            if (FRotated) {
-                C.Font().SetOrientation(FUnrotatedFont.GetOrientation());
-                FRotated = false;
+            if (FFlow.Rotated) {
+                C.Font().SetOrientation(FFlow.UnrotatedOrientation);
+                FFlow.Rotated = false;
             }
             break;
         case 'S':
             if (next == 'H')
-                FShadow = false;
+                FFlow.Shadow = false;
             else if (next == 'U')
                 FSub = FSup = false;
             else
                 SetFontStyle(C, plat::fsStrikeOut, false);
             break;
         case 'U':
-            if (next == '>' || FListLevel < 1)
+            if (next == '>' || FFlow.ListLevel < 1)
                 SetFontStyle(C, plat::fsUnderline, false);
             else
-                --FListLevel;
+                --FFlow.ListLevel;
             break;
         case 'Z':
-            FHidden = false;
+            FFlow.Hidden = false;
             break;
         default:
             break;
@@ -715,7 +890,7 @@ void TMiniHtmlRun::ApplyTag(std::string_view Text, std::size_t Pos, std::size_t 
             Control(tag, LineRect, M, L);
         break;
     case 'E':
-        FError = true;
+        FFlow.Error = true;
         break;
     case 'F':
         if (TagEnd != std::string_view::npos)
@@ -767,7 +942,7 @@ void TMiniHtmlRun::ApplyTag(std::string_view Text, std::size_t Pos, std::size_t 
                 const std::string_view rest = std::string_view(upper).substr(x + 1);
                 const std::size_t q = rest.find('"');
                 const int offset = ClampExtent(q == std::string_view::npos ? 0 : LeadingInt(rest.substr(q + 1)));
-                FNextLineOffset = offset;
+                FFlow.NextLineOffset = offset;
                 FPen = LineRect.Left + offset;
                 L.width = offset;
             }
@@ -784,7 +959,7 @@ void TMiniHtmlRun::ApplyTag(std::string_view Text, std::size_t Pos, std::size_t 
         if (next == '>')
             SetFontStyle(C, plat::fsStrikeOut, true);
         else if (next == 'H')
-            FShadow = true;
+            FFlow.Shadow = true;
         else if (StartsWithUpper(Text, Pos, "<SUB>"))
             FSub = true;
         else if (StartsWithUpper(Text, Pos, "<SUP>"))
@@ -794,12 +969,12 @@ void TMiniHtmlRun::ApplyTag(std::string_view Text, std::size_t Pos, std::size_t 
         if (next == '>') {
             SetFontStyle(C, plat::fsUnderline, true);
         } else {
-            ++FListLevel;
+            ++FFlow.ListLevel;
             FLineDone = true;
         }
         break;
     case 'Z':
-        FHidden = true;
+        FFlow.Hidden = true;
         break;
     default:
         break;
@@ -808,17 +983,17 @@ void TMiniHtmlRun::ApplyTag(std::string_view Text, std::size_t Pos, std::size_t 
 
 void TMiniHtmlRun::OpenLink(std::string_view Tag, std::string_view Upper, const TRect& LineRect, Mode M, Line& L)
 {
-    if (Drawing(M) && FLinkCounter == Q.FocusLinkIndex) {
+    if (Drawing(M) && FFlow.LinkCounter == Q.FocusLinkIndex) {
         FFocus.Left = FPen;
         FFocus.Top = LineRect.Top;
     }
     FLinkStartX = L.width;
     FLinkStartTop = LineRect.Top;
     FLinkStartedHere = true;
-    ++FLinkCounter;
-    const bool hovered = FLinkCounter == Q.HoverLinkIndex;
-    FHoverApplied = !Q.HoverOnlyLinks || hovered;
-    if (FHoverApplied) {
+    ++FFlow.LinkCounter;
+    const bool hovered = FFlow.LinkCounter == Q.HoverLinkIndex;
+    FFlow.HoverApplied = !Q.HoverOnlyLinks || hovered;
+    if (FFlow.HoverApplied) {
         SetFontStyle(C, plat::fsUnderline, true);
         if (Drawing(M)) {
             FHoverBrush = BrushColorOf(C);
@@ -838,46 +1013,46 @@ void TMiniHtmlRun::OpenLink(std::string_view Tag, std::string_view Upper, const 
             const std::size_t close = Tag.find('"', open + 1);
             target = std::string(Tag.substr(open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1));
         }
-        FInLink = true;
-        FLinkTarget = target;
+        FFlow.Link.Open = true;
+        FFlow.Link.Target = target;
         return;
     }
     const TAttribute href = ReadAttributeKeepCase(Tag, Upper, "HREF");
     if (href.Found) {
-        FInLink = true;
-        FLinkTarget = href.Value;
+        FFlow.Link.Open = true;
+        FFlow.Link.Target = href.Value;
     }
     const TAttribute title = ReadAttributeKeepCase(Tag, Upper, "TITLE");
     if (title.Found)
-        FLinkTitle = title.Value;
+        FFlow.Link.Title = title.Value;
 }
 
 void TMiniHtmlRun::CloseLink(const TRect& LineRect, Mode M, Line& L)
 {
     SetFontStyle(C, plat::fsUnderline, false);
-    if (FHoverApplied && Drawing(M)) {
+    if (FFlow.HoverApplied && Drawing(M)) {
         SetBrushColor(C, FHoverBrush);
         C.Font().SetColor(FHoverText);
     }
-    FHoverApplied = false;
+    FFlow.HoverApplied = false;
     if (Drawing(M) && !Q.SelectedText)
         C.Font().SetColor(FBaseColor);
-    if (FLinkPending) {
+    if (FFlow.LinkPending) {
         const TRect start = FLinkStartedHere ? TRect{FLinkStartX + LineRect.Left, FLinkStartTop, 0, 0}
                                              : TRect{LineRect.Left, LineRect.Top, 0, 0};
         R.LinkRectUnderPoint = {start.Left, start.Top, LineRect.Left + L.width, LineRect.Bottom};
-        R.LinkIndexUnderPoint = FLinkCounter;
-        FLinkPending = false;
+        R.LinkIndexUnderPoint = FFlow.LinkCounter;
+        FFlow.LinkPending = false;
     }
-    if (FLinkCounter == Q.FocusLinkIndex + 1 && Drawing(M)) {
+    if (FFlow.LinkCounter == Q.FocusLinkIndex + 1 && Drawing(M)) {
         FFocus.Right = FPen;
         FFocus.Bottom = LineRect.Bottom - L.pictureOffset;
         FFocus.Top = FFocus.Bottom - GhHeight();
         DrawFocus(FFocus);
     }
-    FInLink = false;
-    FLinkTarget.clear();
-    FLinkTitle.clear();
+    FFlow.Link.Open = false;
+    FFlow.Link.Target.clear();
+    FFlow.Link.Title.clear();
 }
 
 void TMiniHtmlRun::Font(std::string_view Tag, std::string_view Upper, Mode M)
@@ -939,7 +1114,7 @@ void TMiniHtmlRun::Paragraph(std::string_view Upper, const TRect& LineRect, Mode
         return;
     const TColor from = back.Value.empty() ? plat::clNone : ReadColor(back.Value);
     const TAttribute to = V.HintTags ? ReadAttribute(Upper, "BGCOLORTO") : TAttribute{};
-    FParagraphBack = true;
+    FFlow.ParagraphBack = true;
     FParagraphBrush = BrushColorOf(C);
     if (to.Found) {
         DrawGradientBands(C, from, ReadColor(to.Value), kGradientSteps, true,
@@ -1018,10 +1193,10 @@ void TMiniHtmlRun::ListItem(std::string_view Upper, const TRect& LineRect, Mode 
         return;
     }
     FItemSeen = true;
-    const int level = std::max(FListLevel, 0);
+    const int level = std::max(FFlow.ListLevel, 0);
     L.width += level * kListStepPx;
     FPen += std::max(level - 1, 0) * kListStepPx;
-    if (Drawing(M) && !FHidden) {
+    if (Drawing(M) && !FFlow.Hidden) {
         TColor bulletColor = plat::clNone;
         std::string type;
         if (V.HintTags) {
@@ -1084,26 +1259,28 @@ void TMiniHtmlRun::Rotate(std::string_view Upper)
         return;
     const TAttribute angle = ReadAttribute(Upper.substr(a), "A");
     const int degrees = LeadingInt(angle.Value) % 360;
-    if (!FRotated)
-        FUnrotatedFont.Assign(C.Font());
-    FRotated = true;
+    if (!FFlow.Rotated)
+        FFlow.UnrotatedOrientation = C.Font().GetOrientation();
+    FFlow.Rotated = true;
     C.Font().SetOrientation(degrees * 10);
 }
 
 void TMiniHtmlRun::Picture(std::string_view Tag, std::string_view Upper, const TRect& LineRect, Mode M, Line& L)
 {
-    ++FPictureCounter;
+    ++FFlow.PictureCounter;
     // Both copies keep SRC and ALT as written: names and paths need not be upper case.
     const TAttribute src = ReadAttributeKeepCase(Tag, Upper, "SRC");
     const TAttribute alt = ReadAttributeKeepCase(Tag, Upper, "ALT");
     const int widthAttr = ClampExtent(LeadingInt(ReadAttribute(Upper, "WIDTH").Value));
     const int heightAttr = ClampExtent(LeadingInt(ReadAttribute(Upper, "HEIGHT").Value));
     std::string source = src.Value;
-    if (alt.Found && FPictureCounter == FHoverPicture)
+    if (alt.Found && FFlow.PictureCounter == FHoverPicture)
         source = alt.Value;
 
     TMiniHtmlPictureSources sources{Q.ImageList, Q.Pictures, Q.PictureCache};
     const TMiniHtmlPicture picture = sources.Resolve(source);
+    if (FFirstPass && !picture.IsSystemIcon())
+        FReusable = false;
     const plat::TSize size = picture.LayoutSize(widthAttr, heightAttr);
     const int w = size.cx;
     const int h = size.cy;
@@ -1113,12 +1290,12 @@ void TMiniHtmlRun::Picture(std::string_view Tag, std::string_view Upper, const T
                      !V.HintTags);
 
     const int x = Q.PointX - LineRect.Left;
-    if (L.width < x && x < L.width + w && LineRect.Top < Q.PointY && Q.PointY < LineRect.Top + h && FInLink) {
+    if (L.width < x && x < L.width + w && LineRect.Top < Q.PointY && Q.PointY < LineRect.Top + h && FFlow.Link.Open) {
         FPictureHit = true;
-        R.LinkUnderPoint = FLinkTarget;
+        R.LinkUnderPoint = FFlow.Link.Target;
         if (V.LinkTitles)
-            R.TitleUnderPoint = FLinkTitle;
-        FHoverPicture = FPictureCounter;
+            R.TitleUnderPoint = FFlow.Link.Title;
+        FHoverPicture = FFlow.PictureCounter;
     }
 
     if (FFirstPass && L.width + w > Available(LineRect) && w < RoomForOne(LineRect)) {
@@ -1182,6 +1359,21 @@ void RunMiniHtml(const TMiniHtmlVariant& Variant, plat::TCanvas& Canvas, const T
                  TMiniHtmlResult& Result)
 {
     TMiniHtmlRun(Variant, Canvas, Request, Result).Run();
+}
+
+void LayOutMiniHtml(const TMiniHtmlVariant& Variant, plat::TCanvas& Canvas, const TMiniHtmlRequest& Request,
+                    TMiniHtmlLayout& Layout, TMiniHtmlResult& Result)
+{
+    TMiniHtmlRun(Variant, Canvas, Request, Result).LayOut(Layout);
+}
+
+void RunMiniHtml(const TMiniHtmlVariant& Variant, plat::TCanvas& Canvas, const TMiniHtmlRequest& Request,
+                 const TMiniHtmlLayout& Layout, TMiniHtmlResult& Result)
+{
+    if (PointMeetsFirstPasses(Request))
+        TMiniHtmlRun(Variant, Canvas, Request, Result).Run();
+    else
+        TMiniHtmlRun(Variant, Canvas, Request, Result).Replay(Layout);
 }
 
 void SetMiniHtmlHighlightColors(TColor BackColor, TColor TextColor)

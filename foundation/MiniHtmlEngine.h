@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/MiniHtmlLayout.h"
 #include "platform/core/Types.h"
 #include "platform/graphics/Colors.h"
 
@@ -86,6 +87,22 @@ struct TMiniHtmlResult {
 // Lays out, measures, draws and hit-tests one mini-HTML text (see MiniHtmlDraw.h).
 void RunMiniHtml(const TMiniHtmlVariant& Variant, plat::TCanvas& Canvas, const TMiniHtmlRequest& Request,
                  TMiniHtmlResult& Result);
+
+// Lays the text out as the first pass of each line does, every line whatever the bounds' height,
+// and keeps the lines in Layout for drawing later. Nothing is painted; Result has what a SizeOnly
+// call gives (sizes, plain text, link count).
+void LayOutMiniHtml(const TMiniHtmlVariant& Variant, plat::TCanvas& Canvas, const TMiniHtmlRequest& Request,
+                    TMiniHtmlLayout& Layout, TMiniHtmlResult& Result);
+
+// Draws (or locates in) a text that LayOutMiniHtml laid out: only the second pass of each line
+// runs, in Request.Bounds, which may stand elsewhere and be of another height than the layout's;
+// their width places aligned lines and cuts runs, the lines stay as laid out. Text, canvas font
+// and switches must be those of the layout. Within bounds as wide as the layout's this paints
+// and reports what RunMiniHtml does, costing no measurement; SizeOnly gives the layout's sizes.
+// A point that meets a line in its first pass (inside the bounds, below their top edge) could
+// change the layout (a linked picture shows its ALT picture), so such a request runs in full.
+void RunMiniHtml(const TMiniHtmlVariant& Variant, plat::TCanvas& Canvas, const TMiniHtmlRequest& Request,
+                 const TMiniHtmlLayout& Layout, TMiniHtmlResult& Result);
 
 // The colours of <HI> in the grid's copy; system highlight and highlight text at start.
 void SetMiniHtmlHighlightColors(plat::TColor BackColor, plat::TColor TextColor);

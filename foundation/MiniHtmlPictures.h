@@ -30,6 +30,8 @@ public:
     bool Valid() const { return FKind != TKind::None; }
     // Container and address pictures; the others are drawn once where they stand.
     bool IsHtmlPicture() const { return FKind == TKind::Picture; }
+    // A system icon keeps its size; the pictures of lists, containers and addresses may change.
+    bool IsSystemIcon() const { return FKind == TKind::SystemIcon; }
     int Width() const;
 
     // The space the picture takes in a line: WIDTH and HEIGHT (0 when absent) size a container

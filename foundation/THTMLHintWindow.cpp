@@ -1,6 +1,7 @@
 #include "foundation/THTMLHintWindow.h"
 
 #include "foundation/MiniHtmlDraw.h"
+#include "foundation/MiniHtmlEngine.h"
 #include "foundation/THTMLHint.h"
 #include "platform/controls/core/WindowRegion.h"
 #include "platform/controls/forms/TScreen.h"
@@ -8,6 +9,8 @@
 #include "platform/graphics/TFont.h"
 #include "platform/system/Environment.h"
 #include "platform/system/PlatformInformation.h"
+
+#include <algorithm>
 
 namespace skelda::foundation {
 
@@ -21,19 +24,24 @@ constexpr int kGradientBands = 48;
 constexpr plat::TColor kShadowColor = 0x808080;
 constexpr plat::TColor kFrameColor = 0x808080;
 
-// Measures (SizeOnly) or draws the hint text with the component's settings.
-void DrawHintText(plat::TCanvas& Canvas, const THTMLHint& Hint, const std::string& Text, const plat::TRect& Bounds,
-                  bool SizeOnly, int& Width, int& Height)
+// The hint text with the component's settings, for measuring or for drawing.
+TMiniHtmlRequest HintRequest(const THTMLHint& Hint, const std::string& Text, const plat::TRect& Bounds, bool Measuring)
 {
-    std::string link, plain, focused;
-    int linkTotal = 0, linkIndex = -1;
-    plat::TRect linkRect{};
-    MiniHtmlDrawHint(Canvas, Text, Bounds, Hint.GetImages(), 0, 0, -1, -1,
-                     SizeOnly ? 1 : Hint.GetShadowOffset(), false, SizeOnly, false, false, true, false,
-                     !Hint.GetEllipsis(), 1.0, Hint.GetURLColor(), plat::clNone, plat::clNone,
-                     SizeOnly ? kShadowColor : Hint.GetShadowColor(), link, plain, focused, Width, Height,
-                     linkTotal, linkIndex, linkRect, &Hint.PictureCache(), Hint.GetPictureContainer(),
-                     Hint.GetLineSpacing(), 0);
+    TMiniHtmlRequest request;
+    request.Text = Text;
+    request.Bounds = Bounds;
+    request.ImageList = Hint.GetImages();
+    request.PointX = 0;
+    request.PointY = 0;
+    request.ShadowShift = Measuring ? 1 : Hint.GetShadowOffset();
+    request.SizeOnly = Measuring;
+    request.WrapWords = !Hint.GetEllipsis();
+    request.LinkTextColor = Hint.GetURLColor();
+    request.ShadowTextColor = Measuring ? kShadowColor : Hint.GetShadowColor();
+    request.PictureCache = &Hint.PictureCache();
+    request.Pictures = Hint.GetPictureContainer();
+    request.LineGap = Hint.GetLineSpacing();
+    return request;
 }
 
 bool HasDropShadow()
@@ -66,17 +74,22 @@ void THTMLHintWindow::ActivateHint(plat::TRect Rect, const std::string& AHint)
     FHint = FindHTMLHint();
     if (!FHint)
         return;
-    Canvas().Font().Assign(FHint->HintFont());
+    // The window's font, which every paint starts from, is the one the text is measured in.
+    Font().Assign(FHint->HintFont());
+    Canvas().Font().Assign(Font());
     SetColor(FHint->GetHintColor());
 
     // No widest width kept: the screen's.
     const int maxWidth = HTMLHintMaxWidth() > 0 ? HTMLHintMaxWidth() : plat::TheScreen().Width();
     plat::TRect r = Rect;
     r.Right = r.Left + maxWidth - kFrameWidthPx;
-    int width = 0, height = 0;
-    DrawHintText(Canvas(), *FHint, AHint, r, true, width, height);
-    FTextWidth = width + 2 * FHint->GetXMargin();
-    FTextHeight = height + 2 * FHint->GetYMargin();
+    // The lines measured here are the lines Paint draws; where they are measured does not
+    // matter, so at the origin, where the engine's point (0, 0) meets no line.
+    TMiniHtmlResult measured;
+    LayOutMiniHtml(TMiniHtmlVariant::Hint(), Canvas(),
+                   HintRequest(*FHint, AHint, plat::Bounds(0, 0, r.Width(), r.Height()), true), FLayout, measured);
+    FTextWidth = measured.ContentWidth + 2 * FHint->GetXMargin();
+    FTextHeight = measured.ContentHeight + 2 * FHint->GetYMargin();
     r.Right = r.Left + FTextWidth + kFrameWidthPx;
     r.Bottom = r.Top + FTextHeight + kFrameHeightPx;
     r.Left = FHint->HintInfo().HintPos.X;
@@ -95,6 +108,16 @@ void THTMLHintWindow::ActivateHint(plat::TRect Rect, const std::string& AHint)
         if (r.Bottom - m.Top > m.Height()) {
             r.Bottom = m.Top + m.Height() - 2;
             r.Top = r.Bottom - FTextHeight - kFrameHeightPx;
+        }
+        // Left of or above the monitor (or wider or taller than it) the hint starts inside, as
+        // it ends inside on the other sides.
+        if (r.Left < m.Left) {
+            r.Left = m.Left + 2;
+            r.Right = r.Left + FTextWidth + kFrameWidthPx;
+        }
+        if (r.Top < m.Top) {
+            r.Top = m.Top + 2;
+            r.Bottom = r.Top + FTextHeight + kFrameHeightPx;
         }
     }
     SetBoundsRect(r);
@@ -131,14 +154,20 @@ void THTMLHintWindow::Paint()
         canvas.Pen().SetColor(kFrameColor);
         canvas.RoundRect(c.Left, c.Top, c.Right - 1, c.Bottom - 1, kCornerPx, kCornerPx);
     }
+    // The lines as measured, in the measured width: the engine's lines start one pixel in. The
+    // engine stops where the height of "gh" in a line's first font would not fit below it, so
+    // there is room for that below the last line, also after a line begun in a larger font.
+    int tallestGh = 8;
+    for (const TMiniHtmlLine& line : FLayout.Lines)
+        tallestGh = std::max(tallestGh, line.GhHeightPx);
     plat::TRect text;
     text.Left = c.Left + 4 + FHint->GetXMargin();
     text.Top = c.Top + (c.Height() - FTextHeight) / 2 + FHint->GetYMargin();
-    text.Bottom = text.Top + FTextHeight + 8;
-    text.Right = c.Right - 4;
+    text.Bottom = text.Top + FTextHeight + tallestGh;
+    text.Right = text.Left + 1 + FTextWidth - 2 * FHint->GetXMargin();
     canvas.Brush().SetColor(color);
-    int width = 0, height = 0;
-    DrawHintText(canvas, *FHint, GetText(), text, false, width, height);
+    TMiniHtmlResult drawn;
+    RunMiniHtml(TMiniHtmlVariant::Hint(), canvas, HintRequest(*FHint, GetText(), text, false), FLayout, drawn);
 }
 
 void DrawHintBorder(plat::TCanvas& Canvas, const plat::TRect& R, plat::TColor Light, plat::TColor Dark)

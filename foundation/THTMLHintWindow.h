@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/MiniHtmlLayout.h"
 #include "platform/controls/forms/THintWindow.h"
 #include "platform/core/Types.h"
 #include "platform/graphics/Colors.h"
@@ -16,8 +17,10 @@ class THTMLHint;
 
 // The application's hint window once a THTMLHint is on the main form: it measures and draws the
 // hint as mini-HTML with that component's look, on a flat or gradient background with a 3-D
-// frame or rounded corners, and keeps the hint on the monitor nearest its position. Without a
-// THTMLHint on the main form it shows nothing.
+// frame or rounded corners, and keeps the hint on the monitor nearest its position. The text is
+// laid out once, when the hint is placed, and painted in those lines and in the width measured,
+// so what is painted is what the window was sized for. Without a THTMLHint on the main form it
+// shows nothing.
 class THTMLHintWindow : public plat::THintWindow {
 public:
     using plat::THintWindow::THintWindow;
@@ -42,6 +45,7 @@ private:
     THTMLHint* FHint = nullptr;
     int FTextHeight = 0;
     int FTextWidth = 0;
+    TMiniHtmlLayout FLayout;
 };
 
 // A 3-D frame one pixel wide: Light along the left and top, Dark along the bottom and right.

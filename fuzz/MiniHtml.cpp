@@ -2,8 +2,10 @@
 // flags and point: every call ends, raises nothing, paints nothing when only measuring or
 // locating, gives the canvas back as it was (the hint's copy may leave the pen), reports a link
 // under the point as -1 or one of its links, and measuring agrees with drawing on the sizes, the
-// link count and the plain text. The first bytes choose the copy, the flags, the bounds and the
-// point; the canvas alternates between the recording canvas and a plain image.
+// link count and the plain text. A text laid out once draws again exactly what a whole run draws
+// (as the grid's kept layouts do), and painted in the width it measured (as the hint window
+// paints) keeps the lines it was measured in. The first bytes choose the copy, the flags, the
+// bounds and the point; the canvas alternates between the recording canvas and a plain image.
 
 #include "FontconfigLeaks.h"
 #include "FuzzSupport.h"
@@ -22,6 +24,7 @@
 #include <chrono>
 #include <exception>
 #include <string>
+#include <vector>
 
 using namespace plat;
 using namespace skelda::foundation;
@@ -80,15 +83,31 @@ void LetQtTidyUp()
     QCoreApplication::processEvents();
 }
 
-TMiniHtmlResult Run(const TMiniHtmlVariant& V, TCanvas& C, const TMiniHtmlRequest& Q)
+TMiniHtmlResult Run(const TMiniHtmlVariant& V, TCanvas& C, const TMiniHtmlRequest& Q,
+                    TMiniHtmlLayout* LayOut = nullptr, const TMiniHtmlLayout* Replay = nullptr)
 {
     TMiniHtmlResult r;
     try {
-        RunMiniHtml(V, C, Q, r);
+        if (LayOut)
+            LayOutMiniHtml(V, C, Q, *LayOut, r);
+        else if (Replay)
+            RunMiniHtml(V, C, Q, *Replay, r);
+        else
+            RunMiniHtml(V, C, Q, r);
     } catch (const std::exception& e) {
         Check(false, "the engine raised", e.what());
     }
     return r;
+}
+
+void CheckSameText(const TMiniHtmlResult& A, const TMiniHtmlResult& B, const char* What)
+{
+    Check(A.ContentWidth == B.ContentWidth, What, "widths " + std::to_string(A.ContentWidth) + " vs " +
+                                                       std::to_string(B.ContentWidth));
+    Check(A.ContentHeight == B.ContentHeight, What, "heights " + std::to_string(A.ContentHeight) + " vs " +
+                                                         std::to_string(B.ContentHeight));
+    Check(A.LinkTotal == B.LinkTotal, What, "link counts");
+    Check(A.PlainText == B.PlainText, What, A.PlainText + " | " + B.PlainText);
 }
 
 }  // namespace
@@ -174,5 +193,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     const TMiniHtmlResult clipped = Run(variant, canvas, q);
     Check(clipped.ContentHeight <= drawn.ContentHeight || drawn.ContentHeight == 0, "a cut text grew");
     Check(sized.ContentHeight > 0, "no height");
+
+    // Laid out once, the text draws again call for call what a whole run draws.
+    Prepare(recording);
+    recording.ClearCalls();
+    const TMiniHtmlResult whole = Run(variant, recording, full);
+    const std::vector<std::string> wholeCalls = recording.Calls();
+    Prepare(recording);
+    TMiniHtmlLayout layout;
+    CheckSameText(Run(variant, recording, full, &layout), sized, "laying out measured otherwise");
+    recording.ClearCalls();
+    const TMiniHtmlResult replayed = Run(variant, recording, full, nullptr, &layout);
+    Check(recording.Calls() == wholeCalls, "a laid-out text drew otherwise", q.Text);
+    CheckSameText(replayed, whole, "a laid-out text drew otherwise");
+    Check(replayed.Hit == whole.Hit && replayed.FocusedLinkTarget == whole.FocusedLinkTarget,
+          "a laid-out text reported otherwise", q.Text);
+
+    // Painted in the width it measured, with its point on no line (the hint window's), the text
+    // keeps its lines: the same height, line breaks and plain text as measured.
+    TMiniHtmlRequest measuredWidth = full;
+    measuredWidth.Bounds.Right = measuredWidth.Bounds.Left + 1 + sized.ContentWidth;
+    measuredWidth.PointX = measuredWidth.Bounds.Left;
+    measuredWidth.PointY = measuredWidth.Bounds.Top;
+    Prepare(recording);
+    CheckSameText(Run(variant, recording, measuredWidth, nullptr, &layout), sized,
+                  "painted in its measured width, the text took other lines");
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "grid/model/TVezEzuzorEvad.h"
 
 #include "foundation/THTMLPictureCache.h"
+#include "foundation/TPictureContainer.h"
 #include "foundation/TVezHintInfo.h"
 #include "grid/controls/TArrowWindow.h"
 #include "grid/controls/TControlCombo.h"
@@ -28,6 +29,7 @@
 #include "grid/model/TVezEzuzorEvadHost.h"
 #include "grid/model/TVezEzuzorEvadState.h"
 #include "grid/painting/TCellPaintSettings.h"
+#include "grid/painting/TGridHtmlLayoutCache.h"
 #include "grid/settings/TBackGround.h"
 #include "grid/settings/TBalloonSettings.h"
 #include "grid/settings/TBands.h"
@@ -176,6 +178,7 @@ void TVezEzuzorEvad::CreateOwnedObjects()
     FState->MouseActions->OnInvalidate = [this](plat::TObject*) { InvalidateRequest(); };
     FState->Grouping = std::make_unique<TGrouping>();
     FState->ImageCache = std::make_unique<foundation::THTMLPictureCache>();
+    FState->HtmlLayouts = std::make_unique<TGridHtmlLayoutCache>();
     FState->SortList = std::make_unique<plat::TStringList>();
     FState->LookupItems = std::make_unique<plat::TStringList>();
     FState->SortIndexes = std::make_unique<TSortIndexList>(-1, -1);
@@ -337,6 +340,7 @@ TVezEzuzorEvad::~TVezEzuzorEvad()
     FState->Grouping.reset();
     FHeaders.reset();
     FState->ImageCache.reset();
+    FState->HtmlLayouts.reset();
     FLook.reset();
     FState->SortList.reset();
     FState->LookupItems.reset();
@@ -600,6 +604,8 @@ void TVezEzuzorEvad::Notification(plat::TComponent* AComponent, plat::TOperation
     ForgetChildControl(AComponent);
     if (FState->SyncGrid && FState->SyncGrid->GetGrid() == AComponent)
         FState->SyncGrid->SetGrid(nullptr);
+    if (FState->PictureContainer == AComponent)
+        FState->PictureContainer = nullptr;
 }
 
 // ---- Version ----------------------------------------------------------------------------------

@@ -27,6 +27,7 @@ class TStringList;
 
 namespace skelda::foundation {
 class THTMLPictureCache;
+class TPictureContainer;
 class TVezHintInfo;
 }  // namespace skelda::foundation
 
@@ -49,6 +50,7 @@ class TFloatingFooter;
 class TFocusHelper;
 class TFooterPanel;
 class TGridChangeNotifier;
+class TGridHtmlLayoutCache;
 class TGridProgressAppearance;
 class TGrouping;
 class THTMLSettings;
@@ -420,6 +422,11 @@ public:
     TGrouping& Grouping();
     void SetGrouping(const TGrouping& Value);
     foundation::THTMLPictureCache& ImageCache();
+    // The named pictures of the mini-HTML cells' image tags; none at first, forgotten when freed.
+    foundation::TPictureContainer* GetPictureContainer() const;
+    void SetPictureContainer(foundation::TPictureContainer* Value);
+    // The layouts of the mini-HTML cell texts painted lately, kept so that a repaint only draws.
+    TGridHtmlLayoutCache& HtmlLayouts();
     plat::TFont& FixedFont() { return FLook->FixedFont(); }
     void SetFixedFont(const plat::TFont& Value) { FLook->SetFixedFont(Value); }
     plat::TFont& ActiveCellFont() { return FLook->ActiveCellFont(); }
@@ -743,6 +750,9 @@ public:
     bool GetURLFull() const { return FLook->GetURLFull(); }
     // Repaints when URLShow is on.
     void SetURLFull(bool Value) { FLook->SetURLFull(Value); }
+    // Links of mini-HTML cells are underlined only while the mouse is over them.
+    bool GetURLUnderlineOnHover() const { return FLook->GetURLUnderlineOnHover(); }
+    void SetURLUnderlineOnHover(bool Value) { FLook->SetURLUnderlineOnHover(Value); }
     bool GetXYOffsetTopLeftOnly() const { return FLook->GetXYOffsetTopLeftOnly(); }
     void SetXYOffsetTopLeftOnly(bool Value) { FLook->SetXYOffsetTopLeftOnly(Value); }
     bool GetHideFocusRect() const { return FLook->GetHideFocusRect(); }
@@ -763,6 +773,12 @@ public:
     // look the change touches.
     const TFixedCellHover& GetFixedCellHover() const { return FPainter->GetFixedCellHover(); }
     void SetFixedCellHover(const TFixedCellHover& Value) { FPainter->SetFixedCellHover(Value); }
+    // The link of a mini-HTML cell the mouse is over: the cell (display column, row) and the
+    // link's number in it, counted from 1; (-1, -1) and -1 for none. The mouse handling keeps it;
+    // with URLUnderlineOnHover only that link is underlined. Repaints the cells it leaves and enters.
+    plat::TPoint GetHoverCell() const;
+    int GetHoverLink() const;
+    void SetHoverLink(plat::TPoint ACell, int ALink);
     // Whether HoverFixedCells lets the cell light up: a cell of the fixed columns with hfAll or
     // hfFixedColumns, of the fixed rows with hfAll or hfFixedRows.
     bool IsHoverFixedCell(int ACol, int ARow) const { return FPainter->IsHoverFixedCell(ACol, ARow); }

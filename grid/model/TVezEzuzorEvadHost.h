@@ -339,13 +339,18 @@ public:
     {
         FGrid.RepaintCol(ACol);
     }
-    TGridHtmlRoles HtmlRoles(int, int) override
+    TGridHtmlRoles HtmlRoles(int ADisplCol, int ARow) override
     {
         TGridHtmlRoles roles;
+        roles.BiDiMode = static_cast<std::uint8_t>(FGrid.GetBiDiMode());
         roles.Window = plat::WindowHandleOf(FGrid);
+        roles.Container = FGrid.GetPictureContainer();
         roles.Cache = &FGrid.ImageCache();
+        roles.HoverAnchor = FGrid.GetHoverCell() == plat::TPoint{ADisplCol, ARow} ? FGrid.GetHoverLink() : -1;
+        roles.UnderlineOnHover = FGrid.GetURLUnderlineOnHover();
         roles.BlinkVisible = FGrid.GetGridBlink();
         roles.CtrlDown = plat::GetKeyState(plat::VK_CONTROL) < 0;
+        roles.Layouts = &FGrid.HtmlLayouts();
         return roles;
     }
 

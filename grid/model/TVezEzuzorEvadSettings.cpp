@@ -4,6 +4,7 @@
 #include "grid/model/TVezEzuzorEvad.h"
 
 #include "foundation/THTMLPictureCache.h"
+#include "foundation/TPictureContainer.h"
 #include "foundation/TVezHintInfo.h"
 #include "grid/model/TVezEzuzorEvadState.h"
 #include "grid/settings/TBackGround.h"
@@ -199,6 +200,51 @@ void TVezEzuzorEvad::SetGrouping(const TGrouping& Value)
 foundation::THTMLPictureCache& TVezEzuzorEvad::ImageCache()
 {
     return *FState->ImageCache;
+}
+
+foundation::TPictureContainer* TVezEzuzorEvad::GetPictureContainer() const
+{
+    return FState->PictureContainer;
+}
+
+void TVezEzuzorEvad::SetPictureContainer(foundation::TPictureContainer* Value)
+{
+    if (FState->PictureContainer == Value)
+        return;
+    if (FState->PictureContainer)
+        RemoveFreeNotification(FState->PictureContainer);
+    FState->PictureContainer = Value;
+    if (Value)
+        FreeNotification(Value);
+    Invalidate();
+}
+
+TGridHtmlLayoutCache& TVezEzuzorEvad::HtmlLayouts()
+{
+    return *FState->HtmlLayouts;
+}
+
+plat::TPoint TVezEzuzorEvad::GetHoverCell() const
+{
+    return FState->HoverCell;
+}
+
+int TVezEzuzorEvad::GetHoverLink() const
+{
+    return FState->HoverLink;
+}
+
+void TVezEzuzorEvad::SetHoverLink(plat::TPoint ACell, int ALink)
+{
+    const plat::TPoint old = FState->HoverCell;
+    if (old == ACell && FState->HoverLink == ALink)
+        return;
+    FState->HoverCell = ACell;
+    FState->HoverLink = ALink;
+    if (old.X >= 0 && old.Y >= 0)
+        RepaintCell(old.X, old.Y);
+    if (ACell != old && ACell.X >= 0 && ACell.Y >= 0)
+        RepaintCell(ACell.X, ACell.Y);
 }
 
 plat::TStringList& TVezEzuzorEvad::LookupItems()

@@ -35,6 +35,7 @@ class TGridCheckBox;
 class TGridCombo;
 class TGridEditBtn;
 class TGridFocusWindow;
+class TGridHtmlLayoutCache;
 class TGridItem;
 class TGridTransCombo;
 class TGridTransEdit;
@@ -67,6 +68,10 @@ struct TVezEzuzorEvadState {
     std::unique_ptr<TMouseActions> MouseActions;
     std::unique_ptr<TGrouping> Grouping;
     std::unique_ptr<foundation::THTMLPictureCache> ImageCache;
+    std::unique_ptr<TGridHtmlLayoutCache> HtmlLayouts;
+    foundation::TPictureContainer* PictureContainer = nullptr;
+    plat::TPoint HoverCell{-1, -1};
+    int HoverLink = -1;
     std::unique_ptr<plat::TStringList> SortList;
     std::unique_ptr<plat::TStringList> LookupItems;
     std::unique_ptr<TSortIndexList> SortIndexes;

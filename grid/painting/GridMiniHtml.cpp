@@ -1,6 +1,7 @@
 #include "grid/painting/GridMiniHtml.h"
 
-#include "foundation/MiniHtmlDraw.h"
+#include "foundation/MiniHtmlEngine.h"
+#include "grid/painting/TGridHtmlLayoutCache.h"
 
 namespace skelda::grid {
 
@@ -13,16 +14,29 @@ constexpr plat::TColor kShadowColor = 0x808080;
 
 int DrawGridHtml(plat::TCanvas& Canvas, const std::string& Text, const plat::TRect& Rect, const TGridHtmlRoles& Roles)
 {
-    std::string anchor, plain, focused, title, controlId, controlValue, controlType;
-    int width = 0, height = 0, linkTotal = 0, linkIndex = -1;
-    plat::TRect linkRect{}, controlRect{};
-    foundation::MiniHtmlDrawGrid(Canvas, Text, Rect, Roles.Images, Roles.CellTopLeft.X, Roles.CellTopLeft.Y, -1,
-                                 Roles.HoverAnchor, 1, false, false, false, false, Roles.BlinkVisible,
-                                 Roles.UnderlineOnHover, !Roles.EnhTextSize, Roles.CtrlDown, 1.0, Roles.LinkColor,
-                                 plat::clNone, plat::clNone, kShadowColor, anchor, plain, focused, title, width,
-                                 height, linkTotal, linkIndex, linkRect, controlRect, controlId, controlValue,
-                                 controlType, Roles.Cache, Roles.Container, Roles.Window, Roles.BiDiMode);
-    return width;
+    foundation::TMiniHtmlRequest request;
+    request.Text = Text;
+    request.Bounds = Rect;
+    request.ImageList = Roles.Images;
+    request.PointX = Roles.CellTopLeft.X;
+    request.PointY = Roles.CellTopLeft.Y;
+    request.HoverLinkIndex = Roles.HoverAnchor;
+    request.HoverOnlyLinks = Roles.UnderlineOnHover;
+    request.BlinkVisible = Roles.BlinkVisible;
+    request.WrapWords = !Roles.EnhTextSize;
+    request.MouseIsDown = Roles.CtrlDown;
+    request.LinkTextColor = Roles.LinkColor;
+    request.ShadowTextColor = kShadowColor;
+    request.PictureCache = Roles.Cache;
+    request.Pictures = Roles.Container;
+    request.ThemeWindow = Roles.Window;
+    request.ReadingOrder = Roles.BiDiMode;
+    foundation::TMiniHtmlResult result;
+    if (Roles.Layouts)
+        Roles.Layouts->Run(Canvas, request, result);
+    else
+        foundation::RunMiniHtml(foundation::TMiniHtmlVariant::Grid(), Canvas, request, result);
+    return result.ContentWidth;
 }
 
 }  // namespace skelda::grid

@@ -18,6 +18,8 @@ class TPictureContainer;
 
 namespace skelda::grid {
 
+class TGridHtmlLayoutCache;
+
 // What the grid hands the mini-HTML renderer for one cell, by the grid's own names; the one
 // place that turns them into the renderer's arguments.
 struct TGridHtmlRoles {
@@ -34,12 +36,16 @@ struct TGridHtmlRoles {
     bool UnderlineOnHover = false;
     // The blink phase: blinking text shows in this phase.
     bool BlinkVisible = true;
+    // Pressed form buttons: the engine's mouse-down look follows the grid's Ctrl key.
     bool CtrlDown = false;
     // Cut lines with an ellipsis instead of wrapping them.
     bool EnhTextSize = false;
+    // The grid's kept layouts; without them every paint lays the text out anew.
+    TGridHtmlLayoutCache* Layouts = nullptr;
 };
 
-// Draws a mini-HTML cell text in Rect; returns the width of the drawn text.
+// Draws a mini-HTML cell text in Rect; returns the width of the drawn text. What is drawn is the
+// same with or without kept layouts.
 int DrawGridHtml(plat::TCanvas& Canvas, const std::string& Text, const plat::TRect& Rect, const TGridHtmlRoles& Roles);
 
 }  // namespace skelda::grid

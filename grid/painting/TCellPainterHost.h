@@ -92,9 +92,9 @@ public:
     virtual bool FilterItems(int ACol) = 0;
     virtual bool CanShowFixedDropDown(int ACol) = 0;
     virtual std::string FormattedCellText(int ACol, int ARow) = 0;
-    // What a mini-HTML text of the cell is drawn with (link colour and top-left are the
-    // painter's to fill in).
-    virtual TGridHtmlRoles HtmlRoles(int ACol, int ARow) = 0;
+    // What a mini-HTML text of the cell at display column ADisplCol is drawn with (link colour,
+    // top-left and EnhTextSize are the painter's to fill in).
+    virtual TGridHtmlRoles HtmlRoles(int ADisplCol, int ARow) = 0;
     // The look of a cell, as the grid decides it (TCellLook unless the grid says otherwise).
     virtual void VisualProperties(int ACol, int ARow, TCellVisualProperties& Visual, plat::TFont& AFont,
                                   plat::TBrush& ABrush, bool Remap, bool WithSelection, bool Print,

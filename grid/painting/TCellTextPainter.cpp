@@ -150,7 +150,7 @@ void TCellTextPainter::DrawCellText(TCellPaintContext& P)
 
 TGridHtmlRoles TCellTextPainter::HtmlRoles(const TCellPaintContext& P, plat::TColor LinkColor)
 {
-    TGridHtmlRoles roles = FHost.HtmlRoles(P.RealCol, P.Row);
+    TGridHtmlRoles roles = FHost.HtmlRoles(P.DisplCol, P.Row);
     roles.LinkColor = LinkColor;
     roles.CellTopLeft = {P.R.Left, P.R.Top};
     roles.EnhTextSize = Look().GetEnhTextSize();

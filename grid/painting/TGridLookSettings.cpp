@@ -244,6 +244,11 @@ void TGridLookSettings::SetURLFull(bool Value)
     RepaintIfChanged(plat::ChangeValue(FURLFull, Value) && FURLShow);
 }
 
+void TGridLookSettings::SetURLUnderlineOnHover(bool Value)
+{
+    RepaintIfChanged(plat::ChangeValue(FURLUnderlineOnHover, Value));
+}
+
 // ---- What the painter leaves out --------------------------------------------------------------
 
 void TGridLookSettings::SetHideFocusRect(bool Value)

@@ -265,6 +265,13 @@ public:
     {
         FURLColor = Value;
     }
+    // Links of mini-HTML cells take the underline and hover look only while the mouse is over
+    // them (the grid's hovered link).
+    bool GetURLUnderlineOnHover() const
+    {
+        return FURLUnderlineOnHover;
+    }
+    void SetURLUnderlineOnHover(bool Value);
     bool GetEnableHTML() const
     {
         return FEnableHTML;
@@ -377,6 +384,7 @@ private:
     bool FURLShow = false;
     bool FURLFull = false;
     plat::TColor FURLColor = plat::clBlue;
+    bool FURLUnderlineOnHover = false;
     bool FEnableHTML = true;
     std::string FFloatFormat = "%.2f";
     char FPasswordChar = '*';

@@ -192,11 +192,52 @@ TEST_F(HTMLHintTest, AHintStaysOnTheMonitorNearestItsPosition)
         {"second monitor, its own bottom", {1500, 960}, plat::Bounds(1500, 968 - 2 - h, w, h)},
         {"second monitor, its own right", {2300, 300}, plat::Bounds(2304 - 2 - w, 300, w, h)},
         {"off every monitor: the nearest", {2400, 1100}, plat::Bounds(2304 - 2 - w, 968 - 2 - h, w, h)},
+        {"left of the monitor", {-300, 100}, plat::Bounds(2, 100, w, h)},
+        {"above the second monitor", {1500, 50}, plat::Bounds(1500, 202, w, h)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Show(text, c.at).GetBoundsRect(), c.expected);
     }
+}
+
+// A wrapped hint paints the lines it was measured in and sized for: a line's trailing blank,
+// wider here than the room the window adds, does not send its last word to the next line.
+TEST_F(HTMLHintTest, PaintsTheLinesItWasMeasuredIn)
+{
+    hint->SetHintColor(0xF0FBFF);
+    hint->HintFont().SetHeight(-40);
+    hint->HintFont().SetColor(plat::clBlack);
+    const std::string text = "abc abc abc abc";
+    hint->SetMaxWidth(Measured("abc abc abc").cx + 16);
+    THTMLHintWindow& wrapped = Show(text, {40, 40});
+    const int lineHeight = Measured("abc").cy;
+    ASSERT_EQ(wrapped.GetTextWidth(), Measured("abc abc").cx);
+    ASSERT_EQ(wrapped.GetTextHeight(), 2 * lineHeight);
+    const QImage image = plat::testing::Screenshot(wrapped, "html-hint-wrapped.png");
+    // The text starts 5 pixels in (4 and the engine's one) and 2 pixels down.
+    const int second = 5 + Measured("abc ").cx;
+    for (const int line : {0, 1}) {
+        const TRect word{second, 2 + line * lineHeight, 5 + Measured("abc abc").cx, 2 + (line + 1) * lineHeight};
+        EXPECT_GT(plat::testing::CountPixels(image, word, plat::clBlack), 0) << "the second word of line " << line;
+    }
+
+    // A last line in a smaller font than the line before began in is painted too.
+    hint->HintFont().SetHeight(-11);
+    hint->SetMaxWidth(0);
+    THTMLHintWindow& shrinking = Show("<FONT size=\"30\">abc<BR>abc</FONT><BR>abc", {40, 40});
+    const QImage shrinkingImage = plat::testing::Screenshot(shrinking, "html-hint-shrinking.png");
+    const TRect last{5, shrinking.GetHeight() - 2 - Measured("abc").cy / 2, 5 + shrinking.GetTextWidth(),
+                     shrinking.GetHeight() - 2};
+    EXPECT_GT(plat::testing::CountPixels(shrinkingImage, last, plat::clBlack), 0) << "the last line";
+
+    // Cut lines keep a last narrow run that fits before the measured edge.
+    hint->SetEllipsis(true);
+    hint->SetMaxWidth(0);
+    THTMLHintWindow& cut = Show("Hello <b>x</b>", {40, 40});
+    const QImage cutImage = plat::testing::Screenshot(cut, "html-hint-cut.png");
+    const TRect x{5 + Measured("Hello ").cx, 2, 5 + cut.GetTextWidth(), 2 + Measured("x").cy};
+    EXPECT_GT(plat::testing::CountPixels(cutImage, x, plat::clBlack), 0);
 }
 
 TEST_F(HTMLHintTest, BothStylesPaintTheirFrameBackgroundAndShape)

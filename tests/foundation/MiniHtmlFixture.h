@@ -8,15 +8,24 @@
 
 namespace skelda::foundation::testing {
 
+// The canvas look every mini-HTML test starts from.
+inline void PrepareCanvas(plat::TCanvas& Canvas)
+{
+    Canvas.Font().SetName("Tahoma");
+    Canvas.Font().SetHeight(-11);
+    Canvas.Font().SetColor(plat::clBlack);
+    Canvas.Font().SetStyle({});
+    Canvas.Brush().SetColor(plat::clWhite);
+    Canvas.Pen().SetColor(plat::clBlack);
+    Canvas.Pen().SetWidth(1);
+}
+
 // One canvas with a known font and a call's inputs, run through either copy of the engine.
 class MiniHtmlFixture {
 public:
     explicit MiniHtmlFixture(int WidthPx = 400, int HeightPx = 200) : canvas(WidthPx, HeightPx)
     {
-        canvas.Font().SetName("Tahoma");
-        canvas.Font().SetHeight(-11);
-        canvas.Font().SetColor(plat::clBlack);
-        canvas.Brush().SetColor(plat::clWhite);
+        PrepareCanvas(canvas);
         request.Bounds = {0, 0, WidthPx, HeightPx};
     }
 

@@ -1,4 +1,5 @@
 #include "HtmlPictureBytes.h"
+#include "MiniHtmlFixture.h"
 
 #include "foundation/MiniHtmlDraw.h"
 #include "foundation/MiniHtmlEngine.h"
@@ -93,15 +94,7 @@ public:
     }
 
 private:
-    static void Prepare(plat::TCanvas& Canvas)
-    {
-        Canvas.Font().SetName("Tahoma");
-        Canvas.Font().SetHeight(-11);
-        Canvas.Font().SetColor(plat::clBlack);
-        Canvas.Font().SetStyle({});
-        Canvas.Brush().SetColor(plat::clWhite);
-        Canvas.Pen().SetColor(plat::clBlack);
-    }
+    static void Prepare(plat::TCanvas& Canvas) { testing::PrepareCanvas(Canvas); }
 
     TMiniHtmlResult Run(bool Grid, plat::TCanvas& Canvas, const SheetRow& Row, TRect Bounds, bool SizeOnly)
     {

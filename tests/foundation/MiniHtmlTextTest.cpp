@@ -135,7 +135,7 @@ TEST(MiniHtmlLayout, WrappedLinesCountTheirWordsButNotTheTrailingSpace)
     EXPECT_EQ(r.ContentWidth, twoWords - f.Width(" "));
     // The second line stands flush right: no trailing space is counted.
     EXPECT_EQ(DrawnRect(f.canvas, "ccc").Left, twoWords + 2 - f.Width("ccc"));
-    EXPECT_EQ(DrawnRect(f.canvas, "aaa ").Left, twoWords + 2 - r.ContentWidth);
+    EXPECT_EQ(DrawnRect(f.canvas, "aaa bbb ").Left, twoWords + 2 - r.ContentWidth);
 }
 
 TEST(MiniHtmlLayout, OneLongWordTakesItsOwnLineOrEndsInAnEllipsis)
@@ -303,6 +303,46 @@ TEST(MiniHtmlPasses, TheCanvasComesBackAsItWas)
     }
 }
 
+// A mark, a paragraph background, a hovered link or a turned font that a line leaves open is in
+// force in both passes of the next line, also where that line closes it.
+TEST(MiniHtmlPasses, WhatALineLeavesOpenHoldsThroughTheNextLine)
+{
+    MiniHtmlFixture f;
+    const int gh = f.Height();
+    // Wide enough for "aaa " and half of "bbb": the second word starts the second line.
+    f.request.Bounds = {0, 0, f.Width("aaa ") + f.Width("bbb") / 2, 100};
+
+    f.Grid("<E>aaa bbb</E> ccc");
+    bool markedSecondLine = false;
+    for (const std::string& call : CallsStarting(f.canvas, "LineTo("))
+        markedSecondLine |= call.find("pen=$0000FF") != std::string::npos &&
+                            (call.find("," + std::to_string(2 * gh - 1) + ")") != std::string::npos ||
+                             call.find("," + std::to_string(2 * gh + 1) + ")") != std::string::npos);
+    EXPECT_TRUE(markedSecondLine) << "the error mark under \"bbb\"";
+
+    f.canvas.ClearCalls();
+    f.Grid("<P bgcolor=\"clyellow\">aaa<BR>bbb</P>ccc");
+    const auto fills = f.canvas.CallsOf("FillRect");
+    EXPECT_EQ(fills.size(), 2u) << "one band a paragraph line";
+    EXPECT_EQ(fills.back().rfind("FillRect(0," + std::to_string(gh) + ",", 0), 0u) << fills.back();
+
+    f.canvas.ClearCalls();
+    f.request.SelectedText = true;
+    f.request.HoverOnlyLinks = true;
+    f.request.HoverLinkIndex = 1;
+    f.request.HoverTextColor = plat::clRed;
+    f.Grid("<A href=\"x\">aaa bbb</A> ccc");
+    const auto after = CallsStarting(f.canvas, "DrawText(\"ccc\"");
+    ASSERT_EQ(after.size(), 1u);
+    EXPECT_NE(after[0].find("$000000"), std::string::npos) << "the hover colour ends with its link: " << after[0];
+
+    f.canvas.ClearCalls();
+    f.Grid("aaa <R a=\"30\">bbb</R> ccc");
+    const auto unturned = CallsStarting(f.canvas, "DrawText(\"ccc\"");
+    ASSERT_EQ(unturned.size(), 1u);
+    EXPECT_EQ(unturned[0].find("orientation"), std::string::npos) << unturned[0];
+}
+
 TEST(MiniHtmlPasses, TextBelowTheBoundsIsNotDrawnButMeasured)
 {
     MiniHtmlFixture f;
@@ -322,7 +362,7 @@ TEST(MiniHtmlHint, HintCopyDifferences)
     // " & " shows its ampersands.
     f.canvas.ClearCalls();
     f.Hint("R & D");
-    EXPECT_EQ(DrawnRect(f.canvas, "& ").Width(), f.Width("& "));
+    EXPECT_EQ(DrawnRect(f.canvas, "R & D").Width(), f.Width("R & D"));
     // The line gap adds to every line.
     f.request.LineGap = 2;
     const int withGap = f.Hint("a<BR>b<BR>c").ContentHeight;

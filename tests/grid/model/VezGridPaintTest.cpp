@@ -2,6 +2,9 @@
 // wins, the text stage, the fixed-cell looks and marks, and the results table as the program
 // shows it.
 
+#include "foundation/THTMLPicture.h"
+#include "tests/foundation/HtmlPictureBytes.h"
+#include "foundation/TPictureContainer.h"
 #include "grid/drawing/DropDownGradient.h"
 #include "grid/model/TVezEzuzorEvad.h"
 #include "grid/settings/TBackGround.h"
@@ -354,9 +357,9 @@ TEST_F(VezGridPaintTest, HtmlCellsAreDrawnByTheMiniHtmlEngine)
     const std::vector<TDrawnText> Bold = TextsOf(1, 1);
     ASSERT_NE(RunOf(Bold, "bold"), nullptr) << ::testing::PrintToString(RunTexts(Bold));
     EXPECT_NE(RunOf(Bold, "bold")->Font.find(",bold"), std::string::npos);
-    ASSERT_NE(RunOf(Bold, "text"), nullptr) << ::testing::PrintToString(RunTexts(Bold));
-    EXPECT_EQ(RunOf(Bold, "text")->Font.find(",bold"), std::string::npos);
-    EXPECT_GT(RunOf(Bold, "text")->Rect.Left, RunOf(Bold, "bold")->Rect.Left);
+    ASSERT_NE(RunOf(Bold, " text"), nullptr) << ::testing::PrintToString(RunTexts(Bold));
+    EXPECT_EQ(RunOf(Bold, " text")->Font.find(",bold"), std::string::npos);
+    EXPECT_GT(RunOf(Bold, " text")->Rect.Left, RunOf(Bold, "bold")->Rect.Left);
 
     const std::vector<TDrawnText> Coloured = TextsOf(2, 1);
     ASSERT_NE(RunOf(Coloured, "red"), nullptr) << ::testing::PrintToString(RunTexts(Coloured));
@@ -375,7 +378,7 @@ TEST_F(VezGridPaintTest, HtmlCellsAreDrawnByTheMiniHtmlEngine)
 
     plat::testing::TRecordingCanvas PictureCanvas(640, 240);
     PaintOne(PictureCanvas, 2, 2);
-    ASSERT_NE(RunOf(DrawnTexts(PictureCanvas), "pic "), nullptr) << ::testing::PrintToString(RunTexts(DrawnTexts(PictureCanvas)));
+    ASSERT_NE(RunOf(DrawnTexts(PictureCanvas), " pic "), nullptr) << ::testing::PrintToString(RunTexts(DrawnTexts(PictureCanvas)));
     EXPECT_EQ(PictureCanvas.CallsOf("DrawImage").size(), 1u) << "the picture";
     const std::vector<std::string> Controls = PictureCanvas.CallsOf("DrawFrameControl");
     ASSERT_EQ(Controls.size(), 1u) << "the check box";
@@ -389,6 +392,51 @@ TEST_F(VezGridPaintTest, HtmlCellsAreDrawnByTheMiniHtmlEngine)
                                         plat::clWhite);
     EXPECT_LT(PictureArea, 22 * Pictured.Height() - 40) << "the picture is drawn";
     EXPECT_EQ(grid->GetCellPlainText(1, 1), "bold text");
+}
+
+TEST_F(VezGridPaintTest, HtmlCellsTakeTheGridsReadingOrderHoveredLinkAndPictures)
+{
+    grid->SetColWidths(1, 150);
+    grid->SetColWidths(2, 150);
+    const std::string Links = "<A href=\"a\">one</A> <A href=\"b\">two</A>";
+    grid->SetCellText(1, 1, Links);
+    grid->SetCellText(2, 1, Links);
+    const auto Underlined = [&](int ACol, const std::string& Run) {
+        const std::vector<TDrawnText> Texts = TextsOf(ACol, 1);
+        const TDrawnText* Drawn = RunOf(Texts, Run);
+        EXPECT_NE(Drawn, nullptr) << ::testing::PrintToString(RunTexts(Texts));
+        return Drawn && Drawn->Font.find(",underline") != std::string::npos;
+    };
+    EXPECT_TRUE(Underlined(1, "one") && Underlined(1, "two")) << "every link without hover style";
+    grid->SetURLUnderlineOnHover(true);
+    EXPECT_FALSE(Underlined(1, "one") || Underlined(1, "two")) << "no link under the mouse";
+    grid->SetHoverLink({1, 1}, 2);
+    EXPECT_EQ(grid->GetHoverCell(), (plat::TPoint{1, 1}));
+    EXPECT_FALSE(Underlined(1, "one"));
+    EXPECT_TRUE(Underlined(1, "two"));
+    EXPECT_FALSE(Underlined(2, "two")) << "the same link in another cell";
+
+    grid->SetBiDiMode(plat::bdRightToLeft);
+    const std::vector<TDrawnText> Mirrored = TextsOf(2, 1);
+    ASSERT_FALSE(Mirrored.empty());
+    for (const TDrawnText& T : Mirrored)
+        EXPECT_EQ(T.Format & (plat::DT_RTLREADING | plat::DT_RIGHT), plat::DT_RTLREADING | plat::DT_RIGHT) << T.Text;
+    grid->SetBiDiMode(plat::bdLeftToRight);
+
+    auto* Container = new foundation::TPictureContainer(form);
+    foundation::TPictureItem& Item = Container->Items().Add();
+    Item.SetName("pic");
+    Item.Picture().LoadFromBytes(foundation::testing::SolidPng(12, 12, qRgb(0, 0, 255)));
+    grid->SetPictureContainer(Container);
+    grid->SetCellText(1, 2, "<IMG src=\"pic\"> named");
+    plat::testing::TRecordingCanvas Canvas(400, 240);
+    PaintOne(Canvas, 1, 2);
+    EXPECT_EQ(Canvas.CallsOf("Draw").size(), 1u) << "the container's picture";
+    delete Container;
+    EXPECT_EQ(grid->GetPictureContainer(), nullptr);
+    plat::testing::TRecordingCanvas After(400, 240);
+    PaintOne(After, 1, 2);
+    EXPECT_TRUE(After.CallsOf("Draw").empty());
 }
 
 TEST_F(VezGridPaintTest, TextRectangleLeavesRoomForOffsetsAndButtons)
