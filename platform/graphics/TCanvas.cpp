@@ -12,7 +12,9 @@
 #include "platform/graphics/RasterOperation.h"
 #include "platform/graphics/TCanvasBackend.h"
 #include "platform/graphics/TGraphic.h"
+#include "platform/graphics/QtFontCache.h"
 #include "platform/graphics/TextFormatter.h"
+#include "platform/graphics/TextWidthCache.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>
@@ -656,9 +658,9 @@ void TCanvas::TextOut(int X, int Y, const std::string& Text)
     CallScope scope(*this, [&] {
         return "TextOut(" + std::to_string(X) + "," + std::to_string(Y) + "," + Quoted(Text) + ") " + FontText();
     });
-    const QFont font = ToQFont(*FFont);
+    const auto [font, fontKey] = QtFontCache::FontOf(*FFont);
     const QString text = WithoutControlCharacters(ToQString(Text));
-    const int widthPx = QFontMetrics(font).horizontalAdvance(text);
+    const int widthPx = TextWidthCache::Advance(QFontMetrics(font), fontKey, text);
     {
         PainterScope p(*FBackend, FViewportOrg, FClip);
         if (p) {
@@ -684,9 +686,9 @@ void TCanvas::TextRect(const TRect& Rect, int X, int Y, const std::string& Text)
     if (FBrush->GetStyle() != bsClear)
         p->fillRect(ToQRect(Rect), ToQColor(FBkColor));
     p->setClipRect(ToQRect(Rect), CombinedClip(*p.get()));
-    const QFont font = ToQFont(*FFont);
+    const auto [font, fontKey] = QtFontCache::FontOf(*FFont);
     const QString text = WithoutControlCharacters(ToQString(Text));
-    const int widthPx = QFontMetrics(font).horizontalAdvance(text);
+    const int widthPx = TextWidthCache::Advance(QFontMetrics(font), fontKey, text);
     p->translate(X, Y);
     p->rotate(-FFont->GetOrientation() / 10.0);
     PaintTextLine(*p.get(), font, {0, 0}, {{{0, text}}, widthPx, {}}, ToQColor(FFont->GetColor()), TextBackground(*this));
@@ -696,14 +698,15 @@ TSize TCanvas::TextExtent(const std::string& Text)
 {
     if (Text.empty())
         return {0, 0};
-    const QFontMetrics metrics(ToQFont(*FFont));
-    return {metrics.horizontalAdvance(WithoutControlCharacters(ToQString(Text))), metrics.height()};
+    const auto [font, fontKey] = QtFontCache::FontOf(*FFont);
+    const QFontMetrics metrics(font);
+    return {TextWidthCache::Advance(metrics, fontKey, WithoutControlCharacters(ToQString(Text))), metrics.height()};
 }
 
 int TCanvas::DrawText(const std::string& Text, TRect& Rect, unsigned Format)
 {
-    const QFont font = ToQFont(*FFont);
-    const TextFormatter formatter(font, Format, Rect.Width());
+    const auto [font, fontKey] = QtFontCache::FontOf(*FFont);
+    const TextFormatter formatter(font, fontKey, Format, Rect.Width());
     const bool measureOnly = Format & DT_CALCRECT;
     std::vector<FormattedLine> lines = formatter.Layout(ToQString(Text), !measureOnly);
     // External leading is the gap the font asks between lines; only callers that stack single

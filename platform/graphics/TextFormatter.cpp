@@ -2,6 +2,7 @@
 
 #include "platform/graphics/CanvasFlags.h"
 #include "platform/graphics/ControlCharacters.h"
+#include "platform/graphics/TextWidthCache.h"
 
 #include <QStringList>
 
@@ -15,8 +16,8 @@ const QString kEllipsis = QStringLiteral("...");
 
 }  // namespace
 
-TextFormatter::TextFormatter(const QFont& font, unsigned format, int rectWidthPx)
-    : FMetrics(font), FFormat(format), FRectWidthPx(rectWidthPx),
+TextFormatter::TextFormatter(const QFont& font, const QString& fontKey, unsigned format, int rectWidthPx)
+    : FMetrics(font), FFontKey(fontKey), FFormat(format), FRectWidthPx(rectWidthPx),
       FTabStopPx(std::max(1, 8 * FMetrics.averageCharWidth()))
 {
 }
@@ -40,9 +41,13 @@ std::vector<FormattedLine> TextFormatter::Layout(const QString& text, bool withE
     }
     const bool ellipsis = withEllipsis && (FFormat & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS));
     for (MarkedText& line : lines) {
-        if (ellipsis && WidthOf(line.text) > FRectWidthPx)
+        // Shaping a line is what costs: its width is measured once, and again only when cut.
+        int widthPx = WidthOf(line.text);
+        if (ellipsis && widthPx > FRectWidthPx) {
             line = Ellipsized(line);
-        FormattedLine formatted{line.text, {}, WidthOf(line.text)};
+            widthPx = WidthOf(line.text);
+        }
+        FormattedLine formatted{line.text, {}, widthPx};
         for (int i = 0; i < static_cast<int>(line.underline.size()); ++i)
             if (line.underline[i])
                 formatted.underlined.push_back(i);
@@ -54,7 +59,7 @@ std::vector<FormattedLine> TextFormatter::Layout(const QString& text, bool withE
 int TextFormatter::WidthOf(const QString& line) const
 {
     const auto segments = Segments(line);
-    return segments.back().first + FMetrics.horizontalAdvance(segments.back().second);
+    return segments.back().first + TextWidthCache::Advance(FMetrics, FFontKey, segments.back().second);
 }
 
 std::vector<std::pair<int, QString>> TextFormatter::Segments(const QString& line) const
@@ -70,7 +75,7 @@ std::vector<std::pair<int, QString>> TextFormatter::Segments(const QString& line
         segments.emplace_back(x, parts[i]);
         // Only a following tab needs this segment's width; shaping text is what costs.
         if (i + 1 < parts.size())
-            x += FMetrics.horizontalAdvance(parts[i]);
+            x += TextWidthCache::Advance(FMetrics, FFontKey, parts[i]);
     }
     return segments;
 }

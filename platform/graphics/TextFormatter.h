@@ -19,7 +19,8 @@ struct FormattedLine {
 // expansion and ellipses, measured with the font the text is drawn in.
 class TextFormatter {
 public:
-    TextFormatter(const QFont& font, unsigned format, int rectWidthPx);
+    // fontKey: QFont::key() of font, which names its widths (see TextWidthCache).
+    TextFormatter(const QFont& font, const QString& fontKey, unsigned format, int rectWidthPx);
 
     // Lines of the text; an empty text has none. withEllipsis shortens lines wider than the
     // rectangle as DT_END_ELLIPSIS / DT_PATH_ELLIPSIS ask.
@@ -50,6 +51,7 @@ private:
     static MarkedText Slice(const MarkedText& text, int from, int to);
 
     QFontMetrics FMetrics;
+    QString FFontKey;
     unsigned FFormat;
     int FRectWidthPx;
     int FTabStopPx;

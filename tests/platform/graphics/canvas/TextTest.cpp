@@ -1,6 +1,7 @@
 #include "CanvasFixture.h"
 
 #include "platform/graphics/QtConversions.h"
+#include "platform/graphics/TextWidthCache.h"
 
 #include <QFontMetrics>
 
@@ -49,6 +50,43 @@ TEST_F(CanvasText, TextOutDrawsWithinItsExtentAndMovesThePen)
     EXPECT_LE(ink.Right, 10 + extent.cx);
     EXPECT_LE(ink.Bottom, 20 + extent.cy);
     EXPECT_EQ(canvas.GetPenPos(), (TPoint{10 + extent.cx, 20}));
+}
+
+// Widths and Qt fonts are remembered between calls: a font changed in any way ToQFont reads
+// must measure as a font made anew, however the looks alternate, and no text count grows the
+// memory past its bound.
+TEST_F(CanvasText, RememberedFontsAndWidthsFollowEveryChangeOfTheFont)
+{
+    struct Look {
+        const char* Name;
+        int HeightPx;
+        TFontStyles Style;
+        TFontPitch Pitch;
+    };
+    const Look looks[] = {
+        {"Tahoma", -11, {}, fpDefault},        {"Tahoma", -11, {fsBold}, fpDefault},
+        {"Tahoma", -15, {}, fpDefault},        {"Tahoma", 15, {}, fpDefault},
+        {"Courier New", -11, {}, fpDefault},   {"Tahoma", -11, {}, fpFixed},
+        {"Tahoma", -11, {fsItalic, fsBold}, fpDefault},
+    };
+    const std::string text = "Mixed widths: iiii WWWW 0123";
+    for (int round = 0; round < 3; ++round) {
+        for (const Look& look : looks) {
+            SCOPED_TRACE(std::string(look.Name) + " " + std::to_string(look.HeightPx));
+            canvas.Font().SetName(look.Name);
+            canvas.Font().SetHeight(look.HeightPx);
+            canvas.Font().SetStyle(look.Style);
+            canvas.Font().SetPitch(look.Pitch);
+            const QFontMetrics fresh(ToQFont(canvas.Font()));
+            EXPECT_EQ(canvas.TextWidth(text), fresh.horizontalAdvance(QString::fromStdString(text)));
+            TRect measured{0, 0, 1000, 0};
+            canvas.DrawText(text, measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+            EXPECT_EQ(measured.Width(), fresh.horizontalAdvance(QString::fromStdString(text)));
+        }
+    }
+    for (std::size_t i = 0; i < 3 * TextWidthCache::kMaxEntries; ++i)
+        canvas.TextWidth(std::to_string(i));
+    EXPECT_LE(TextWidthCache::Count(), TextWidthCache::kMaxEntries);
 }
 
 // Control characters show nothing. Qt gives them a width, and before a character of a fallback
