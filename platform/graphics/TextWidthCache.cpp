@@ -25,6 +25,8 @@ std::unordered_map<TKey, int, TKeyHash>& Widths()
 
 int TextWidthCache::Advance(const QFontMetrics& Metrics, const QString& FontKey, const QString& Text)
 {
+    if (Text.size() > kMaxKeptLength)
+        return Metrics.horizontalAdvance(Text);
     auto& widths = Widths();
     TKey key{FontKey, Text};
     if (const auto found = widths.find(key); found != widths.end())

@@ -87,6 +87,10 @@ TEST_F(CanvasText, RememberedFontsAndWidthsFollowEveryChangeOfTheFont)
     for (std::size_t i = 0; i < 3 * TextWidthCache::kMaxEntries; ++i)
         canvas.TextWidth(std::to_string(i));
     EXPECT_LE(TextWidthCache::Count(), TextWidthCache::kMaxEntries);
+    const std::size_t kept = TextWidthCache::Count();
+    const std::string longText(TextWidthCache::kMaxKeptLength + 1, 'W');
+    EXPECT_EQ(canvas.TextWidth(longText), QFontMetrics(ToQFont(canvas.Font())).horizontalAdvance(QString::fromStdString(longText)));
+    EXPECT_EQ(TextWidthCache::Count(), kept) << "a long text is measured, not kept";
 }
 
 // Control characters show nothing. Qt gives them a width, and before a character of a fallback
