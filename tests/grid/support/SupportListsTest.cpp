@@ -134,6 +134,7 @@ TEST(SortIndexListTest, LoadsTheSavedForm)
         {"uabc;d4", {{4, false}}},  // a column that is no number is left out
         {"u-1;u1", {{1, true}}},
         {"u12;", {{12, true}}},
+        {"u70000;d65535", {{65535, false}}},  // a column wider than the saved form is left out
     };
     for (const auto& c : cases) {
         TSortIndexList list(0, 0);
