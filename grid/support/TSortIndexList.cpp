@@ -10,6 +10,9 @@ namespace {
 
 std::uint32_t Bits(int Entry) { return static_cast<std::uint32_t>(Entry); }
 
+// The text form keeps no more of a column than this.
+constexpr std::uint32_t SavedColumnMask = 0xFFFFu;
+
 int ColumnOf(int Entry) { return static_cast<int>(Bits(Entry) & ~TSortIndexList::DescendingFlag); }
 
 }  // namespace
@@ -47,7 +50,7 @@ std::string TSortIndexList::SaveToString() const
             text += ';';
         const std::uint32_t entry = Bits(GetValue(i));
         text += (entry & DescendingFlag) != 0 ? 'd' : 'u';
-        text += plat::IntToStr(entry & 0xFFFFu);
+        text += plat::IntToStr(entry & SavedColumnMask);
     }
     return text;
 }
@@ -63,7 +66,7 @@ void TSortIndexList::LoadFromString(const std::string& Value)
         if (part.size() < 2)
             continue;
         const int column = plat::StrToIntDef(part.substr(1), -1);
-        if (column >= 0)
+        if (column >= 0 && Bits(column) <= SavedColumnMask)
             AddIndex(column, part.front() == 'u');
     }
 }

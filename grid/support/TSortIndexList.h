@@ -29,9 +29,10 @@ public:
     // decimal, joined by ";": "d2;u0".
     std::string SaveToString() const;
     // Empties the list and reads the entries of SaveToString's form. A part shorter than two
-    // characters is skipped, and so is a part whose column is not a whole number of at least 0:
-    // sorting by a column nobody named would be worse than leaving that key out. Only a lower
-    // case "u" means ascending; every other letter reads as descending.
+    // characters is skipped, and so is a part whose column is not a whole number from 0 to
+    // 0xFFFF: sorting by a column nobody named would be worse than leaving that key out, and a
+    // wider column would save as another one. Only a lower case "u" means ascending; every
+    // other letter reads as descending.
     void LoadFromString(const std::string& Value);
 };
 

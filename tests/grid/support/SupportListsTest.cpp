@@ -1,4 +1,5 @@
 #include "grid/support/TControlList.h"
+#include "grid/support/TFileStringList.h"
 #include "grid/support/TIntList.h"
 #include "grid/support/TSortIndexList.h"
 #include "platform/controls/core/TWinControl.h"
@@ -133,6 +134,7 @@ TEST(SortIndexListTest, LoadsTheSavedForm)
         {"uabc;d4", {{4, false}}},  // a column that is no number is left out
         {"u-1;u1", {{1, true}}},
         {"u12;", {{12, true}}},
+        {"u70000;d65535", {{65535, false}}},  // a column wider than the saved form is left out
     };
     for (const auto& c : cases) {
         TSortIndexList list(0, 0);
@@ -165,6 +167,42 @@ TEST(SortIndexListTest, SavesTheLow16BitsOfAColumn)
     TSortIndexList list(0, 0);
     list.AddIndex(70000, true);
     EXPECT_EQ(list.SaveToString(), "u4464");
+}
+
+TEST(FileStringListTest, WritePendsUntilWriteLnAddsTheLine)
+{
+    TFileStringList list;
+    list.Write("a");
+    list.Write("b");
+    list.WriteLn("c");
+    list.WriteLn("d");
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.GetStrings(0), "abc");
+    EXPECT_EQ(list.GetStrings(1), "d");
+
+    list.Write("dropped");
+    list.Reset();
+    list.WriteLn("e");
+    EXPECT_EQ(list.GetStrings(2), "e");
+}
+
+TEST(FileStringListTest, ReadsLinesInOrderAndRaisesPastTheEnd)
+{
+    TFileStringList list;
+    list.SetText("one\ntwo\n");
+    std::vector<std::string> lines;
+    std::string line;
+    while (!list.Eof()) {
+        list.ReadLn(line);
+        lines.push_back(line);
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{"one", "two"}));
+    EXPECT_THROW(list.ReadLn(line), plat::EStringListError);
+
+    list.Reset();
+    EXPECT_FALSE(list.Eof());
+    list.ReadLn(line);
+    EXPECT_EQ(line, "one");
 }
 
 // A control that tells when it is freed.
