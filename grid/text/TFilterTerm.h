@@ -38,11 +38,11 @@ private:
 //
 // A term starting with "!" matches exactly the values the rest of it does not match. Otherwise
 // ">" and "<" (each optionally followed by "=") compare the value with the operand after them;
-// a "!" elsewhere, with no ">" or "<", counts as a comparison that holds. An "^" outside double
-// quotes lets a term with a comparison match when either comparison holds, an "&" outside
-// double quotes when both do. Else a holding ">" or "<" comparison matches, and what is left
-// is the wildcard pattern of the whole term: double quotes and "!" are left out of it, and a
-// "!" in it inverts its answer.
+// a "!" elsewhere makes each comparison the term lacks count as made and holding. An "^"
+// outside double quotes lets a term with a comparison match when either comparison holds, an
+// "&" outside double quotes when both do. Else a holding ">" or "<" comparison matches, and
+// what is left is the wildcard pattern of the whole term: double quotes and "!" are left out
+// of it, and a "!" in it inverts its answer.
 //
 // An operand runs from after the operator and its blanks to the end of the term, to an "&" or
 // "|" outside double quotes, or to a blank; after ">" a single blank right after a character

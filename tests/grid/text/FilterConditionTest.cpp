@@ -82,7 +82,8 @@ TEST_P(FilterConditionTest, LanguageCases)
         {">1~000", "999", true, false},        // "999" is above "1,000" as text
         {"<b", "a", true, true},               {"<b", "c", true, false},
         {">1/1/2013", "2/1/2013", true, true}, {">1/1/2013", "9/12/2012", true, false},
-        {"<=31/12/2012 10:30", "31/12/2012 9:00", true, true},
+        {">=\"31/12/2012 9:00\"", "31/12/2012 10:30", true, true},
+        {">=\"31/12/2012 9:00\"", "31/12/2012 8:59", true, false},
         {"A*|B*", "Apple", true, true},        {"A*|B*", "Banana", true, true},
         {"A*|B*", "Cherry", true, false},      {"A*;B*", "Banana", true, true},
         {"A*^B*", "Banana", true, true},
