@@ -10,6 +10,8 @@
 #include "platform/grids/TGridAxis.h"
 #include "platform/grids/TGridCellStore.h"
 #include "grid/model/TVezEzuzorEvad.h"
+#include "grid/text/FilterConditions.h"
+#include "grid/text/TFilterCondition.h"
 
 #include <QApplication>
 #include <QImage>
@@ -444,6 +446,45 @@ BENCHMARK(GridRepaint1280x800_MillionRows)->DenseRange(0, 2)->Unit(benchmark::kM
 BENCHMARK(GridRepaint1280x800_HtmlBesidePlain)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Destroy_Store)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(Destroy_QStandardItemModel)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// ---- Filter conditions ----
+// A pattern whose stars a backtracking matcher would try in every combination, and a condition
+// read once and tested on a million short cell texts, as a column filter tests every row.
+
+namespace {
+
+void FilterStars_TenThousandChars(benchmark::State& State)
+{
+    const std::string value(10000, 'a');
+    for (auto _ : State)
+        benchmark::DoNotOptimize(skelda::grid::MatchFilterExpression("*a*a*a*a*a*b", value, true));
+}
+
+void FilterCompiled_MillionValues(benchmark::State& State)
+{
+    std::vector<std::string> values;
+    values.reserve(1000000);
+    std::mt19937 random(3);
+    const std::string letters = "ABXabx";
+    for (int i = 0; i < 1000000; ++i) {
+        std::string value;
+        for (std::size_t n = 4 + random() % 8; n > 0; --n)
+            value += letters[random() % letters.size()];
+        values.push_back(std::move(value));
+    }
+    const skelda::grid::TFilterCondition condition("A*|B*&!*x*", false);
+    for (auto _ : State) {
+        std::size_t matched = 0;
+        for (const std::string& value : values)
+            matched += condition.Matches(value);
+        benchmark::DoNotOptimize(matched);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(FilterStars_TenThousandChars)->Unit(benchmark::kMillisecond);
+BENCHMARK(FilterCompiled_MillionValues)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

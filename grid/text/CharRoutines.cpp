@@ -65,20 +65,24 @@ void FillTextWithChar(std::string& Text, char32_t Ch)
 
 int ClosingParenPos(std::string_view Text)
 {
+    const std::size_t index = ClosingParenIndex(plat::Utf8ToCodePoints(Text));
+    return index == std::u32string_view::npos ? 0 : static_cast<int>(index) + 1;
+}
+
+std::size_t ClosingParenIndex(std::u32string_view Text)
+{
     int opened = 0;
     int closed = 0;
-    int position = 0;
-    for (const char32_t c : plat::Utf8ToCodePoints(Text)) {
-        ++position;
-        if (c == '(') {
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == '(') {
             ++opened;
-        } else if (c == ')') {
+        } else if (Text[i] == ')') {
             ++closed;
             if (opened == closed)
-                return position;
+                return i;
         }
     }
-    return 0;
+    return std::u32string_view::npos;
 }
 
 std::string ReplaceAll(std::string_view Text, std::string_view From, std::string_view To)

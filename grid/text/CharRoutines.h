@@ -26,5 +26,7 @@ std::string ReplaceAll(std::string_view Text, std::string_view From, std::string
 
 // Position of the ")" at which as many "(" as ")" have been seen; 0 when there is none.
 int ClosingParenPos(std::string_view Text);
+// The same as an index from 0 into code points; npos when there is none.
+std::size_t ClosingParenIndex(std::u32string_view Text);
 
 }  // namespace skelda::grid

@@ -1,6 +1,7 @@
 #include "platform/core/Utf8.h"
 
 #include "platform/core/Exception.h"
+#include "platform/core/UnicodeUpperCase.h"
 
 #include <array>
 #include <cstdint>
@@ -157,42 +158,6 @@ char32_t ToLower(char32_t c)
         return c + 0x20;
     if (InRange(c, 0x0400, 0x040F))
         return c + 0x50;
-    return c;
-}
-
-char32_t ToUpper(char32_t c)
-{
-    if (c < 0x80)
-        return InRange(c, 'a', 'z') ? c - 0x20 : c;
-    if (InRange(c, 0xE0, 0xFE) && c != 0xF7)
-        return c - 0x20;
-    if (c == 0x00FF)
-        return 0x0178;
-    if (c == 0x0131)
-        return 'I';
-    for (const auto& block : AlternatingBlocks)
-        if (InRange(c, block.First, block.Last))
-            return ((c % 2 == 0) == block.UpperEven) ? c : c - 1;
-    if (InRange(c, 0x04C1, 0x04CE))
-        return c % 2 == 0 ? c - 1 : c;
-    if (c == 0x04CF)
-        return 0x04C0;
-    if (c == 0x03C2)
-        return 0x03A3;  // final sigma
-    if (InRange(c, 0x03B1, 0x03CB) && c != 0x03C2)
-        return c - 0x20;
-    if (c == 0x03AC)
-        return 0x0386;
-    if (InRange(c, 0x03AD, 0x03AF))
-        return c - 0x25;
-    if (c == 0x03CC)
-        return 0x038C;
-    if (InRange(c, 0x03CD, 0x03CE))
-        return c - 0x3F;
-    if (InRange(c, 0x0430, 0x044F))
-        return c - 0x20;
-    if (InRange(c, 0x0450, 0x045F))
-        return c - 0x50;
     return c;
 }
 
@@ -356,7 +321,7 @@ std::string Utf8ToWindows1252(std::string_view S, char Replacement)
 
 std::string Utf8UpperCase(std::string_view S)
 {
-    return MapCodePoints(S, ToUpper);
+    return MapCodePoints(S, UnicodeUpperCase);
 }
 
 std::string Utf8LowerCase(std::string_view S)

@@ -42,9 +42,11 @@ std::string Utf8Sanitize(std::string_view S);
 std::string Windows1252ToUtf8(std::string_view S);
 std::string Utf8ToWindows1252(std::string_view S, char Replacement = '?');
 
-// Case mapping of Latin (ASCII, Latin-1, Latin Extended-A), Greek and Cyrillic letters; other
-// code points are kept.
+// Upper case by Unicode's simple mapping of every script (UnicodeUpperCase), code point by code
+// point: ß stays ß. Ill-formed bytes are kept as they are.
 std::string Utf8UpperCase(std::string_view S);
+// Lower case of Latin (ASCII, Latin-1, Latin Extended-A), Greek and Cyrillic letters, as the
+// case-insensitive orderings below fold; other code points are kept.
 std::string Utf8LowerCase(std::string_view S);
 
 // Orderings as lists and sorted controls use them: negative, zero or positive.

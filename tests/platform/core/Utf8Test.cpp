@@ -1,4 +1,5 @@
 #include "platform/core/Exception.h"
+#include "platform/core/UnicodeUpperCase.h"
 #include "platform/core/Utf8.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,32 @@ TEST(Utf8, Windows1252RoundTripsEveryByte)
     EXPECT_EQ(Windows1252ToUtf8("\xB0\xE9\x80\x93\x9F"), "°é€“Ÿ");
     EXPECT_EQ(Utf8ToWindows1252("°é€ Ωx"), "\xB0\xE9\x80 ?x");
     EXPECT_EQ(Utf8ToWindows1252("日\xFF", '_'), "__");
+}
+
+// Unicode's simple mapping, one code point for one, across scripts and planes.
+TEST(Utf8, UpperCaseFollowsUnicodeSimpleMapping)
+{
+    struct Case {
+        const char* text;
+        const char* upper;
+    };
+    const Case cases[] = {
+        {"straße ǆ ǅ ſ µ", "STRAßE Ǆ Ǆ S Μ"},                 // Latin: ß has no one-letter capital
+        {"ᾀ ῳ ΐ ς", "ᾈ ῼ ΐ Σ"},                               // Greek: iota subscript keeps its length
+        {"ёжик ґ ӏ", "ЁЖИК Ґ Ӏ"},                             // Cyrillic
+        {"աբգ", "ԱԲԳ"},                                       // Armenian
+        {"ქართ", "ᲥᲐᲠᲗ"},                                     // Georgian Mkhedruli to Mtavruli
+        {"ꭰꮿ ᏸ", "ᎠᏯ Ᏸ"},                                     // Cherokee small letters
+        {"𐐨𐑏", "𐐀𐐧"},                                       // Deseret, outside the BMP
+        {"ａｚ ⓐ", "ＡＺ Ⓐ"},                                  // fullwidth, circled
+        {"ŉ 日本 ١٢", "ŉ 日本 ١٢"},                            // no simple mapping: kept
+        {"a\xFFz\xC3", "A\xFFZ\xC3"},                        // stray and cut-off bytes kept
+        {"\xED\xA0\x80x", "\xED\xA0\x80X"},                  // an encoded surrogate is no letter
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Utf8UpperCase(c.text), c.upper) << c.text;
+    EXPECT_EQ(UnicodeUpperCase(0x110000), 0x110000u);
+    EXPECT_EQ(UnicodeUpperCase(0xDC80), 0xDC80u);
 }
 
 TEST(Utf8, CaseMappingAndComparison)
