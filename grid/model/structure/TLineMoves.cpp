@@ -14,17 +14,6 @@
 
 namespace skelda::grid {
 
-int IndexAfterMove(int Index, int From, int To)
-{
-    if (Index == From)
-        return To;
-    if (From < To && Index > From && Index <= To)
-        return Index - 1;
-    if (To < From && Index >= To && Index < From)
-        return Index + 1;
-    return Index;
-}
-
 void TLineMoves::MoveColumn(int FromIndex, int ToIndex)
 {
     if (!FOrder.Recorded())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/model/structure/LineIndexes.h"
+
 namespace skelda::grid {
 
 class TColumnOrder;
@@ -40,8 +42,5 @@ private:
     // Set on a grid while it does the move its synchronised grid handed it.
     bool FSyncedMove = false;
 };
-
-// One line index after a move of From to To.
-int IndexAfterMove(int Index, int From, int To);
 
 }  // namespace skelda::grid

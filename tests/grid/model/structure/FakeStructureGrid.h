@@ -189,8 +189,8 @@ public:
         // The selection flags are kept with their rows, as the grid's row lists are.
         std::map<int, bool> Kept;
         for (const auto& [Row, Flag] : SelectedRows)
-            if (!std::binary_search(ASortedRows.begin(), ASortedRows.end(), Row))
-                Kept[Row - static_cast<int>(std::lower_bound(ASortedRows.begin(), ASortedRows.end(), Row) - ASortedRows.begin())] = Flag;
+            if (const int Now = IndexAfterRemoval(Row, ASortedRows); Now >= 0)
+                Kept[Now] = Flag;
         SelectedRows = Kept;
     }
     void InsertColLines(int ACol, int ACount) override
@@ -261,7 +261,7 @@ public:
         Notices.push_back("rows inserted " + std::to_string(ARealRow) + " " + std::to_string(ACount));
         std::map<int, std::string> Shifted;
         for (const auto& [Real, Text] : HiddenRows)
-            Shifted[Real >= ARealRow ? Real + ACount : Real] = Text;
+            Shifted[IndexAfterInsert(Real, ARealRow, ACount)] = Text;
         HiddenRows = Shifted;
     }
     void RowsRemoved(const std::vector<int>& ASortedRealRows) override
