@@ -6,8 +6,9 @@
 #include "platform/core/Utf8.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
-#include <unordered_set>
+#include <utility>
 
 namespace skelda::grid {
 
@@ -32,14 +33,42 @@ std::vector<int> LinesBetween(int A, int B, int Count)
 
 }  // namespace
 
+// The rows are sorted by the hash of their text, then by row: a text's earlier rows come first
+// among the few of equal hash, and no text is allocated twice (a hash set of a million texts
+// spends most of its time allocating, a sort by text comparing).
 void TBulkRemoval::RemoveDuplicates(int ACol, bool DoCase)
 {
     const int Col = FHost.RealColIndex(ACol);
-    std::unordered_set<std::string> Seen;
-    RemoveRowsAt(LinesWhere(FHost.FixedRows(), FHost.RowCount() - FHost.FixedFooters(), [&](int R) {
+    const int First = FHost.FixedRows();
+    const int End = std::max(FHost.RowCount() - FHost.FixedFooters(), First);
+    std::vector<std::string> Texts;
+    std::vector<std::pair<std::size_t, int>> Keys;
+    Texts.reserve(static_cast<std::size_t>(End - First));
+    Keys.reserve(Texts.capacity());
+    for (int R = First; R < End; ++R) {
         std::string Text = FHost.CellText(Col, R);
-        return !Seen.insert(DoCase ? std::move(Text) : plat::Utf8UpperCase(Text)).second;
-    }));
+        Texts.push_back(DoCase ? std::move(Text) : plat::Utf8UpperCase(Text));
+        Keys.emplace_back(std::hash<std::string>{}(Texts.back()), R);
+    }
+    std::sort(Keys.begin(), Keys.end());
+    const auto TextOf = [&](std::size_t I) -> const std::string& {
+        return Texts[static_cast<std::size_t>(Keys[I].second - First)];
+    };
+    std::vector<int> Rows;
+    for (std::size_t Run = 0; Run < Keys.size();) {
+        std::size_t RunEnd = Run + 1;
+        while (RunEnd < Keys.size() && Keys[RunEnd].first == Keys[Run].first)
+            ++RunEnd;
+        for (std::size_t I = Run + 1; I < RunEnd; ++I)
+            for (std::size_t J = Run; J < I; ++J)
+                if (TextOf(J) == TextOf(I)) {
+                    Rows.push_back(Keys[I].second);
+                    break;
+                }
+        Run = RunEnd;
+    }
+    std::sort(Rows.begin(), Rows.end());
+    RemoveRowsAt(Rows);
 }
 
 bool TBulkRemoval::IsRowSelected(int ARow) const
