@@ -13,6 +13,9 @@ void TLineInsertion::InsertRows(int RowIndex, int RCount)
 {
     if (RCount <= 0 || RowIndex < 0 || RowIndex > FHost.RowCount())
         return;
+    // The floating footer's row stays the last.
+    if (RowIndex == FHost.RowCount() && RowIndex > 0 && FHost.FloatingFooterVisible() && FHost.FooterIsLastRow())
+        --RowIndex;
     // The real index is taken before the rows open: hidden rows at or after it move down.
     const int RealRow = FHost.RealRowIndex(RowIndex);
     FHost.InsertRowLines(RowIndex, RCount);

@@ -12,7 +12,8 @@ class TLineInsertion {
 public:
     explicit TLineInsertion(TStructureHost& AHost) : FHost(AHost) {}
 
-    // Ignored for a negative count or a RowIndex outside 0 .. RowCount.
+    // Ignored for a negative count or a RowIndex outside 0 .. RowCount. Rows for the end open
+    // above the floating footer's last row.
     void InsertRows(int RowIndex, int RCount);
     // Display rows with their records.
     void RemoveRows(int RowIndex, int RCount);

@@ -3,6 +3,8 @@
 #include "grid/settings/TMouseActions.h"
 #include "grid/settings/TSortSettings.h"
 #include "grid/settings/TSyncGrid.h"
+#include "grid/support/TControlItem.h"
+#include "grid/support/TControlList.h"
 #include "grid/support/TIntList.h"
 #include "platform/testing/ImageProbe.h"
 #include "platform/testing/Screenshot.h"
@@ -69,6 +71,7 @@ TEST_F(VezGridStructureTest, RowListsFollowTheirRowsThroughInsertionAndRemoval)
         grid->SetRowSelect(6, true);
         grid->SetRowSelect(1, true);
         grid->SetRowSelect(2, true);
+        grid->ControlList().AddControl(1, 5, nullptr);
         CellsChanged = 0;
         C.Run(*grid);
         const int Row = 5 + C.Shift;
@@ -77,6 +80,7 @@ TEST_F(VezGridStructureTest, RowListsFollowTheirRowsThroughInsertionAndRemoval)
         EXPECT_EQ(grid->GetRowHeights(Row), 41) << C.Name;
         EXPECT_TRUE(grid->GetRowModified(Row)) << C.Name;
         EXPECT_EQ(grid->ModifiedRowCount(), 1) << C.Name;
+        EXPECT_EQ(grid->ControlList().GetItem(0).GetY(), Row) << C.Name;
         // Removing the selected rows clears the selection.
         EXPECT_EQ(grid->GetRowSelect(6 + C.Shift), std::string(C.Name) != "RemoveSelectedRows") << C.Name;
         EXPECT_EQ(grid->GetRowHeights(Row - 1), grid->GetDefaultRowHeight()) << C.Name;

@@ -111,6 +111,8 @@ TEST(LineInsertion, AddRowOpensAboveTheFloatingFooter)
     Grid.Rows.back().Texts[0] = "total";
     Grid.S.Lines.AddRow();
     EXPECT_EQ(Grid.Column(0).back(), "total");
+    Grid.S.Lines.InsertRows(Grid.RowCount(), 1);
+    EXPECT_EQ(Grid.Column(0).back(), "total");
     Grid.S.Lines.AddColumn();
     EXPECT_EQ(Grid.ColCount(), 2);
 }
