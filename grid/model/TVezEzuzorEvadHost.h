@@ -375,11 +375,6 @@ public:
     bool SplitCells(int ACol, int ARow) override { return FGrid.SplitCells(ACol, ARow); }
     bool RowSpanIdentical(int ARow1, int ARow2) const override { return FGrid.MergedCells().RowSpanIdentical(ARow1, ARow2); }
     bool ColSpanIdentical(int ACol1, int ACol2) const override { return FGrid.MergedCells().ColSpanIdentical(ACol1, ACol2); }
-    void InsertRowLines(int ARow, int ACount) override { FGrid.InsertRowLines(ARow, ACount); }
-    void RemoveRowLines(const std::vector<int>& ASortedRows, bool AFreeRecords) override
-    {
-        FGrid.RemoveRowLines(ASortedRows, AFreeRecords);
-    }
     void InsertColLines(int ACol, int ACount) override { FGrid.InsertColLines(ACol, ACount); }
     void RemoveColLines(int ACol, int ACount) override { FGrid.RemoveColLines(ACol, ACount); }
     void MoveColLine(int AFrom, int ATo) override { FGrid.plat::TCustomGrid::MoveColumn(AFrom, ATo); }
@@ -419,7 +414,14 @@ public:
     TLineMoves* SyncedMoves(bool AColumns) override { return FGrid.SyncedMoves(AColumns); }
 
     // ---- Answered from the hidden lines once they exist ------------------------------------------
-    // Until then nothing is hidden: the maps are identities and the notices change nothing.
+    // Until then nothing is hidden: the maps are identities, the notices change nothing, and rows
+    // open and close through the grid's own line operations (TVezEzuzorEvadLines.cpp), which the
+    // hidden lines' primitives for taking display rows out and putting them back will replace.
+    void InsertRowLines(int ARow, int ACount) override { FGrid.InsertRowLines(ARow, ACount); }
+    void RemoveRowLines(const std::vector<int>& ASortedRows, bool AFreeRecords) override
+    {
+        FGrid.RemoveRowLines(ASortedRows, AFreeRecords);
+    }
     int RealRowIndex(int ARow) const override { return ARow; }
     int RealColIndex(int ADisplCol) const override { return ADisplCol; }
     int DisplColIndex(int ACol) const override { return ACol; }
