@@ -10,6 +10,7 @@
 #include "platform/grids/TGridAxis.h"
 #include "platform/grids/TGridCellStore.h"
 #include "grid/model/TVezEzuzorEvad.h"
+#include "grid/settings/TMouseActions.h"
 #include "grid/text/FilterConditions.h"
 #include "grid/text/TFilterCondition.h"
 
@@ -430,6 +431,104 @@ void Destroy_QStandardItemModel(benchmark::State& state)
 
 }  // namespace
 
+// ---- Structure operations on a million rows ---------------------------------------------------
+
+// A million rows of ten columns with texts in the first two, and every tenth of the rows from
+// row 2 on chosen at random (fixed seed) to repeat the text of the row above in column 1.
+constexpr int StructureRows = 1000000;
+
+std::vector<int> ScatteredMillionRows()
+{
+    std::vector<int> rows(StructureRows - 2);
+    std::iota(rows.begin(), rows.end(), 2);
+    std::shuffle(rows.begin(), rows.end(), std::mt19937(11));
+    rows.resize(StructureRows / 10);
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+std::unique_ptr<skelda::grid::TVezEzuzorEvad> StructureGrid(const std::vector<int>& repeated)
+{
+    auto grid = std::make_unique<skelda::grid::TVezEzuzorEvad>(nullptr);
+    grid->SetColCount(Cols);
+    grid->SetRowCount(StructureRows);
+    char buffer[16];
+    auto next = repeated.begin();
+    for (int row = 0; row < StructureRows; ++row) {
+        const bool repeats = next != repeated.end() && *next == row;
+        next += repeats ? 1 : 0;
+        grid->SetRawCell(0, row, std::string(buffer, static_cast<std::size_t>(CellText(buffer, row, 0))));
+        if (!repeats)
+            grid->SetRawCell(1, row, std::string(buffer, static_cast<std::size_t>(CellText(buffer, row, 1))));
+        else
+            grid->SetRawCell(1, row, grid->GetRawCell(1, row - 1));
+    }
+    return grid;
+}
+
+void GridRemoveDuplicates_100kOfMillionRows(benchmark::State& state)
+{
+    const std::vector<int> repeated = ScatteredMillionRows();
+    for (auto _ : state) {
+        auto grid = StructureGrid(repeated);
+        const auto start = Clock::now();
+        grid->RemoveDuplicates(1, true);
+        state.SetIterationTime(Seconds(start));
+        if (grid->GetRowCount() != StructureRows - static_cast<int>(repeated.size()))
+            state.SkipWithError("the repeated rows were not all removed");
+    }
+}
+
+void GridRemoveSelectedRows_100kOfMillionRows(benchmark::State& state)
+{
+    const std::vector<int> selected = ScatteredMillionRows();
+    for (auto _ : state) {
+        auto grid = StructureGrid({});
+        grid->MouseActions().SetDisjunctRowSelect(true);
+        for (const int row : selected)
+            grid->SetRowSelect(row, true);
+        const auto start = Clock::now();
+        grid->RemoveSelectedRows();
+        state.SetIterationTime(Seconds(start));
+        if (grid->GetRowCount() != StructureRows - static_cast<int>(selected.size()))
+            state.SkipWithError("the selected rows were not all removed");
+    }
+}
+
+// One row inserted (removed) at the top of a million rows, the other step untimed: on the grid
+// above (state.range(0) 0) and on the million-row grid with rows of their own heights (1).
+skelda::grid::TVezEzuzorEvad& TopRowGrid(benchmark::State& state)
+{
+    static std::unique_ptr<skelda::grid::TVezEzuzorEvad> plain;
+    if (state.range(0) == 1)
+        return SharedMillionRowGrid().Grid();
+    if (!plain)
+        plain = StructureGrid({});
+    return *plain;
+}
+
+void GridInsertTopRow_MillionRows(benchmark::State& state)
+{
+    skelda::grid::TVezEzuzorEvad& grid = TopRowGrid(state);
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        grid.InsertRows(1, 1);
+        state.SetIterationTime(Seconds(start));
+        grid.RemoveRows(1, 1);
+    }
+}
+
+void GridRemoveTopRow_MillionRows(benchmark::State& state)
+{
+    skelda::grid::TVezEzuzorEvad& grid = TopRowGrid(state);
+    for (auto _ : state) {
+        grid.InsertRows(1, 1);
+        const auto start = Clock::now();
+        grid.RemoveRows(1, 1);
+        state.SetIterationTime(Seconds(start));
+    }
+}
+
 BENCHMARK(Fill_Store)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(Fill_QStandardItemModel)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(Read_Store)->Unit(benchmark::kMillisecond);
@@ -446,6 +545,10 @@ BENCHMARK(GridRepaint1280x800_MillionRows)->DenseRange(0, 2)->Unit(benchmark::kM
 BENCHMARK(GridRepaint1280x800_HtmlBesidePlain)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Destroy_Store)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(Destroy_QStandardItemModel)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(GridRemoveDuplicates_100kOfMillionRows)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(GridRemoveSelectedRows_100kOfMillionRows)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(GridInsertTopRow_MillionRows)->DenseRange(0, 1)->UseManualTime()->Iterations(50)->Unit(benchmark::kMicrosecond);
+BENCHMARK(GridRemoveTopRow_MillionRows)->DenseRange(0, 1)->UseManualTime()->Iterations(50)->Unit(benchmark::kMicrosecond);
 
 // ---- Filter conditions ----
 // A pattern whose stars a backtracking matcher would try in every combination, and a condition

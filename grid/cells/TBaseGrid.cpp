@@ -331,6 +331,13 @@ void TBaseGrid::RowMoved(int FromIndex, int ToIndex)
     FMerged.LineMoved(TLineAxis::Rows, FromIndex, ToIndex);
 }
 
+void TBaseGrid::SizeChanging(int NewColCount, int NewRowCount)
+{
+    if (NewColCount < GetColCount() || NewRowCount < GetRowCount())
+        FMerged.CountsShrinking(NewColCount + TotalColCount() - GetColCount(), NewRowCount);
+    plat::TStringGrid::SizeChanging(NewColCount, NewRowCount);
+}
+
 void TBaseGrid::DeleteColumn(int ACol)
 {
     // The library grid refuses a bad index and keeps its only column.

@@ -215,6 +215,8 @@ protected:
     void DrawCell(int ACol, int ARow, const plat::TRect& ARect, plat::TGridDrawState AState) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
+    // Blocks are cut to the new counts while every line is still there.
+    void SizeChanging(int NewColCount, int NewRowCount) override;
     void DeleteColumn(int ACol) override;
     void DeleteRow(int ARow) override;
 

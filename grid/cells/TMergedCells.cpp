@@ -341,4 +341,22 @@ void TMergedCells::LineDeleted(TLineAxis Axis, int Index)
     ShiftBlocks(Axis, Index + 1, std::numeric_limits<int>::max(), -1);
 }
 
+void TMergedCells::CountsShrinking(int NewColCount, int NewRowCount)
+{
+    const auto PastCounts = [&](const plat::TGridRect& Block) {
+        return Block.Right >= NewColCount || Block.Bottom >= NewRowCount;
+    };
+    std::vector<plat::TGridRect> Cut;
+    for (const plat::TGridRect& Block : Blocks())
+        if (PastCounts(Block))
+            Cut.push_back(Block);
+    SplitBlocksWhere(PastCounts);
+    for (const plat::TGridRect& Block : Cut) {
+        const int SpanX = std::min(Block.Right, NewColCount - 1) - Block.Left + 1;
+        const int SpanY = std::min(Block.Bottom, NewRowCount - 1) - Block.Top + 1;
+        if (SpanX > 0 && SpanY > 0 && SpanX * SpanY > 1)
+            MergeCells(Block.Left, Block.Top, SpanX, SpanY);
+    }
+}
+
 }  // namespace skelda::grid

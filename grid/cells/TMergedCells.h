@@ -66,6 +66,10 @@ public:
     void RecordFreed(int ACol, int ARow, const TCellProperties& Record);
     // Forgets every block (all records are gone).
     void Clear();
+    // The counts are about to shrink, every line still there: blocks reaching past the new
+    // counts are cut to what stays (a block left with one cell is split), blocks wholly past
+    // them are split, so that no block covers a line the grid does not hold.
+    void CountsShrinking(int NewColCount, int NewRowCount);
 
     // The store moves its line From to To on the axis (the lines between shift by one), and the
     // records move with their cells. A block the move would tear apart is split before; a block

@@ -2,6 +2,7 @@
 
 #include "grid/model/TDisjunctSelectionHost.h"
 #include "grid/model/ZOdeVuzeViriz.h"
+#include "grid/model/structure/LineIndexes.h"
 #include "grid/settings/TMouseActions.h"
 #include "platform/grids/GridLimits.h"
 
@@ -209,6 +210,41 @@ void TDisjunctSelection::ClearSelectedCells()
     FHost.SetSelection({FHost.FixedCols(), FHost.FixedRows(), FHost.FixedCols(), FHost.FixedRows()});
     FCells.Clear();
     FHost.RepaintGrid();
+}
+
+namespace {
+
+// The selection with each index taken to Map of it, in the same order; -1 drops it.
+template <typename Map>
+void Remap(TLineSelection& Lines, Map Where)
+{
+    TLineSelection Moved;
+    for (const int Index : Lines.Order())
+        if (const int Now = Where(Index); Now >= 0)
+            Moved.Select(Now);
+    Lines = std::move(Moved);
+}
+
+}  // namespace
+
+void TDisjunctSelection::RowsInserted(int ARow, int ACount)
+{
+    Remap(FRows, [=](int R) { return IndexAfterInsert(R, ARow, ACount); });
+}
+
+void TDisjunctSelection::RowsRemoved(const std::vector<int>& ASortedRows)
+{
+    Remap(FRows, [&](int R) { return IndexAfterRemoval(R, ASortedRows); });
+}
+
+void TDisjunctSelection::ColsInserted(int ACol, int ACount)
+{
+    Remap(FCols, [=](int C) { return IndexAfterInsert(C, ACol, ACount); });
+}
+
+void TDisjunctSelection::ColsRemoved(const std::vector<int>& ASortedCols)
+{
+    Remap(FCols, [&](int C) { return IndexAfterRemoval(C, ASortedCols); });
 }
 
 }  // namespace skelda::grid

@@ -45,6 +45,12 @@ public:
     int SelectedColCount() const;
     int SelectedCellsCount();
     void ClearSelectedCells();
+    // Lines opened or closed: the flags stay with their lines and closed lines drop theirs,
+    // without asking or telling the owner.
+    void RowsInserted(int ARow, int ACount);
+    void RowsRemoved(const std::vector<int>& ASortedRows);
+    void ColsInserted(int ACol, int ACount);
+    void ColsRemoved(const std::vector<int>& ASortedCols);
     // The selected rows in the order they were selected.
     const std::vector<int>& SelectedRows() const
     {

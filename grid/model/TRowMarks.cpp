@@ -1,6 +1,7 @@
 #include "grid/model/TRowMarks.h"
 
 #include "grid/cells/TCellGridHost.h"
+#include "grid/model/structure/LineIndexes.h"
 #include "platform/grids/GridLimits.h"
 
 #include <algorithm>
@@ -41,6 +42,19 @@ bool TRowMarks::GetRowEnabled(int ARow) const
 {
     return ARow < 0 || static_cast<std::size_t>(ARow) >= FDisabledRows.size() ||
            FDisabledRows[static_cast<std::size_t>(ARow)] == 0;
+}
+
+void TRowMarks::RowsInserted(int ARow, int ACount)
+{
+    for (std::vector<int>* Marks : {&FModifiedRows, &FDisabledRows})
+        if (static_cast<std::size_t>(ARow) < Marks->size())
+            Marks->insert(Marks->begin() + ARow, static_cast<std::size_t>(ACount), 0);
+}
+
+void TRowMarks::RowsRemoved(const std::vector<int>& ASortedRows)
+{
+    for (std::vector<int>* Marks : {&FModifiedRows, &FDisabledRows})
+        EraseIndexes(*Marks, ASortedRows);
 }
 
 }  // namespace skelda::grid

@@ -22,6 +22,9 @@ public:
     int ModifiedRowCount() const;
     void ClearModifiedRows();
     bool GetRowEnabled(int ARow) const;
+    // Rows opened or closed: the marks stay with their rows.
+    void RowsInserted(int ARow, int ACount);
+    void RowsRemoved(const std::vector<int>& ASortedRows);
 
 private:
     TCellGridHost& FGrid;

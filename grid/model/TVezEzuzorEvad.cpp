@@ -215,6 +215,7 @@ void TVezEzuzorEvad::CreateOwnedObjects()
     FLook = std::make_unique<TGridLookSettings>(*FHost, Designing, FState->IsWinXP);
     FSelection = std::make_unique<TDisjunctSelection>(*FHost, *FState->MouseActions);
     FRowMarks = std::make_unique<TRowMarks>(*this);
+    FStructure = std::make_unique<TGridStructure>(*FHost);
     FHeaders = std::make_unique<THeaderTexts>(*FHost);
     const TCellPaintSettings Paint{*FLook,
                                    *FState->ControlLook,

@@ -6,6 +6,7 @@
 #include "grid/model/THeaderTexts.h"
 #include "grid/model/TRowMarks.h"
 #include "grid/model/VezGridTypes.h"
+#include "grid/model/structure/TGridStructure.h"
 #include "grid/painting/CellPaintTypes.h"
 #include "grid/painting/TCellLook.h"
 #include "grid/painting/TCellPainter.h"
@@ -333,6 +334,83 @@ public:
     void ClearColumnHeaders() { FHeaders->ClearColumnHeaders(); }
     void ShowRowHeaders() { FHeaders->ShowRowHeaders(); }
     void ClearRowHeaders() { FHeaders->ClearRowHeaders(); }
+
+    // ---- Rows and columns: insertion, removal, clearing (TGridStructure) -------------------------
+    // Rows are display rows. Removers ignore a RowIndex outside the rows and cut the count to
+    // the rows there are; each removal ends with one cells-changed notification, and bulk
+    // removals take every row in one pass. Column arguments are real columns, or display
+    // columns mapped to real ones while SaveHiddenCells is set.
+
+    virtual void RemoveRowsEx(int RowIndex, int RCount) { FStructure->Lines.RemoveRowsEx(RowIndex, RCount); }
+    virtual void RemoveRows(int RowIndex, int RCount) { FStructure->Lines.RemoveRows(RowIndex, RCount); }
+    // Ignored for a negative count or a RowIndex outside 0 .. RowCount.
+    virtual void InsertRows(int RowIndex, int RCount) { FStructure->Lines.InsertRows(RowIndex, RCount); }
+    // Real columns, hidden ones included; the count is cut at the last real column.
+    virtual void RemoveCols(int ColIndex, int CCount) { FStructure->Lines.RemoveCols(ColIndex, CCount); }
+    virtual void InsertCols(int ColIndex, int CCount) { FStructure->Lines.InsertCols(ColIndex, CCount); }
+    void DeleteRows(int RowIndex, int RCount) { FStructure->Lines.DeleteRows(RowIndex, RCount); }
+    // With the floating footer showing the last row the new row opens above it.
+    void AddRow() { FStructure->Lines.AddRow(); }
+    void AddColumn() { FStructure->Lines.AddColumn(); }
+    // Normal rows whose display text in ACol was seen above; DoCase compares with case.
+    void RemoveDuplicates(int ACol, bool DoCase) { FStructure->Bulk.RemoveDuplicates(ACol, DoCase); }
+    void RemoveSelectedRows() { FStructure->Bulk.RemoveSelectedRows(); }
+    void RemoveUnSelectedRows() { FStructure->Bulk.RemoveUnSelectedRows(); }
+    void RemoveSelectedCols() { FStructure->Bulk.RemoveSelectedCols(); }
+    void RemoveUnSelectedCols() { FStructure->Bulk.RemoveUnSelectedCols(); }
+    // Unless ClearTextOnly, the records of the cells go too.
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
+    {
+        FStructure->Clearing.ClearRect(ACol1, ARow1, ACol2, ARow2);
+    }
+    void ClearRows(int RowIndex, int RCount) { FStructure->Clearing.ClearRows(RowIndex, RCount); }
+    void ClearCols(int ColIndex, int CCount) { FStructure->Clearing.ClearCols(ColIndex, CCount); }
+    void ClearNormalRows(int RowIndex, int RCount) { FStructure->Clearing.ClearNormalRows(RowIndex, RCount); }
+    void ClearNormalCols(int ColIndex, int CCount) { FStructure->Clearing.ClearNormalCols(ColIndex, CCount); }
+    void ClearNormalCells() { FStructure->Clearing.ClearNormalCells(); }
+    void ClearSelection() { FStructure->Clearing.ClearSelection(); }
+    void Clear() { FStructure->Clearing.Clear(); }
+    void ClearAll() { FStructure->Clearing.ClearAll(); }
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2)
+    {
+        FStructure->Clearing.TrimRect(ACol1, ARow1, ACol2, ARow2);
+    }
+    void TrimColumn(int ACol) { FStructure->Clearing.TrimColumn(ACol); }
+    void TrimRow(int ARow) { FStructure->Clearing.TrimRow(ARow); }
+    void TrimAll() { FStructure->Clearing.TrimAll(); }
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, plat::TColor AColor)
+    {
+        FStructure->Clearing.ColorRect(ACol1, ARow1, ACol2, ARow2, AColor);
+    }
+    bool IsWideCell(int ACol, int ARow) { return FStructure->Clearing.IsWideCell(ACol, ARow); }
+    bool IsCell(const std::string& SubStr, int& ACol, int& ARow) const { return FStructure->Clearing.IsCell(SubStr, ACol, ARow); }
+    // The controls in cells are placed again after their cells moved.
+    virtual void CellControlsUpdate() {}
+
+    // ---- Merging, moving, swapping, column order (TGridStructure) -------------------------------
+    // A move carries records, sort columns, the recorded column order and cell controls along;
+    // with EnhRowColMove the widths (heights) go with their lines. A synchronised grid that
+    // follows moves does each move once.
+
+    void MergeColumnCells(int ColIndex, bool MainMerge) { FStructure->Merging.MergeColumnCells(ColIndex, MainMerge); }
+    void MergeRowCells(int RowIndex, bool MainMerge) { FStructure->Merging.MergeRowCells(RowIndex, MainMerge); }
+    void SplitColumnCells(int ColIndex) { FStructure->Merging.SplitColumnCells(ColIndex); }
+    void SplitRowCells(int RowIndex) { FStructure->Merging.SplitRowCells(RowIndex); }
+    void SplitAllCells() { FStructure->Merging.SplitAllCells(); }
+    void MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator)
+    {
+        FStructure->Merging.MergeCols(ColIndex1, ColIndex2, Separator);
+    }
+    void MoveColumn(int FromIndex, int ToIndex) { FStructure->Moves.MoveColumn(FromIndex, ToIndex); }
+    // A row may not take the place of the floating footer's last row.
+    void MoveRow(int FromIndex, int ToIndex) { FStructure->Moves.MoveRow(FromIndex, ToIndex); }
+    void SwapColumns(int ACol1, int ACol2) { FStructure->Moves.SwapColumns(ACol1, ACol2); }
+    void SwapRows(int ARow1, int ARow2) { FStructure->Moves.SwapRows(ARow1, ARow2); }
+    void SetColumnOrder() { FStructure->Order.SetColumnOrder(); }
+    void ResetColumnOrder() { FStructure->Order.ResetColumnOrder(); }
+    int ColumnPosition(int ACol) const { return FStructure->Order.ColumnPosition(ACol); }
+    int ColumnAtPosition(int ACol) { return FStructure->Order.ColumnAtPosition(ACol); }
+    int ColumnByHeader(const std::string& AValue) const { return FStructure->Order.ColumnByHeader(AValue); }
 
     // ---- Search footer --------------------------------------------------------------------------
 
@@ -731,6 +809,8 @@ protected:
     void SizeChanging(int NewColCount, int NewRowCount) override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
     void DeleteRow(int ARow) override;
+    void ColumnMoved(int FromIndex, int ToIndex) override { FStructure->Moves.ColumnMoved(FromIndex, ToIndex); }
+    void RowMoved(int FromIndex, int ToIndex) override { FStructure->Moves.RowMoved(FromIndex, ToIndex); }
 
     // Set by an edit change that asks for no repaint: the next Invalidate only clears it.
     void SetEditChange(bool Value);
@@ -893,6 +973,19 @@ private:
     void SplitBlocksInRow(int ARow);
     void AssignCellsFrom(const TVezEzuzorEvad& Source);
 
+    // The line operations the structure part asks for (TVezEzuzorEvadLines.cpp): rows and
+    // columns open, close and change places with their records, sizes and every list kept
+    // with them (selection flags, row marks, cell controls).
+    void InsertRowLines(int ARow, int ACount);
+    void RemoveRowLines(const std::vector<int>& ASortedRows, bool AFreeRecords);
+    void RemoveRowsInOnePass(const std::vector<int>& ASortedRows);
+    void InsertColLines(int ACol, int ACount);
+    void RemoveColLines(int ACol, int ACount);
+    void ExchangeRowLines(int ARow1, int ARow2);
+    void ExchangeColLines(int ACol1, int ACol2);
+    bool HoldsAnyRecord();
+    TLineMoves* SyncedMoves(bool AColumns);
+
     // Made first and freed last: the classes below talk to the grid through it.
     std::unique_ptr<THost> FHost;
     std::unique_ptr<TVezEzuzorEvadState> FState;
@@ -902,6 +995,7 @@ private:
     std::unique_ptr<THeaderTexts> FHeaders;
     std::unique_ptr<TCellLook> FCellLook;
     std::unique_ptr<TCellPainter> FPainter;
+    std::unique_ptr<TGridStructure> FStructure;
 };
 
 }  // namespace skelda::grid

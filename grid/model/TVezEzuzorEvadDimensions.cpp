@@ -124,7 +124,7 @@ void TVezEzuzorEvad::InsertRowAt(int ARow)
     for (int C = 0; C < Cols; ++C)
         SetRawCell(C, OldCount, "");
     if (ARow < OldCount)
-        MoveRow(OldCount, ARow);
+        plat::TCustomGrid::MoveRow(OldCount, ARow);
 }
 
 void TVezEzuzorEvad::RemoveRowAt(int ARow)

@@ -7,6 +7,11 @@
 #include "grid/model/TDisjunctSelectionHost.h"
 #include "grid/model/THeaderTextsHost.h"
 #include "grid/model/TVezEzuzorEvad.h"
+#include "grid/model/TVezEzuzorEvadState.h"
+#include "grid/model/structure/TStructureHost.h"
+#include "grid/settings/TFloatingFooter.h"
+#include "grid/settings/TMouseActions.h"
+#include "grid/settings/TSortSettings.h"
 #include "grid/painting/TCellPainterHost.h"
 #include "grid/support/TCellGraphic.h"
 #include "platform/controls/core/InputQueries.h"
@@ -16,7 +21,10 @@
 
 namespace skelda::grid {
 
-class TVezEzuzorEvad::THost final : public TCellPainterHost, public TDisjunctSelectionHost, public THeaderTextsHost {
+class TVezEzuzorEvad::THost final : public TCellPainterHost,
+                                    public TDisjunctSelectionHost,
+                                    public THeaderTextsHost,
+                                    public TStructureHost {
 public:
     explicit THost(TVezEzuzorEvad& AGrid)
         : FGrid(AGrid)
@@ -353,6 +361,79 @@ public:
         roles.Layouts = &FGrid.HtmlLayouts();
         return roles;
     }
+
+    // ---- Structure operations (TStructureHost) ------------------------------------------------
+    void SetColWidth(int ADisplCol, int AWidth) override { FGrid.SetColWidths(ADisplCol, AWidth); }
+    int ColWidth(int ADisplCol) const override { return FGrid.GetColWidths(ADisplCol); }
+    void SetRowHeight(int ARow, int AHeight) override { FGrid.SetRowHeights(ARow, AHeight); }
+    bool HasRecord(int ACol, int ARow) const override { return FGrid.HasCellProperties(ACol, ARow); }
+    void FreeRecord(int ACol, int ARow) override { FGrid.FreeCellProperty(ACol, ARow); }
+    bool AnyRecordLeft() const override { return FGrid.HoldsAnyRecord(); }
+    void MarkRecordless() override { FGrid.SetHasCellProps(false); }
+    void SetCellColor(int ACol, int ARow, plat::TColor AColor) override { FGrid.SetCellColor(ACol, ARow, AColor); }
+    bool MergeCells(int ACol, int ARow, int SpanX, int SpanY) override { return FGrid.MergeCells(ACol, ARow, SpanX, SpanY); }
+    bool SplitCells(int ACol, int ARow) override { return FGrid.SplitCells(ACol, ARow); }
+    bool RowSpanIdentical(int ARow1, int ARow2) const override { return FGrid.MergedCells().RowSpanIdentical(ARow1, ARow2); }
+    bool ColSpanIdentical(int ACol1, int ACol2) const override { return FGrid.MergedCells().ColSpanIdentical(ACol1, ACol2); }
+    void InsertColLines(int ACol, int ACount) override { FGrid.InsertColLines(ACol, ACount); }
+    void RemoveColLines(int ACol, int ACount) override { FGrid.RemoveColLines(ACol, ACount); }
+    void MoveColLine(int AFrom, int ATo) override { FGrid.plat::TCustomGrid::MoveColumn(AFrom, ATo); }
+    void MoveRowLine(int AFrom, int ATo) override { FGrid.plat::TCustomGrid::MoveRow(AFrom, ATo); }
+    void ExchangeRowLines(int ARow1, int ARow2) override { FGrid.ExchangeRowLines(ARow1, ARow2); }
+    void ExchangeColLines(int ACol1, int ACol2) override { FGrid.ExchangeColLines(ACol1, ACol2); }
+    bool ShiftingLines() const override { return FGrid.FState->RowsShifting; }
+    void MoveColCells(int AFrom, int ATo) override { FGrid.TBaseGrid::ColumnMoved(AFrom, ATo); }
+    void MoveRowCells(int AFrom, int ATo) override { FGrid.TBaseGrid::RowMoved(AFrom, ATo); }
+    bool SaveHiddenCells() const override { return FGrid.FState->SaveHiddenCells; }
+    bool ClearTextOnly() const override { return FGrid.FState->ClearTextOnly; }
+    bool EnhRowColMove() const override { return FGrid.FState->EnhRowColMove; }
+    bool Destroying() const override { return FGrid.ComponentState().Contains(plat::csDestroying); }
+    bool FloatingFooterVisible() const override { return FGrid.FState->FloatingFooter->GetVisible(); }
+    bool FooterIsLastRow() const override { return FGrid.FState->FloatingFooter->GetFooterStyle() == fsFixedLastRow; }
+    bool Grouped() const override { return FGrid.FState->GroupColumn >= 0; }
+    int GroupColumn() const override { return FGrid.FState->GroupColumn; }
+    bool DisjunctRowSelect() const override { return FGrid.FState->MouseActions->GetDisjunctRowSelect(); }
+    bool DisjunctColSelect() const override { return FGrid.FState->MouseActions->GetDisjunctColSelect(); }
+    bool RowSelectPersistent() const override { return FGrid.FState->MouseActions->GetRowSelectPersistent(); }
+    bool RowSelected(int ARow) const override { return FGrid.FSelection->Rows().IsSelected(ARow); }
+    bool ColSelected(int ACol) const override { return FGrid.FSelection->Cols().IsSelected(ACol); }
+    void SelectRows(int ARow, int ACount) override { FGrid.SelectRows(ARow, ACount); }
+    void ClearRowSelect() override { FGrid.ClearRowSelect(); }
+    void ClearColSelect() override { FGrid.ClearColSelect(); }
+    int SortColumn() const override { return FGrid.FState->SortSettings->GetColumn(); }
+    void SetSortColumn(int ACol) override { FGrid.FState->SortSettings->SetColumn(ACol); }
+    bool SortIndexShow() const override { return FGrid.FState->SortSettings->GetIndexShow(); }
+    TSortIndexList& SortIndexes() override { return FGrid.SortIndexes(); }
+    TControlList& CellControls() override { return FGrid.ControlList(); }
+    void CellControlsUpdate() override { FGrid.CellControlsUpdate(); }
+    TIntList& ColumnOrder() override { return *FGrid.FState->ColumnOrder; }
+    void ClearSearchText() override { FGrid.FState->SearchInc.clear(); }
+    void BeginUpdate() override { FGrid.BeginUpdate(); }
+    void EndUpdate() override { FGrid.EndUpdate(); }
+    void CellsChanged(const plat::TRect& R) override { FGrid.CellsChanged(R); }
+    TLineMoves* SyncedMoves(bool AColumns) override { return FGrid.SyncedMoves(AColumns); }
+
+    // ---- Answered from the hidden lines once they exist ------------------------------------------
+    // Until then nothing is hidden: the maps are identities, the notices change nothing, and rows
+    // open and close through the grid's own line operations (TVezEzuzorEvadLines.cpp), which the
+    // hidden lines' primitives for taking display rows out and putting them back will replace.
+    void InsertRowLines(int ARow, int ACount) override { FGrid.InsertRowLines(ARow, ACount); }
+    void RemoveRowLines(const std::vector<int>& ASortedRows, bool AFreeRecords) override
+    {
+        FGrid.RemoveRowLines(ASortedRows, AFreeRecords);
+    }
+    int RealRowIndex(int ARow) const override { return ARow; }
+    int RealColIndex(int ADisplCol) const override { return ADisplCol; }
+    int DisplColIndex(int ACol) const override { return ACol; }
+    void RowsInserted(int, int) override {}
+    void RowsRemoved(const std::vector<int>&) override {}
+    void ColsInserted(int, int) override {}
+    void ColsRemoved(int, int) override {}
+    void ColumnMoved(int, int) override {}
+    void UnHideColumnsAll() override {}
+    void ClearHiddenRowCells() override {}
+    // Answered from the nodes once they exist.
+    void RemoveAllNodes() override {}
 
 private:
     TVezEzuzorEvad& FGrid;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+namespace skelda::grid {
+
+// Where a line index goes when lines move, open or close, for every list kept per row or column.
+
+// After the line From moved to To: the lines between shift by one towards the place it left.
+constexpr int IndexAfterMove(int Index, int From, int To)
+{
+    if (Index == From)
+        return To;
+    if (From < To && Index > From && Index <= To)
+        return Index - 1;
+    if (To < From && Index >= To && Index < From)
+        return Index + 1;
+    return Index;
+}
+
+// After ACount lines opened at At.
+constexpr int IndexAfterInsert(int Index, int At, int ACount)
+{
+    return Index >= At ? Index + ACount : Index;
+}
+
+// After the lines of ASorted (ascending) closed: -1 for a closed line.
+inline int IndexAfterRemoval(int Index, const std::vector<int>& ASorted)
+{
+    const auto Before = std::lower_bound(ASorted.begin(), ASorted.end(), Index);
+    if (Before != ASorted.end() && *Before == Index)
+        return -1;
+    return Index - static_cast<int>(Before - ASorted.begin());
+}
+
+// Erases the items at the indexes of ASorted (ascending) in one pass.
+template <typename T>
+void EraseIndexes(std::vector<T>& Items, const std::vector<int>& ASorted)
+{
+    std::size_t Kept = 0;
+    auto Next = ASorted.begin();
+    for (std::size_t I = 0; I < Items.size(); ++I) {
+        if (Next != ASorted.end() && static_cast<std::size_t>(*Next) == I) {
+            ++Next;
+            continue;
+        }
+        Items[Kept++] = std::move(Items[I]);
+    }
+    Items.resize(Kept);
+}
+
+}  // namespace skelda::grid
