@@ -176,6 +176,39 @@ void TGridAxis::RemoveIndexes(std::span<const int> AIndexes)
     StructureChanged();
 }
 
+void TGridAxis::InsertIndexes(std::span<const int> AFinalIndexes, std::span<const int> ASizesPx)
+{
+    const int added = static_cast<int>(AFinalIndexes.size());
+    if (ASizesPx.size() != AFinalIndexes.size())
+        GridIndexError();
+    if (added == 0)
+        return;
+    CheckGridIndex(FCount + added, FMaxCount + 1);
+    for (std::size_t i = 0; i < AFinalIndexes.size(); ++i) {
+        CheckGridIndex(AFinalIndexes[i], FCount + added);
+        if (i > 0 && AFinalIndexes[i] <= AFinalIndexes[i - 1])
+            GridIndexError();
+    }
+    const bool ownSizes = std::any_of(ASizesPx.begin(), ASizesPx.end(), [](int px) { return px >= 0; });
+    if (ownSizes && FSizesPx.empty())
+        FSizesPx.assign(static_cast<std::size_t>(FCount), -1);
+    if (!FSizesPx.empty()) {
+        FSizesPx.resize(static_cast<std::size_t>(FCount + added), -1);
+        // From the back, each size moves once.
+        std::size_t put = AFinalIndexes.size();
+        for (std::size_t write = FSizesPx.size(); write-- > 0 && put > 0;) {
+            if (static_cast<std::size_t>(AFinalIndexes[put - 1]) == write) {
+                FSizesPx[write] = std::max(ASizesPx[--put], -1);
+                FOwnSizeCount += FSizesPx[write] >= 0;
+            } else {
+                FSizesPx[write] = FSizesPx[write - put];
+            }
+        }
+    }
+    FCount += added;
+    StructureChanged();
+}
+
 const FenwickTree& TGridAxis::Extents() const
 {
     if (!FExtentsValid) {
