@@ -6,6 +6,7 @@
 
 #include "grid/model/TDisjunctSelectionHost.h"
 #include "grid/model/THeaderTextsHost.h"
+#include "grid/model/hidden/THiddenLinesHost.h"
 #include "grid/model/TVezEzuzorEvad.h"
 #include "grid/painting/TCellPainterHost.h"
 #include "grid/support/TCellGraphic.h"
@@ -16,7 +17,10 @@
 
 namespace skelda::grid {
 
-class TVezEzuzorEvad::THost final : public TCellPainterHost, public TDisjunctSelectionHost, public THeaderTextsHost {
+class TVezEzuzorEvad::THost final : public TCellPainterHost,
+                                   public TDisjunctSelectionHost,
+                                   public THeaderTextsHost,
+                                   public THiddenLinesHost {
 public:
     explicit THost(TVezEzuzorEvad& AGrid)
         : FGrid(AGrid)
@@ -352,6 +356,40 @@ public:
         roles.CtrlDown = plat::GetKeyState(plat::VK_CONTROL) < 0;
         roles.Layouts = &FGrid.HtmlLayouts();
         return roles;
+    }
+
+    // ---- Hidden rows and columns --------------------------------------------------------------
+    int ColWidth(int ADisplCol) const override
+    {
+        return FGrid.GetColWidths(ADisplCol);
+    }
+    void SetColWidth(int ADisplCol, int AWidthPx) override
+    {
+        FGrid.SetColWidths(ADisplCol, AWidthPx);
+    }
+    void SetColCount(int ACount) override
+    {
+        FGrid.SetColCount(ACount);
+    }
+    void HideEditor() override
+    {
+        FGrid.HideEditor();
+    }
+    bool RowSelected(int ADisplRow) const override
+    {
+        return FGrid.GetRowSelect(ADisplRow);
+    }
+    std::vector<std::unique_ptr<TGridItem>> TakeRowsOut(std::span<const int> ASortedDisplRows) override
+    {
+        return FGrid.TakeRowsOut(ASortedDisplRows);
+    }
+    void PutRowsBack(std::span<const int> AFinalDisplRows, std::vector<std::unique_ptr<TGridItem>> AItems) override
+    {
+        FGrid.PutRowsBack(AFinalDisplRows, std::move(AItems));
+    }
+    void CellControlsUpdate() override
+    {
+        FGrid.CellControlsUpdate();
     }
 
 private:

@@ -9,6 +9,7 @@
 #include "platform/controls/forms/WindowTimers.h"
 #include "platform/core/MulDiv.h"
 #include "platform/core/RectOps.h"
+#include "platform/grids/BatchLines.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/grids/GridLimits.h"
 #include "platform/grids/TGridMouseTracker.h"
@@ -431,20 +432,7 @@ void TCustomGrid::InsertRowLines(std::span<const int> AFinalRows, std::span<cons
     const int oldColCount = GetColCount();
     const int oldRowCount = GetRowCount();
     FRows.InsertIndexes(AFinalRows, AHeightsPx);
-    // Row Y ends at Y plus the rows opened at or before its new place: those i whose final
-    // position less i is at most Y.
-    const auto moved = [&](int Y) {
-        int low = 0;
-        int high = static_cast<int>(AFinalRows.size());
-        while (low < high) {
-            const int mid = (low + high) / 2;
-            if (AFinalRows[static_cast<std::size_t>(mid)] - mid <= Y)
-                low = mid + 1;
-            else
-                high = mid;
-        }
-        return Y + low;
-    };
+    const auto moved = [&](int Y) { return IndexAfterPut(AFinalRows, Y); };
     for (TGridCoord* coord : {&FCurrent, &FAnchor})
         if (coord->Y >= 0 && coord->Y < oldRowCount)
             coord->Y = moved(coord->Y);

@@ -1,5 +1,6 @@
 #include "platform/grids/TGridAxis.h"
 
+#include "platform/grids/BatchLines.h"
 #include "platform/grids/EInvalidGridOperation.h"
 
 #include <algorithm>
@@ -184,26 +185,16 @@ void TGridAxis::InsertIndexes(std::span<const int> AFinalIndexes, std::span<cons
     if (added == 0)
         return;
     CheckGridIndex(FCount + added, FMaxCount + 1);
-    for (std::size_t i = 0; i < AFinalIndexes.size(); ++i) {
-        CheckGridIndex(AFinalIndexes[i], FCount + added);
-        if (i > 0 && AFinalIndexes[i] <= AFinalIndexes[i - 1])
-            GridIndexError();
-    }
+    CheckAscendingLines(AFinalIndexes);
+    CheckGridIndex(AFinalIndexes.back(), FCount + added);
     const bool ownSizes = std::any_of(ASizesPx.begin(), ASizesPx.end(), [](int px) { return px >= 0; });
     if (ownSizes && FSizesPx.empty())
         FSizesPx.assign(static_cast<std::size_t>(FCount), -1);
     if (!FSizesPx.empty()) {
-        FSizesPx.resize(static_cast<std::size_t>(FCount + added), -1);
-        // From the back, each size moves once.
-        std::size_t put = AFinalIndexes.size();
-        for (std::size_t write = FSizesPx.size(); write-- > 0 && put > 0;) {
-            if (static_cast<std::size_t>(AFinalIndexes[put - 1]) == write) {
-                FSizesPx[write] = std::max(ASizesPx[--put], -1);
-                FOwnSizeCount += FSizesPx[write] >= 0;
-            } else {
-                FSizesPx[write] = FSizesPx[write - put];
-            }
-        }
+        std::vector<int> sizesPx(ASizesPx.size());
+        std::transform(ASizesPx.begin(), ASizesPx.end(), sizesPx.begin(), [](int px) { return std::max(px, -1); });
+        FOwnSizeCount += static_cast<int>(std::count_if(sizesPx.begin(), sizesPx.end(), [](int px) { return px >= 0; }));
+        PutLines(FSizesPx, AFinalIndexes, std::move(sizesPx));
     }
     FCount += added;
     StructureChanged();

@@ -1,5 +1,6 @@
 #include "platform/grids/TGridCellStore.h"
 
+#include "platform/grids/BatchLines.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/grids/GridLimits.h"
 
@@ -150,65 +151,18 @@ std::vector<int> TGridCellStore::RemoveRowsIf(const std::function<bool(int ARow)
     return removed;
 }
 
-namespace {
-
-void CheckAscending(std::span<const int> AIndexes)
-{
-    if (std::adjacent_find(AIndexes.begin(), AIndexes.end(), std::greater_equal<int>()) != AIndexes.end())
-        GridIndexError();
-}
-
-}  // namespace
-
 std::vector<std::unique_ptr<TGridRow>> TGridCellStore::TakeRows(std::span<const int> ASortedRows)
 {
-    CheckAscending(ASortedRows);
     for (int row : ASortedRows)
         CheckRow(row);
-    std::vector<std::unique_ptr<TGridRow>> taken(ASortedRows.size());
-    if (ASortedRows.empty() || ASortedRows.front() >= RowExtent())
-        return taken;
-    auto next = ASortedRows.begin();
-    std::size_t write = static_cast<std::size_t>(*next);
-    for (std::size_t read = write; read < FRows.size(); ++read) {
-        if (next != ASortedRows.end() && static_cast<std::size_t>(*next) == read) {
-            taken[static_cast<std::size_t>(next - ASortedRows.begin())] = std::move(FRows[read]);
-            ++next;
-            continue;
-        }
-        FRows[write++] = std::move(FRows[read]);
-    }
-    FRows.resize(write);
-    return taken;
+    return TakeLines(FRows, ASortedRows);
 }
 
 void TGridCellStore::PutRows(std::span<const int> AFinalRows, std::vector<std::unique_ptr<TGridRow>> ARows)
 {
-    if (AFinalRows.size() != ARows.size())
-        GridIndexError();
-    CheckAscending(AFinalRows);
-    if (AFinalRows.empty())
-        return;
-    CheckGridIndex(AFinalRows.front(), std::max(MaxGridRows, RowExtent()));
-    CheckGridIndex(AFinalRows.back(), std::max(MaxGridRows, RowExtent() + static_cast<int>(ARows.size())));
-    const std::size_t oldSize = FRows.size();
-    FRows.resize(std::max(oldSize + ARows.size(), static_cast<std::size_t>(AFinalRows.back()) + 1));
-    // From the back, so that every row moves once: a place no row is put at takes the row of its
-    // rank among such places, or stays empty past the rows there were.
-    std::size_t put = ARows.size();
-    for (std::size_t write = FRows.size(); write-- > 0;) {
-        if (put > 0 && static_cast<std::size_t>(AFinalRows[put - 1]) == write) {
-            FRows[write] = std::move(ARows[--put]);
-            continue;
-        }
-        const std::size_t rank = write - put;
-        if (put == 0)
-            break;
-        if (rank < oldSize)
-            FRows[write] = std::move(FRows[rank]);
-        else
-            FRows[write].reset();
-    }
+    if (!AFinalRows.empty())
+        CheckGridIndex(AFinalRows.back(), std::max(MaxGridRows, RowExtent() + static_cast<int>(ARows.size())));
+    PutLines(FRows, AFinalRows, std::move(ARows));
 }
 
 // One stable pass: each kept row moves at most once, straight to its final place.
