@@ -208,6 +208,14 @@ public:
     {
         return FGrid.GetRowModified(ARow);
     }
+    bool RowDisabled(int ARow) const override
+    {
+        return FGrid.GetUseEnabledRows() && !FGrid.GetRowEnabled(ARow);
+    }
+    int RealColIndex(int ADisplCol) const override
+    {
+        return FGrid.RealColIndex(ADisplCol);
+    }
     bool HasRowIndicator() const override { return !FGrid.FLook->RowIndicator().GetEmpty(); }
     void RepaintRowIndicator() override { FGrid.RepaintCell(0, FGrid.GetRow()); }
 
