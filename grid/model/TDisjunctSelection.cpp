@@ -3,6 +3,7 @@
 #include "grid/model/TDisjunctSelectionHost.h"
 #include "grid/model/ZOdeVuzeViriz.h"
 #include "grid/model/structure/LineIndexes.h"
+#include "grid/model/hidden/TIndexMap.h"
 #include "grid/settings/TMouseActions.h"
 #include "platform/grids/GridLimits.h"
 
@@ -245,6 +246,38 @@ void TDisjunctSelection::ColsInserted(int ACol, int ACount)
 void TDisjunctSelection::ColsRemoved(const std::vector<int>& ASortedCols)
 {
     Remap(FCols, [&](int C) { return IndexAfterRemoval(C, ASortedCols); });
+}
+
+std::vector<int> TDisjunctSelection::TakeRowFlags(std::span<const int> ASortedRows)
+{
+    std::vector<int> Flags(ASortedRows.size());
+    if (FRows.Count() == 0)
+        return Flags;
+    for (std::size_t I = 0; I < ASortedRows.size(); ++I)
+        Flags[I] = FRows.IsSelected(ASortedRows[I]) ? 1 : 0;
+    const std::vector<int> Order = FRows.Order();
+    FRows.Clear();
+    for (int Row : Order) {
+        const auto Before = std::lower_bound(ASortedRows.begin(), ASortedRows.end(), Row);
+        if (Before == ASortedRows.end() || *Before != Row)
+            FRows.Select(Row - static_cast<int>(Before - ASortedRows.begin()));
+    }
+    return Flags;
+}
+
+void TDisjunctSelection::PutRowFlags(std::span<const int> AFinalRows, const std::vector<int>& AFlags)
+{
+    if (FRows.Count() == 0 && std::find(AFlags.begin(), AFlags.end(), 1) == AFlags.end())
+        return;
+    const std::vector<int> Order = FRows.Order();
+    FRows.Clear();
+    for (int Row : Order) {
+        // A row moves down by the rows put at or before its new place.
+        FRows.Select(RealIndexOf(AFinalRows, Row));
+    }
+    for (std::size_t I = 0; I < AFinalRows.size(); ++I)
+        if (AFlags[I])
+            FRows.Select(AFinalRows[I]);
 }
 
 }  // namespace skelda::grid

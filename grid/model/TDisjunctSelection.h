@@ -4,6 +4,7 @@
 #include "grid/support/TLineSelection.h"
 #include "platform/grids/GridTypes.h"
 
+#include <span>
 #include <vector>
 
 namespace skelda::grid {
@@ -56,6 +57,11 @@ public:
     {
         return FRows.Order();
     }
+
+    // The row flags of many rows out (ascending rows) and back in (at ascending final rows),
+    // the other selected rows keeping their order of selection.
+    std::vector<int> TakeRowFlags(std::span<const int> ASortedRows);
+    void PutRowFlags(std::span<const int> AFinalRows, const std::vector<int>& AFlags);
 
     const TLineSelection& Rows() const
     {

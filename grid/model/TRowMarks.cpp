@@ -2,6 +2,7 @@
 
 #include "grid/cells/TCellGridHost.h"
 #include "grid/model/structure/LineIndexes.h"
+#include "platform/grids/BatchLines.h"
 #include "platform/grids/GridLimits.h"
 
 #include <algorithm>
@@ -55,6 +56,33 @@ void TRowMarks::RowsRemoved(const std::vector<int>& ASortedRows)
 {
     for (std::vector<int>* Marks : {&FModifiedRows, &FDisabledRows})
         EraseIndexes(*Marks, ASortedRows);
+}
+
+void TRowMarks::SetRowEnabled(int ARow, bool State)
+{
+    if (ARow < 0 || ARow >= plat::MaxGridRows)
+        return;
+    const auto At = static_cast<std::size_t>(ARow);
+    if (At >= FDisabledRows.size())
+        FDisabledRows.resize(At + 1, 0);
+    FDisabledRows[At] = State ? 0 : 1;
+    FGrid.RepaintGrid();
+}
+
+TRowMarks::TMarks TRowMarks::TakeRows(std::span<const int> ASortedRows)
+{
+    return {plat::TakeLines(FModifiedRows, ASortedRows), plat::TakeLines(FDisabledRows, ASortedRows)};
+}
+
+void TRowMarks::PutRows(std::span<const int> AFinalRows, TMarks AMarks)
+{
+    // Lists never written stay empty while nothing is put into them.
+    const auto put = [&](std::vector<int>& List, std::vector<int> Marks) {
+        if (!List.empty() || std::find(Marks.begin(), Marks.end(), 1) != Marks.end())
+            plat::PutLines(List, AFinalRows, std::move(Marks));
+    };
+    put(FModifiedRows, std::move(AMarks.Modified));
+    put(FDisabledRows, std::move(AMarks.Disabled));
 }
 
 }  // namespace skelda::grid

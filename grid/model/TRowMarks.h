@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 namespace skelda::grid {
@@ -25,6 +26,16 @@ public:
     // Rows opened or closed: the marks stay with their rows.
     void RowsInserted(int ARow, int ACount);
     void RowsRemoved(const std::vector<int>& ASortedRows);
+    void SetRowEnabled(int ARow, bool State);
+
+    // The marks of many rows out (ascending rows) and back in (at ascending final rows), each in
+    // one pass, with the rows they belong to.
+    struct TMarks {
+        std::vector<int> Modified;
+        std::vector<int> Disabled;
+    };
+    TMarks TakeRows(std::span<const int> ASortedRows);
+    void PutRows(std::span<const int> AFinalRows, TMarks AMarks);
 
 private:
     TCellGridHost& FGrid;

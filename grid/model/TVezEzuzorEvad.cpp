@@ -121,7 +121,9 @@ TVezEzuzorEvadState::~TVezEzuzorEvadState() = default;
 // ---- Construction and destruction -------------------------------------------------------------
 
 TVezEzuzorEvad::TVezEzuzorEvad(plat::TComponent* AOwner)
-    : TBaseGrid(AOwner), FHost(std::make_unique<THost>(*this)), FState(std::make_unique<TVezEzuzorEvadState>())
+    : TBaseGrid(AOwner), FHost(std::make_unique<THost>(*this))
+    , FHidden(std::make_unique<THiddenLines>(*FHost))
+    , FState(std::make_unique<TVezEzuzorEvadState>())
 {
     // The window messages and the clipboard format are registered before the first grid exists.
     (void)GridModuleIds();
@@ -190,7 +192,6 @@ void TVezEzuzorEvad::CreateOwnedObjects()
     FState->ProgressAppearance = std::make_unique<TGridProgressAppearance>();
     FState->ProgressAppearance->OnChange = Repaint;
     FState->SyncGrid = std::make_unique<TSyncGrid>(this);
-    FState->HiddenRows = std::make_unique<plat::TCollectionOf<TGridItem>>();
     FState->Filter = std::make_unique<TFilter>();
     FState->Balloon = std::make_unique<TBalloonSettings>();
     FState->ShowModified = std::make_unique<TShowModified>();
@@ -354,7 +355,7 @@ TVezEzuzorEvad::~TVezEzuzorEvad()
     FState->ControlList.reset();
     FState->ProgressAppearance.reset();
     FState->SyncGrid.reset();
-    FState->HiddenRows.reset();
+    FHidden->ClearHiddenRows();
     FState->Filter.reset();
     FState->Balloon.reset();
     FState->ShowModified.reset();

@@ -7,6 +7,7 @@
 #include "grid/model/TRowMarks.h"
 #include "grid/model/VezGridTypes.h"
 #include "grid/model/structure/TGridStructure.h"
+#include "grid/model/hidden/THiddenLines.h"
 #include "grid/painting/CellPaintTypes.h"
 #include "grid/painting/TCellLook.h"
 #include "grid/painting/TCellPainter.h"
@@ -17,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -412,6 +414,51 @@ public:
     int ColumnAtPosition(int ACol) { return FStructure->Order.ColumnAtPosition(ACol); }
     int ColumnByHeader(const std::string& AValue) const { return FStructure->Order.ColumnByHeader(AValue); }
 
+    // ---- Hidden rows and columns (THiddenLines) -------------------------------------------------
+    // Columns hide from the display only; rows leave the grid, parked with their cells, records,
+    // height and marks, and come back at the place their real index takes. Filter passes
+    // (HideRowList) are undone last first by UnHideRowList.
+
+    int RealColIndex(int ADisplCol) const { return FHidden->RealColIndex(ADisplCol); }
+    int DisplColIndex(int ACol) const override { return FHidden->DisplColIndex(ACol); }
+    int RealRowIndex(int ADisplRow) const { return FHidden->RealRowIndex(ADisplRow); }
+    int DisplRowIndex(int ARealRow) const { return FHidden->DisplRowIndex(ARealRow); }
+    int RealCol() const { return FHidden->RealColIndex(GetCol()); }
+    int RealRow() const { return FHidden->RealRowIndex(GetRow()); }
+    void HideColumn(int ACol) { FHidden->HideColumns(ACol, ACol); }
+    void HideColumns(int FromCol, int ToCol) { FHidden->HideColumns(FromCol, ToCol); }
+    void UnHideColumn(int ACol) { FHidden->UnHideColumns(ACol, ACol); }
+    void UnHideColumns(int FromCol, int ToCol) { FHidden->UnHideColumns(FromCol, ToCol); }
+    void UnHideColumnsAll() { FHidden->UnHideColumnsAll(); }
+    bool IsHiddenColumn(int ACol) const { return FHidden->IsHiddenColumn(ACol); }
+    int NumHiddenColumns() const { return FHidden->NumHiddenColumns(); }
+    int TotalColCount() const override { return GetColCount() + FHidden->NumHiddenColumns(); }
+    void HideRow(int ARow) { FHidden->HideRows(ARow, ARow); }
+    void HideRows(int FromRow, int ToRow) { FHidden->HideRows(FromRow, ToRow); }
+    void HideRowsEx(int FromRow, int ToRow) { FHidden->HideRowsEx(FromRow, ToRow); }
+    void HideRowList(const TIntList& RowList) { FHidden->HideRowList(RowList); }
+    void HideSelectedRows() { FHidden->HideSelectedRows(); }
+    void HideUnSelectedRows() { FHidden->HideUnSelectedRows(); }
+    void UnHideRow(int ARow) { FHidden->UnHideRows(ARow, ARow); }
+    void UnHideRows(int FromRow, int ToRow) { FHidden->UnHideRows(FromRow, ToRow); }
+    void UnHideRowsAll() { FHidden->UnHideRowsAll(); }
+    void UnHideRowList() { FHidden->UnHideRowList(); }
+    bool IsHiddenRow(int ARow) const { return FHidden->IsHiddenRow(ARow); }
+    // The cache the callers keep is not needed: the store answers in O(log n) itself.
+    bool IsHiddenRow(int ARow, TIntList*&) const { return FHidden->IsHiddenRow(ARow); }
+    int NumHiddenRows() const { return FHidden->NumHiddenRows(); }
+    int TotalRowCount() const { return GetRowCount() + FHidden->NumHiddenRows(); }
+    int GetFilterLevel() const { return FHidden->FilterLevel(); }
+    plat::TStrings* GetHiddenRowStrings(int ARow) const { return FHidden->GetHiddenRowStrings(ARow); }
+    // Drops the hidden rows without showing them; their records are freed.
+    void ClearHiddenRows() { FHidden->ClearHiddenRows(); }
+    bool IsIgnoredColumn(int ACol) const;
+    void UpdateEditMode() { SelectCell(GetCol(), GetRow()); }
+    // Disabled rows paint with DisabledFontColor while UseEnabledRows is set.
+    bool GetUseEnabledRows() const;
+    void SetUseEnabledRows(bool Value);
+    void SetRowEnabled(int ARow, bool State) { FRowMarks->SetRowEnabled(ARow, State); }
+
     // ---- Search footer --------------------------------------------------------------------------
 
     bool LastRowAboveSearchFooter() const;
@@ -459,8 +506,6 @@ public:
     // ColCount and RowCount with the hidden columns and rows.
     int GetAllColCount() const { return GetColCount() + NumHiddenColumns(); }
     int GetAllRowCount() const { return GetRowCount() + NumHiddenRows(); }
-    int NumHiddenColumns() const { return 0; }
-    int NumHiddenRows() const;
     // Through the sort cross-reference.
     int SortedRowIndex(int ARow) const;
     int UnSortedRowIndex(int ARow) const;
@@ -986,8 +1031,15 @@ private:
     bool HoldsAnyRecord();
     TLineMoves* SyncedMoves(bool AColumns);
 
+    // The grid's row primitives, which the parts reach through their hosts: display rows taken
+    // out into parked items and parked items put back at final display rows, each one pass over
+    // the rows and every list kept in step with them, with one cells-changed notice.
+    std::vector<std::unique_ptr<TGridItem>> TakeRowsOut(std::span<const int> ASortedRows);
+    void PutRowsBack(std::span<const int> AFinalRows, std::vector<std::unique_ptr<TGridItem>> AItems);
+
     // Made first and freed last: the classes below talk to the grid through it.
     std::unique_ptr<THost> FHost;
+    std::unique_ptr<THiddenLines> FHidden;
     std::unique_ptr<TVezEzuzorEvadState> FState;
     std::unique_ptr<TGridLookSettings> FLook;
     std::unique_ptr<TDisjunctSelection> FSelection;

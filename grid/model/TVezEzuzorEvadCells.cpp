@@ -8,6 +8,7 @@
 #include "grid/settings/TMouseActions.h"
 #include "grid/support/TCellGraphic.h"
 #include "foundation/HtmlTagText.h"
+#include "platform/core/TStrings.h"
 #include "platform/core/Format.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/system/DateTimeFormat.h"
@@ -208,14 +209,20 @@ std::string TVezEzuzorEvad::GetAllCellText(int ACol, int RealRow)
 {
     if (ACol < 0 || RealRow < 0)
         return {};
-    return GetCellText(ACol, RealRow);
+    if (const plat::TStrings* Hidden = FHidden->GetHiddenRowStrings(RealRow))
+        return ACol < Hidden->Count() ? Hidden->GetStrings(ACol) : std::string();
+    return GetCellText(ACol, FHidden->DisplRowIndex(RealRow));
 }
 
 int TVezEzuzorEvad::GetAllCellObject(int ACol, int RealRow)
 {
     if (ACol < 0 || RealRow < 0)
         return 0;
-    return GetCellObject(ACol, RealRow);
+    if (const plat::TStrings* Hidden = FHidden->GetHiddenRowStrings(RealRow)) {
+        const auto* Record = ACol < Hidden->Count() ? dynamic_cast<const TCellProperties*>(Hidden->GetObjects(ACol)) : nullptr;
+        return Record ? Record->GetCellObject() : 0;
+    }
+    return GetCellObject(ACol, FHidden->DisplRowIndex(RealRow));
 }
 
 void TVezEzuzorEvad::SetCellDate(int ACol, int ARow, plat::TDateTime Date)

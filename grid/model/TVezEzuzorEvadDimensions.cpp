@@ -286,10 +286,6 @@ void TVezEzuzorEvad::SetWordWrap(bool Value)
 
 // ---- Hidden rows and the sort cross-reference -----------------------------------------------
 
-int TVezEzuzorEvad::NumHiddenRows() const
-{
-    return FState->HiddenRows->Count();
-}
 
 int TVezEzuzorEvad::SortedRowIndex(int ARow) const
 {

@@ -6,6 +6,7 @@
 
 #include "grid/model/TDisjunctSelectionHost.h"
 #include "grid/model/THeaderTextsHost.h"
+#include "grid/model/hidden/THiddenLinesHost.h"
 #include "grid/model/TVezEzuzorEvad.h"
 #include "grid/model/TVezEzuzorEvadState.h"
 #include "grid/model/structure/TStructureHost.h"
@@ -24,7 +25,8 @@ namespace skelda::grid {
 class TVezEzuzorEvad::THost final : public TCellPainterHost,
                                     public TDisjunctSelectionHost,
                                     public THeaderTextsHost,
-                                    public TStructureHost {
+                                    public TStructureHost,
+                                    public THiddenLinesHost {
 public:
     explicit THost(TVezEzuzorEvad& AGrid)
         : FGrid(AGrid)
@@ -212,6 +214,14 @@ public:
     {
         return FGrid.GetRowModified(ARow);
     }
+    bool RowDisabled(int ARow) const override
+    {
+        return FGrid.GetUseEnabledRows() && !FGrid.GetRowEnabled(ARow);
+    }
+    int RealColIndex(int ADisplCol) const override
+    {
+        return FGrid.RealColIndex(ADisplCol);
+    }
     bool HasRowIndicator() const override { return !FGrid.FLook->RowIndicator().GetEmpty(); }
     void RepaintRowIndicator() override { FGrid.RepaintCell(0, FGrid.GetRow()); }
 
@@ -382,7 +392,10 @@ public:
     void ExchangeRowLines(int ARow1, int ARow2) override { FGrid.ExchangeRowLines(ARow1, ARow2); }
     void ExchangeColLines(int ACol1, int ACol2) override { FGrid.ExchangeColLines(ACol1, ACol2); }
     bool ShiftingLines() const override { return FGrid.FState->RowsShifting; }
-    void MoveColCells(int AFrom, int ATo) override { FGrid.TBaseGrid::ColumnMoved(AFrom, ATo); }
+    void MoveColCells(int AFrom, int ATo) override
+    {
+        FGrid.TBaseGrid::ColumnMoved(FGrid.RealColIndex(AFrom), FGrid.RealColIndex(ATo));
+    }
     void MoveRowCells(int AFrom, int ATo) override { FGrid.TBaseGrid::RowMoved(AFrom, ATo); }
     bool SaveHiddenCells() const override { return FGrid.FState->SaveHiddenCells; }
     bool ClearTextOnly() const override { return FGrid.FState->ClearTextOnly; }
@@ -413,27 +426,37 @@ public:
     void CellsChanged(const plat::TRect& R) override { FGrid.CellsChanged(R); }
     TLineMoves* SyncedMoves(bool AColumns) override { return FGrid.SyncedMoves(AColumns); }
 
-    // ---- Answered from the hidden lines once they exist ------------------------------------------
-    // Until then nothing is hidden: the maps are identities, the notices change nothing, and rows
-    // open and close through the grid's own line operations (TVezEzuzorEvadLines.cpp), which the
-    // hidden lines' primitives for taking display rows out and putting them back will replace.
+    // ---- Answered from the hidden lines -------------------------------------------------------
+    // Rows open and close through the grid's own line operations (TVezEzuzorEvadLines.cpp).
     void InsertRowLines(int ARow, int ACount) override { FGrid.InsertRowLines(ARow, ACount); }
     void RemoveRowLines(const std::vector<int>& ASortedRows, bool AFreeRecords) override
     {
         FGrid.RemoveRowLines(ASortedRows, AFreeRecords);
     }
-    int RealRowIndex(int ARow) const override { return ARow; }
-    int RealColIndex(int ADisplCol) const override { return ADisplCol; }
-    int DisplColIndex(int ACol) const override { return ACol; }
-    void RowsInserted(int, int) override {}
-    void RowsRemoved(const std::vector<int>&) override {}
-    void ColsInserted(int, int) override {}
-    void ColsRemoved(int, int) override {}
-    void ColumnMoved(int, int) override {}
-    void UnHideColumnsAll() override {}
-    void ClearHiddenRowCells() override {}
+    int RealRowIndex(int ARow) const override { return FGrid.RealRowIndex(ARow); }
+    int RealColIndex(int ADisplCol) const override { return FGrid.RealColIndex(ADisplCol); }
+    int DisplColIndex(int ACol) const override { return FGrid.DisplColIndex(ACol); }
+    void RowsInserted(int ARealRow, int ACount) override { FGrid.FHidden->RowsInserted(ARealRow, ACount); }
+    void RowsRemoved(const std::vector<int>& ASortedRealRows) override { FGrid.FHidden->RowsRemoved(ASortedRealRows); }
+    void ColsInserted(int ARealCol, int ACount) override { FGrid.FHidden->ColumnsInserted(ARealCol, ACount); }
+    void ColsRemoved(int ARealCol, int ACount) override { FGrid.FHidden->ColumnsRemoved(ARealCol, ACount); }
+    void ColumnMoved(int ARealFrom, int ARealTo) override { FGrid.FHidden->ColumnMoved(ARealFrom, ARealTo); }
+    void UnHideColumnsAll() override { FGrid.UnHideColumnsAll(); }
+    void ClearHiddenRowCells() override { FGrid.FHidden->ClearHiddenRowCells(); }
     // Answered from the nodes once they exist.
     void RemoveAllNodes() override {}
+
+    // ---- Hidden rows and columns (THiddenLinesHost) --------------------------------------------
+    void SetColCount(int ACount) override { FGrid.SetColCount(ACount); }
+    void HideEditor() override { FGrid.HideEditor(); }
+    std::vector<std::unique_ptr<TGridItem>> TakeRowsOut(std::span<const int> ASortedDisplRows) override
+    {
+        return FGrid.TakeRowsOut(ASortedDisplRows);
+    }
+    void PutRowsBack(std::span<const int> AFinalDisplRows, std::vector<std::unique_ptr<TGridItem>> AItems) override
+    {
+        FGrid.PutRowsBack(AFinalDisplRows, std::move(AItems));
+    }
 
 private:
     TVezEzuzorEvad& FGrid;

@@ -285,8 +285,8 @@ bool TVezEzuzorEvad::GetFilterItems(int ACol)
         for (int R = GetFixedRows(); R <= GetRowCount() - FState->FixedFooters - 1; ++R)
             FState->FilterList->Add(FilterItem(std::string(TrimText(GetCellText(ACol, R)))));
         if (!FState->FilterIncremental)
-            for (int I = 0; I < FState->HiddenRows->Count(); ++I) {
-                const plat::TStringList& Cells = FState->HiddenRows->GetItem(I).Items();
+            for (int I = 0; I < FHidden->NumHiddenRows(); ++I) {
+                const plat::TStrings& Cells = FHidden->Rows().Item(I).Items();
                 if (ACol >= 0 && ACol < Cells.Count())
                     FState->FilterList->Add(FilterItem(Cells.GetStrings(ACol)));
             }

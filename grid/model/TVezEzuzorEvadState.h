@@ -82,7 +82,6 @@ struct TVezEzuzorEvadState {
     std::unique_ptr<TControlList> ControlList;
     std::unique_ptr<TGridProgressAppearance> ProgressAppearance;
     std::unique_ptr<TSyncGrid> SyncGrid;
-    std::unique_ptr<plat::TCollectionOf<TGridItem>> HiddenRows;
     std::unique_ptr<TFilter> Filter;
     std::unique_ptr<TBalloonSettings> Balloon;
     std::unique_ptr<TShowModified> ShowModified;
@@ -179,6 +178,7 @@ struct TVezEzuzorEvadState {
     bool ExcelClipboardFormat = false;
     bool JavaCSV = false;
     bool ClearTextOnly = false;
+    bool UseEnabledRows = false;
     bool FilterIncremental = false;
     int MinRowHeight = 0;
     int MaxRowHeight = 0;

@@ -84,7 +84,7 @@ void TCellPainter::DrawCellContent(plat::TCanvas& Canvas, int ACol, int ARow, co
 {
     TCellPaintContext P(Canvas);
     P.DisplCol = ACol;
-    P.RealCol = ACol;
+    P.RealCol = FHost.RealColIndex(ACol);
     P.Row = ARow;
     P.State = AState;
     P.R = ARect;
@@ -92,7 +92,9 @@ void TCellPainter::DrawCellContent(plat::TCanvas& Canvas, int ACol, int ARow, co
     if (ARow == FFilterDropDownRow && ARow < FHost.FixedRows())
         P.FilterGlyph = FHost.FilterItems(P.RealCol);
 
-    FHost.VisualProperties(ACol, ARow, P.Visual, Canvas.Font(), Canvas.Brush(), true, false, false, P.State);
+    FHost.VisualProperties(P.RealCol, ARow, P.Visual, Canvas.Font(), Canvas.Brush(), false, false, false, P.State);
+    if (ARow >= FHost.FixedRows() && FHost.RowDisabled(ARow))
+        Canvas.Font().SetColor(Look().GetDisabledFontColor());
     P.Layout = FCellLook.GetCellGraphicLayout(P.RealCol, ARow);
     if (P.State.Contains(plat::gdSelected) && !FHost.HasFocus() && Look().GetSelectionColor() == plat::clNone)
         Canvas.Brush().SetColor(plat::clHighlight);

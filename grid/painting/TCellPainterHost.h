@@ -75,6 +75,10 @@ public:
     virtual TCellType CellType(int ACol, int ARow) = 0;
     virtual bool IsFixedCell(int ACol, int ARow) = 0;
     virtual bool RowModified(int ARow) const = 0;
+    // A row the grid's enabled-rows list switches off while UseEnabledRows is set.
+    virtual bool RowDisabled(int ARow) const = 0;
+    // The real column a display column shows.
+    virtual int RealColIndex(int ADisplCol) const = 0;
 
     // ---- The owner's questions ----------------------------------------------------------------
     virtual void QueryCellColor(int ACol, int ARow, plat::TFont& AFont, plat::TBrush& ABrush,

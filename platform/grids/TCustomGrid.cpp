@@ -9,6 +9,7 @@
 #include "platform/controls/forms/WindowTimers.h"
 #include "platform/core/MulDiv.h"
 #include "platform/core/RectOps.h"
+#include "platform/grids/BatchLines.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/grids/GridLimits.h"
 #include "platform/grids/TGridMouseTracker.h"
@@ -389,6 +390,55 @@ void TCustomGrid::DeleteRow(int ARow)
     if (FTopLeft.Y > ARow)
         --FTopLeft.Y;
     FTopLeft.Y = std::clamp(FTopLeft.Y, GetFixedRows(), GetRowCount() - 1);
+    if (GeometryChanged())
+        SizeChanged(oldColCount, oldRowCount);
+}
+
+void TCustomGrid::RemoveRowLines(std::span<const int> ASortedRows)
+{
+    if (ASortedRows.empty())
+        return;
+    const int oldColCount = GetColCount();
+    const int oldRowCount = GetRowCount();
+    if (static_cast<int>(ASortedRows.size()) >= oldRowCount)
+        throw EInvalidGridOperation("Grid too large for operation");
+    FRows.RemoveIndexes(ASortedRows);
+    if (GetFixedRows() >= GetRowCount())
+        FRows.SetFixedCount(GetRowCount() - 1);
+    const int newRowCount = GetRowCount();
+    // The rows before Y that go; a row that goes itself leaves Y to the row after it.
+    const auto following = [&](int Y) {
+        const auto gone = std::lower_bound(ASortedRows.begin(), ASortedRows.end(), Y) - ASortedRows.begin();
+        return std::min(Y - static_cast<int>(gone), newRowCount - 1);
+    };
+    for (TGridCoord* coord : {&FCurrent, &FAnchor})
+        if (coord->Y >= 0 && coord->Y < oldRowCount)
+            coord->Y = following(coord->Y);
+    if (FInplaceRow >= 0 && FInplaceRow < oldRowCount) {
+        if (std::binary_search(ASortedRows.begin(), ASortedRows.end(), FInplaceRow))
+            FInplaceCol = FInplaceRow = -1;
+        else
+            FInplaceRow = following(FInplaceRow);
+    }
+    FTopLeft.Y = std::clamp(following(FTopLeft.Y), GetFixedRows(), newRowCount - 1);
+    if (GeometryChanged())
+        SizeChanged(oldColCount, oldRowCount);
+}
+
+void TCustomGrid::InsertRowLines(std::span<const int> AFinalRows, std::span<const int> AHeightsPx)
+{
+    if (AFinalRows.empty())
+        return;
+    const int oldColCount = GetColCount();
+    const int oldRowCount = GetRowCount();
+    FRows.InsertIndexes(AFinalRows, AHeightsPx);
+    const auto moved = [&](int Y) { return IndexAfterPut(AFinalRows, Y); };
+    for (TGridCoord* coord : {&FCurrent, &FAnchor})
+        if (coord->Y >= 0 && coord->Y < oldRowCount)
+            coord->Y = moved(coord->Y);
+    if (FInplaceRow >= 0 && FInplaceRow < oldRowCount)
+        FInplaceRow = moved(FInplaceRow);
+    FTopLeft.Y = std::clamp(moved(FTopLeft.Y), GetFixedRows(), GetRowCount() - 1);
     if (GeometryChanged())
         SizeChanged(oldColCount, oldRowCount);
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -169,6 +170,14 @@ protected:
     // (row) left is never removed.
     virtual void DeleteColumn(int ACol);
     virtual void DeleteRow(int ARow);
+    // Many rows at once, each a single pass with one SizeChanged. RemoveRowLines takes the listed
+    // rows (strictly ascending) with their heights; at least one row must stay. A current cell,
+    // anchor or top row on a removed row goes to the row that takes its place (the new last row
+    // past the end). InsertRowLines opens rows of the given heights (negative for the default)
+    // at the final, strictly ascending positions; the current cell, anchor and top row stay on
+    // their rows. Cells are the descendants' business.
+    void RemoveRowLines(std::span<const int> ASortedRows);
+    void InsertRowLines(std::span<const int> AFinalRows, std::span<const int> AHeightsPx);
     // One notch of the wheel towards the user (down) or away: the current row moves by one
     // unless the event handles it.
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);

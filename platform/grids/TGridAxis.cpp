@@ -1,5 +1,6 @@
 #include "platform/grids/TGridAxis.h"
 
+#include "platform/grids/BatchLines.h"
 #include "platform/grids/EInvalidGridOperation.h"
 
 #include <algorithm>
@@ -173,6 +174,29 @@ void TGridAxis::RemoveIndexes(std::span<const int> AIndexes)
     }
     FCount -= static_cast<int>(sorted.size());
     FFixedCount = std::min(FFixedCount, FCount);
+    StructureChanged();
+}
+
+void TGridAxis::InsertIndexes(std::span<const int> AFinalIndexes, std::span<const int> ASizesPx)
+{
+    const int added = static_cast<int>(AFinalIndexes.size());
+    if (ASizesPx.size() != AFinalIndexes.size())
+        GridIndexError();
+    if (added == 0)
+        return;
+    CheckGridIndex(FCount + added, FMaxCount + 1);
+    CheckAscendingLines(AFinalIndexes);
+    CheckGridIndex(AFinalIndexes.back(), FCount + added);
+    const bool ownSizes = std::any_of(ASizesPx.begin(), ASizesPx.end(), [](int px) { return px >= 0; });
+    if (ownSizes && FSizesPx.empty())
+        FSizesPx.assign(static_cast<std::size_t>(FCount), -1);
+    if (!FSizesPx.empty()) {
+        std::vector<int> sizesPx(ASizesPx.size());
+        std::transform(ASizesPx.begin(), ASizesPx.end(), sizesPx.begin(), [](int px) { return std::max(px, -1); });
+        FOwnSizeCount += static_cast<int>(std::count_if(sizesPx.begin(), sizesPx.end(), [](int px) { return px >= 0; }));
+        PutLines(FSizesPx, AFinalIndexes, std::move(sizesPx));
+    }
+    FCount += added;
     StructureChanged();
 }
 

@@ -50,6 +50,9 @@ public:
     void Move(int AFrom, int ATo);
     // Deletes the listed indexes (any order, a repeated index counts once) in one pass.
     void RemoveIndexes(std::span<const int> AIndexes);
+    // Opens indexes in one pass: index i gets ASizesPx[i] (negative for the default) and ends at
+    // AFinalIndexes[i], strictly ascending and below the new count; the others keep their order.
+    void InsertIndexes(std::span<const int> AFinalIndexes, std::span<const int> ASizesPx);
 
     // Start of AIndex (0 .. Count; Position(Count) is the end of the last index).
     std::int64_t Position(int AIndex) const;

@@ -1,5 +1,6 @@
 #include "platform/grids/TGridCellStore.h"
 
+#include "platform/grids/BatchLines.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/grids/GridLimits.h"
 
@@ -148,6 +149,20 @@ std::vector<int> TGridCellStore::RemoveRowsIf(const std::function<bool(int ARow)
             removed.push_back(row);
     Compact(removed);
     return removed;
+}
+
+std::vector<std::unique_ptr<TGridRow>> TGridCellStore::TakeRows(std::span<const int> ASortedRows)
+{
+    for (int row : ASortedRows)
+        CheckRow(row);
+    return TakeLines(FRows, ASortedRows);
+}
+
+void TGridCellStore::PutRows(std::span<const int> AFinalRows, std::vector<std::unique_ptr<TGridRow>> ARows)
+{
+    if (!AFinalRows.empty())
+        CheckGridIndex(AFinalRows.back(), std::max(MaxGridRows, RowExtent() + static_cast<int>(ARows.size())));
+    PutLines(FRows, AFinalRows, std::move(ARows));
 }
 
 // One stable pass: each kept row moves at most once, straight to its final place.

@@ -55,6 +55,12 @@ public:
     // row with the store still unchanged. Returns the removed indexes, ascending, so that lists
     // kept in step with the rows can drop the same ones.
     std::vector<int> RemoveRowsIf(const std::function<bool(int ARow)>& AShouldRemove);
+    // Takes the listed rows (strictly ascending) out in one pass and hands them over in that
+    // order, nullptr for a row that holds nothing; the remaining rows close up. PutRows is the
+    // inverse: row i of ARows ends at AFinalRows[i] (strictly ascending, one per row) and the
+    // rows already there fill the other places in their order, also in one pass.
+    std::vector<std::unique_ptr<TGridRow>> TakeRows(std::span<const int> ASortedRows);
+    void PutRows(std::span<const int> AFinalRows, std::vector<std::unique_ptr<TGridRow>> ARows);
 
     // The same for columns, in every row.
     void InsertColumn(int ACol);

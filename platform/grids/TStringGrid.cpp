@@ -113,6 +113,32 @@ void TStringGrid::DeleteColumn(int ACol)
     TDrawGrid::DeleteColumn(ACol);
 }
 
+std::vector<std::unique_ptr<TGridRow>> TStringGrid::TakeRows(std::span<const int> ASortedRows)
+{
+    for (int row : ASortedRows)
+        CheckGridIndex(row, GetRowCount());
+    std::vector<std::unique_ptr<TGridRow>> taken = FStore.TakeRows(ASortedRows);
+    try {
+        RemoveRowLines(ASortedRows);
+    } catch (...) {
+        FStore.PutRows(ASortedRows, std::move(taken));
+        throw;
+    }
+    return taken;
+}
+
+void TStringGrid::PutRows(std::span<const int> AFinalRows, std::vector<std::unique_ptr<TGridRow>> ARows,
+                          std::span<const int> AHeightsPx)
+{
+    const int newRowCount = GetRowCount() + static_cast<int>(AFinalRows.size());
+    for (int row : AFinalRows)
+        CheckGridIndex(row, newRowCount);
+    if (AHeightsPx.size() != AFinalRows.size())
+        GridIndexError();
+    FStore.PutRows(AFinalRows, std::move(ARows));
+    InsertRowLines(AFinalRows, AHeightsPx);
+}
+
 void TStringGrid::DeleteRow(int ARow)
 {
     CheckGridIndex(ARow, GetRowCount());

@@ -4,6 +4,8 @@
 #include "platform/grids/TGridCellStore.h"
 
 #include <memory>
+#include <span>
+#include <vector>
 #include <string>
 
 namespace plat {
@@ -48,6 +50,11 @@ protected:
 
     // The cells themselves, for work on many rows at once.
     TGridCellStore& CellStore() { return FStore; }
+    // Rows with their cells and heights, many at once (see RemoveRowLines, InsertRowLines and
+    // the store's TakeRows and PutRows): one pass over the rows each.
+    std::vector<std::unique_ptr<TGridRow>> TakeRows(std::span<const int> ASortedRows);
+    void PutRows(std::span<const int> AFinalRows, std::vector<std::unique_ptr<TGridRow>> ARows,
+                 std::span<const int> AHeightsPx);
 
 private:
     void CellChanged(int ACol, int ARow);

@@ -103,6 +103,25 @@ TEST_F(CellPainterTest, AlwaysVisibleSpinButtonsReachFromTheCellsTopEdge)
     EXPECT_TRUE(Heads("DrawFrameControl").empty()) << "fixed cells show no editor buttons";
 }
 
+TEST_F(CellPainterTest, ADisplayColumnShowsItsRealColumnAndADisabledRowTheDisabledFont)
+{
+    Host.Texts[{2, 2}] = "hidden";
+    Host.Texts[{3, 2}] = "shown";
+    Host.HiddenColBefore = 2;
+    Look.SetDisabledFontColor(plat::clRed);
+    Paint(2, 2);
+    const auto TextCall = [&] {
+        const std::vector<std::string> Texts = Canvas.CallsOf("DrawText");
+        return Texts.size() == 1 ? Texts[0] : std::string();
+    };
+    EXPECT_NE(TextCall().find("\"shown\""), std::string::npos);
+    EXPECT_EQ(TextCall().find("$0000FF"), std::string::npos);
+
+    Host.DisabledRows.insert(2);
+    Paint(2, 2);
+    EXPECT_NE(TextCall().find("font=Tahoma,8,$0000FF"), std::string::npos);
+}
+
 TEST_F(CellPainterTest, EachAlwaysVisibleButtonTakesSixteenPixelsOfTheText)
 {
     Host.Texts[{2, 2}] = "x";

@@ -11,6 +11,7 @@
 #include "platform/graphics/TFont.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -41,6 +42,10 @@ public:
     // The look the grid decides; set by the test before painting.
     TCellLook* Look = nullptr;
     int GridRepaints = 0;
+    // A column hidden before this display column (the fake maps display to real past it), and
+    // the rows the enabled-rows list switches off.
+    int HiddenColBefore = 1000;
+    std::set<int> DisabledRows;
 
     // TGridLinesHost
     int FixedCols() const override
@@ -205,6 +210,14 @@ public:
     bool RowModified(int) const override
     {
         return false;
+    }
+    bool RowDisabled(int ARow) const override
+    {
+        return DisabledRows.count(ARow) > 0;
+    }
+    int RealColIndex(int ADisplCol) const override
+    {
+        return ADisplCol + (ADisplCol >= HiddenColBefore ? 1 : 0);
     }
     void QueryCellColor(int, int, plat::TFont&, plat::TBrush&, plat::TGridDrawState) override {}
     void CellPrintColor(int, int, plat::TFont&, plat::TBrush&, plat::TGridDrawState) override {}

@@ -255,7 +255,7 @@ TGroupCase GridItemCase()
     return {
         .Name = "GridItem",
         .Make = Make<C>(),
-        .Properties = {SKELDA_PROP(Idx, 0), SKELDA_PROP(Height, 0), SKELDA_PROP(Level, 0), SKELDA_OWNED(Items, "[]")},
+        .Properties = {SKELDA_PROP(Idx, 0), SKELDA_PROP(Height, -1), SKELDA_PROP(Level, 0)},
         .HasAssign = false,
     };
 }

@@ -3,6 +3,7 @@
 #include "grid/support/TGridItem.h"
 #include "platform/core/Exception.h"
 #include "platform/core/TStringList.h"
+#include "platform/grids/TGridRow.h"
 
 #include <gtest/gtest.h>
 
@@ -90,42 +91,50 @@ TEST(CellGraphicTest, ACopiedCreatedFlagNeverFreesABorrowedPicture)
     EXPECT_FALSE(borrowedFreed);
 }
 
-TEST(GridItemTest, ParkedCellRecordsGoWithTheItem)
+// A parked row of two cells, "a" with a watched record and "b".
+std::unique_ptr<plat::TGridRow> ParkedRow(bool& RecordFreed)
 {
-    bool recordFreed = false;
-    bool replacedFreed = false;
-    {
-        TGridItem item;
-        item.Items().AddObject("text", new TWatched(replacedFreed));
-        auto cells = std::make_unique<plat::TStringList>();
-        cells->AddObject("a", new TWatched(recordFreed));
-        cells->Add("b");
-        item.SetItems(std::move(cells));
-        EXPECT_TRUE(replacedFreed) << "the item's former list goes with its records";
-        EXPECT_EQ(item.Items().GetCommaText(), "a,b");
-        EXPECT_FALSE(recordFreed);
-    }
-    EXPECT_TRUE(recordFreed);
+    auto Row = std::make_unique<plat::TGridRow>();
+    Row->Reach(0, 2) = {"a", new TWatched(RecordFreed)};
+    Row->Reach(1, 2).Text = "b";
+    return Row;
 }
 
-TEST(GridItemTest, RecordsTakenBackOutStayAlive)
+TEST(GridItemTest, ParkedRecordsHaveTheItemAsTheirOneOwner)
 {
-    bool freed = false;
-    auto record = std::make_unique<TWatched>(freed);
+    bool Freed = false;
     {
-        TGridItem item;
-        item.Items().AddObject("a", record.get());
-        item.Items().SetOwnsObjects(false);
+        TGridItem Item(ParkedRow(Freed));
+        EXPECT_EQ(Item.Items().GetCommaText(), "a,b");
+        Item.Items().SetStrings(1, "written");
+        EXPECT_EQ(Item.Row()->Find(1)->Text, "written");
+        EXPECT_THROW(Item.Items().Add("more"), plat::EListError);
+        EXPECT_FALSE(Freed);
     }
-    EXPECT_FALSE(freed);
+    EXPECT_TRUE(Freed) << "an item dropped without being shown again frees its records";
+
+    Freed = false;
+    std::unique_ptr<plat::TGridRow> Back;
+    {
+        TGridItem Item(ParkedRow(Freed));
+        Back = Item.TakeRow();
+        EXPECT_EQ(Item.Items().Count(), 0);
+    }
+    EXPECT_FALSE(Freed) << "records taken back belong to the grid again";
+    delete Back->Find(0)->Object;
 }
 
-TEST(GridItemTest, RefusesToGoWithoutAList)
+TEST(GridItemTest, ColumnChangesOfAParkedRowFreeTheRecordsOfDeletedCells)
 {
-    TGridItem item;
-    item.Items().Add("kept");
-    EXPECT_THROW(item.SetItems(nullptr), plat::EInvalidArgument);
-    EXPECT_EQ(item.Items().GetCommaText(), "kept");
+    bool Freed = false;
+    TGridItem Item(ParkedRow(Freed));
+    Item.InsertCells(0, 2);
+    EXPECT_EQ(Item.Items().GetCommaText(), ",,a,b");
+    Item.MoveCell(3, 0);
+    EXPECT_EQ(Item.Items().GetCommaText(), "b,,,a");
+    Item.DeleteCells(1, 3);
+    EXPECT_TRUE(Freed);
+    EXPECT_EQ(Item.Items().GetCommaText(), "b");
 }
 
 // The hidden-row store is a collection of items; one that cannot be copied must not empty it.

@@ -173,7 +173,7 @@ TEST(GridAxis, StaysExactThroughRandomChanges)
 
     for (int step = 0; step < 600; ++step) {
         const int count = naive.Count();
-        const int action = pick(count == 0 ? 2 : 10);
+        const int action = pick(count == 0 ? 2 : 11);
         std::string what;
         switch (action) {
         case 0: {
@@ -229,6 +229,21 @@ TEST(GridAxis, StaysExactThroughRandomChanges)
                 naive.ownSizesPx.erase(naive.ownSizesPx.begin() + *it);
             naive.fixedCount = std::min(naive.fixedCount, naive.Count());
             axis.RemoveIndexes(indexes);
+            break;
+        }
+        case 10: {
+            std::vector<int> finals;
+            std::vector<int> sizesPx;
+            const int n = pick(5);
+            for (int i = 0; i < count + n; ++i)
+                if (static_cast<int>(finals.size()) < n && pick(count + n) < n) {
+                    finals.push_back(i);
+                    sizesPx.push_back(pick(3) == 0 ? -1 : pick(12));
+                }
+            what = "insert " + std::to_string(finals.size()) + " indexes";
+            for (std::size_t i = 0; i < finals.size(); ++i)
+                naive.ownSizesPx.insert(naive.ownSizesPx.begin() + finals[i], sizesPx[i]);
+            axis.InsertIndexes(finals, sizesPx);
             break;
         }
         case 8: {

@@ -123,6 +123,51 @@ TEST_F(GridCellStoreRows, RowOperationsMoveWholeRowsIncludingThoseBeyondTheWritt
     }
 }
 
+TEST_F(GridCellStoreRows, TakenRowsComeBackWholeAtTheirFinalPlaces)
+{
+    struct Case {
+        const char* name;
+        std::vector<int> take;
+        std::vector<std::string> left;
+        // Where the taken rows are put back, and the labels then.
+        std::vector<int> put;
+        std::vector<std::string> after;
+    };
+    const Case cases[] = {
+        {"scattered, back where they were", {1, 4, 6}, {"a", "c", "d", "f", "h"}, {1, 4, 6},
+         {"a", "b", "c", "d", "e", "f", "", "h"}},
+        {"first and last, back elsewhere", {0, 7}, {"b", "c", "d", "e", "f", ""}, {3, 4},
+         {"b", "c", "d", "a", "h", "e", "f", ""}},
+        {"beyond the written rows", {2, 20}, {"a", "b", "d", "e", "f", "", "h"}, {0, 9},
+         {"c", "a", "b", "d", "e", "f", "", "h", "", ""}},
+        {"put past the end", {3}, {"a", "b", "c", "e", "f", "", "h"}, {10}, {"a", "b", "c", "e", "f", "", "h", "", "", "", "d"}},
+        {"nothing", {}, {"a", "b", "c", "d", "e", "f", "", "h"}, {}, {"a", "b", "c", "d", "e", "f", "", "h"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        store.Clear();
+        SetUp();
+        std::vector<std::unique_ptr<TGridRow>> rows = store.TakeRows(c.take);
+        ASSERT_EQ(rows.size(), c.take.size());
+        EXPECT_EQ(Labels(), c.left);
+        store.PutRows(c.put, std::move(rows));
+        EXPECT_EQ(Labels(), c.after);
+    }
+}
+
+TEST_F(GridCellStoreRows, BatchRowsRefuseListsOutOfOrderBeforeChangingAnything)
+{
+    const std::vector<std::string> before = Labels();
+    EXPECT_THROW(store.TakeRows(std::vector<int>{3, 1}), EInvalidGridOperation);
+    EXPECT_THROW(store.TakeRows(std::vector<int>{2, 2}), EInvalidGridOperation);
+    EXPECT_THROW(store.TakeRows(std::vector<int>{-1}), EInvalidGridOperation);
+    std::vector<std::unique_ptr<TGridRow>> two(2);
+    EXPECT_THROW(store.PutRows(std::vector<int>{1}, std::move(two)), EInvalidGridOperation);
+    std::vector<std::unique_ptr<TGridRow>> one(1);
+    EXPECT_THROW(store.PutRows(std::vector<int>{-1}, std::move(one)), EInvalidGridOperation);
+    EXPECT_EQ(Labels(), before);
+}
+
 TEST(GridCellStore, PredicateSeesTheRowsAsTheyWereBeforeTheRemoval)
 {
     TGridCellStore store;

@@ -22,6 +22,8 @@ public:
     using TStringGrid::DeleteColumn;
     using TStringGrid::DeleteRow;
     using TStringGrid::GetScrollInfo;
+    using TStringGrid::PutRows;
+    using TStringGrid::TakeRows;
 
     // The editor's length limit, as GetEditLimit answers it.
     int EditLimit = 0;

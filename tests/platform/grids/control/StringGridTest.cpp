@@ -120,6 +120,48 @@ TEST_F(StringGridTest, DeletingARowRemovesItsCellsForGood)
     EXPECT_EQ(grid->GetCells(0, 0), "only");
 }
 
+TEST_F(StringGridTest, RowsTakenOutAndPutBackKeepTheirCellsHeightsAndTheCurrentCell)
+{
+    grid->SetRowCount(8);
+    for (int r = 0; r < 8; ++r) {
+        grid->SetCells(1, r, std::to_string(r));
+        grid->SetRowHeights(r, 10 + r);
+    }
+    struct Case {
+        const char* name;
+        int currentRow;
+        std::vector<int> take;
+        int rowAfterTake;  // the current row's text after the take
+        const char* textAfterTake;
+    };
+    const Case cases[] = {
+        {"current row stays", 5, {1, 3}, 3, "5"},
+        {"current row taken goes to the next", 3, {3, 4}, 3, "5"},
+        {"current last row taken goes to the new last", 7, {6, 7}, 5, "5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid->SetRow(c.currentRow);
+        std::vector<int> heights;
+        for (int r : c.take)
+            heights.push_back(grid->GetRowHeights(r));
+        std::vector<std::unique_ptr<TGridRow>> rows = grid->TakeRows(c.take);
+        EXPECT_EQ(grid->GetRowCount(), 8 - static_cast<int>(c.take.size()));
+        EXPECT_EQ(grid->GetRow(), c.rowAfterTake);
+        EXPECT_EQ(grid->GetCells(1, grid->GetRow()), c.textAfterTake);
+        grid->PutRows(c.take, std::move(rows), heights);
+        EXPECT_EQ(grid->GetCells(1, grid->GetRow()), c.textAfterTake);
+        for (int r = 0; r < 8; ++r) {
+            EXPECT_EQ(grid->GetCells(1, r), std::to_string(r));
+            EXPECT_EQ(grid->GetRowHeights(r), 10 + r);
+        }
+    }
+    // The last row stays.
+    EXPECT_THROW(grid->TakeRows(std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}), EInvalidGridOperation);
+    EXPECT_EQ(grid->GetRowCount(), 8);
+    EXPECT_EQ(grid->GetCells(1, 7), "7");
+}
+
 TEST_F(StringGridTest, RowsAndColsAreViewsOfTheCells)
 {
     grid->Rows(1)->SetCommaText("a,b,\"c d\"");
