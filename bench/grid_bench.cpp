@@ -13,10 +13,12 @@
 #include "grid/settings/TMouseActions.h"
 #include "grid/text/FilterConditions.h"
 #include "grid/text/TFilterCondition.h"
+#include "grid/support/TIntList.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -528,6 +530,131 @@ void GridRemoveTopRow_MillionRows(benchmark::State& state)
         state.SetIterationTime(Seconds(start));
     }
 }
+// ---- Hidden rows: a filter pass and its undo on a million rows ---------------------------------
+// A grid of 1,000,000 rows x 10 columns; every tenth row (100,000, scattered) is hidden as one
+// filter pass and taken back, then selected and hidden by HideSelectedRows and shown by
+// UnHideRowsAll. Beside it a QSortFilterProxyModel over a light table model rejecting the same
+// rows, once by a predicate (invalidateFilter both ways) and once by the equivalent regular
+// expression over the row's label.
+
+constexpr int HiddenBenchRows = 1000000;
+constexpr int HiddenBenchCols = 10;
+
+class LabelTableModel final : public QAbstractTableModel {
+public:
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : HiddenBenchRows; }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : HiddenBenchCols; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole)
+            return {};
+        return QString::number(index.row()) + QLatin1Char(':') + QString::number(index.column());
+    }
+};
+
+class EveryTenthRowFilter final : public QSortFilterProxyModel {
+public:
+    bool Hiding = false;
+    void Refilter() { invalidateFilter(); }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex&) const override { return !Hiding || row % 10 != 0; }
+};
+
+std::unique_ptr<skelda::grid::TVezEzuzorEvad> HiddenBenchGrid()
+{
+    auto grid = std::make_unique<skelda::grid::TVezEzuzorEvad>(nullptr);
+    grid->SetColCount(HiddenBenchCols);
+    grid->SetRowCount(HiddenBenchRows);
+    char buffer[16];
+    for (int row = 0; row < HiddenBenchRows; ++row)
+        for (int col = 0; col < HiddenBenchCols; col += 3)
+            grid->SetCellText(col, row, std::string(buffer, static_cast<std::size_t>(CellText(buffer, row, col))));
+    return grid;
+}
+
+template <class Work>
+double Milliseconds(Work work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+void HiddenRows_FilterPassAndUndo(benchmark::State& state)
+{
+    const std::unique_ptr<skelda::grid::TVezEzuzorEvad> grid = HiddenBenchGrid();
+    skelda::grid::TIntList rows(-1, -1);
+    for (int row = 0; row < HiddenBenchRows; row += 10)
+        rows.Add(row);
+    double hideMs = 0;
+    double undoMs = 0;
+    for (auto _ : state) {
+        const double hide = Milliseconds([&] { grid->HideRowList(rows); });
+        const double undo = Milliseconds([&] { grid->UnHideRowList(); });
+        hideMs += hide;
+        undoMs += undo;
+        state.SetIterationTime((hide + undo) / 1000.0);
+    }
+    state.counters["HideRowList_ms"] = hideMs / static_cast<double>(state.iterations());
+    state.counters["UnHideRowList_ms"] = undoMs / static_cast<double>(state.iterations());
+}
+
+void HiddenRows_HideSelectedAndUnHideAll(benchmark::State& state)
+{
+    const std::unique_ptr<skelda::grid::TVezEzuzorEvad> grid = HiddenBenchGrid();
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    double hideMs = 0;
+    double showMs = 0;
+    for (auto _ : state) {
+        for (int row = 10; row < HiddenBenchRows; row += 10)
+            grid->SetRowSelect(row, true);
+        const double hide = Milliseconds([&] { grid->HideSelectedRows(); });
+        const double show = Milliseconds([&] { grid->UnHideRowsAll(); });
+        hideMs += hide;
+        showMs += show;
+        grid->ClearRowSelect();
+        state.SetIterationTime((hide + show) / 1000.0);
+    }
+    state.counters["HideSelectedRows_ms"] = hideMs / static_cast<double>(state.iterations());
+    state.counters["UnHideRowsAll_ms"] = showMs / static_cast<double>(state.iterations());
+}
+
+void HiddenRows_QSortFilterProxyModel(benchmark::State& state)
+{
+    LabelTableModel source;
+    EveryTenthRowFilter proxy;
+    proxy.setSourceModel(&source);
+    double hideMs = 0;
+    double showMs = 0;
+    double regexMs = 0;
+    // Each step ends by asking the proxy's row count, so that the mapping is made, not deferred.
+    for (auto _ : state) {
+        const double hide = Milliseconds([&] {
+            proxy.Hiding = true;
+            proxy.Refilter();
+            benchmark::DoNotOptimize(proxy.rowCount());
+        });
+        const double show = Milliseconds([&] {
+            proxy.Hiding = false;
+            proxy.Refilter();
+            benchmark::DoNotOptimize(proxy.rowCount());
+        });
+        regexMs += Milliseconds([&] {
+            proxy.setFilterKeyColumn(0);
+            proxy.setFilterRegularExpression(QStringLiteral("^\\d*[1-9]:0$"));
+            benchmark::DoNotOptimize(proxy.rowCount());
+        });
+        proxy.setFilterRegularExpression(QString());
+        hideMs += hide;
+        showMs += show;
+        state.SetIterationTime((hide + show) / 1000.0);
+    }
+    state.counters["invalidateFilter_hide_ms"] = hideMs / static_cast<double>(state.iterations());
+    state.counters["invalidateFilter_show_ms"] = showMs / static_cast<double>(state.iterations());
+    state.counters["regex_ms"] = regexMs / static_cast<double>(state.iterations());
+}
+
 
 BENCHMARK(Fill_Store)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(Fill_QStandardItemModel)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
@@ -588,6 +715,9 @@ void FilterCompiled_MillionValues(benchmark::State& State)
 
 BENCHMARK(FilterStars_TenThousandChars)->Unit(benchmark::kMillisecond);
 BENCHMARK(FilterCompiled_MillionValues)->Unit(benchmark::kMillisecond);
+BENCHMARK(HiddenRows_FilterPassAndUndo)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(HiddenRows_HideSelectedAndUnHideAll)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(HiddenRows_QSortFilterProxyModel)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -964,10 +964,12 @@ protected:
         FPainter->DrawCellContent(Canvas, ACol, ARow, ARect, AState);
     }
     void GetVisualProperties(int ACol, int ARow, TCellVisualProperties& Visual, plat::TFont& AFont,
-                             plat::TBrush& ABrush, bool, bool WithSelection, bool Print,
+                             plat::TBrush& ABrush, bool Remap, bool WithSelection, bool Print,
                              plat::TGridDrawState& AState) override
     {
-        FCellLook->GetVisualProperties(ACol, ARow, Visual, AFont, ABrush, WithSelection, Print, AState);
+        // The look reads records, which lie at real columns.
+        FCellLook->GetVisualProperties(Remap ? RealColIndex(ACol) : ACol, ARow, Visual, AFont, ABrush, WithSelection,
+                                       Print, AState);
     }
     bool HasCustomBorders() override { return static_cast<bool>(OnGetCellBorder); }
 

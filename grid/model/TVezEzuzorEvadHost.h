@@ -434,7 +434,6 @@ public:
         FGrid.RemoveRowLines(ASortedRows, AFreeRecords);
     }
     int RealRowIndex(int ARow) const override { return FGrid.RealRowIndex(ARow); }
-    int RealColIndex(int ADisplCol) const override { return FGrid.RealColIndex(ADisplCol); }
     int DisplColIndex(int ACol) const override { return FGrid.DisplColIndex(ACol); }
     void RowsInserted(int ARealRow, int ACount) override { FGrid.FHidden->RowsInserted(ARealRow, ACount); }
     void RowsRemoved(const std::vector<int>& ASortedRealRows) override { FGrid.FHidden->RowsRemoved(ASortedRealRows); }

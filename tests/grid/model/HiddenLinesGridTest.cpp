@@ -1,6 +1,7 @@
 #include "grid/support/TCellGraphic.h"
 #include "grid/support/TIntList.h"
 #include "platform/core/TStrings.h"
+#include "platform/testing/Screenshot.h"
 #include "tests/grid/model/VezGridTesting.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,30 @@ TEST_F(HiddenLinesGridTest, RowMarksTravelWithTheirRows)
     EXPECT_TRUE(grid->GetRowModified(5));
     EXPECT_FALSE(grid->GetRowEnabled(6));
     EXPECT_EQ(grid->ModifiedRowCount(), 1);
+}
+
+TEST_F(HiddenLinesGridTest, HiddenAndFilteredLinesLeaveTheirPlaceToTheLinesAfterThem)
+{
+    grid->SetBounds(0, 0, 420, 220);
+    grid->SetCellColor(3, 3, plat::clYellow);
+    Show();
+    const QImage Whole = plat::testing::Screenshot(*grid);
+    grid->HideColumn(4);
+    grid->HideRows(1, 2);
+    const QImage Hidden = plat::testing::Screenshot(*grid, "grid-hidden-columns-and-rows.png");
+    // Real row 3 now shows as display row 1.
+    const plat::TRect Yellow = grid->CellRect(3, 1);
+    EXPECT_EQ(Hidden.pixel(Yellow.Left + 2, Yellow.Top + 2), qRgb(255, 255, 0));
+    EXPECT_NE(Whole.pixel(Yellow.Left + 2, Yellow.Top + 2), qRgb(255, 255, 0));
+    grid->UnHideRowsAll();
+    grid->UnHideColumnsAll();
+    TIntList Filtered(-1, -1);
+    for (int Row : {2, 4, 5})
+        Filtered.Add(Row);
+    grid->HideRowList(Filtered);
+    const QImage Filter = plat::testing::Screenshot(*grid, "grid-filtered-rows.png");
+    const plat::TRect Moved = grid->CellRect(3, 2);
+    EXPECT_EQ(Filter.pixel(Moved.Left + 2, Moved.Top + 2), qRgb(255, 255, 0)) << "real row 3 shows as row 2";
 }
 
 }  // namespace
