@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <benchmark/benchmark.h>
@@ -554,12 +555,33 @@ public:
 
 class EveryTenthRowFilter final : public QSortFilterProxyModel {
 public:
-    bool Hiding = false;
-    void Refilter() { invalidateFilter(); }
+    void SetFiltering(bool On)
+    {
+        Hiding = On;
+        invalidateFilter();
+    }
 
 protected:
     bool filterAcceptsRow(int row, const QModelIndex&) const override { return !Hiding || row % 10 != 0; }
+
+private:
+    bool Hiding = false;
 };
+
+// Milliseconds of a proxy's filter switched on and then off again by invalidateFilter. Each step
+// ends by asking the proxy's row count, so that the mapping is made, not deferred.
+template <class Proxy>
+std::pair<double, double> FilterBothWays(Proxy& proxy)
+{
+    const auto step = [&](bool on) {
+        const auto start = std::chrono::steady_clock::now();
+        proxy.SetFiltering(on);
+        benchmark::DoNotOptimize(proxy.rowCount());
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    const double hide = step(true);
+    return {hide, step(false)};
+}
 
 std::unique_ptr<skelda::grid::TVezEzuzorEvad> HiddenBenchGrid()
 {
@@ -581,23 +603,32 @@ double Milliseconds(Work work)
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
+// Each iteration runs two steps, timed apart: the counters give each one's mean milliseconds
+// under its name, the iteration's time is their sum.
+template <class First, class Second>
+void TimeTwoSteps(benchmark::State& state, const char* firstName, First first, const char* secondName, Second second)
+{
+    double firstMs = 0;
+    double secondMs = 0;
+    for (auto _ : state) {
+        const double firstStep = Milliseconds(first);
+        const double secondStep = Milliseconds(second);
+        firstMs += firstStep;
+        secondMs += secondStep;
+        state.SetIterationTime((firstStep + secondStep) / 1000.0);
+    }
+    state.counters[firstName] = firstMs / static_cast<double>(state.iterations());
+    state.counters[secondName] = secondMs / static_cast<double>(state.iterations());
+}
+
 void HiddenRows_FilterPassAndUndo(benchmark::State& state)
 {
     const std::unique_ptr<skelda::grid::TVezEzuzorEvad> grid = HiddenBenchGrid();
     skelda::grid::TIntList rows(-1, -1);
     for (int row = 0; row < HiddenBenchRows; row += 10)
         rows.Add(row);
-    double hideMs = 0;
-    double undoMs = 0;
-    for (auto _ : state) {
-        const double hide = Milliseconds([&] { grid->HideRowList(rows); });
-        const double undo = Milliseconds([&] { grid->UnHideRowList(); });
-        hideMs += hide;
-        undoMs += undo;
-        state.SetIterationTime((hide + undo) / 1000.0);
-    }
-    state.counters["HideRowList_ms"] = hideMs / static_cast<double>(state.iterations());
-    state.counters["UnHideRowList_ms"] = undoMs / static_cast<double>(state.iterations());
+    TimeTwoSteps(state, "HideRowList_ms", [&] { grid->HideRowList(rows); }, "UnHideRowList_ms",
+                 [&] { grid->UnHideRowList(); });
 }
 
 void HiddenRows_HideSelectedAndUnHideAll(benchmark::State& state)
@@ -620,32 +651,25 @@ void HiddenRows_HideSelectedAndUnHideAll(benchmark::State& state)
     state.counters["UnHideRowsAll_ms"] = showMs / static_cast<double>(state.iterations());
 }
 
-void HiddenRows_QSortFilterProxyModel(benchmark::State& state)
+// The proxy's own filter switched on and off (invalidateFilter both ways), and a plain proxy over
+// the same source rejecting the same rows by a regular expression on column 0.
+template <class Proxy>
+void MeasureProxy(benchmark::State& state, QAbstractItemModel& source, Proxy& proxy, const QRegularExpression& regex)
 {
-    LabelTableModel source;
-    EveryTenthRowFilter proxy;
     proxy.setSourceModel(&source);
     double hideMs = 0;
     double showMs = 0;
     double regexMs = 0;
-    // Each step ends by asking the proxy's row count, so that the mapping is made, not deferred.
     for (auto _ : state) {
-        const double hide = Milliseconds([&] {
-            proxy.Hiding = true;
-            proxy.Refilter();
-            benchmark::DoNotOptimize(proxy.rowCount());
-        });
-        const double show = Milliseconds([&] {
-            proxy.Hiding = false;
-            proxy.Refilter();
-            benchmark::DoNotOptimize(proxy.rowCount());
-        });
+        const auto [hide, show] = FilterBothWays(proxy);
+        QSortFilterProxyModel byRegex;
+        byRegex.setSourceModel(&source);
         regexMs += Milliseconds([&] {
-            proxy.setFilterKeyColumn(0);
-            proxy.setFilterRegularExpression(QStringLiteral("^\\d*[1-9]:0$"));
-            benchmark::DoNotOptimize(proxy.rowCount());
+            byRegex.setFilterKeyColumn(0);
+            byRegex.setFilterRegularExpression(regex);
+            benchmark::DoNotOptimize(byRegex.rowCount());
         });
-        proxy.setFilterRegularExpression(QString());
+        state.counters["regex_shown"] = byRegex.rowCount();
         hideMs += hide;
         showMs += show;
         state.SetIterationTime((hide + show) / 1000.0);
@@ -655,6 +679,125 @@ void HiddenRows_QSortFilterProxyModel(benchmark::State& state)
     state.counters["regex_ms"] = regexMs / static_cast<double>(state.iterations());
 }
 
+void HiddenRows_QSortFilterProxyModel(benchmark::State& state)
+{
+    LabelTableModel source;
+    EveryTenthRowFilter proxy;
+    MeasureProxy(state, source, proxy, QRegularExpression(QStringLiteral("^\\d*[1-9]:0$")));
+}
+
+
+// ---- Filtering a million rows by a typed condition ---------------------------------------------
+// Column 0 holds short random texts of A, B, X and their small letters; the rows that fail
+// A*|B*&!*x* (without case) are hidden as one filter pass, read once and tested on every row, and
+// taken back. Beside it a QSortFilterProxyModel over the same texts rejects the same rows by the
+// same condition (invalidateFilter both ways) and by the equivalent regular expression.
+
+constexpr int FilterRows = 1000000;
+constexpr const char* FilterText = "A*|B*&!*x*";
+
+std::vector<std::string> FilterTexts()
+{
+    std::vector<std::string> texts;
+    texts.reserve(FilterRows);
+    std::mt19937 random(3);
+    const std::string letters = "ABXabx";
+    for (int i = 0; i < FilterRows; ++i) {
+        std::string text;
+        for (std::size_t n = 4 + random() % 8; n > 0; --n)
+            text += letters[random() % letters.size()];
+        texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
+void GridFilter_MillionRows(benchmark::State& state)
+{
+    const std::vector<std::string> texts = FilterTexts();
+    auto grid = std::make_unique<skelda::grid::TVezEzuzorEvad>(nullptr);
+    grid->SetColCount(HiddenBenchCols);
+    grid->SetRowCount(FilterRows);
+    grid->SetFixedRows(0);
+    for (int row = 0; row < FilterRows; ++row)
+        grid->SetRawCell(0, row, texts[static_cast<std::size_t>(row)]);
+    int shown = 0;
+    const auto filter = [&] {
+        const skelda::grid::TFilterCondition condition(FilterText, false);
+        skelda::grid::TIntList failing(-1, -1);
+        for (int row = 0; row < grid->GetRowCount(); ++row)
+            if (!condition.Matches(grid->GetCellText(0, row)))
+                failing.Add(row);
+        grid->HideRowList(failing);
+        shown = grid->GetRowCount();
+    };
+    TimeTwoSteps(state, "filter_ms", filter, "UnHideRowList_ms", [&] { grid->UnHideRowList(); });
+    state.counters["shown"] = shown;
+}
+
+class TextColumnModel final : public QAbstractTableModel {
+public:
+    explicit TextColumnModel(const std::vector<std::string>& texts) : Texts(texts)
+    {
+        Shown.reserve(texts.size());
+        for (const std::string& text : texts)
+            Shown.push_back(QString::fromStdString(text));
+    }
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : FilterRows; }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : HiddenBenchCols; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || index.column() != 0)
+            return {};
+        return Shown[static_cast<std::size_t>(index.row())];
+    }
+
+    const std::vector<std::string>& Texts;
+    std::vector<QString> Shown;
+};
+
+class ConditionFilter final : public QSortFilterProxyModel {
+public:
+    explicit ConditionFilter(const TextColumnModel& source) : Source(source) {}
+    void SetFiltering(bool On)
+    {
+        Active = On;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex&) const override
+    {
+        return !Active || Condition.Matches(Source.Texts[static_cast<std::size_t>(row)]);
+    }
+
+private:
+    const TextColumnModel& Source;
+    bool Active = false;
+    const skelda::grid::TFilterCondition Condition{FilterText, false};
+};
+
+void GridFilter_QSortFilterProxyModel(benchmark::State& state)
+{
+    const std::vector<std::string> texts = FilterTexts();
+    TextColumnModel source(texts);
+    ConditionFilter proxy(source);
+    MeasureProxy(state, source, proxy,
+                 QRegularExpression(QStringLiteral("^[ab][^x]*$"), QRegularExpression::CaseInsensitiveOption));
+}
+
+// One row inserted and removed at the top of a million rows while 100,000 scattered rows are
+// hidden: each hidden row's stored index moves with the rows.
+void GridInsertRemoveTopRow_100kHidden(benchmark::State& state)
+{
+    auto grid = StructureGrid({});
+    skelda::grid::TIntList hidden(-1, -1);
+    for (const int row : ScatteredMillionRows())
+        hidden.Add(row);
+    grid->HideRowList(hidden);
+    TimeTwoSteps(state, "InsertRows_ms", [&] { grid->InsertRows(1, 1); }, "RemoveRows_ms",
+                 [&] { grid->RemoveRows(1, 1); });
+    state.counters["hidden"] = grid->NumHiddenRows();
+}
 
 BENCHMARK(Fill_Store)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(Fill_QStandardItemModel)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
@@ -718,6 +861,9 @@ BENCHMARK(FilterCompiled_MillionValues)->Unit(benchmark::kMillisecond);
 BENCHMARK(HiddenRows_FilterPassAndUndo)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(HiddenRows_HideSelectedAndUnHideAll)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(HiddenRows_QSortFilterProxyModel)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(GridFilter_MillionRows)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(GridFilter_QSortFilterProxyModel)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(GridInsertRemoveTopRow_100kHidden)->UseManualTime()->Iterations(50)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {

@@ -8,16 +8,14 @@
 
 #include "FontconfigLeaks.h"
 #include "FuzzSupport.h"
+#include "HeadlessWidgets.h"
 
 #include "pager/office/PagerLayoutString.h"
 #include "pager/office/TVezOfficePage.h"
 #include "pager/office/TVezOfficePager.h"
-#include "platform/controls/qt/ProductionServices.h"
 
-#include <QApplication>
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -115,9 +113,7 @@ void CheckDockedOrder(const TVezOfficePager& P, const std::string& Input)
 
 extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QApplication App(*Argc, *Argv);
-    plat::InstallProductionServices();
+    skelda::fuzz::StartHeadlessWidgets(Argc, Argv);
     return 0;
 }
 

@@ -81,18 +81,20 @@ void TVezEzuzorEvad::RemoveRowLines(const std::vector<int>& ASortedRows, bool AF
 }
 
 // The records are gone already. Own row heights are rare: they are carried only when a row
-// after the first removed one has one.
+// from the first removed one on has one.
 void TVezEzuzorEvad::RemoveRowsInOnePass(const std::vector<int>& ASortedRows)
 {
     const int OldCount = GetRowCount();
     const int First = ASortedRows.front();
     std::vector<int> Heights;
     bool OwnHeights = false;
+    // A removed row's own height counts too: the row that moves up into its place must not
+    // keep it.
     for (int R = First; R < OldCount; ++R) {
-        if (IndexAfterRemoval(R, ASortedRows) < 0)
-            continue;
-        Heights.push_back(GetRowHeights(R));
-        OwnHeights = OwnHeights || Heights.back() != GetDefaultRowHeight();
+        const int HeightPx = GetRowHeights(R);
+        OwnHeights = OwnHeights || HeightPx != GetDefaultRowHeight();
+        if (IndexAfterRemoval(R, ASortedRows) >= 0)
+            Heights.push_back(HeightPx);
     }
     CellStore().RemoveRows(ASortedRows);
     const int NewCount = OldCount - static_cast<int>(ASortedRows.size());

@@ -29,7 +29,18 @@ int THiddenRows::DisplRowIndex(int ARealRow) const
 TGridItem* THiddenRows::Find(int ARealRow) const
 {
     const auto At = std::lower_bound(FRows.begin(), FRows.end(), ARealRow);
-    return At != FRows.end() && *At == ARealRow ? FItems[static_cast<std::size_t>(At - FRows.begin())].get() : nullptr;
+    if (At == FRows.end() || *At != ARealRow)
+        return nullptr;
+    TGridItem* Item = FItems[static_cast<std::size_t>(At - FRows.begin())].get();
+    Item->SetIdx(ARealRow);
+    return Item;
+}
+
+const TGridItem& THiddenRows::Item(int AIndex) const
+{
+    const auto At = static_cast<std::size_t>(AIndex);
+    FItems[At]->SetIdx(FRows[At]);
+    return *FItems[At];
 }
 
 void THiddenRows::Add(std::span<const int> ARealRows, std::vector<std::unique_ptr<TGridItem>> AItems)
@@ -59,6 +70,7 @@ THiddenRows::TReturning THiddenRows::TakeWhere(const std::function<bool(const TG
     TReturning Result;
     std::size_t Write = 0;
     for (std::size_t Read = 0; Read < FRows.size(); ++Read) {
+        FItems[Read]->SetIdx(FRows[Read]);
         if (AShouldReturn(*FItems[Read])) {
             // The rows still hidden before it are those kept so far.
             Result.DisplRows.push_back(FRows[Read] - static_cast<int>(Write));
@@ -82,23 +94,27 @@ void THiddenRows::Clear()
 void THiddenRows::RowsInserted(int ARealRow, int ACount)
 {
     const auto First = std::lower_bound(FRows.begin(), FRows.end(), ARealRow) - FRows.begin();
-    for (auto I = static_cast<std::size_t>(First); I < FRows.size(); ++I) {
+    for (auto I = static_cast<std::size_t>(First); I < FRows.size(); ++I)
         FRows[I] += ACount;
-        FItems[I]->SetIdx(FRows[I]);
-    }
 }
 
 void THiddenRows::RowsRemoved(std::span<const int> ARealRows)
 {
-    std::size_t Write = 0;
-    for (std::size_t Read = 0; Read < FRows.size(); ++Read) {
+    if (ARealRows.empty())
+        return;
+    // Hidden rows before the first removed one stay as they are; after it, one walk along both
+    // ascending lists.
+    auto Write = static_cast<std::size_t>(std::lower_bound(FRows.begin(), FRows.end(), ARealRows.front()) - FRows.begin());
+    auto Removed = ARealRows.begin();
+    for (std::size_t Read = Write; Read < FRows.size(); ++Read) {
         const int Row = FRows[Read];
-        const auto Before = std::lower_bound(ARealRows.begin(), ARealRows.end(), Row);
-        if (Before != ARealRows.end() && *Before == Row)
+        while (Removed != ARealRows.end() && *Removed < Row)
+            ++Removed;
+        if (Removed != ARealRows.end() && *Removed == Row)
             continue;
-        FRows[Write] = Row - static_cast<int>(Before - ARealRows.begin());
-        FItems[Write] = std::move(FItems[Read]);
-        FItems[Write]->SetIdx(FRows[Write]);
+        FRows[Write] = Row - static_cast<int>(Removed - ARealRows.begin());
+        if (Write != Read)
+            FItems[Write] = std::move(FItems[Read]);
         ++Write;
     }
     FRows.resize(Write);

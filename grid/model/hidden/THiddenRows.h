@@ -10,7 +10,9 @@ namespace skelda::grid {
 class TGridItem;
 
 // The hidden-row store: the real indexes of the hidden rows, ascending, with their parked rows
-// in parallel, so that maps are binary searches and shifting indexes is an int loop. Hiding
+// in parallel, so that maps are binary searches and shifting indexes is an int loop. The list
+// is the truth: an item's Idx is brought in step only when the item is handed out, so that a
+// shift never touches the items themselves. Hiding
 // changes no stored index; only structure changes of real rows shift them. The store owns the
 // parked rows: cleared, it frees their records once.
 class THiddenRows {
@@ -25,7 +27,7 @@ public:
     // The parked row of a hidden real row; nullptr for a shown one.
     TGridItem* Find(int ARealRow) const;
     // In ascending real order.
-    const TGridItem& Item(int AIndex) const { return *FItems[static_cast<std::size_t>(AIndex)]; }
+    const TGridItem& Item(int AIndex) const;
 
     // Parks rows (ascending real indexes, none hidden yet) in one merge.
     void Add(std::span<const int> ARealRows, std::vector<std::unique_ptr<TGridItem>> AItems);

@@ -203,6 +203,48 @@ TEST_F(VezGridStructureTest, SynchronisedGridsDoAMoveOnceEach)
     Other->SyncGrid().SetGrid(nullptr);
 }
 
+// A row that moves up into the place of a removed one takes its own height, also when that is
+// the default height and the removed row had one of its own.
+TEST_F(VezGridStructureTest, RowsMovingUpKeepTheirOwnHeight)
+{
+    grid->SetRowHeights(2, 40);
+    grid->SetRowHeights(3, 41);
+    grid->HideRow(4);
+    grid->RemoveRows(2, 2);
+    EXPECT_EQ(Column(0), (Texts{"r0", "r1", "r5", "r6", "r7"}));
+    for (int R = 0; R < grid->GetRowCount(); ++R)
+        EXPECT_EQ(grid->GetRowHeights(R), grid->GetDefaultRowHeight()) << "row " << R;
+}
+
+// The structure operations and the hidden lines together: rows keep their real places through
+// insertion above a filtered row, cleared grids empty the hidden rows too, and a column moved
+// past a hidden one carries its own cells.
+TEST_F(VezGridStructureTest, HiddenLinesFollowTheStructureOperations)
+{
+    grid->SetRowCount(5);
+    grid->SetFixedRows(0);
+    TIntList Filtered(-1, -1);
+    Filtered.Add(2);
+    grid->HideRowList(Filtered);
+    grid->InsertRows(0, 1);
+    grid->SetCellText(0, 0, "x");
+    grid->UnHideRowList();
+    EXPECT_EQ(Column(0), (Texts{"x", "r0", "r1", "r2", "r3", "r4"}));
+
+    for (int C = 0; C < 4; ++C)
+        grid->SetCellText(C, 1, "c" + std::to_string(C));
+    grid->HideColumn(1);
+    grid->MoveColumn(0, 2);  // display columns: real 0 goes where real 3 was
+    EXPECT_EQ(grid->GetRawCell(3, 1), "c0");
+    EXPECT_EQ(grid->GetRawCell(0, 1), "c1");
+    EXPECT_TRUE(grid->IsHiddenColumn(0));
+
+    grid->HideRow(4);
+    grid->ClearAll();
+    grid->UnHideRowsAll();
+    EXPECT_EQ(Column(0), Texts(6, ""));
+}
+
 TEST_F(VezGridStructureTest, RemovedColumnsTakeTheirFlagsAndRecords)
 {
     grid->MouseActions().SetDisjunctColSelect(true);
