@@ -345,8 +345,12 @@ public:
 
     virtual void RemoveRowsEx(int RowIndex, int RCount) { FStructure->Lines.RemoveRowsEx(RowIndex, RCount); }
     virtual void RemoveRows(int RowIndex, int RCount) { FStructure->Lines.RemoveRows(RowIndex, RCount); }
-    // Ignored for a negative count or a RowIndex outside 0 .. RowCount.
-    virtual void InsertRows(int RowIndex, int RCount) { FStructure->Lines.InsertRows(RowIndex, RCount); }
+    // Ignored for a negative count or a RowIndex outside 0 .. RowCount. Controls in cells (kept by
+    // real row) at or below the new rows move down with UpdateCellControls.
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true)
+    {
+        FStructure->Lines.InsertRows(RowIndex, RCount, UpdateCellControls);
+    }
     // Real columns, hidden ones included; the count is cut at the last real column.
     virtual void RemoveCols(int ColIndex, int CCount) { FStructure->Lines.RemoveCols(ColIndex, CCount); }
     virtual void InsertCols(int ColIndex, int CCount) { FStructure->Lines.InsertCols(ColIndex, CCount); }
@@ -1023,7 +1027,7 @@ private:
     // The line operations the structure part asks for (TVezEzuzorEvadLines.cpp): rows and
     // columns open, close and change places with their records, sizes and every list kept
     // with them (selection flags, row marks, cell controls).
-    void InsertRowLines(int ARow, int ACount);
+    void InsertRowLines(int ARow, int ACount, bool AMoveControls);
     void RemoveRowLines(const std::vector<int>& ASortedRows, bool AFreeRecords);
     void RemoveRowsInOnePass(const std::vector<int>& ASortedRows);
     void InsertColLines(int ACol, int ACount);

@@ -428,7 +428,10 @@ public:
 
     // ---- Answered from the hidden lines -------------------------------------------------------
     // Rows open and close through the grid's own line operations (TVezEzuzorEvadLines.cpp).
-    void InsertRowLines(int ARow, int ACount) override { FGrid.InsertRowLines(ARow, ACount); }
+    void InsertRowLines(int ARow, int ACount, bool AMoveControls) override
+    {
+        FGrid.InsertRowLines(ARow, ACount, AMoveControls);
+    }
     void RemoveRowLines(const std::vector<int>& ASortedRows, bool AFreeRecords) override
     {
         FGrid.RemoveRowLines(ASortedRows, AFreeRecords);

@@ -37,9 +37,11 @@ void MoveCellControls(TControlList& Controls, bool Rows, Where NewIndex)
 
 // New lines come in at the end, where the store may still hold cells of an earlier, larger
 // grid, and are moved into place.
-void TVezEzuzorEvad::InsertRowLines(int ARow, int ACount)
+void TVezEzuzorEvad::InsertRowLines(int ARow, int ACount, bool AMoveControls)
 {
     const plat::TScopedRestore Shifting(FState->RowsShifting, true);
+    // Controls keep real rows: the new rows open at the real place of the row shown at ARow.
+    const int RealRow = RealRowIndex(ARow);
     const int OldCount = GetRowCount();
     plat::TStringGrid::SetRowCount(OldCount + ACount);
     const int Cols = std::max(TotalColCount(), CellStore().ColExtent());
@@ -52,12 +54,15 @@ void TVezEzuzorEvad::InsertRowLines(int ARow, int ACount)
     }
     FSelection->RowsInserted(ARow, ACount);
     FRowMarks->RowsInserted(ARow, ACount);
-    MoveCellControls(*FState->ControlList, true, [=](int R) { return IndexAfterInsert(R, ARow, ACount); });
+    if (AMoveControls)
+        MoveCellControls(*FState->ControlList, true, [=](int R) { return IndexAfterInsert(R, RealRow, ACount); });
 }
 
 void TVezEzuzorEvad::RemoveRowLines(const std::vector<int>& ASortedRows, bool AFreeRecords)
 {
     const plat::TScopedRestore Shifting(FState->RowsShifting, true);
+    std::vector<int> RealRows(ASortedRows.size());
+    std::transform(ASortedRows.begin(), ASortedRows.end(), RealRows.begin(), [this](int R) { return RealRowIndex(R); });
     const int Cols = std::max(TotalColCount(), CellStore().ColExtent());
     for (const int R : ASortedRows) {
         // A block cannot keep a line it does not hold.
@@ -77,7 +82,7 @@ void TVezEzuzorEvad::RemoveRowLines(const std::vector<int>& ASortedRows, bool AF
     FState->MaxRowCount = std::max(FState->MaxRowCount - static_cast<int>(ASortedRows.size()), GetRowCount());
     FSelection->RowsRemoved(ASortedRows);
     FRowMarks->RowsRemoved(ASortedRows);
-    MoveCellControls(*FState->ControlList, true, [&](int R) { return IndexAfterRemoval(R, ASortedRows); });
+    MoveCellControls(*FState->ControlList, true, [&](int R) { return IndexAfterRemoval(R, RealRows); });
 }
 
 // The records are gone already. Own row heights are rare: they are carried only when a row

@@ -9,7 +9,7 @@
 
 namespace skelda::grid {
 
-void TLineInsertion::InsertRows(int RowIndex, int RCount)
+void TLineInsertion::InsertRows(int RowIndex, int RCount, bool UpdateCellControls)
 {
     if (RCount <= 0 || RowIndex < 0 || RowIndex > FHost.RowCount())
         return;
@@ -18,8 +18,12 @@ void TLineInsertion::InsertRows(int RowIndex, int RCount)
         --RowIndex;
     // The real index is taken before the rows open: hidden rows at or after it move down.
     const int RealRow = FHost.RealRowIndex(RowIndex);
-    FHost.InsertRowLines(RowIndex, RCount);
+    FHost.InsertRowLines(RowIndex, RCount, UpdateCellControls);
     FHost.RowsInserted(RealRow, RCount);
+    if (!FHost.Destroying())
+        FHost.CellsChanged({0, RowIndex, FHost.ColCount() - 1, RowIndex + RCount});
+    if (UpdateCellControls && FHost.CellControls().Count() > 0)
+        FHost.CellControlsUpdate();
 }
 
 void TLineInsertion::RemoveRows(int RowIndex, int RCount)
@@ -77,10 +81,10 @@ void TLineInsertion::RemoveCols(int ColIndex, int CCount)
 void TLineInsertion::AddRow()
 {
     if (FHost.FloatingFooterVisible() && FHost.RowCount() > 0) {
-        InsertRows(FHost.RowCount() - 1, 1);
+        InsertRows(FHost.RowCount() - 1, 1, true);
         return;
     }
-    InsertRows(FHost.RowCount(), 1);
+    InsertRows(FHost.RowCount(), 1, true);
 }
 
 void TLineInsertion::AddColumn()

@@ -14,7 +14,8 @@ public:
 
     // Ignored for a negative count or a RowIndex outside 0 .. RowCount. Rows for the end open
     // above the floating footer's last row.
-    void InsertRows(int RowIndex, int RCount);
+    // Controls in cells at or below the opened rows move down with them while UpdateCellControls.
+    void InsertRows(int RowIndex, int RCount, bool UpdateCellControls);
     // Display rows with their records.
     void RemoveRows(int RowIndex, int RCount);
     // The records of the removed rows stay with whoever else refers to them.

@@ -60,8 +60,9 @@ public:
     virtual bool ColSpanIdentical(int ACol1, int ACol2) const = 0;
 
     // ---- Line operations --------------------------------------------------------------------------
-    // ACount empty rows of default height open at ARow (0 .. RowCount).
-    virtual void InsertRowLines(int ARow, int ACount) = 0;
+    // ACount empty rows of default height open at ARow (0 .. RowCount); with AMoveControls the
+    // controls in cells at or below them move down too.
+    virtual void InsertRowLines(int ARow, int ACount, bool AMoveControls) = 0;
     // The rows (ascending, distinct, inside the grid) go in one pass; with AFreeRecords their
     // records are freed, else they stay with whoever else refers to them.
     virtual void RemoveRowLines(const std::vector<int>& ASortedRows, bool AFreeRecords) = 0;

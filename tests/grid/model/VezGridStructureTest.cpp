@@ -245,6 +245,22 @@ TEST_F(VezGridStructureTest, HiddenLinesFollowTheStructureOperations)
     EXPECT_EQ(Column(0), Texts(6, ""));
 }
 
+// Controls in cells are kept by real row: with a row hidden above, they follow the rows opened
+// and closed by their real places, and stay where they are when the insertion asks so.
+TEST_F(VezGridStructureTest, CellControlsFollowRealRowsPastHiddenOnes)
+{
+    grid->HideRow(2);
+    grid->ControlList().AddControl(1, 5, nullptr);  // real row 5, shown at display row 4
+    CellsChanged = 0;
+    grid->InsertRows(5, 2);  // at real row 6
+    EXPECT_EQ(CellsChanged, 1);
+    EXPECT_EQ(grid->ControlList().GetItem(0).GetY(), 5);
+    grid->InsertRows(0, 1, false);
+    EXPECT_EQ(grid->ControlList().GetItem(0).GetY(), 5);
+    grid->RemoveRows(4, 1);  // display row 4 is real row 5 now, the control's
+    EXPECT_EQ(grid->ControlList().Count(), 0);
+}
+
 TEST_F(VezGridStructureTest, RemovedColumnsTakeTheirFlagsAndRecords)
 {
     grid->MouseActions().SetDisjunctColSelect(true);

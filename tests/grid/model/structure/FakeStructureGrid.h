@@ -172,7 +172,7 @@ public:
     bool ColSpanIdentical(int, int) const override { return false; }
 
     // ---- Line operations
-    void InsertRowLines(int ARow, int ACount) override
+    void InsertRowLines(int ARow, int ACount, bool) override
     {
         TRow Empty{std::vector<std::string>(static_cast<std::size_t>(Total)), std::vector<bool>(static_cast<std::size_t>(Total)), 20};
         Rows.insert(Rows.begin() + ARow, static_cast<std::size_t>(ACount), Empty);

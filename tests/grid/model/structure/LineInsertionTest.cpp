@@ -26,7 +26,7 @@ TEST(LineInsertion, InsertedRowsPushHiddenRowsAtOrAfterTheirRealIndex)
         // A, B, C, D with B filtered out: B waits at real index 1.
         TFakeStructureGrid Grid(OneColumn({"A", "C", "D"}));
         Grid.HiddenRows[1] = "B";
-        Grid.S.Lines.InsertRows(C.At, 1);
+        Grid.S.Lines.InsertRows(C.At, 1, true);
         Grid.SetCellText(0, C.At, "X");
         EXPECT_EQ(Grid.UnhiddenColumn(0), C.Unfiltered) << "insert at " << C.At;
     }
@@ -59,10 +59,10 @@ TEST(LineInsertion, RangesAreCutToTheRowsThatExist)
         {"remove past the last row", [](TGridStructure& S) { S.Lines.RemoveRows(3, 1); }, {"a", "b", "c"}},
         {"remove a count too large", [](TGridStructure& S) { S.Lines.RemoveRows(1, 99); }, {"a"}},
         {"remove no rows", [](TGridStructure& S) { S.Lines.RemoveRowsEx(1, 0); }, {"a", "b", "c"}},
-        {"insert a negative count", [](TGridStructure& S) { S.Lines.InsertRows(1, -1); }, {"a", "b", "c"}},
-        {"insert past RowCount", [](TGridStructure& S) { S.Lines.InsertRows(4, 1); }, {"a", "b", "c"}},
-        {"insert before the first row", [](TGridStructure& S) { S.Lines.InsertRows(-1, 1); }, {"a", "b", "c"}},
-        {"insert at RowCount", [](TGridStructure& S) { S.Lines.InsertRows(3, 2); }, {"a", "b", "c", "", ""}},
+        {"insert a negative count", [](TGridStructure& S) { S.Lines.InsertRows(1, -1, true); }, {"a", "b", "c"}},
+        {"insert past RowCount", [](TGridStructure& S) { S.Lines.InsertRows(4, 1, true); }, {"a", "b", "c"}},
+        {"insert before the first row", [](TGridStructure& S) { S.Lines.InsertRows(-1, 1, true); }, {"a", "b", "c"}},
+        {"insert at RowCount", [](TGridStructure& S) { S.Lines.InsertRows(3, 2, true); }, {"a", "b", "c", "", ""}},
     };
     for (const Case& C : Cases) {
         TFakeStructureGrid Grid(OneColumn({"a", "b", "c"}));
@@ -111,7 +111,7 @@ TEST(LineInsertion, AddRowOpensAboveTheFloatingFooter)
     Grid.Rows.back().Texts[0] = "total";
     Grid.S.Lines.AddRow();
     EXPECT_EQ(Grid.Column(0).back(), "total");
-    Grid.S.Lines.InsertRows(Grid.RowCount(), 1);
+    Grid.S.Lines.InsertRows(Grid.RowCount(), 1, true);
     EXPECT_EQ(Grid.Column(0).back(), "total");
     Grid.S.Lines.AddColumn();
     EXPECT_EQ(Grid.ColCount(), 2);
