@@ -419,7 +419,7 @@ public:
     // height and marks, and come back at the place their real index takes. Filter passes
     // (HideRowList) are undone last first by UnHideRowList.
 
-    int RealColIndex(int ADisplCol) const { return FHidden->RealColIndex(ADisplCol); }
+    int RealColIndex(int ADisplCol) const override { return FHidden->RealColIndex(ADisplCol); }
     int DisplColIndex(int ACol) const override { return FHidden->DisplColIndex(ACol); }
     int RealRowIndex(int ADisplRow) const { return FHidden->RealRowIndex(ADisplRow); }
     int DisplRowIndex(int ARealRow) const { return FHidden->DisplRowIndex(ARealRow); }
