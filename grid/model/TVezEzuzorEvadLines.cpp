@@ -39,6 +39,7 @@ void MoveCellControls(TControlList& Controls, bool Rows, Where NewIndex)
 // grid, and are moved into place.
 void TVezEzuzorEvad::InsertRowLines(int ARow, int ACount)
 {
+    FHidden->RowsComing();
     const plat::TScopedRestore Shifting(FState->RowsShifting, true);
     const int OldCount = GetRowCount();
     plat::TStringGrid::SetRowCount(OldCount + ACount);
@@ -78,6 +79,7 @@ void TVezEzuzorEvad::RemoveRowLines(const std::vector<int>& ASortedRows, bool AF
     FSelection->RowsRemoved(ASortedRows);
     FRowMarks->RowsRemoved(ASortedRows);
     MoveCellControls(*FState->ControlList, true, [&](int R) { return IndexAfterRemoval(R, ASortedRows); });
+    FHidden->RowsLeft();
 }
 
 // The records are gone already. Own row heights are rare: they are carried only when a row
