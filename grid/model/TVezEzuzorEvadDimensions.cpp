@@ -5,6 +5,7 @@
 
 #include "grid/model/TVezEzuzorEvadState.h"
 #include "grid/settings/TFloatingFooter.h"
+#include "grid/settings/TMouseActions.h"
 #include "grid/settings/TSearchFooter.h"
 #include "grid/settings/TSyncGrid.h"
 #include "platform/core/TCollection.h"
@@ -290,6 +291,11 @@ void TVezEzuzorEvad::SetRow(int Value)
     if (NewRow != FState->ReportedRow && OnRowChanged) {
         FState->ReportedRow = NewRow;
         OnRowChanged(this, OldRow, NewRow);
+    }
+    // As a committed row move from the keyboard: the new row is the one selected row.
+    if (FState->MouseActions->GetDisjunctRowSelect() && NewRow != OldRow) {
+        FSelection->ClearRowSelect();
+        FSelection->SetRowSelect(NewRow, true);
     }
     if (FState->SyncGrid->GetSelectionRow()) {
         auto* Other = dynamic_cast<TVezEzuzorEvad*>(FState->SyncGrid->GetGrid());

@@ -2,6 +2,7 @@
 // normal row holds it.
 
 #include "grid/controls/TSearchPanel.h"
+#include "grid/settings/TMouseActions.h"
 #include "grid/settings/TSearchFooter.h"
 #include "grid/settings/TSyncGrid.h"
 #include "tests/grid/model/VezGridTesting.h"
@@ -96,6 +97,18 @@ TEST_F(VezGridCursorTest, RowChangesAreToldOnceAndASynchronisedGridFollows)
     grid->SetRow(7);
     EXPECT_EQ(Told, (std::vector<std::pair<int, int>>{{1, 4}, {4, 7}}));
     EXPECT_EQ(Other->GetRow(), 7);
+}
+
+TEST_F(VezGridCursorTest, WithDisjunctRowSelectionTheNewRowIsTheOneSelectedRow)
+{
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    grid->SetRowSelect(2, true);
+    grid->SetRowSelect(5, true);
+    grid->SetRow(grid->GetRow());
+    EXPECT_EQ(grid->RowSelectCount(), 2) << "the row did not change";
+    grid->SetRow(4);
+    EXPECT_EQ(grid->RowSelectCount(), 1);
+    EXPECT_TRUE(grid->GetRowSelect(4));
 }
 
 TEST_F(VezGridCursorTest, SettingTheRowWithTheColumnOutsideStartsAtTheFirstNormalColumn)
