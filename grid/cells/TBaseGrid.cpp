@@ -631,7 +631,8 @@ void TBaseGrid::DrawCellBase(plat::TCanvas& Canvas, int ACol, int ARow, plat::TR
     if (Selected && !Fixed)
         Canvas.Font().SetColor(plat::clHighlightText);
     TCellVisualProperties Visual;
-    GetVisualProperties(DisplColIndex(ACol), ARow, Visual, Canvas.Font(), Canvas.Brush(), true, true, false, State);
+    // ACol counts display columns; the records lie at real ones.
+    GetVisualProperties(RealColIndex(ACol), ARow, Visual, Canvas.Font(), Canvas.Brush(), false, true, false, State);
     Canvas.Pen().SetColor(Canvas.Brush().GetColor());
 
     if (ARow == FHoverRowIdx && FHoverRow && !State.Contains(plat::gdSelected)) {

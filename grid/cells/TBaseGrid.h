@@ -167,6 +167,8 @@ public:
     int RecordRowCount() const override { return GetRowCount(); }
     void CellPropertiesCreated() override { FHasCellProps = true; }
     int DisplColIndex(int ACol) const override { return ACol; }
+    // The inverse of DisplColIndex: the real column a display column shows.
+    virtual int RealColIndex(int ADisplCol) const { return ADisplCol; }
     void FocusCell(int ACol, int ARow) override;
     void RepaintCell(int ACol, int ARow) override;
     void RepaintGrid() override { Invalidate(); }

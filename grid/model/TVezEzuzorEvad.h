@@ -423,7 +423,7 @@ public:
     // height and marks, and come back at the place their real index takes. Filter passes
     // (HideRowList) are undone last first by UnHideRowList.
 
-    int RealColIndex(int ADisplCol) const { return FHidden->RealColIndex(ADisplCol); }
+    int RealColIndex(int ADisplCol) const override { return FHidden->RealColIndex(ADisplCol); }
     int DisplColIndex(int ACol) const override { return FHidden->DisplColIndex(ACol); }
     int RealRowIndex(int ADisplRow) const { return FHidden->RealRowIndex(ADisplRow); }
     int DisplRowIndex(int ARealRow) const { return FHidden->DisplRowIndex(ARealRow); }
@@ -457,6 +457,12 @@ public:
     // Drops the hidden rows without showing them; their records are freed.
     void ClearHiddenRows() { FHidden->ClearHiddenRows(); }
     bool IsIgnoredColumn(int ACol) const;
+    // The selection parks just outside the grid while no normal row holds it, and returns as it
+    // was when its rectangle still starts inside the grid, else on the first normal cell. Rows
+    // leaving and coming in park and return it themselves.
+    void HideSelection() { FHidden->HideSelection(); }
+    void UnHideSelection() { FHidden->UnHideSelection(); }
+    bool SelectionHidden() const { return FHidden->SelectionParked(); }
     void UpdateEditMode() { SelectCell(GetCol(), GetRow()); }
     // Disabled rows paint with DisabledFontColor while UseEnabledRows is set.
     bool GetUseEnabledRows() const;
@@ -497,6 +503,15 @@ public:
     plat::TAlignment GetDefaultAlignment() const { return FLook->GetDefaultAlignment(); }
     void SetDefaultAlignment(plat::TAlignment Value) { FLook->SetDefaultAlignment(Value); }
     void SetCol(int Value);
+    // A current column outside the grid first moves to (FixedCols, Value). OnRowChanged fires
+    // when the row differs from the one it told last; a synchronised grid with SelectionRow
+    // follows; on the last row the grid scrolls it above the search footer.
+    void SetRow(int Value);
+    // Taken only within FixedRows .. RowCount - 1; other values change nothing.
+    void SetTopRow(int Value);
+    // Display indexes; a cell out of view becomes the current cell and is scrolled to the middle
+    // of the view, and above the search footer when that shows. Cells outside the grid are left.
+    void ScrollInView(int ColIndex, int RowIndex);
     bool GetWordWrap() const { return FLook->GetWordWrap(); }
     void SetWordWrap(bool Value);
     bool GetFixedRowAlways() const;
@@ -839,6 +854,7 @@ public:
     TSelectionChangedEvent OnSelectionChanged;
     plat::TNotifyEvent OnRichEditSelectionChange;
     TRowEvent OnAutoDeleteRow;
+    TRowChangedEvent OnRowChanged;
     TCellsChangedEvent OnCellsChanged;
     TRowDisjunctSelectEvent OnRowDisjunctSelect;
     TRowEvent OnRowDisjunctSelected;

@@ -5,12 +5,15 @@
 
 #include "grid/model/TVezEzuzorEvadState.h"
 #include "grid/settings/TFloatingFooter.h"
+#include "grid/settings/TMouseActions.h"
+#include "grid/settings/TSearchFooter.h"
 #include "grid/settings/TSyncGrid.h"
 #include "platform/core/TCollection.h"
 #include "grid/support/TIntList.h"
 #include "platform/core/ScopedRestore.h"
 #include "platform/grids/EInvalidGridOperation.h"
 #include "platform/grids/TGridCellStore.h"
+#include "platform/system/SystemMetrics.h"
 
 #include <algorithm>
 #include <climits>
@@ -276,6 +279,71 @@ void TVezEzuzorEvad::SetCol(int Value)
     // Two grids that follow each other stop once both stand on the column.
     if (Other && Other != this && Value < Other->GetColCount() && Other->GetCol() != Value)
         Other->SetCol(Value);
+}
+
+void TVezEzuzorEvad::SetRow(int Value)
+{
+    if (GetCol() < 0 || GetCol() >= GetColCount())
+        plat::TCustomGrid::FocusCell(GetFixedCols(), Value, true);
+    const int OldRow = GetRow();
+    plat::TStringGrid::SetRow(Value);
+    const int NewRow = GetRow();
+    if (NewRow != FState->ReportedRow && OnRowChanged) {
+        FState->ReportedRow = NewRow;
+        OnRowChanged(this, OldRow, NewRow);
+    }
+    // As a committed row move from the keyboard: the new row is the one selected row.
+    if (FState->MouseActions->GetDisjunctRowSelect() && NewRow != OldRow) {
+        FSelection->ClearRowSelect();
+        FSelection->SetRowSelect(NewRow, true);
+    }
+    if (FState->SyncGrid->GetSelectionRow()) {
+        auto* Other = dynamic_cast<TVezEzuzorEvad*>(FState->SyncGrid->GetGrid());
+        // Two grids that follow each other stop once both stand on the row.
+        if (Other && Other != this && Value < Other->GetRowCount() && Other->GetRow() != Value)
+            Other->SetRow(Value);
+    }
+    if (Value == GetRowCount() - 1)
+        ScrollAboveSearchFooter();
+}
+
+void TVezEzuzorEvad::SetTopRow(int Value)
+{
+    if (Value >= GetFixedRows() && Value <= GetRowCount() - 1)
+        plat::TStringGrid::SetTopRow(Value);
+}
+
+void TVezEzuzorEvad::ScrollInView(int ColIndex, int RowIndex)
+{
+    if (ColIndex >= GetColCount() || RowIndex >= GetRowCount())
+        return;
+    const int VisibleCols = GetVisibleColCount();
+    const int VisibleRows = GetVisibleRowCount();
+    int LeftCol = GetLeftCol();
+    if (ColIndex < LeftCol || ColIndex >= LeftCol + VisibleCols) {
+        SetCol(ColIndex);
+        LeftCol = std::max(ColIndex - VisibleCols / 2, GetFixedCols());
+    }
+    int TopRow = GetTopRow();
+    if (RowIndex < TopRow || RowIndex >= TopRow + VisibleRows) {
+        SetRow(RowIndex);
+        TopRow = std::max(RowIndex - VisibleRows / 2, GetFixedRows());
+    }
+    if (GetFixedCols() + VisibleCols < GetColCount())
+        SetLeftCol(std::min(LeftCol, GetColCount() - VisibleCols + 1));
+    if (GetFixedRows() + VisibleRows >= GetRowCount())
+        return;
+    SetTopRow(std::min(TopRow, GetRowCount() - VisibleRows + 1));
+    if (!FState->SearchFooter->GetVisible())
+        return;
+    const int ScrollBarPx = VisibleCols < GetColCount() ? plat::GetSystemMetrics(plat::SM_CYHSCROLL) : 0;
+    const int BottomPx = GetHeight() - SearchPanelHeight() - ScrollBarPx;
+    while (CalcCellRect(0, RowIndex).Bottom > BottomPx) {
+        const int Before = GetTopRow();
+        SetTopRow(Before + 1);
+        if (GetTopRow() == Before)
+            return;
+    }
 }
 
 void TVezEzuzorEvad::SetWordWrap(bool Value)

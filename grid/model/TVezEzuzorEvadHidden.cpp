@@ -80,6 +80,7 @@ std::vector<std::unique_ptr<TGridItem>> TVezEzuzorEvad::TakeRowsOut(std::span<co
     for (const plat::TGridRect& Block : Moving)
         MergeCells(Block.Left, Block.Top - CountBelow(ASortedRows, Block.Top), Block.Right - Block.Left + 1,
                    Block.Bottom - Block.Top + 1);
+    FHidden->RowsLeft();
     CellsChanged({0, ASortedRows.front(), GetColCount() - 1, ASortedRows.back()});
     return Items;
 }
@@ -88,6 +89,7 @@ void TVezEzuzorEvad::PutRowsBack(std::span<const int> AFinalRows, std::vector<st
 {
     if (AFinalRows.empty())
         return;
+    FHidden->RowsComing();
     const plat::TScopedRestore Shifting(FState->RowsShifting, true);
     // Blocks the arriving rows would cut are split; the others move down with their rows.
     std::vector<plat::TGridRect> Moving;

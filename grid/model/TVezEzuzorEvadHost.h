@@ -450,6 +450,8 @@ public:
 
     // ---- Hidden rows and columns (THiddenLinesHost) --------------------------------------------
     void SetColCount(int ACount) override { FGrid.SetColCount(ACount); }
+    bool FixedRowAlways() const override { return FGrid.FState->FixedRowAlways; }
+    bool FixedColAlways() const override { return FGrid.FState->FixedColAlways; }
     void HideEditor() override { FGrid.HideEditor(); }
     std::vector<std::unique_ptr<TGridItem>> TakeRowsOut(std::span<const int> ASortedDisplRows) override
     {

@@ -39,6 +39,7 @@ void MoveCellControls(TControlList& Controls, bool Rows, Where NewIndex)
 // grid, and are moved into place.
 void TVezEzuzorEvad::InsertRowLines(int ARow, int ACount, bool AMoveControls)
 {
+    FHidden->RowsComing();
     const plat::TScopedRestore Shifting(FState->RowsShifting, true);
     // Controls keep real rows: the new rows open at the real place of the row shown at ARow.
     const int RealRow = RealRowIndex(ARow);
@@ -83,6 +84,7 @@ void TVezEzuzorEvad::RemoveRowLines(const std::vector<int>& ASortedRows, bool AF
     FSelection->RowsRemoved(ASortedRows);
     FRowMarks->RowsRemoved(ASortedRows);
     MoveCellControls(*FState->ControlList, true, [&](int R) { return IndexAfterRemoval(R, RealRows); });
+    FHidden->RowsLeft();
 }
 
 // The records are gone already. Own row heights are rare: they are carried only when a row

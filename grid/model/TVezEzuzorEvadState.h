@@ -125,6 +125,8 @@ struct TVezEzuzorEvadState {
 
     int UpdateCount = 0;
     bool EditChange = false;
+    // The row OnRowChanged told last; none yet at first.
+    int ReportedRow = -1;
     // Rows are being inserted or deleted: the footer row moves with the others.
     bool RowsShifting = false;
     bool EnableBlink = false;

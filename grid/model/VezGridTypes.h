@@ -103,6 +103,7 @@ using TFixedEditEvent = std::function<void(plat::TObject* Sender, int ACol, int 
 using TSelectionChangedEvent =
     std::function<void(plat::TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
 using TRowEvent = std::function<void(plat::TObject* Sender, int ARow)>;
+using TRowChangedEvent = std::function<void(plat::TObject* Sender, int OldRow, int NewRow)>;
 using TCellsChangedEvent = std::function<void(plat::TObject* Sender, const plat::TRect& R)>;
 using TRowDisjunctSelectEvent = std::function<void(plat::TObject* Sender, int ARow, bool AState, bool& Allow)>;
 

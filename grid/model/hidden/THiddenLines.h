@@ -2,6 +2,7 @@
 
 #include "grid/model/hidden/THiddenColumns.h"
 #include "grid/model/hidden/THiddenRows.h"
+#include "grid/model/hidden/TParkedSelection.h"
 
 #include <functional>
 #include <span>
@@ -29,7 +30,7 @@ class TIntList;
 // showing k rows costs one pass over the grid's rows and O(k + hidden rows) here.
 class THiddenLines {
 public:
-    explicit THiddenLines(THiddenLinesHost& AHost) : FHost(AHost) {}
+    explicit THiddenLines(THiddenLinesHost& AHost) : FHost(AHost), FSelection(AHost) {}
 
     // ---- Columns ----
     int RealColIndex(int ADisplCol) const { return FColumns.RealColIndex(ADisplCol); }
@@ -74,6 +75,14 @@ public:
     void ColumnMoved(int AFrom, int ATo);
     void ClearHiddenRowCells() { FRows.ClearCells(); }
 
+    // ---- The selection while no normal row is left ----
+    void HideSelection() { FSelection.Park(); }
+    void UnHideSelection() { FSelection.Restore(); }
+    bool SelectionParked() const { return FSelection.Parked(); }
+    // Around the grid's row primitives: after rows left, before rows come in.
+    void RowsLeft() { FSelection.RowsLeft(); }
+    void RowsComing() { FSelection.RowsComing(); }
+
 private:
     void HideRealRows(const std::vector<int>& ARealRows, int ALevel, bool AKeepHeight);
     void HideDisplRows(std::vector<int> ADisplRows, int ALevel);
@@ -85,6 +94,7 @@ private:
     THiddenLinesHost& FHost;
     THiddenColumns FColumns;
     THiddenRows FRows;
+    TParkedSelection FSelection;
     int FFilterLevel = 0;
 };
 

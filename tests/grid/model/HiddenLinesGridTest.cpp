@@ -122,5 +122,20 @@ TEST_F(HiddenLinesGridTest, HiddenAndFilteredLinesLeaveTheirPlaceToTheLinesAfter
     EXPECT_EQ(Filter.pixel(Moved.Left + 2, Moved.Top + 2), qRgb(255, 255, 0)) << "real row 3 shows as row 2";
 }
 
+TEST_F(HiddenLinesGridTest, ACellRightOfAHiddenColumnPaintsItsColourWhereItShows)
+{
+    grid->SetBounds(0, 0, 420, 220);
+    grid->SetCellColor(4, 2, plat::clYellow);
+    Show();
+    grid->HideColumn(2);
+    const QImage Image = plat::testing::Screenshot(*grid);
+    const auto Yellow = [&](int ADisplCol) {
+        const plat::TRect R = grid->CellRect(ADisplCol, 2);
+        return Image.pixel(R.Left + 2, R.Top + 2) == qRgb(255, 255, 0);
+    };
+    EXPECT_TRUE(Yellow(3)) << "real column 4 shows as display column 3";
+    EXPECT_FALSE(Yellow(4));
+}
+
 }  // namespace
 }  // namespace skelda::grid::testing

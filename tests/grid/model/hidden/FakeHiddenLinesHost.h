@@ -31,6 +31,13 @@ public:
     int RowCount() const override { return static_cast<int>(Heights.size()); }
     int ColCount() const override { return static_cast<int>(Widths.size()); }
     int FixedRows() const override { return Fixed; }
+    int FixedCols() const override { return FixedColumns; }
+    bool FixedRowAlways() const override { return RowAlways; }
+    bool FixedColAlways() const override { return ColAlways; }
+    int CurrentCol() const override { return Current.Right; }
+    int CurrentRow() const override { return Current.Bottom; }
+    plat::TGridRect Selection() const override { return Current; }
+    void SetSelection(const plat::TGridRect& Value) override { Current = Value; }
     int ColWidth(int ADisplCol) const override { return Widths.at(static_cast<std::size_t>(ADisplCol)); }
     void SetColWidth(int ADisplCol, int AWidthPx) override { Widths.at(static_cast<std::size_t>(ADisplCol)) = AWidthPx; }
     void SetColCount(int ACount) override { Widths.resize(static_cast<std::size_t>(ACount), 64); }
@@ -78,6 +85,11 @@ public:
     std::vector<int> Widths;
     std::set<std::string> Selected;
     int Fixed = 1;
+    int FixedColumns = 1;
+    bool RowAlways = false;
+    bool ColAlways = false;
+    // The current cell is the selection's bottom right.
+    plat::TGridRect Current{1, 1, 1, 1};
     int Takes = 0;
     int Puts = 0;
 };
