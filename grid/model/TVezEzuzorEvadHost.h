@@ -419,6 +419,7 @@ public:
     TSortIndexList& SortIndexes() override { return FGrid.SortIndexes(); }
     TControlList& CellControls() override { return FGrid.ControlList(); }
     void CellControlsUpdate() override { FGrid.CellControlsUpdate(); }
+    void RepaintFooterPanel() override { FGrid.RepaintFooter(); }
     TIntList& ColumnOrder() override { return *FGrid.FState->ColumnOrder; }
     void ClearSearchText() override { FGrid.FState->SearchInc.clear(); }
     void BeginUpdate() override { FGrid.BeginUpdate(); }

@@ -67,6 +67,8 @@ void TLineMoves::ColumnMoved(int FromIndex, int ToIndex)
             Indexes.SetValue(I, static_cast<int>((Entry & TSortIndexList::DescendingFlag) | Moved));
         }
     }
+    if (FHost.FloatingFooterVisible())
+        FHost.RepaintFooterPanel();
     FollowOnSyncedGrid(FromIndex, ToIndex, true);
 }
 

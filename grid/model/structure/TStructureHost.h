@@ -121,6 +121,8 @@ public:
     // The controls placed in cells (column, real row), and their placement after a change.
     virtual TControlList& CellControls() = 0;
     virtual void CellControlsUpdate() = 0;
+    // The floating footer's panel paints again (its columns follow a moved column).
+    virtual void RepaintFooterPanel() = 0;
     virtual TIntList& ColumnOrder() = 0;
 
     // ---- Grid-wide --------------------------------------------------------------------------------

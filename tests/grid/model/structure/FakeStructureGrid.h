@@ -324,6 +324,7 @@ public:
     TSortIndexList& SortIndexes() override { return SortIndex; }
     TControlList& CellControls() override { return Controls; }
     void CellControlsUpdate() override { ++ControlUpdates; }
+    void RepaintFooterPanel() override { ++FooterRepaints; }
     TIntList& ColumnOrder() override { return Order; }
 
     // ---- Grid-wide
@@ -377,6 +378,7 @@ public:
     TSortIndexList SortIndex{0, 0};
     TControlList Controls;
     int ControlUpdates = 0;
+    int FooterRepaints = 0;
     TIntList Order{0, 0};
     int NodeRemovals = 0;
     int Updates = 0;

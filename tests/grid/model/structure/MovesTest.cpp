@@ -44,6 +44,16 @@ TEST(LineMoves, SortColumnsAndTheCurrentColumnFollowAMove)
     }
 }
 
+TEST(LineMoves, AColumnMoveRepaintsAShownFloatingFooter)
+{
+    for (const bool Shown : {false, true}) {
+        TFakeStructureGrid Grid(Headers({"a", "b", "c"}));
+        Grid.FooterVisible = Shown;
+        Grid.S.Moves.MoveColumn(0, 2);
+        EXPECT_EQ(Grid.FooterRepaints, Shown ? 1 : 0);
+    }
+}
+
 TEST(LineMoves, ColumnOrderIsRecordedPermutedAndRestored)
 {
     TFakeStructureGrid Grid(Headers({"a", "b", "c", "d", "e"}));
