@@ -233,11 +233,6 @@ void TDisjunctSelection::RowsInserted(int ARow, int ACount)
     Remap(FRows, [=](int R) { return IndexAfterInsert(R, ARow, ACount); });
 }
 
-void TDisjunctSelection::RowsRemoved(const std::vector<int>& ASortedRows)
-{
-    Remap(FRows, [&](int R) { return IndexAfterRemoval(R, ASortedRows); });
-}
-
 void TDisjunctSelection::ColsInserted(int ACol, int ACount)
 {
     Remap(FCols, [=](int C) { return IndexAfterInsert(C, ACol, ACount); });
@@ -255,13 +250,7 @@ std::vector<int> TDisjunctSelection::TakeRowFlags(std::span<const int> ASortedRo
         return Flags;
     for (std::size_t I = 0; I < ASortedRows.size(); ++I)
         Flags[I] = FRows.IsSelected(ASortedRows[I]) ? 1 : 0;
-    const std::vector<int> Order = FRows.Order();
-    FRows.Clear();
-    for (int Row : Order) {
-        const auto Before = std::lower_bound(ASortedRows.begin(), ASortedRows.end(), Row);
-        if (Before == ASortedRows.end() || *Before != Row)
-            FRows.Select(Row - static_cast<int>(Before - ASortedRows.begin()));
-    }
+    Remap(FRows, [&](int R) { return IndexAfterRemoval(R, ASortedRows); });
     return Flags;
 }
 

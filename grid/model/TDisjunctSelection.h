@@ -47,9 +47,8 @@ public:
     int SelectedCellsCount();
     void ClearSelectedCells();
     // Lines opened or closed: the flags stay with their lines and closed lines drop theirs,
-    // without asking or telling the owner.
+    // without asking or telling the owner (closed rows: TakeRowFlags).
     void RowsInserted(int ARow, int ACount);
-    void RowsRemoved(const std::vector<int>& ASortedRows);
     void ColsInserted(int ACol, int ACount);
     void ColsRemoved(const std::vector<int>& ASortedCols);
     // The selected rows in the order they were selected.

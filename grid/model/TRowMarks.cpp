@@ -1,7 +1,6 @@
 #include "grid/model/TRowMarks.h"
 
 #include "grid/cells/TCellGridHost.h"
-#include "grid/model/structure/LineIndexes.h"
 #include "platform/grids/BatchLines.h"
 #include "platform/grids/GridLimits.h"
 
@@ -50,12 +49,6 @@ void TRowMarks::RowsInserted(int ARow, int ACount)
     for (std::vector<int>* Marks : {&FModifiedRows, &FDisabledRows})
         if (static_cast<std::size_t>(ARow) < Marks->size())
             Marks->insert(Marks->begin() + ARow, static_cast<std::size_t>(ACount), 0);
-}
-
-void TRowMarks::RowsRemoved(const std::vector<int>& ASortedRows)
-{
-    for (std::vector<int>* Marks : {&FModifiedRows, &FDisabledRows})
-        EraseIndexes(*Marks, ASortedRows);
 }
 
 void TRowMarks::SetRowEnabled(int ARow, bool State)

@@ -23,9 +23,8 @@ public:
     int ModifiedRowCount() const;
     void ClearModifiedRows();
     bool GetRowEnabled(int ARow) const;
-    // Rows opened or closed: the marks stay with their rows.
+    // Rows opened: the marks stay with their rows (closed rows: TakeRows).
     void RowsInserted(int ARow, int ACount);
-    void RowsRemoved(const std::vector<int>& ASortedRows);
     void SetRowEnabled(int ARow, bool State);
 
     // The marks of many rows out (ascending rows) and back in (at ascending final rows), each in

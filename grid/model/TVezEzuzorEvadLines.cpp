@@ -81,8 +81,9 @@ void TVezEzuzorEvad::RemoveRowLines(const std::vector<int>& ASortedRows, bool AF
     else
         RemoveRowsInOnePass(ASortedRows);
     FState->MaxRowCount = std::max(FState->MaxRowCount - static_cast<int>(ASortedRows.size()), GetRowCount());
-    FSelection->RowsRemoved(ASortedRows);
-    FRowMarks->RowsRemoved(ASortedRows);
+    // The flags and marks of closed rows go with them.
+    FSelection->TakeRowFlags(ASortedRows);
+    FRowMarks->TakeRows(ASortedRows);
     MoveCellControls(*FState->ControlList, true, [&](int R) { return IndexAfterRemoval(R, RealRows); });
     FHidden->RowsLeft();
 }

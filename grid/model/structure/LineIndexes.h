@@ -1,8 +1,7 @@
 #pragma once
 
 #include <algorithm>
-#include <cstddef>
-#include <vector>
+#include <span>
 
 namespace skelda::grid {
 
@@ -27,28 +26,12 @@ constexpr int IndexAfterInsert(int Index, int At, int ACount)
 }
 
 // After the lines of ASorted (ascending) closed: -1 for a closed line.
-inline int IndexAfterRemoval(int Index, const std::vector<int>& ASorted)
+inline int IndexAfterRemoval(int Index, std::span<const int> ASorted)
 {
     const auto Before = std::lower_bound(ASorted.begin(), ASorted.end(), Index);
     if (Before != ASorted.end() && *Before == Index)
         return -1;
     return Index - static_cast<int>(Before - ASorted.begin());
-}
-
-// Erases the items at the indexes of ASorted (ascending) in one pass.
-template <typename T>
-void EraseIndexes(std::vector<T>& Items, const std::vector<int>& ASorted)
-{
-    std::size_t Kept = 0;
-    auto Next = ASorted.begin();
-    for (std::size_t I = 0; I < Items.size(); ++I) {
-        if (Next != ASorted.end() && static_cast<std::size_t>(*Next) == I) {
-            ++Next;
-            continue;
-        }
-        Items[Kept++] = std::move(Items[I]);
-    }
-    Items.resize(Kept);
 }
 
 }  // namespace skelda::grid
